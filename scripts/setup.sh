@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, only those that are missing.
+set -euo pipefail
+PACKAGES=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-webengine-dev
+  xvfb xauth binutils-mingw-w64-x86-64 cpp)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
