@@ -1,0 +1,189 @@
+#pragma once
+// The main window: three editor pages of one form unit, the found text box,
+// the extraction list, the toolbar, the menus and the status bar.
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "StringMode.h"
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class EditorModel;
+class TForm2;
+class TForm3;
+class TVReg;
+class TVStatus;
+class UiLanguage;
+
+// Row and column of a caret position as the status bar shows it.
+struct RowCol
+{
+    int row = 0;
+    int col = 0;
+    bool operator==(const RowCol &) const = default;
+};
+
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    enum Page { CppPage = 0, HeaderPage = 1, DfmPage = 2 };
+
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // --- Main window state, shared by the commands ---
+    QString BaseName;   // "" while no unit is open
+    QString BaseFolder; // ends with the platform's separator
+    std::array<bool, 3> Saved{true, true, true};
+    std::array<QString, 3> ListSlot;
+    std::array<int, 3> ResNumber{0, 0, 0};
+    std::array<RowCol, 3> Tracked;
+    std::array<RowCol, 3> LastEdit;
+    bool Busy = false;
+    bool StopRequest = false;
+
+    // --- Controls (objectName = member name) ---
+    QWidget *CoolBar1;
+    QToolBar *ToolBar1;
+    QToolButton *ToolButton1, *ToolButton12, *ToolButton2, *ToolButton13, *ToolButton3, *ToolButton6,
+        *ToolButton5, *ToolButton4, *ToolButton8, *ToolButton7;
+    QWidget *Panel1, *Panel2, *Panel3, *Panel4;
+    QCheckBox *CheckBox1, *CheckBox2;
+    QLabel *Label1, *Label3, *Label4, *Image1, *Image2;
+    QPlainTextEdit *Edit1;
+    QToolButton *SpeedButton7;
+    QPlainTextEdit *Memo1, *Memo2, *Memo3, *Memo4;
+    QTabWidget *PageControl1;
+    QWidget *TabSheet1, *TabSheet2, *TabSheet3;
+    QLineEdit *Edit3;
+    TVStatus *VStatus1;
+    TVReg *VReg1;
+    QMenuBar *MainMenu1;
+    QMenu *Datei1, *Berabeiten1, *Options1, *N8;
+    QAction *Open1, *Saveas1, *SaveAll1, *SaveCPP1, *HSpeichern1, *SaveDFM1, *CreateFormOnLoad1,
+        *CreateLoadTextRC1, *CreateRCFile1, *Exit1, *FindNext1, *ChangeToggle1, *Extract1, *ExtractC1,
+        *FindText1, *PromtEqualStrings2, *OnExtractFindNext2, *UseglobalStrings2, *UseFormStrings2,
+        *UseFunction2, *English1, *German1, *About1;
+    QTimer *Timer1;
+    TForm2 *Form2;
+    TForm3 *Form3;
+    UiLanguage *UiLang;
+
+    // --- Helpers over the state ---
+    int activePage() const;
+    QPlainTextEdit *pageEditor(int page) const;
+    EditorModel &pageModel(int page) const;
+    static QString pageExtension(int page);
+    // Catalogue entry n in the current UI language.
+    QString Msg(unsigned n) const;
+    StringMode stringMode() const;
+    // A message box titled "VTQX".
+    Dialogs::Button Ask(const QString &text, Dialogs::Icon icon, Dialogs::Buttons buttons);
+    // File of page p: base folder + base name + the page's extension.
+    QString pageFile(int page) const;
+    // Caption of the number button after a change of the C++ page's counter.
+    void showResNumber();
+
+    // Routines of the form description (line n of the DFM editor).
+    QString ObjectNameOfLine(int n) const;
+    QString ClassNameOfLine(int n) const;
+
+    // The page status routine: panel 0 and the page-dependent commands.
+    void PageStatus();
+    // Busy state of the scanning loops.
+    void EnterBusy();
+    void LeaveBusy();
+
+    // Stores and restores the options record.
+    void StoreOptions();
+    void RestoreOptions();
+
+    // Save page p to its file; raises on failure. No check of its own.
+    void SavePage(int page);
+    // Load page p from its file (the file-missing text when it cannot).
+    void LoadPage(int page);
+
+public slots:
+    // Start-up and window
+    void FormCreate(); // applies the caption table of the UI language
+    void FormShow();
+    void FormCloseQuery(bool &CanClose);
+    void Timer1Timer();
+    void PageControl1Changing(int leaving);
+    void PageControl1Change();
+    void Exit1Click();
+    void About1Click();
+    void English1Click();
+    void German1Click();
+
+    // Files
+    void SpeedButton1Click(); // Open
+    void ToolButton12Click(); // Save
+    void SaveAll1Click();
+    void SaveCPP1Click();
+    void HSpeichern1Click();
+    void SaveDFM1Click();
+    void Saveas1Click();
+
+    // Editor views
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void Memo2KeyPress();
+    void Memo3KeyPress();
+    void Memo4KeyPress();
+    void Memo2MouseUp();
+    void Memo3MouseUp();
+    void Memo4MouseUp();
+
+    // Scanner and editing
+    void SpeedButton4Click(); // Find Next
+    void ToolButton8Click();  // Stop
+    void SpeedButton3Click(); // Change/Toggle
+    void ToolButton13Click(); // Find Text
+
+    // Extraction
+    void SpeedButton7Click(); // resource number
+    void SpeedButton5Click(QObject *Sender); // Extract and Extract C
+    void PromtEqualStrings1Click();
+    void OnExtractFindNext1Click();
+    void UseglobalStrings1Click();
+    void UseFormStrings1Click();
+    void UseFunction1Click();
+
+    // Generators
+    void CreateFormOnLoad1Click();
+    void CreateLoadTextRC1Click();
+    void CreateRCFile1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void buildToolBar();
+    void wire();
+    void keyPressed(int page);
+    void mouseReleased(int page);
+    void setModeChecked(QAction *chosen);
+
+    int m_currentPage = 0;
+    bool m_shownOnce = false;
+    QString m_searchText; // Find Text's search text, kept for the run
+};

@@ -1,0 +1,19 @@
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Varnosel Tessaro Tool"));
+    try {
+        TForm1 form;
+        form.show();
+        return app.exec();
+    } catch (const std::exception &e) {
+        QMessageBox::critical(nullptr, QStringLiteral("VTQX"), QString::fromLocal8Bit(e.what()));
+        return 0;
+    }
+}

@@ -1,0 +1,49 @@
+#include "Vstatus.h"
+
+#include "Palette.h"
+
+#include <QLabel>
+
+QString TVStatusPanel::Text() const { return m_label->text(); }
+void TVStatusPanel::SetText(const QString &text)
+{
+    if (m_label->text() != text)
+        m_label->setText(text);
+}
+int TVStatusPanel::Width() const { return m_label->width(); }
+void TVStatusPanel::SetWidth(int pixels) { m_label->setFixedWidth(pixels); }
+
+TVStatus::TVStatus(QWidget *Owner) : QStatusBar(Owner), m_simpleLabel(new QLabel(this))
+{
+    setSizeGripEnabled(true);
+    addWidget(m_simpleLabel, 1);
+    m_simpleLabel->hide();
+}
+
+TVStatusPanel &TVStatus::AddPanel(int width)
+{
+    auto *label = new QLabel(this);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setObjectName(QStringLiteral("Panel%1").arg(m_panels.size()));
+    addWidget(label);
+    label->setVisible(!m_simple);
+    m_panels.push_back(TVStatusPanel(label));
+    m_panels.back().SetWidth(width);
+    return m_panels.back();
+}
+
+void TVStatus::SetSimplePanel(bool on)
+{
+    m_simple = on;
+    for (TVStatusPanel &p : m_panels)
+        p.m_label->setVisible(!on);
+    m_simpleLabel->setVisible(on);
+}
+
+QString TVStatus::SimpleText() const { return m_simpleLabel->text(); }
+void TVStatus::SetSimpleText(const QString &text) { m_simpleLabel->setText(text); }
+
+void Vstatus::Register()
+{
+    RegisterComponents(QStringLiteral("Varnosel"), {QStringLiteral("TVStatus")});
+}

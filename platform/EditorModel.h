@@ -1,0 +1,93 @@
+#pragma once
+// The classic multi-line edit model over a QPlainTextEdit: the text with CR LF
+// line breaks, a 0-based selection start and a selection length in which a
+// line break counts as two characters, lines by index. All conversions between
+// these positions and the document's own positions happen here.
+//
+// Reading is cheap: charAt() serves sequential reads from a cached block, so a
+// scan costs what it reads, not the size of the document. Changes go through
+// QTextCursor edits, which keep the user's undo history.
+#include <QObject>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QTextBlock>
+
+class EditorModel : public QObject
+{
+    Q_OBJECT
+public:
+    // The model attached to an editor (created on first use, owned by it).
+    static EditorModel &of(QPlainTextEdit *edit);
+
+    explicit EditorModel(QPlainTextEdit *edit);
+
+    QPlainTextEdit *edit() const { return m_edit; }
+
+    // Whole text with CR LF line breaks.
+    QString text() const;
+    // Replaces the whole text; any line break (CR LF, CR, LF) becomes one
+    // editor line break. Clears the undo history and the modified flag.
+    void setText(const QString &text);
+
+    // Length of text() without building it.
+    int length() const;
+
+    int lineCount() const;
+    // Line i without its line break; "" for an index outside the text.
+    QString line(int i) const;
+    // Index of the line that holds character index pos (clamped to the text).
+    int lineFromChar(int pos) const;
+    // Character index of the first character of line i; -1 when i is outside.
+    int lineIndex(int i) const;
+
+    int selStart() const;
+    int selLength() const;
+    // Line of the caret (the moving end of the selection).
+    int caretLine() const;
+    void setSelection(int start, int length);
+    QString selectedText() const;
+
+    // Character at index pos (0-based, CR LF counting two); '\0' past the end.
+    QChar charAt(int pos) const
+    {
+        const int off = pos - m_cacheStart;
+        if (m_cacheValid && off >= 0 && off < m_cacheText.size() + 2) {
+            if (off < m_cacheText.size())
+                return m_cacheText.at(off);
+            if (m_cacheHasBreak)
+                return off == m_cacheText.size() ? QChar(u'\r') : QChar(u'\n');
+        }
+        return charAtSlow(pos);
+    }
+
+    // Replaces length characters at start by text (line breaks normalised),
+    // as one undoable edit. Returns the length of the inserted text in CR LF
+    // counting.
+    int replace(int start, int length, const QString &text);
+    // Appends text at the very end as one undoable edit.
+    void append(const QString &text);
+
+    bool isReadOnly() const { return m_edit->isReadOnly(); }
+    void setReadOnly(bool on) { m_edit->setReadOnly(on); }
+
+    // Editor position <-> document position.
+    int toDocPos(int pos, bool roundUp) const;
+    int fromDocPos(int docPos) const;
+
+    // Any line break form to the editor's single line break.
+    static QString normaliseBreaks(const QString &text);
+    // Editor text (\n or U+2029 breaks) to CR LF.
+    static QString toCrLf(const QString &plain);
+
+private:
+    QChar charAtSlow(int pos) const;
+    QTextBlock blockAt(int pos) const; // block that holds editor position pos
+    int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
+    void invalidate() { m_cacheValid = false; }
+
+    QPlainTextEdit *m_edit;
+    mutable bool m_cacheValid = false;
+    mutable bool m_cacheHasBreak = false;
+    mutable int m_cacheStart = 0;
+    mutable QString m_cacheText;
+};
