@@ -1,0 +1,82 @@
+#pragma once
+// Fixture for tests that drive the real main window offscreen: scripted
+// dialogs, a fresh settings file and a temporary folder for form units.
+#include "EditorModel.h"
+#include "QtPrint.h"
+#include "ScriptedDialogs.h"
+#include "SettingsKey.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QDialog>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class FormFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QFile::remove(SettingsKey::location(QStringLiteral("Varnosel"), QStringLiteral("VTQX")));
+        ASSERT_TRUE(dir.isValid());
+        dialogs = std::make_unique<ScriptedDialogs>();
+        form = std::make_unique<TForm1>();
+        form->show();
+        QApplication::processEvents();
+    }
+
+    void TearDown() override
+    {
+        if (form) {
+            form->Timer1->stop();
+            form->hide();
+        }
+        form.reset();
+        dialogs.reset();
+    }
+
+    // Writes raw bytes to dir/name and returns the full path.
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        return path;
+    }
+
+    QByteArray readFile(const QString &name) const
+    {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // Writes a unit base.cpp/.h/.dfm (CR LF is up to the caller).
+    void writeUnit(const QString &base, const QByteArray &cpp, const QByteArray &h, const QByteArray &dfm)
+    {
+        writeFile(base + QStringLiteral(".cpp"), cpp);
+        writeFile(base + QStringLiteral(".h"), h);
+        writeFile(base + QStringLiteral(".dfm"), dfm);
+    }
+
+    // Opens the unit through the Open command, answering the open dialog.
+    void openUnit(const QString &fileName)
+    {
+        dialogs->answerOpen(dir.filePath(fileName));
+        form->SpeedButton1Click();
+    }
+
+    EditorModel &page(int p) { return form->pageModel(p); }
+    void showPage(int p) { form->PageControl1->setCurrentIndex(p); }
+    // Runs one timer tick by hand.
+    void tick() { form->Timer1Timer(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<TForm1> form;
+};
