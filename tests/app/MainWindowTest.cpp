@@ -38,8 +38,9 @@ TEST_F(MainWindow, EveryCaptionFollowsTheLanguageAndComesBack)
     ASSERT_EQ(captionTable().size(), 43u);
     // At start the Change button shows the Toggle Found state instead.
     for (const CaptionEntry &c : captionTable()) {
-        if (QLatin1String(c.objectName) != u"ToolButton3")
+        if (QLatin1String(c.objectName) != u"ToolButton3") {
             EXPECT_EQ(captionOf(*form, c), c.english) << c.objectName;
+        }
     }
     form->German1Click();
     for (const CaptionEntry &c : captionTable())
