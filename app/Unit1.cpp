@@ -610,8 +610,10 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     for (int p = 0; p < 3; ++p) {
         QPlainTextEdit *m = pageEditor(p);
         if (watched == m && event->type() == QEvent::KeyPress) {
-            // Only keys that produce a character count as typing.
-            if (!static_cast<QKeyEvent *>(event)->text().isEmpty())
+            // Only keys that produce a character count as typing (control
+            // characters such as Backspace and Return included, Delete not).
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (!key->text().isEmpty() && key->key() != Qt::Key_Delete)
                 keyPressed(p);
         } else if (watched == m->viewport() && event->type() == QEvent::MouseButtonRelease) {
             // The selection is complete by now: press and moves made it.

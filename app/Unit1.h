@@ -183,6 +183,13 @@ private:
     void mouseReleased(int page);
     void setModeChecked(QAction *chosen);
 
+    // Files behind the pages, as found when the unit was opened.
+    bool savePageForPrompt(int page);
+    bool saveAs(int page);
+    std::array<QString, 3> m_pageFiles;
+    std::array<int, 3> m_encodings{0, 0, 0}; // TextEncoding
+    std::array<bool, 3> m_loadFailed{false, false, false};
+
     int m_currentPage = 0;
     bool m_shownOnce = false;
     QString m_searchText; // Find Text's search text, kept for the run

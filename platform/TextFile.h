@@ -1,0 +1,37 @@
+#pragma once
+// Reading and writing the unit's text files. The encoding found on load is
+// kept for the save: UTF-8 (with or without byte order mark) when the bytes
+// are valid UTF-8, Windows-1252 otherwise. Saves are atomic.
+#include <QByteArray>
+#include <QString>
+
+enum class TextEncoding { Utf8, Utf8Bom, Cp1252 };
+
+struct LoadedText
+{
+    QString text; // line breaks as in the file
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+namespace TextFile {
+constexpr qint64 kMaxSize = 64ll * 1024 * 1024;
+
+// Decodes file bytes, telling the encoding.
+LoadedText decode(const QByteArray &bytes);
+// Encodes text; raises Exception naming the first character the encoding
+// cannot hold.
+QByteArray encode(const QString &text, TextEncoding encoding);
+
+// Raises Exception when the file is missing, a folder, unreadable or larger
+// than kMaxSize.
+LoadedText load(const QString &path);
+// Writes atomically: on any failure the old file stays as it was and an
+// Exception with the platform's message is raised.
+void save(const QString &path, const QString &text, TextEncoding encoding);
+} // namespace TextFile
+
+// Windows-1252: every byte maps to one character (the five unassigned bytes
+// to the C1 controls of the same value).
+QString decodeCp1252(const QByteArray &bytes);
+// ok is false when a character has no byte; such characters become '?'.
+QByteArray encodeCp1252(const QString &text, bool *ok);
