@@ -12,6 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QDialog>
 #include <gtest/gtest.h>
 
