@@ -1,0 +1,100 @@
+// Open and Save All of a unit whose C++ source is 10 MB, through the main
+// window. Reports seconds per command and the peak memory growth of the
+// process relative to the unit's size.
+#include "BenchMain.h"
+#include "Dialogs.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+namespace {
+class OpenAnswer : public Dialogs
+{
+public:
+    QString path;
+    Button message(QWidget *, const QString &, const QString &, Icon, Buttons) override { return Button::No; }
+    std::optional<QString> openFile(QWidget *, const FileRequest &) override { return path; }
+    std::optional<QString> saveFile(QWidget *, const FileRequest &) override { return std::nullopt; }
+    std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    void showModal(QDialog *) override {}
+};
+
+long peakKb()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+QByteArray makeSource(qint64 bytes)
+{
+    QByteArray line = "    Label1->Caption = \"Hello, world\"; x = y + 12345; // a comment\r\n";
+    QByteArray out;
+    out.reserve(bytes + line.size());
+    while (out.size() < bytes)
+        out += line;
+    return out;
+}
+
+struct Unit
+{
+    QTemporaryDir dir;
+    qint64 size = 0;
+    Unit()
+    {
+        const QByteArray cpp = makeSource(10 * 1000 * 1000);
+        for (const auto &[name, bytes] : {std::pair{"Big.cpp", cpp}, std::pair{"Big.h", QByteArray("class X;\r\n")},
+                                          std::pair{"Big.dfm", QByteArray("object Form1: TForm1\r\nend\r\n")}}) {
+            QFile f(dir.filePath(QLatin1String(name)));
+            f.open(QIODevice::WriteOnly);
+            f.write(bytes);
+            size += bytes.size();
+        }
+    }
+};
+
+void BM_Open10MB(benchmark::State &state)
+{
+    Unit unit;
+    OpenAnswer dialogs;
+    dialogs.path = unit.dir.filePath(QStringLiteral("Big.cpp"));
+    Dialogs::install(&dialogs);
+    const long before = peakKb();
+    {
+        TForm1 form;
+        form.Timer1->stop();
+        for (auto _ : state)
+            form.SpeedButton1Click();
+    }
+    state.counters["peak_growth_x_unit"] = double(peakKb() - before) * 1024.0 / double(unit.size);
+    state.SetBytesProcessed(state.iterations() * unit.size);
+    Dialogs::install(nullptr);
+}
+BENCHMARK(BM_Open10MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_SaveAll10MB(benchmark::State &state)
+{
+    Unit unit;
+    OpenAnswer dialogs;
+    dialogs.path = unit.dir.filePath(QStringLiteral("Big.cpp"));
+    Dialogs::install(&dialogs);
+    TForm1 form;
+    form.Timer1->stop();
+    form.SpeedButton1Click();
+    for (auto _ : state)
+        form.SaveAll1Click();
+    state.SetBytesProcessed(state.iterations() * unit.size);
+    Dialogs::install(nullptr);
+}
+BENCHMARK(BM_SaveAll10MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+} // namespace
+
+VTQX_BENCHMARK_MAIN()

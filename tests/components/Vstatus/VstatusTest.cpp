@@ -1,0 +1,60 @@
+#include "Palette.h"
+#include "QtPrint.h"
+#include "Vstatus.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+TEST(TVStatus, PanelsKeepTextAndWidth)
+{
+    QMainWindow w;
+    auto *bar = new TVStatus(&w);
+    w.setStatusBar(bar);
+    for (int width : {200, 100, 100, 50})
+        bar->AddPanel(width);
+    w.show();
+    QApplication::processEvents();
+    ASSERT_EQ(bar->PanelCount(), 4);
+    EXPECT_EQ(bar->Panel(0).Width(), 200);
+    EXPECT_EQ(bar->Panel(3).Width(), 50);
+    bar->Panel(1).SetText(QStringLiteral("Row:1, Col:1"));
+    EXPECT_EQ(bar->Panel(1).Text(), QStringLiteral("Row:1, Col:1"));
+    EXPECT_EQ(bar->Panel(2).Text(), QString());
+    // Widening the window does not stretch fixed panels.
+    w.resize(1200, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->Panel(0).Width(), 200);
+}
+
+TEST(TVStatus, SimplePanelShowsOneTextInsteadOfThePanels)
+{
+    QMainWindow w;
+    auto *bar = new TVStatus(&w);
+    w.setStatusBar(bar);
+    bar->AddPanel(80);
+    w.show();
+    bar->SetSimpleText(QStringLiteral("busy"));
+    bar->SetSimplePanel(true);
+    QApplication::processEvents();
+    const auto labels = bar->findChildren<QLabel *>();
+    int visible = 0;
+    for (QLabel *l : labels)
+        if (l->isVisible()) {
+            ++visible;
+            EXPECT_EQ(l->text(), QStringLiteral("busy"));
+        }
+    EXPECT_EQ(visible, 1);
+    bar->SetSimplePanel(false);
+    QApplication::processEvents();
+    EXPECT_TRUE(bar->findChild<QLabel *>(QStringLiteral("Panel0"))->isVisible());
+    // Other controls can be placed on the bar.
+    auto *button = new QPushButton(QStringLiteral("x"), bar);
+    EXPECT_EQ(button->parentWidget(), bar);
+    Vstatus::Register();
+    const auto &all = registeredComponents();
+    EXPECT_NE(std::find(all.begin(), all.end(), std::pair{QStringLiteral("Varnosel"), QStringLiteral("TVStatus")}),
+              all.end());
+}
