@@ -40,7 +40,7 @@ public:
     Q_INVOKABLE bool GetAllVar(QStringList &List, const QString &TagOpener, const QString &ValueOpener,
                                const QString &Terminator);
 
-    // Kept for callers of the classic interface: does no work, gives "".
+    // Kept in the interface for existing callers; does no work and gives "".
     Q_INVOKABLE QString GetActiveImage(int X, int Y);
 
     // Hands the address to the desktop's default handler; the outcome is
