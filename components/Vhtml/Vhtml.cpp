@@ -1,5 +1,7 @@
 #include "Vhtml.h"
 
+#include "Palette.h"
+
 #include "MarkupScan.h"
 #include "MessagePump.h"
 #include "WebDocument.h"
@@ -67,12 +69,6 @@ auto valueScan(const QString &tagOpener, const QString &valueOpener, const QStri
     return [=](QStringView h, const MarkupScan::Sink &sink, const MarkupScan::PassHook &pass) {
         return MarkupScan::values(h, tagOpener, valueOpener, terminator, sink, pass);
     };
-}
-
-QList<Vhtml::PaletteEntry> &palette()
-{
-    static QList<Vhtml::PaletteEntry> entries;
-    return entries;
 }
 
 } // namespace
@@ -147,14 +143,7 @@ namespace Vhtml {
 
 void Register()
 {
-    const PaletteEntry entry{QStringLiteral("Varnosel"), QStringLiteral("TVHTML")};
-    if (!palette().contains(entry))
-        palette().append(entry);
-}
-
-QList<PaletteEntry> registeredComponents()
-{
-    return palette();
+    RegisterComponents(QStringLiteral("Varnosel"), {QStringLiteral("TVHTML")});
 }
 
 } // namespace Vhtml

@@ -52,16 +52,7 @@ public:
 
 namespace Vhtml {
 
-struct PaletteEntry
-{
-    QString page;
-    QString className;
-    bool operator==(const PaletteEntry &) const = default;
-};
-
 // Records TVHTML on the palette page "Varnosel" (once, however often called).
 void Register();
-// The classes recorded by Register, in order.
-QList<PaletteEntry> registeredComponents();
 
 } // namespace Vhtml

@@ -1,6 +1,7 @@
 // TVHTML and the web document adapter through a real web view, offscreen,
 // on local pages written into a temporary folder. Every wait is bounded.
 #include "Exception.h"
+#include "Palette.h"
 #include "Vhtml.h"
 #include "WebDocument.h"
 
@@ -336,8 +337,8 @@ TEST(Palette, RegisterRecordsClassOnce)
 {
     Vhtml::Register();
     Vhtml::Register();
-    const QList<Vhtml::PaletteEntry> expected{{"Varnosel", "TVHTML"}};
-    EXPECT_EQ(Vhtml::registeredComponents(), expected);
+    const auto &all = registeredComponents();
+    EXPECT_EQ(std::count(all.begin(), all.end(), std::pair{QStringLiteral("Varnosel"), QStringLiteral("TVHTML")}), 1);
 }
 
 } // namespace
