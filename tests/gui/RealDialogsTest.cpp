@@ -1,0 +1,120 @@
+// Smoke tests that answer Qt's real dialogs, to prove the wiring between the
+// commands and the dialogs the user sees.
+#include "Dialogs.h"
+#include "EditorModel.h"
+#include "QtPrint.h"
+#include "SettingsKey.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+// Runs `answer` on the first modal widget that appears (polling), so that the
+// code under test can block in exec().
+void whenModal(std::function<void(QWidget *)> answer)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(w);
+        }
+    });
+    timer->start();
+}
+} // namespace
+
+TEST(RealDialogs, MessageBoxAnswersWithTheClickedButton)
+{
+    QString seenText;
+    whenModal([&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        ASSERT_NE(box, nullptr);
+        seenText = box->text();
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("VTQX"));
+        box->button(QMessageBox::No)->click();
+    });
+    const auto answer = QtDialogs().message(nullptr, QStringLiteral("VTQX"), QStringLiteral("Save?"),
+                                            Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
+    EXPECT_EQ(answer, Dialogs::Button::No);
+    EXPECT_EQ(seenText, QStringLiteral("Save?"));
+}
+
+TEST(RealDialogs, InputBoxGivesTheTypedAnswerOrNothing)
+{
+    whenModal([](QWidget *w) {
+        auto *dlg = qobject_cast<QInputDialog *>(w);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->textValue(), QStringLiteral("7"));
+        dlg->setTextValue(QStringLiteral("12"));
+        dlg->accept();
+    });
+    EXPECT_EQ(QtDialogs().input(nullptr, QStringLiteral("Input the new value"), QStringLiteral("Value"),
+                                QStringLiteral("7")),
+              std::optional<QString>(QStringLiteral("12")));
+    whenModal([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+    EXPECT_EQ(QtDialogs().input(nullptr, QStringLiteral("c"), QStringLiteral("p"), QStringLiteral("7")), std::nullopt);
+}
+
+TEST(RealDialogs, OpenThroughTheRealFileDialog)
+{
+    QFile::remove(SettingsKey::location(QStringLiteral("Varnosel"), QStringLiteral("VTQX")));
+    QTemporaryDir dir;
+    for (const char *name : {"Unit1.cpp", "Unit1.h", "Unit1.dfm"}) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("object Form1: TForm1\r\n// ") + name);
+    }
+    TForm1 form;
+    form.show();
+    QString title, filter;
+    whenModal([&](QWidget *w) {
+        auto *dlg = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(dlg, nullptr);
+        title = dlg->windowTitle();
+        filter = dlg->nameFilters().join(u';');
+        dlg->setDirectory(dir.path());
+        dlg->selectFile(dir.filePath(QStringLiteral("Unit1.h")));
+        dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
+    });
+    form.Open1->trigger();
+    EXPECT_EQ(title, QStringLiteral("Open Files"));
+    EXPECT_EQ(filter, QStringLiteral("CPP Files (*.cpp *.h *.dfm)"));
+    EXPECT_EQ(form.BaseName, QStringLiteral("Unit1"));
+    EXPECT_EQ(EditorModel::of(form.Memo3).line(1), QStringLiteral("// Unit1.h"));
+}
+
+TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)
+{
+    QFile::remove(SettingsKey::location(QStringLiteral("Varnosel"), QStringLiteral("VTQX")));
+    QTemporaryDir dir;
+    TForm1 form;
+    form.show();
+    form.BaseName = QStringLiteral("Unit1");
+    form.BaseFolder = dir.filePath(QStringLiteral("missing-folder/"));
+    QString shown;
+    whenModal([&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    form.SaveAll1->trigger();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Unit1.cpp"))) << shown.toStdString();
+    EXPECT_TRUE(form.isVisible());
+}
