@@ -278,13 +278,14 @@ void TForm1::buildToolBar()
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
-        b->setFixedSize(66, 52);
+        b->setMinimumSize(66, 52);
+        b->setMaximumHeight(52);
         ToolBar1->addWidget(b);
         return b;
     };
     ToolButton1 = button("ToolButton1", QStyle::SP_DialogOpenButton);
     ToolButton12 = button("ToolButton12", QStyle::SP_DialogSaveButton);
-    ToolButton2 = button("ToolButton2", QStyle::SP_DriveFDIcon);
+    ToolButton2 = button("ToolButton2", QStyle::SP_DriveHDIcon);
     ToolBar1->addSeparator();
     ToolButton13 = button("ToolButton13", QStyle::SP_FileDialogContentsView);
     ToolButton3 = button("ToolButton3", QStyle::SP_BrowserReload);
