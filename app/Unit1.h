@@ -182,6 +182,7 @@ private:
     void keyPressed(int page);
     void mouseReleased(int page);
     void setModeChecked(QAction *chosen);
+    void createOutputWindow(); // Form3, in Unit1Generate.cpp
 
     int m_currentPage = 0;
     bool m_shownOnce = false;

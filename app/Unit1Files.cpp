@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "EditorModel.h"
+#include "FormDescription.h"
 #include "Vreg.h"
 
 #include <QCheckBox>
@@ -19,8 +20,8 @@ void TForm1::SaveDFM1Click() {}
 void TForm1::Saveas1Click() {}
 void TForm1::SavePage(int) {}
 void TForm1::LoadPage(int) {}
-QString TForm1::ObjectNameOfLine(int) const { return {}; }
-QString TForm1::ClassNameOfLine(int) const { return {}; }
+QString TForm1::ObjectNameOfLine(int n) const { return FormDescription::objectNameOfLine(pageModel(DfmPage).line(n)); }
+QString TForm1::ClassNameOfLine(int n) const { return FormDescription::classNameOfLine(pageModel(DfmPage).line(n)); }
 
 void TForm1::FormCloseQuery(bool &CanClose)
 {
