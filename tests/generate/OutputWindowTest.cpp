@@ -137,19 +137,6 @@ TEST_F(OutputWindow, NoModeCheckedGeneratesAsGlobalStrings)
                                                " String String1 = \"\";\r\n")));
 }
 
-TEST_F(OutputWindow, EmptyClassNameWhenTheFormDescriptionIsEmpty)
-{
-    page(TForm1::DfmPage).setText(QString());
-    EXPECT_TRUE(run(form->CreateLoadTextRC1).text.startsWith(QStringLiteral("String __fastcall ::LoadTextRC(")));
-}
-
-TEST_F(OutputWindow, RunningTwiceGivesTheSameText)
-{
-    const Shown first = run(form->CreateRCFile1);
-    const Shown second = run(form->CreateRCFile1);
-    EXPECT_EQ(first.text, second.text);
-}
-
 // --- Add to CPP ----------------------------------------------------------------
 
 TEST_F(OutputWindow, AddToCppAppendsTheCommentBlock)
