@@ -73,7 +73,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildToolBar();
     Form2 = new TForm2(this);
-    Form3 = nullptr;
+    createOutputWindow();
     wire();
 
     resize(711, 558);

@@ -182,6 +182,7 @@ private:
     void keyPressed(int page);
     void mouseReleased(int page);
     void setModeChecked(QAction *chosen);
+    void createOutputWindow(); // Form3, in Unit1Generate.cpp
 
     // Files behind the pages, as found when the unit was opened.
     bool savePageForPrompt(int page);

@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "EditorModel.h"
+#include "FormDescription.h"
 #include "Paths.h"
 #include "TextFile.h"
 #include "Vreg.h"
@@ -15,26 +16,6 @@
 #include <QToolButton>
 
 namespace {
-// Collects the characters after `word` (and the one character after it) up
-// to `stop`; a later `word` turns collecting on again.
-QString collectAfter(const QString &line, QStringView word, QChar stop, bool stopEndsCollecting)
-{
-    QString result;
-    bool collecting = false;
-    const qsizetype n = line.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (QStringView(line).mid(i, word.size()) == word) {
-            collecting = true;
-            i += word.size(); // the character right after the word is skipped
-        } else if (stopEndsCollecting && line.at(i) == stop) {
-            collecting = false;
-        } else if (collecting) {
-            result.append(line.at(i));
-        }
-    }
-    return result;
-}
-
 Dialogs::FileOptions saveOptions()
 {
     return Dialogs::OverwritePrompt | Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::EnableSizing;
@@ -43,12 +24,12 @@ Dialogs::FileOptions saveOptions()
 
 QString TForm1::ObjectNameOfLine(int n) const
 {
-    return collectAfter(EditorModel::of(Memo4).line(n), u"object", u':', true);
+    return FormDescription::objectNameOfLine(EditorModel::of(Memo4).line(n));
 }
 
 QString TForm1::ClassNameOfLine(int n) const
 {
-    return collectAfter(EditorModel::of(Memo4).line(n), u":", u':', false);
+    return FormDescription::classNameOfLine(EditorModel::of(Memo4).line(n));
 }
 
 // ---------------------------------------------------------------------------

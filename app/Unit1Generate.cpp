@@ -1,6 +1,54 @@
 // The three generator commands, writing into the output window.
 #include "Unit1.h"
 
-void TForm1::CreateFormOnLoad1Click() {}
-void TForm1::CreateLoadTextRC1Click() {}
-void TForm1::CreateRCFile1Click() {}
+#include "EditorModel.h"
+#include "Generators.h"
+#include "UiLanguage.h"
+#include "Unit3.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+using Generator = std::optional<QStringList> (*)(const GeneratorInput &);
+
+// Caption, empty text, then the generated lines; the window is shown only
+// when the generator produced something for this page. A conversion error
+// escapes before anything is shown.
+void runGenerator(TForm1 &form, unsigned caption, Generator generate)
+{
+    TForm3 *out = form.Form3;
+    out->setCaption(form.Msg(caption));
+    out->clearText();
+    GeneratorInput in;
+    in.list = EditorModel::of(form.Memo1).text();
+    in.mode = form.stringMode();
+    in.page = static_cast<SourcePage>(form.activePage());
+    in.className = form.ClassNameOfLine(0);
+    in.language = form.UiLang->language();
+    const std::optional<QStringList> lines = generate(in);
+    if (!lines)
+        return;
+    out->appendLines(*lines);
+    out->showModally();
+}
+} // namespace
+
+void TForm1::createOutputWindow()
+{
+    Form3 = new TForm3(this, UiLang, VReg1, TForm3::CppTarget{Memo2, [this] { Saved[CppPage] = false; }});
+}
+
+void TForm1::CreateFormOnLoad1Click()
+{
+    runGenerator(*this, 26, codeWithoutResourceFile);
+}
+
+void TForm1::CreateLoadTextRC1Click()
+{
+    runGenerator(*this, 32, codeForResourceFile);
+}
+
+void TForm1::CreateRCFile1Click()
+{
+    runGenerator(*this, 33, resourceScript);
+}

@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include "Cp1252.h"
 #include "Exception.h"
 
 #include <QFileInfo>
@@ -7,23 +8,6 @@
 #include <QStringDecoder>
 
 namespace {
-// 0x80..0x9F of Windows-1252.
-const char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-int cp1252Byte(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    for (int i = 0; i < 32; ++i)
-        if (kHigh[i] == c)
-            return 0x80 + i;
-    return -1;
-}
-
 QString lineAndColumn(const QString &text, qsizetype index)
 {
     const qsizetype lineStart = text.lastIndexOf(u'\n', index - 1) + 1;
@@ -32,32 +16,6 @@ QString lineAndColumn(const QString &text, qsizetype index)
         .arg(index - lineStart + 1);
 }
 } // namespace
-
-QString decodeCp1252(const QByteArray &bytes)
-{
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar *d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
-    }
-    return out;
-}
-
-QByteArray encodeCp1252(const QString &text, bool *ok)
-{
-    QByteArray out(text.size(), Qt::Uninitialized);
-    bool good = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = cp1252Byte(text.at(i).unicode());
-        if (b < 0)
-            good = false;
-        out[i] = char(b < 0 ? '?' : b);
-    }
-    if (ok)
-        *ok = good;
-    return out;
-}
 
 namespace TextFile {
 
@@ -91,7 +49,7 @@ QByteArray encode(const QString &text, TextEncoding encoding)
     QByteArray bytes = encodeCp1252(text, &ok);
     if (!ok) {
         for (qsizetype i = 0; i < text.size(); ++i) {
-            if (cp1252Byte(text.at(i).unicode()) < 0)
+            if (!fitsCp1252(QString(text.at(i))))
                 throw Exception(QStringLiteral("The character U+%1 at %2 cannot be saved in the file's "
                                                "encoding (Windows-1252).")
                                     .arg(QString::number(text.at(i).unicode(), 16).toUpper().rightJustified(4, u'0'),

@@ -29,9 +29,3 @@ LoadedText load(const QString &path);
 // Exception with the platform's message is raised.
 void save(const QString &path, const QString &text, TextEncoding encoding);
 } // namespace TextFile
-
-// Windows-1252: every byte maps to one character (the five unassigned bytes
-// to the C1 controls of the same value).
-QString decodeCp1252(const QByteArray &bytes);
-// ok is false when a character has no byte; such characters become '?'.
-QByteArray encodeCp1252(const QString &text, bool *ok);

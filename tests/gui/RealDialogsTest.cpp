@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -22,17 +23,28 @@
 #include <functional>
 
 namespace {
-// Runs `answer` on the first modal widget that appears (polling), so that the
-// code under test can block in exec().
-void whenModal(std::function<void(QWidget *)> answer)
+// Runs `answer` on the modal widget that appears (polling), so that the code
+// under test can block in exec(). `answer` returns true once it has closed
+// the widget; it is asked again while the widget stays open. After a few
+// seconds any modal widget is rejected, so a test never hangs.
+void whenModal(std::function<bool(QWidget *)> answer)
 {
     auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
+    timer->setInterval(20);
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, answer] {
+        QWidget *w = QApplication::activeModalWidget();
+        const bool late = clock->elapsed() > 5000;
+        if (w && late) {
+            ADD_FAILURE() << "modal widget still open after 5 s: " << w->metaObject()->className();
+            if (auto *d = qobject_cast<QDialog *>(w))
+                d->reject();
+        }
+        if ((w && (late || answer(w))) || clock->elapsed() > 10000) {
             timer->stop();
             timer->deleteLater();
-            answer(w);
+            delete clock;
         }
     });
     timer->start();
@@ -44,10 +56,12 @@ TEST(RealDialogs, MessageBoxAnswersWithTheClickedButton)
     QString seenText;
     whenModal([&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
-        ASSERT_NE(box, nullptr);
+        if (!box)
+            return false;
         seenText = box->text();
         EXPECT_EQ(box->windowTitle(), QStringLiteral("VTQX"));
         box->button(QMessageBox::No)->click();
+        return true;
     });
     const auto answer = QtDialogs().message(nullptr, QStringLiteral("VTQX"), QStringLiteral("Save?"),
                                             Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
@@ -59,15 +73,20 @@ TEST(RealDialogs, InputBoxGivesTheTypedAnswerOrNothing)
 {
     whenModal([](QWidget *w) {
         auto *dlg = qobject_cast<QInputDialog *>(w);
-        ASSERT_NE(dlg, nullptr);
+        if (!dlg)
+            return false;
         EXPECT_EQ(dlg->textValue(), QStringLiteral("7"));
         dlg->setTextValue(QStringLiteral("12"));
         dlg->accept();
+        return true;
     });
     EXPECT_EQ(QtDialogs().input(nullptr, QStringLiteral("Input the new value"), QStringLiteral("Value"),
                                 QStringLiteral("7")),
               std::optional<QString>(QStringLiteral("12")));
-    whenModal([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+    whenModal([](QWidget *w) {
+        qobject_cast<QDialog *>(w)->reject();
+        return true;
+    });
     EXPECT_EQ(QtDialogs().input(nullptr, QStringLiteral("c"), QStringLiteral("p"), QStringLiteral("7")), std::nullopt);
 }
 
@@ -85,12 +104,15 @@ TEST(RealDialogs, OpenThroughTheRealFileDialog)
     QString title, filter;
     whenModal([&](QWidget *w) {
         auto *dlg = qobject_cast<QFileDialog *>(w);
-        ASSERT_NE(dlg, nullptr);
+        if (!dlg)
+            return false;
         title = dlg->windowTitle();
         filter = dlg->nameFilters().join(u';');
-        dlg->setDirectory(dir.path());
-        dlg->selectFile(dir.filePath(QStringLiteral("Unit1.h")));
+        // Type the full path and press Open, as a user would; the dialog may
+        // still be reading the folder, so this is repeated until it closes.
+        dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(dir.filePath(QStringLiteral("Unit1.h")));
         dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
+        return !dlg->isVisible();
     });
     form.Open1->trigger();
     EXPECT_EQ(title, QStringLiteral("Open Files"));
@@ -110,9 +132,11 @@ TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)
     QString shown;
     whenModal([&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
-        ASSERT_NE(box, nullptr);
+        if (!box)
+            return false;
         shown = box->text();
         box->button(QMessageBox::Ok)->click();
+        return true;
     });
     form.SaveAll1->trigger();
     EXPECT_TRUE(shown.contains(QStringLiteral("Unit1.cpp"))) << shown.toStdString();

@@ -55,16 +55,6 @@ TEST(TextFile, DetectsAndKeepsTheEncoding)
     }
 }
 
-TEST(TextFile, EveryByteSurvivesWindows1252)
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(char(b));
-    bool ok = false;
-    EXPECT_EQ(encodeCp1252(decodeCp1252(all), &ok), all);
-    EXPECT_TRUE(ok);
-}
-
 TEST(TextFile, ACharacterTheEncodingCannotHoldWritesNothing)
 {
     QTemporaryDir dir;

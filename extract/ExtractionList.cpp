@@ -1,0 +1,159 @@
+#include "ExtractionList.h"
+
+#include "Exception.h"
+
+#include <limits>
+
+namespace ExtractionList {
+
+namespace {
+bool isBlankOrControl(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Value of a run of decimal digits, if it fits; a leading minus is allowed.
+std::optional<int> digitsValue(const QString &digits, bool negative)
+{
+    // Accumulate towards the negative side: its range is one larger.
+    constexpr long long lowest = std::numeric_limits<int>::min();
+    long long value = 0;
+    for (const QChar c : digits) {
+        value = value * 10 - (c.unicode() - u'0');
+        if (value < lowest)
+            return std::nullopt;
+    }
+    if (!negative) {
+        value = -value;
+        if (value > std::numeric_limits<int>::max())
+            return std::nullopt;
+    }
+    return int(value);
+}
+} // namespace
+
+QString stripBlanks(const QString &text)
+{
+    qsizetype from = 0, to = text.size();
+    while (from < to && isBlankOrControl(text.at(from)))
+        ++from;
+    while (to > from && isBlankOrControl(text.at(to - 1)))
+        --to;
+    return text.mid(from, to - from);
+}
+
+QStringList lines(const QString &text)
+{
+    QStringList out;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        out << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        out << text.mid(start);
+    return out;
+}
+
+Entry splitEntry(const QString &line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == u'=' || c == u',')
+            return {stripBlanks(line.left(i)), stripBlanks(line.mid(i + 1))};
+    }
+    return {QString(), stripBlanks(line)};
+}
+
+std::optional<QString> findEqualValue(const QString &listText, const QString &value)
+{
+    for (const QString &line : lines(listText)) {
+        Entry e = splitEntry(line);
+        if (e.value == value)
+            return e.name;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> parseInt32(const QString &text)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
+        negative = text.at(i) == u'-';
+        ++i;
+    }
+    const QString digits = text.mid(i);
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (const QChar c : digits)
+        if (!isDigit(c))
+            return std::nullopt;
+    return digitsValue(digits, negative);
+}
+
+int numberOfName(const QString &text)
+{
+    QString digits;
+    for (const QChar c : text)
+        if (isDigit(c))
+            digits.append(c);
+    if (digits.isEmpty())
+        return 0;
+    const std::optional<int> value = digitsValue(digits, false);
+    if (!value)
+        throw Exception(QStringLiteral("The number %1 in '%2' does not fit a 32-bit integer").arg(digits, text));
+    return *value;
+}
+
+QString stringName(int n)
+{
+    return QStringLiteral("String") + QString::number(n);
+}
+
+QString valueEntry(const QString &name, const QString &value, StringMode mode)
+{
+    return name + (mode == StringMode::Function ? QStringLiteral(", ") : QStringLiteral(" = ")) + value;
+}
+
+int entryNumber(const QString &line)
+{
+    const qsizetype quote = line.indexOf(u'"');
+    return numberOfName(quote < 0 ? line : line.left(quote));
+}
+
+QString entryLiteral(const QString &line)
+{
+    const qsizetype quote = line.indexOf(u'"');
+    return quote < 0 ? line : line.mid(quote);
+}
+
+QString entryName(const QString &line)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    return eq < 0 ? line : stripBlanks(line.left(eq));
+}
+
+QString entryValue(const QString &line)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    return eq < 0 ? QString() : stripBlanks(line.mid(eq + 1));
+}
+
+QString stringIdentifier(int number)
+{
+    return QString::number(qint64(number) + 100);
+}
+
+} // namespace ExtractionList

@@ -1,0 +1,70 @@
+#pragma once
+// The extraction list: one entry per extracted literal, and the rules by which
+// Extract and the generators read and write its lines. All functions are pure.
+//
+// Entry formats:
+//   value entry     String3 = "Hello"       (Global, Form, or no mode)
+//                   String3, "Hello"        (Function)
+//   property entry  Form1->Label1->Caption = "Hello";   (DFM page)
+#include "StringMode.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace ExtractionList {
+
+// Text without leading and trailing blanks and control characters.
+QString stripBlanks(const QString &text);
+
+// Lines as a string list sees them: CR LF, CR and LF each end a line, the
+// empty remainder after a final line break is not a line, "" has no lines.
+QStringList lines(const QString &text);
+
+// line = name sep value, sep = the first "=" or "," of the line.
+// Both parts stripped; without a separator the name is "" and the value is
+// the whole line stripped.
+struct Entry
+{
+    QString name;
+    QString value;
+};
+Entry splitEntry(const QString &line);
+
+// Name of the first line of the list whose value equals value exactly;
+// nothing when no line matches.
+std::optional<QString> findEqualValue(const QString &listText, const QString &value);
+
+// Decimal text of a signed 32-bit integer: an optional sign followed by at
+// least one digit. Nothing for any other text or a value out of range.
+std::optional<int> parseInt32(const QString &text);
+
+// number = all decimal digits of the text in order, read as an integer; 0
+// when there are none. Raises Exception when the digits exceed 32 bits.
+int numberOfName(const QString &text);
+
+// "String" followed by n in decimal.
+QString stringName(int n);
+
+// name " = " value, or name ", " value in the Function mode.
+QString valueEntry(const QString &name, const QString &value, StringMode mode);
+
+// --- Taking a line apart for the generators ---
+
+// Function mode: number of a name of the text before the first double quote.
+// A line without any double quote gets the number of all its digits.
+int entryNumber(const QString &line);
+// Function mode: from the first double quote to the end of the line,
+// unchanged; the whole line when it holds no double quote.
+QString entryLiteral(const QString &line);
+// Other modes: text before the first "=", stripped; the whole line unchanged
+// when it has no "=".
+QString entryName(const QString &line);
+// Other modes: text after the first "=", stripped; "" without "=".
+QString entryValue(const QString &line);
+// Identifier in the string table: number + 100, in decimal. Computed wide so
+// that a number near the 32-bit limit cannot overflow.
+QString stringIdentifier(int number);
+
+} // namespace ExtractionList

@@ -1,0 +1,32 @@
+#pragma once
+// The three generators over the extraction list of the active page. Each
+// returns the lines of the output window, or nothing on the pages where the
+// command shows no window. A digit run beyond 32 bits in an entry's number
+// raises Exception before any line is returned.
+#include "Catalogue.h"
+#include "StringMode.h"
+
+#include <QStringList>
+
+#include <optional>
+
+enum class SourcePage { Cpp = 0, Header = 1, Dfm = 2 };
+
+struct GeneratorInput
+{
+    QString list;                    // the extraction list text
+    StringMode mode = StringMode::Global;
+    SourcePage page = SourcePage::Cpp;
+    QString className;               // class name of the form description's first line
+    Language language = Language::English;
+};
+
+// "Create for NOT using RC-File": the texts as literals in the code.
+// C++ page and DFM page; nothing on the header page.
+std::optional<QStringList> codeWithoutResourceFile(const GeneratorInput &in);
+
+// "Create for USING RC-File": loading code through LoadString. C++ page only.
+std::optional<QStringList> codeForResourceFile(const GeneratorInput &in);
+
+// "Create RC-File": the STRINGTABLE, identifiers number + 100. C++ page only.
+std::optional<QStringList> resourceScript(const GeneratorInput &in);

@@ -1,0 +1,12 @@
+#pragma once
+// The output window's own texts and button captions, English and German.
+#include "Catalogue.h"
+
+#include <QString>
+
+// Text n of the output window (1 save title, 2 save filter, 3 and 4 the
+// insertion banner); "" for any other number.
+QString outputText(unsigned n, Language lang);
+
+enum class OutputButton { SaveToDisk, ToClipboard, AddToCpp, CloseWindow };
+QString outputButtonCaption(OutputButton button, Language lang);

@@ -1,0 +1,174 @@
+#include "Unit3.h"
+
+#include "Dialogs.h"
+#include "EditorModel.h"
+#include "OutputFile.h"
+#include "OutputTexts.h"
+#include "Paths.h"
+#include "UiLanguage.h"
+#include "Vreg.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+bool endsWithBreak(const QString &text)
+{
+    return !text.isEmpty() && (text.back() == u'\n' || text.back() == u'\r');
+}
+} // namespace
+
+TForm3::TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget cpp)
+    : QDialog(parent), m_language(language), m_settings(settings), m_cpp(std::move(cpp))
+{
+    setObjectName(QStringLiteral("Form3"));
+    resize(576, 330);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedWidth(89);
+    auto button = [this](const char *name, int top, QStyle::StandardPixmap picture) {
+        auto *b = new QToolButton(Panel1);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(4, top, 81, 49);
+        b->setIcon(style()->standardIcon(picture));
+        b->setIconSize(QSize(24, 24));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setAutoRaise(true);
+        return b;
+    };
+    SpeedButton1 = button("SpeedButton1", 8, QStyle::SP_DialogSaveButton);
+    SpeedButton3 = button("SpeedButton3", 64, QStyle::SP_FileDialogContentsView);
+    SpeedButton4 = button("SpeedButton4", 120, QStyle::SP_FileDialogNewFolder);
+    SpeedButton2 = button("SpeedButton2", 176, QStyle::SP_DialogCloseButton);
+    layout->addWidget(Panel1);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("Courier New"), font.family()});
+    font.setPixelSize(13);
+    Memo1->setFont(font);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(Memo1, 1);
+
+    const auto guarded = [this](QToolButton *b, void (TForm3::*handler)()) {
+        connect(b, &QToolButton::clicked, this, [this, handler] { runGuarded(this, [&] { (this->*handler)(); }); });
+    };
+    guarded(SpeedButton1, &TForm3::SpeedButton1Click);
+    guarded(SpeedButton3, &TForm3::SpeedButton3Click);
+    guarded(SpeedButton4, &TForm3::SpeedButton4Click);
+    guarded(SpeedButton2, &TForm3::SpeedButton2Click);
+    connect(m_language, &UiLanguage::switched, this, &TForm3::FormCreate);
+
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+    FormCreate();
+}
+
+QString TForm3::ownText(unsigned n) const
+{
+    return outputText(n, m_language->language());
+}
+
+void TForm3::FormCreate()
+{
+    const Language lang = m_language->language();
+    SpeedButton1->setText(outputButtonCaption(OutputButton::SaveToDisk, lang));
+    SpeedButton3->setText(outputButtonCaption(OutputButton::ToClipboard, lang));
+    SpeedButton4->setText(outputButtonCaption(OutputButton::AddToCpp, lang));
+    SpeedButton2->setText(outputButtonCaption(OutputButton::CloseWindow, lang));
+}
+
+void TForm3::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void TForm3::clearText()
+{
+    EditorModel::of(Memo1).setText(QString());
+}
+
+void TForm3::appendLine(const QString &line)
+{
+    appendLines({line});
+}
+
+void TForm3::appendLines(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    EditorModel &m = EditorModel::of(Memo1);
+    const int len = m.length();
+    // A text the user left without a final line break gets one first.
+    const bool open = len > 0 && m.charAt(len - 1) != u'\n';
+    m.append((open ? QStringLiteral("\n") : QString()) + lines.join(u'\n') + u'\n');
+}
+
+void TForm3::showModally()
+{
+    Dialogs::instance().showModal(this);
+}
+
+QString TForm3::text() const
+{
+    return EditorModel::of(Memo1).text();
+}
+
+void TForm3::SpeedButton1Click()
+{
+    Dialogs::FileRequest request;
+    request.title = ownText(1);
+    request.filter = ownText(2);
+    request.defaultExt = QStringLiteral(".txt");
+    request.initialDir = m_settings->Pop(QStringLiteral("InitSaveDir"));
+    request.options = Dialogs::OverwritePrompt | Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::EnableSizing;
+    const std::optional<QString> path = Dialogs::instance().saveFile(this, request);
+    if (!path)
+        return;
+    m_settings->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*path));
+    saveOutputText(*path, text());
+}
+
+void TForm3::SpeedButton3Click()
+{
+    // The whole text, whatever is selected; the selection stays as it was.
+    QApplication::clipboard()->setText(Memo1->toPlainText());
+}
+
+void TForm3::SpeedButton4Click()
+{
+    if (!m_cpp.editor)
+        return;
+    EditorModel &cpp = EditorModel::of(m_cpp.editor);
+    QString out = text();
+    if (!out.isEmpty() && !endsWithBreak(out))
+        out += QStringLiteral("\r\n");
+    const int len = cpp.length();
+    const bool open = len > 0 && cpp.charAt(len - 1) != u'\n';
+    const QString addition = (open ? QStringLiteral("\r\n") : QString()) + QStringLiteral("\r\n") +
+                             QStringLiteral("//") + QString(75, u'-') + QStringLiteral("\r\n\r\n") + ownText(3) +
+                             QStringLiteral("\r\n") + ownText(4) + QStringLiteral("\r\n/*\r\n") + out +
+                             QStringLiteral("*/\r\n");
+    cpp.append(addition);
+    if (m_cpp.markModified)
+        m_cpp.markModified();
+}
+
+void TForm3::SpeedButton2Click()
+{
+    close();
+}

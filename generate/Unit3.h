@@ -1,0 +1,61 @@
+#pragma once
+// The output window: shows what a generator produced and saves it, copies it
+// or appends it to the C++ source as a comment block. Created once, shown
+// modally by the generators.
+#include <QDialog>
+
+#include <functional>
+
+class QPlainTextEdit;
+class QToolButton;
+class TVReg;
+class UiLanguage;
+
+class TForm3 : public QDialog
+{
+    Q_OBJECT
+public:
+    // Where Add to CPP writes: the main window's C++ source editor, and how
+    // that page is marked modified afterwards.
+    struct CppTarget
+    {
+        QPlainTextEdit *editor = nullptr;
+        std::function<void()> markModified;
+    };
+
+    // language: follows its switch announcement; settings: holds InitSaveDir.
+    TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget cpp);
+
+    // --- Controls (objectName = member name) ---
+    QWidget *Panel1;
+    QToolButton *SpeedButton1; // Save To Disk
+    QToolButton *SpeedButton3; // To Clipboard
+    QToolButton *SpeedButton4; // Add to CPP
+    QToolButton *SpeedButton2; // Close Window
+    QPlainTextEdit *Memo1;
+
+    // --- Operations used by the generators ---
+    void setCaption(const QString &caption);
+    void clearText();
+    // Adds one line at the end; the text always ends with a line break.
+    void appendLine(const QString &line);
+    void appendLines(const QStringList &lines);
+    // Shows the window; returns when it is closed.
+    void showModally();
+    // Whole text with CR LF line breaks.
+    QString text() const;
+
+public slots:
+    void FormCreate();        // button captions of the UI language
+    void SpeedButton1Click(); // Save To Disk
+    void SpeedButton3Click(); // To Clipboard
+    void SpeedButton4Click(); // Add to CPP
+    void SpeedButton2Click(); // Close Window
+
+private:
+    QString ownText(unsigned n) const;
+
+    UiLanguage *m_language;
+    TVReg *m_settings;
+    CppTarget m_cpp;
+};

@@ -1,0 +1,457 @@
+// Extract, Extract C and the number button, driven through the main window.
+#include "FormFixture.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <limits>
+
+namespace {
+const QString kCpp = QStringLiteral("void __fastcall TForm1::Button1Click(TObject *Sender)\r\n"
+                                    "{\r\n"
+                                    "  Label1->Caption = \"Hello\";\r\n"
+                                    "}\r\n");
+
+const QString kDfm = QStringLiteral("object Form1: TForm1\r\n"
+                                    "  Caption = 'Main'\r\n"
+                                    "  object Label1: TLabel\r\n"
+                                    "    Caption = 'Hello'\r\n"
+                                    "    Font.Name = 'Arial'\r\n"
+                                    "    Hint = \r\n"
+                                    "      'second part' +\r\n"
+                                    "      'Hello. World' +\r\n"
+                                    "      'x'\r\n"
+                                    "  end\r\n"
+                                    "end\r\n");
+
+class ExtractWindow : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        form->BaseName = QStringLiteral("Unit1");
+        form->Edit3->setText(QStringLiteral("Form1"));
+        form->PromtEqualStrings2->setChecked(false);
+        form->OnExtractFindNext2->setChecked(false);
+        form->UseglobalStrings1Click();
+    }
+
+    EditorModel &list() { return EditorModel::of(form->Memo1); }
+    QString found() { return EditorModel::of(form->Edit1).text(); }
+
+    // Selects the n-th occurrence of what on page p and puts it into the
+    // found text box, as Find Next would.
+    void select(int p, const QString &what, int n = 0)
+    {
+        const QString text = page(p).text();
+        qsizetype at = -1;
+        for (int i = 0; i <= n; ++i)
+            at = text.indexOf(what, at + 1);
+        ASSERT_GE(at, 0) << what.toStdString();
+        page(p).setSelection(int(at), int(what.size()));
+        EditorModel::of(form->Edit1).setText(what);
+    }
+
+    void setUpCpp(int counter = 2)
+    {
+        page(TForm1::CppPage).setText(kCpp);
+        form->ResNumber[TForm1::CppPage] = counter;
+        form->showResNumber();
+        select(TForm1::CppPage, QStringLiteral("\"Hello\""));
+    }
+
+    void setUpDfm()
+    {
+        page(TForm1::DfmPage).setText(kDfm);
+        showPage(TForm1::DfmPage);
+    }
+
+    QStringList listLines() { return list().text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts); }
+};
+
+// --- C++ page: the four rows of the worked example, each variant -----------
+
+struct CppRow
+{
+    const char *mode;   // the Options item to click
+    const char *sender; // the control that runs the command
+    const char16_t *line;
+    const char16_t *entry;
+};
+
+class ExtractCpp : public ExtractWindow, public ::testing::WithParamInterface<CppRow> {};
+
+TEST_P(ExtractCpp, RewritesTheLiteralAndRecordsTheValue)
+{
+    const CppRow &row = GetParam();
+    form->findChild<QAction *>(QLatin1String(row.mode))->trigger();
+    setUpCpp();
+    const QString sender = QLatin1String(row.sender);
+    if (auto *a = form->findChild<QAction *>(sender))
+        a->trigger();
+    else
+        form->findChild<QToolButton *>(sender)->click();
+
+    const QString line = QString::fromUtf16(row.line);
+    EXPECT_EQ(page(TForm1::CppPage).line(2), line);
+    EXPECT_EQ(list().text(), QString::fromUtf16(row.entry) + QStringLiteral("\r\n"));
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 3);
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("3"));
+    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+    EXPECT_TRUE(form->Saved[TForm1::DfmPage]);
+    // The replacement is selected, so Find Next goes on behind it.
+    const QString replacement = line.mid(20, line.size() - 21);
+    EXPECT_EQ(page(TForm1::CppPage).selectedText(), replacement);
+    EXPECT_EQ(page(TForm1::CppPage).selStart(), kCpp.indexOf(u'"'));
+    EXPECT_EQ(form->LastEdit[TForm1::CppPage], (RowCol{3, 21}));
+    // One undo step gives the literal back.
+    form->Memo2->undo();
+    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ExtractCpp,
+    ::testing::Values(
+        CppRow{"UseglobalStrings2", "Extract1", u"  Label1->Caption = String3;", u"String3 = \"Hello\""},
+        CppRow{"UseglobalStrings2", "ToolButton6", u"  Label1->Caption = String3;", u"String3 = \"Hello\""},
+        CppRow{"UseFormStrings2", "ToolButton5", u"  Label1->Caption = Form1->String3;", u"String3 = \"Hello\""},
+        CppRow{"UseFormStrings2", "ExtractC1", u"  Label1->Caption = Form1->String3;", u"String3 = \"Hello\""},
+        CppRow{"UseFunction2", "Extract1", u"  Label1->Caption = Form1->LoadTextRC(3);", u"String3, \"Hello\""},
+        CppRow{"UseFunction2", "ToolButton5", u"  Label1->Caption = Form1->LoadTextRC(3);", u"String3, \"Hello\""},
+        CppRow{"UseFunction2", "ExtractC1", u"  Label1->Caption = (Form1->LoadTextRC(3)).c_str();",
+               u"String3, \"Hello\""},
+        CppRow{"UseFunction2", "ToolButton6", u"  Label1->Caption = (Form1->LoadTextRC(3)).c_str();",
+               u"String3, \"Hello\""}));
+
+TEST_F(ExtractWindow, CtrlERunsExtractC)
+{
+    form->UseFunction1Click();
+    setUpCpp();
+    form->activateWindow();
+    form->Memo2->setFocus();
+    QTest::keyClick(form->Memo2, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = (Form1->LoadTextRC(3)).c_str();"));
+}
+
+TEST_F(ExtractWindow, NoModeCheckedWorksAsGlobalStrings)
+{
+    form->UseglobalStrings2->setChecked(false);
+    setUpCpp();
+    form->SpeedButton5Click(form->ExtractC1);
+    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = String3;"));
+    EXPECT_EQ(list().text(), QStringLiteral("String3 = \"Hello\"\r\n"));
+}
+
+TEST_F(ExtractWindow, EntriesGoBelowAHandEditedListWithoutFinalBreak)
+{
+    list().setText(QStringLiteral("String1 = \"Bye\""));
+    setUpCpp();
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Bye\"\r\nString3 = \"Hello\"\r\n"));
+    // Appended as one edit, not by rewriting the list: one undo takes it
+    // back and keeps the hand-typed text.
+    form->Memo1->undo();
+    EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Bye\""));
+}
+
+TEST_F(ExtractWindow, CounterAtMinusFiveNamesStringMinusFour)
+{
+    dialogs->answerInput(QStringLiteral("-5"));
+    form->SpeedButton7->click();
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], -5);
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("-5"));
+
+    form->UseFunction1Click();
+    page(TForm1::CppPage).setText(kCpp);
+    select(TForm1::CppPage, QStringLiteral("\"Hello\""));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = Form1->LoadTextRC(4);"));
+    EXPECT_EQ(list().text(), QStringLiteral("String-4, \"Hello\"\r\n"));
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("-4"));
+}
+
+// --- Equal strings ------------------------------------------------------------
+
+TEST_F(ExtractWindow, EqualStringsYesReusesTheName)
+{
+    form->PromtEqualStrings2->setChecked(true);
+    list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
+    setUpCpp();
+    dialogs->answerMessage(Dialogs::Button::Yes);
+    form->SpeedButton5Click(form->Extract1);
+
+    ASSERT_EQ(dialogs->asked().size(), 1u);
+    const auto &q = dialogs->last();
+    EXPECT_EQ(q.caption, QStringLiteral("VTQX"));
+    EXPECT_EQ(q.text, QStringLiteral("String1 has equal value.\n\nDo you want to use this for the current string too?"));
+    EXPECT_EQ(q.icon, Dialogs::Icon::Question);
+    EXPECT_EQ(q.buttons, Dialogs::Buttons::YesNoCancel);
+    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = String1;"));
+    EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\n"));
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 2);
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("2"));
+}
+
+TEST_F(ExtractWindow, EqualStringsYesInFunctionModeCallsWithTheOldNumber)
+{
+    form->UseFunction1Click();
+    form->PromtEqualStrings2->setChecked(true);
+    list().setText(QStringLiteral("String1, \"Hello\"\r\n"));
+    setUpCpp();
+    dialogs->answerMessage(Dialogs::Button::Yes);
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = Form1->LoadTextRC(1);"));
+    EXPECT_EQ(list().text(), QStringLiteral("String1, \"Hello\"\r\n"));
+}
+
+TEST_F(ExtractWindow, EqualStringsNoTakesANewName)
+{
+    form->PromtEqualStrings2->setChecked(true);
+    list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
+    setUpCpp();
+    dialogs->answerMessage(Dialogs::Button::No);
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = String3;"));
+    EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\nString3 = \"Hello\"\r\n"));
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("3"));
+}
+
+TEST_F(ExtractWindow, EqualStringsCancelRestoresTheCounterButKeepsTheMark)
+{
+    form->PromtEqualStrings2->setChecked(true);
+    form->OnExtractFindNext2->setChecked(true);
+    list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
+    setUpCpp();
+    dialogs->answerMessage(Dialogs::Button::Cancel);
+    form->SpeedButton5Click(form->ToolButton5);
+    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    EXPECT_EQ(page(TForm1::CppPage).selectedText(), QStringLiteral("\"Hello\""));
+    EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\n"));
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 2);
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("2"));
+    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+    EXPECT_EQ(form->LastEdit[TForm1::CppPage], (RowCol{3, 21}));
+}
+
+TEST_F(ExtractWindow, EqualStringsAskNothingWithoutAMatchOrWithTheOptionOff)
+{
+    list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
+    setUpCpp();
+    form->SpeedButton5Click(form->Extract1); // option off: no question
+    EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\nString3 = \"Hello\"\r\n"));
+
+    form->PromtEqualStrings2->setChecked(true);
+    page(TForm1::CppPage).setText(QStringLiteral("x = \"Other\";"));
+    select(TForm1::CppPage, QStringLiteral("\"Other\""));
+    form->SpeedButton5Click(form->Extract1); // no equal value: no question
+    EXPECT_TRUE(dialogs->asked().empty());
+    EXPECT_EQ(page(TForm1::CppPage).text(), QStringLiteral("x = String4;"));
+}
+
+TEST_F(ExtractWindow, ReusedNameTooLargeForFunctionModeIsReported)
+{
+    form->UseFunction1Click();
+    form->PromtEqualStrings2->setChecked(true);
+    list().setText(QStringLiteral("String99999999999, \"Hello\"\r\n"));
+    setUpCpp();
+    dialogs->answerMessage(Dialogs::Button::Yes).answerMessage(Dialogs::Button::Ok);
+    form->Extract1->trigger();
+    ASSERT_EQ(dialogs->asked().size(), 2u);
+    EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Error);
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("99999999999")));
+    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    EXPECT_EQ(list().text(), QStringLiteral("String99999999999, \"Hello\"\r\n"));
+    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+}
+
+TEST_F(ExtractWindow, CounterAtTheTopRaisesInsteadOfWrapping)
+{
+    setUpCpp(std::numeric_limits<int>::max());
+    EXPECT_THROW(form->SpeedButton5Click(form->Extract1), Exception);
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], std::numeric_limits<int>::max());
+    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    EXPECT_EQ(list().text(), QString());
+}
+
+// --- Nothing happens -----------------------------------------------------------
+
+TEST_F(ExtractWindow, NothingHappensWithoutUnitWithoutSelectionOrOnTheHeaderPage)
+{
+    setUpCpp();
+    form->BaseName.clear();
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+
+    form->BaseName = QStringLiteral("Unit1");
+    page(TForm1::CppPage).setSelection(5, 0);
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+
+    page(TForm1::HeaderPage).setText(QStringLiteral("#define X \"Hello\""));
+    showPage(TForm1::HeaderPage);
+    select(TForm1::HeaderPage, QStringLiteral("\"Hello\""));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(page(TForm1::HeaderPage).text(), QStringLiteral("#define X \"Hello\""));
+
+    EXPECT_EQ(list().text(), QString());
+    EXPECT_EQ(form->ResNumber, (std::array<int, 3>{2, 0, 0}));
+    EXPECT_EQ(form->Saved, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(form->LastEdit[TForm1::CppPage], RowCol{});
+    EXPECT_EQ(form->LastEdit[TForm1::HeaderPage], RowCol{});
+}
+
+// --- DFM page -------------------------------------------------------------------
+
+struct DfmRow
+{
+    const char16_t *literal;
+    int occurrence;
+    const char16_t *entry;
+};
+
+class ExtractDfm : public ExtractWindow, public ::testing::WithParamInterface<DfmRow> {};
+
+TEST_P(ExtractDfm, RecordsThePropertyAssignment)
+{
+    setUpDfm();
+    select(TForm1::DfmPage, QString::fromUtf16(GetParam().literal), GetParam().occurrence);
+    form->Extract1->trigger();
+    EXPECT_EQ(list().text(), QString::fromUtf16(GetParam().entry) + QStringLiteral("\r\n"));
+    EXPECT_EQ(page(TForm1::DfmPage).text(), kDfm);
+    EXPECT_FALSE(form->Saved[TForm1::DfmPage]);
+    EXPECT_TRUE(form->Saved[TForm1::CppPage]);
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Literals, ExtractDfm,
+    ::testing::Values(DfmRow{u"'Main'", 0, u"Form1->Caption = \"Main\";"},
+                      DfmRow{u"'Hello'", 0, u"Form1->Label1->Caption = \"Hello\";"},
+                      DfmRow{u"'Arial'", 0, u"Form1->Label1->Font->Name = \"Arial\";"},
+                      // continuation lines have no "=" of their own
+                      DfmRow{u"'second part'", 0, u"Form1->Label1 = \"second part\";"},
+                      DfmRow{u"'Hello. World'", 0, u"Form1->Label1->'Hello = \"Hello. World\";"},
+                      // a one-character found text leaves nothing between the quotes
+                      DfmRow{u"x", 0, u"Form1->Label1 = \"\";"},
+                      // the root's own line: no object part, nothing to split
+                      DfmRow{u"Form1", 0, u"Form1-> = \"orm\";"}));
+
+TEST_F(ExtractWindow, DfmRecordsPositionAndStripsTheRoot)
+{
+    setUpDfm();
+    form->Edit3->setText(QStringLiteral("  Form1 \t"));
+    select(TForm1::DfmPage, QStringLiteral("'Hello'"));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(list().text(), QStringLiteral("Form1->Label1->Caption = \"Hello\";\r\n"));
+    EXPECT_EQ(form->LastEdit[TForm1::DfmPage], (RowCol{4, 15}));
+    EXPECT_EQ(form->LastEdit[TForm1::CppPage], RowCol{});
+}
+
+TEST_F(ExtractWindow, DfmSelectionOnTheFirstLineHasNoObjectPart)
+{
+    page(TForm1::DfmPage).setText(QStringLiteral("  Caption = 'Top'\r\n  object Label1: TLabel\r\n"));
+    showPage(TForm1::DfmPage);
+    select(TForm1::DfmPage, QStringLiteral("'Top'"));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(list().text(), QStringLiteral("Form1->Caption = \"Top\";\r\n"));
+}
+
+TEST_F(ExtractWindow, DfmSameLiteralTwiceInARowIsRecordedOnce)
+{
+    setUpDfm();
+    for (const char *literal : {"'Hello'", "'Hello'", "'Main'", "'Hello'"}) {
+        select(TForm1::DfmPage, QLatin1String(literal));
+        form->SpeedButton5Click(form->Extract1);
+    }
+    EXPECT_EQ(listLines(), (QStringList{QStringLiteral("Form1->Label1->Caption = \"Hello\";"),
+                                        QStringLiteral("Form1->Caption = \"Main\";"),
+                                        QStringLiteral("Form1->Label1->Caption = \"Hello\";")}));
+}
+
+TEST_F(ExtractWindow, DfmExtractCBehavesLikeExtract)
+{
+    setUpDfm();
+    form->UseFunction1Click();
+    select(TForm1::DfmPage, QStringLiteral("'Arial'"));
+    form->ExtractC1->trigger();
+    EXPECT_EQ(list().text(), QStringLiteral("Form1->Label1->Font->Name = \"Arial\";\r\n"));
+    EXPECT_EQ(page(TForm1::DfmPage).text(), kDfm);
+}
+
+TEST_F(ExtractWindow, DfmNothingHappensWithoutSelection)
+{
+    setUpDfm();
+    page(TForm1::DfmPage).setSelection(30, 0);
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(list().text(), QString());
+    EXPECT_TRUE(form->Saved[TForm1::DfmPage]);
+}
+
+TEST_F(ExtractWindow, EachPageKeepsItsEntries)
+{
+    setUpCpp();
+    form->SpeedButton5Click(form->Extract1);
+    setUpDfm();
+    select(TForm1::DfmPage, QStringLiteral("'Main'"));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(list().text(), QStringLiteral("Form1->Caption = \"Main\";\r\n"));
+    showPage(TForm1::CppPage);
+    EXPECT_EQ(list().text(), QStringLiteral("String3 = \"Hello\"\r\n"));
+}
+
+// --- Number button ----------------------------------------------------------------
+
+TEST_F(ExtractWindow, NumberButtonSetsTheCounterOfTheActivePage)
+{
+    dialogs->answerInput(QStringLiteral("10"));
+    form->SpeedButton7Click();
+    const auto &q = dialogs->last();
+    EXPECT_EQ(q.caption, QStringLiteral("Input the new value"));
+    EXPECT_EQ(q.text, QStringLiteral("Value"));
+    EXPECT_EQ(q.defaultAnswer, QStringLiteral("0"));
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 10);
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("10"));
+
+    // The next Extract names String11.
+    page(TForm1::CppPage).setText(kCpp);
+    select(TForm1::CppPage, QStringLiteral("\"Hello\""));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(list().text(), QStringLiteral("String11 = \"Hello\"\r\n"));
+
+    form->German1Click();
+    dialogs->answerInput(QStringLiteral("+7"));
+    form->SpeedButton7Click();
+    EXPECT_EQ(dialogs->last().caption, QStringLiteral("Neuen Wert eingeben"));
+    EXPECT_EQ(dialogs->last().text, QStringLiteral("Wert"));
+    EXPECT_EQ(dialogs->last().defaultAnswer, QStringLiteral("11"));
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 7);
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("+7")); // as typed
+}
+
+TEST_F(ExtractWindow, NumberButtonCancelAndNonIntegersChangeNothing)
+{
+    form->ResNumber[TForm1::CppPage] = 4;
+    dialogs->answerInput(std::nullopt);
+    form->SpeedButton7Click();
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 4);
+    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("4"));
+
+    for (const char *bad : {"abc", "", "1.5", "99999999999"}) {
+        dialogs->answerInput(QLatin1String(bad));
+        form->SpeedButton7Click();
+        EXPECT_EQ(form->ResNumber[TForm1::CppPage], 4) << bad;
+        EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("4")) << bad;
+    }
+    EXPECT_EQ(dialogs->asked().size(), 5u); // no message about the bad answers
+}
+
+TEST_F(ExtractWindow, NumberButtonWorksOnTheActivePagesCounter)
+{
+    showPage(TForm1::DfmPage);
+    dialogs->answerInput(QStringLiteral("9"));
+    form->SpeedButton7Click();
+    EXPECT_EQ(form->ResNumber, (std::array<int, 3>{0, 0, 9}));
+}
+} // namespace

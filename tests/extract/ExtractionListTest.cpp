@@ -1,0 +1,216 @@
+#include "Exception.h"
+#include "Extract.h"
+#include "ExtractionList.h"
+#include "QtPrint.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace ExtractionList;
+
+namespace {
+struct NumberCase
+{
+    const char16_t *text;
+    int number;
+};
+
+class NumberOfName : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberOfName, CollectsEveryDigitInOrder)
+{
+    EXPECT_EQ(numberOfName(QString::fromUtf16(GetParam().text)), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NumberOfName,
+                         ::testing::Values(NumberCase{u"String12", 12}, NumberCase{u"Str1ng2", 12},
+                                           NumberCase{u"String-4", 4}, NumberCase{u"Name", 0},
+                                           NumberCase{u"", 0}, NumberCase{u"String2147483647", 2147483647},
+                                           // leading zeros do not count towards the size
+                                           NumberCase{u"S000000000000000007", 7},
+                                           // only ASCII digits are digits
+                                           NumberCase{u"String\u0663", 0}));
+
+TEST(NumberOfNameOverflow, RaisesWithTheDigitsInTheMessage)
+{
+    for (const char *text : {"String2147483648", "String99999999999999999999", "1234567890123"}) {
+        try {
+            numberOfName(QString::fromLatin1(text));
+            ADD_FAILURE() << text << " did not raise";
+        } catch (const Exception &e) {
+            EXPECT_TRUE(e.Message().contains(QStringLiteral("32-bit"))) << e.what();
+            EXPECT_TRUE(e.Message().contains(QString::fromLatin1(text))) << e.what();
+        }
+    }
+}
+
+TEST(ParseInt32, AcceptsSignedDecimalsInRangeOnly)
+{
+    EXPECT_EQ(parseInt32(QStringLiteral("10")), 10);
+    EXPECT_EQ(parseInt32(QStringLiteral("-5")), -5);
+    EXPECT_EQ(parseInt32(QStringLiteral("+7")), 7);
+    EXPECT_EQ(parseInt32(QStringLiteral("2147483647")), 2147483647);
+    EXPECT_EQ(parseInt32(QStringLiteral("-2147483648")), std::numeric_limits<int>::min());
+    for (const char *bad : {"", "-", "abc", "1x", "1.5", "2147483648", "-2147483649", "99999999999999999999"})
+        EXPECT_FALSE(parseInt32(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(Lines, FollowStringListSemantics)
+{
+    EXPECT_EQ(lines(QString()), QStringList());
+    EXPECT_EQ(lines(QStringLiteral("a")), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(lines(QStringLiteral("a\r\n")), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(lines(QStringLiteral("\r\n")), QStringList{QString()});
+    EXPECT_EQ(lines(QStringLiteral("a\r\n\r\nb")), (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
+    EXPECT_EQ(lines(QStringLiteral("a\rb\nc\r\n")),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+}
+
+struct SplitCase
+{
+    const char16_t *line;
+    const char16_t *name;
+    const char16_t *value;
+};
+
+class SplitEntry : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitEntry, AtTheFirstEqualsOrComma)
+{
+    const Entry e = splitEntry(QString::fromUtf16(GetParam().line));
+    EXPECT_EQ(e.name, QString::fromUtf16(GetParam().name));
+    EXPECT_EQ(e.value, QString::fromUtf16(GetParam().value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SplitEntry,
+    ::testing::Values(SplitCase{u"String3 = \"Hello\"", u"String3", u"\"Hello\""},
+                      SplitCase{u"String3, \"Hello\"", u"String3", u"\"Hello\""},
+                      SplitCase{u"String4, \"a, b\"", u"String4", u"\"a, b\""},
+                      SplitCase{u"String5 = \"a=b, c\"", u"String5", u"\"a=b, c\""},
+                      SplitCase{u"Form1->Label1->Caption = \"Hello\";", u"Form1->Label1->Caption", u"\"Hello\";"},
+                      SplitCase{u" \t\"Hello\" \t", u"", u"\"Hello\""},
+                      SplitCase{u"", u"", u""}));
+
+TEST(FindEqualValue, FirstMatchingLineWins)
+{
+    const QString list = QStringLiteral("String1 = \"Bye\"\r\nString3, \"Hello\"\r\nString7 = \"Hello\"\r\n");
+    EXPECT_EQ(findEqualValue(list, QStringLiteral("\"Hello\"")), QStringLiteral("String3"));
+    EXPECT_EQ(findEqualValue(list, QStringLiteral("\"Bye\"")), QStringLiteral("String1"));
+    // Case and blanks count.
+    EXPECT_FALSE(findEqualValue(list, QStringLiteral("\"hello\"")));
+    EXPECT_FALSE(findEqualValue(list, QStringLiteral("\"Hello\" ")));
+    EXPECT_FALSE(findEqualValue(QString(), QStringLiteral("\"Hello\"")));
+}
+
+TEST(FindEqualValue, SpecialLines)
+{
+    // A property entry keeps its semicolon in the value.
+    EXPECT_FALSE(findEqualValue(QStringLiteral("Form1->Label1->Caption = \"Hello\";"), QStringLiteral("\"Hello\"")));
+    // A hand-typed line without separator matches with an empty name.
+    const auto bare = findEqualValue(QStringLiteral("String1 = \"x\"\r\n  \"Hello\"  "), QStringLiteral("\"Hello\""));
+    ASSERT_TRUE(bare);
+    EXPECT_EQ(*bare, QString());
+    // A comma inside the value belongs to it.
+    EXPECT_EQ(findEqualValue(QStringLiteral("String4, \"a, b\""), QStringLiteral("\"a, b\"")), QStringLiteral("String4"));
+}
+
+TEST(ValueEntry, SeparatorFollowsTheMode)
+{
+    EXPECT_EQ(valueEntry(stringName(3), QStringLiteral("\"Hello\""), StringMode::Global),
+              QStringLiteral("String3 = \"Hello\""));
+    EXPECT_EQ(valueEntry(stringName(3), QStringLiteral("\"Hello\""), StringMode::Form),
+              QStringLiteral("String3 = \"Hello\""));
+    EXPECT_EQ(valueEntry(stringName(3), QStringLiteral("\"Hello\""), StringMode::Function),
+              QStringLiteral("String3, \"Hello\""));
+    EXPECT_EQ(stringName(-4), QStringLiteral("String-4"));
+}
+
+struct PartsCase
+{
+    const char16_t *line;
+    int number;
+    const char16_t *literal;
+    const char16_t *name;
+    const char16_t *value;
+};
+
+class EntryParts : public ::testing::TestWithParam<PartsCase> {};
+
+TEST_P(EntryParts, TakeTheLineApart)
+{
+    const QString line = QString::fromUtf16(GetParam().line);
+    EXPECT_EQ(entryNumber(line), GetParam().number);
+    EXPECT_EQ(entryLiteral(line), QString::fromUtf16(GetParam().literal));
+    EXPECT_EQ(entryName(line), QString::fromUtf16(GetParam().name));
+    EXPECT_EQ(entryValue(line), QString::fromUtf16(GetParam().value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EntryParts,
+    ::testing::Values(
+        PartsCase{u"String5, \"Hello\"", 5, u"\"Hello\"", u"String5, \"Hello\"", u""},
+        PartsCase{u"String5 = \"Hello\"", 5, u"\"Hello\"", u"String5", u"\"Hello\""},
+        PartsCase{u"String6 = \"a=b\"", 6, u"\"a=b\"", u"String6", u"\"a=b\""},
+        // digits inside the literal never count for the entry number
+        PartsCase{u"String3, \"a 42 b\"  ", 3, u"\"a 42 b\"  ", u"String3, \"a 42 b\"  ", u""},
+        PartsCase{u"String3, \"a \\\"b\\\"\"", 3, u"\"a \\\"b\\\"\"", u"String3, \"a \\\"b\\\"\"", u""},
+        // no double quote: all digits, and the whole line is the literal
+        PartsCase{u"String12 Hello2", 122, u"String12 Hello2", u"String12 Hello2", u""},
+        PartsCase{u"Hello", 0, u"Hello", u"Hello", u""},
+        PartsCase{u"", 0, u"", u"", u""}));
+
+TEST(StringIdentifier, IsNumberPlusHundredWithoutOverflow)
+{
+    EXPECT_EQ(stringIdentifier(1), QStringLiteral("101"));
+    EXPECT_EQ(stringIdentifier(0), QStringLiteral("100"));
+    EXPECT_EQ(stringIdentifier(-5), QStringLiteral("95"));
+    EXPECT_EQ(stringIdentifier(2147483647), QStringLiteral("2147483747"));
+}
+
+struct ReplacementCase
+{
+    StringMode mode;
+    bool extractC;
+    const char16_t *expected;
+};
+
+class Replacement : public ::testing::TestWithParam<ReplacementCase> {};
+
+TEST_P(Replacement, FollowsModeAndVariant)
+{
+    EXPECT_EQ(Extract::replacement(QStringLiteral("String3"), GetParam().mode, GetParam().extractC,
+                                   QStringLiteral("Form1")),
+              QString::fromUtf16(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, Replacement,
+    ::testing::Values(ReplacementCase{StringMode::Global, false, u"String3"},
+                      ReplacementCase{StringMode::Global, true, u"String3"},
+                      ReplacementCase{StringMode::Form, false, u"Form1->String3"},
+                      ReplacementCase{StringMode::Form, true, u"Form1->String3"},
+                      ReplacementCase{StringMode::Function, false, u"Form1->LoadTextRC(3)"},
+                      ReplacementCase{StringMode::Function, true, u"(Form1->LoadTextRC(3)).c_str()"}));
+
+TEST(Replacement, RootIsUsedAsGivenAndNumberIsAllDigits)
+{
+    EXPECT_EQ(Extract::replacement(QStringLiteral("String-4"), StringMode::Function, false, QStringLiteral(" F ")),
+              QStringLiteral(" F ->LoadTextRC(4)"));
+    EXPECT_THROW(Extract::replacement(QStringLiteral("String99999999999"), StringMode::Function, false,
+                                      QStringLiteral("Form1")),
+                 Exception);
+    // Other modes never convert the name.
+    EXPECT_EQ(Extract::replacement(QStringLiteral("String99999999999"), StringMode::Global, false, QString()),
+              QStringLiteral("String99999999999"));
+}
+
+TEST(ExtractVariant, ToldApartBySenderName)
+{
+    EXPECT_TRUE(Extract::isExtractC(QStringLiteral("ToolButton6")));
+    EXPECT_TRUE(Extract::isExtractC(QStringLiteral("ExtractC1")));
+    for (const char *name : {"ToolButton5", "Extract1", "", "extractc1"})
+        EXPECT_FALSE(Extract::isExtractC(QString::fromLatin1(name))) << name;
+}
+} // namespace

@@ -1,0 +1,54 @@
+#include "Exception.h"
+#include "OutputFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+TEST(OutputFile, EveryLineEndsWithCrLf)
+{
+    EXPECT_EQ(encodeOutputText(QStringLiteral("A\r\nB\r\n")), QByteArray("A\r\nB\r\n"));
+    EXPECT_EQ(encodeOutputText(QStringLiteral("A\nB")), QByteArray("A\r\nB\r\n"));
+    EXPECT_EQ(encodeOutputText(QStringLiteral("A\r\n\r\nB\r")), QByteArray("A\r\n\r\nB\r\n"));
+    EXPECT_EQ(encodeOutputText(QString()), QByteArray());
+}
+
+TEST(OutputFile, SingleByteCodePageWhenEverythingFitsElseUtf8)
+{
+    EXPECT_EQ(encodeOutputText(QStringLiteral("Größe €\r\n")), QByteArray("Gr\xF6\xDF" "e \x80\r\n"));
+    // One character outside the code page makes the whole file UTF-8.
+    EXPECT_EQ(encodeOutputText(QStringLiteral("Größe Ω")), QStringLiteral("Größe Ω\r\n").toUtf8());
+}
+
+TEST(OutputFile, SavesAndReplaces)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("out.rc"));
+    saveOutputText(path, QStringLiteral("first\n"));
+    saveOutputText(path, QStringLiteral("STRINGTABLE\n{\n}"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("STRINGTABLE\r\n{\r\n}\r\n"));
+}
+
+TEST(OutputFile, FailureRaisesWithThePlatformsMessage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A path below a regular file cannot be created, not even by root.
+    const QString blocker = dir.filePath(QStringLiteral("file"));
+    QFile f(blocker);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    try {
+        saveOutputText(blocker + QStringLiteral("/out.txt"), QStringLiteral("x"));
+        ADD_FAILURE() << "no error raised";
+    } catch (const Exception &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("out.txt"))) << e.what();
+        EXPECT_GT(e.Message().size(), QStringLiteral("Cannot create file \"\". ").size() + blocker.size() + 8)
+            << "the platform's reason is missing: " << e.what();
+    }
+}
+} // namespace
