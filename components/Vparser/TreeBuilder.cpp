@@ -19,12 +19,17 @@
 //   or "m"; the part after splits at the next one, and without a rewrite as
 //   long as that is "*" or "m".
 //
-// A part that EntferneKlammern shortens leaves the chain: its inside stood
-// one parenthesis deeper, where nothing was swapped.
+// A part that EntferneKlammern shortens leaves the chain, with a recorded
+// swap written out (in an unbalanced text the pair may enclose depth-0 signs).
 
 namespace {
 
 enum class Chain : quint8 { None, Sum, Signed, Product };
+
+char16_t swapSign(char16_t c)
+{
+    return c == u'+' ? u'-' : c == u'-' ? u'+' : c;
+}
 
 struct Item
 {
@@ -42,9 +47,7 @@ struct Item
     char16_t opAt(qsizetype k) const
     {
         const char16_t c = buffer.at((*ops)[k]).unicode();
-        if (!swapped)
-            return c;
-        return c == u'+' ? u'-' : c == u'-' ? u'+' : c;
+        return swapped ? swapSign(c) : c;
     }
 };
 
@@ -67,11 +70,6 @@ QString operatorText(QChar op)
     default:
         return QStringLiteral("#");
     }
-}
-
-char16_t swapSign(char16_t c)
-{
-    return c == u'+' ? u'-' : c == u'-' ? u'+' : c;
 }
 
 // The text an item stands for.

@@ -40,29 +40,6 @@ TEST(TVGraphicsComponent, PublishesItsPropertiesInOrderWithTheirDefaults)
     EXPECT_EQ(graphics.property("ClearCanvas").toBool(), true);
 }
 
-TEST(TVGraphicsComponent, SettersStoreTheirValues)
-{
-    TVGraphics graphics;
-    graphics.SetGridSpace(0.5L);
-    graphics.SetMinusX(-3);
-    graphics.SetPlusX(4);
-    graphics.SetMinusY(-5);
-    graphics.SetPlusY(6);
-    graphics.SetDestWidth(320);
-    graphics.SetDestHeight(200);
-    graphics.SetAbstand(7);
-    EXPECT_EQ(graphics.GridSpace(), 0.5L);
-    EXPECT_EQ(graphics.X_From(), -3);
-    EXPECT_EQ(graphics.X_To(), 4);
-    EXPECT_EQ(graphics.Y_From(), -5);
-    EXPECT_EQ(graphics.Y_To(), 6);
-    EXPECT_EQ(graphics.DestinationWidth(), 320);
-    EXPECT_EQ(graphics.DestinationHeight(), 200);
-    EXPECT_EQ(graphics.Y_MaxDifference(), 7);
-    ASSERT_TRUE(graphics.setProperty("Grid", true));
-    EXPECT_TRUE(graphics.Grid());
-}
-
 TEST(TVGraphicsComponent, ListsAreCopiedNotTakenOver)
 {
     TVGraphics graphics;

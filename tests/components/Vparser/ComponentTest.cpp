@@ -71,13 +71,6 @@ TEST(TVParserComponent, OperationsCanBeCalledByName)
     ResetDecimalSeparator();
 }
 
-TEST(TVParserComponent, LivesByItsOwner)
-{
-    QObject owner;
-    auto *parser = new TVParser(&owner);
-    EXPECT_EQ(parser->parent(), &owner);
-}
-
 TEST(TVParserComponent, RegistersOnThePaletteVarnosel)
 {
     Vparser::Register();
