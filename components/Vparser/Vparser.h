@@ -59,14 +59,14 @@ public:
     Q_INVOKABLE QString WandleSinCosTanUm(const QString &text);
     Q_INVOKABLE QString Assiotiativitaet(const QString &text);
     Q_INVOKABLE void SplitLowest(QString &left, QString &right, QString &op, const QString &expression);
-    bool MakeTree(Tree &node, const QString &expression);
+    Q_INVOKABLE bool MakeTree(Tree &node, const QString &expression);
     Q_INVOKABLE bool CreateTree();
     Q_INVOKABLE bool IsZahl(const QString &text);
     Q_INVOKABLE bool IsLongDouble(const QString &text);
     Q_INVOKABLE long double StrToLongDouble(const QString &text);
     Q_INVOKABLE QString LongDoubleToStr(long double value);
     Q_INVOKABLE QString EntferneNullenUndPunkte(const QString &text);
-    long double Eval(const Tree &node);
+    Q_INVOKABLE long double Eval(const Tree &node);
     Q_INVOKABLE long double modl(long double a, long double b);
     Q_INVOKABLE long double Evaluate();
 

@@ -59,10 +59,20 @@ TEST(TVParserComponent, OperationsCanBeCalledByName)
                                           Q_ARG(QString, QStringLiteral("(a)"))));
     EXPECT_EQ(text, QStringLiteral("a"));
 
+    // Operations on a tree node, by reference.
+    Tree node;
+    ASSERT_TRUE(QMetaObject::invokeMethod(&parser, "MakeTree", Q_RETURN_ARG(bool, built), Q_ARG(Tree &, node),
+                                          Q_ARG(QString, QStringLiteral("2*x"))));
+    EXPECT_TRUE(built);
+    EXPECT_EQ(node.Value, QStringLiteral("*"));
+    ASSERT_TRUE(QMetaObject::invokeMethod(&parser, "Eval", Q_RETURN_ARG(long double, value),
+                                          Q_ARG(const Tree &, node)));
+    EXPECT_EQ(value, 3.0L);
+
     const char *invokable[] = {"InitLandDot",    "EntferneLeerzeichen", "EntferneKlammern", "WandleSinCosTanUm",
-                               "Assiotiativitaet", "SplitLowest",       "CreateTree",       "IsZahl",
-                               "IsLongDouble",   "StrToLongDouble",     "LongDoubleToStr",  "EntferneNullenUndPunkte",
-                               "modl",           "Evaluate"};
+                               "Assiotiativitaet", "SplitLowest",       "MakeTree",         "CreateTree",
+                               "IsZahl",         "IsLongDouble",        "StrToLongDouble",  "LongDoubleToStr",
+                               "EntferneNullenUndPunkte", "Eval",       "modl",             "Evaluate"};
     QStringList methods;
     for (int i = 0; i < parser.metaObject()->methodCount(); ++i)
         methods << QString::fromLatin1(parser.metaObject()->method(i).name());
