@@ -1,6 +1,6 @@
 #include "Vhtml.h"
 
-#include "Palette.h"
+#include "ComponentPalette.h"
 
 #include "MarkupScan.h"
 #include "MessagePump.h"
@@ -143,7 +143,7 @@ namespace Vhtml {
 
 void Register()
 {
-    RegisterComponents(QStringLiteral("Varnosel"), {QStringLiteral("TVHTML")});
+    RegisterComponentClass(QStringLiteral("Varnosel"), QStringLiteral("TVHTML"));
 }
 
 } // namespace Vhtml

@@ -1,7 +1,7 @@
 #include "Vreg.h"
 
 #include "Exception.h"
-#include "Palette.h"
+#include "ComponentPalette.h"
 #include "SettingsKey.h"
 
 #include <QCheckBox>
@@ -306,5 +306,5 @@ void TVReg::PopRadioButtons(const QString &key, QRadioButton * r1, QRadioButton 
 
 void Vreg::Register()
 {
-    RegisterComponents(QStringLiteral("Varnosel"), {QStringLiteral("TVReg")});
+    RegisterComponentClass(QStringLiteral("Varnosel"), QStringLiteral("TVReg"));
 }

@@ -1,6 +1,6 @@
 #include "Vstatus.h"
 
-#include "Palette.h"
+#include "ComponentPalette.h"
 
 #include <QLabel>
 
@@ -45,5 +45,5 @@ void TVStatus::SetSimpleText(const QString &text) { m_simpleLabel->setText(text)
 
 void Vstatus::Register()
 {
-    RegisterComponents(QStringLiteral("Varnosel"), {QStringLiteral("TVStatus")});
+    RegisterComponentClass(QStringLiteral("Varnosel"), QStringLiteral("TVStatus"));
 }

@@ -1,7 +1,7 @@
 // TVHTML and the web document adapter through a real web view, offscreen,
 // on local pages written into a temporary folder. Every wait is bounded.
 #include "Exception.h"
-#include "Palette.h"
+#include "ComponentPalette.h"
 #include "Vhtml.h"
 #include "WebDocument.h"
 
@@ -337,7 +337,7 @@ TEST(Palette, RegisterRecordsClassOnce)
 {
     Vhtml::Register();
     Vhtml::Register();
-    const auto &all = registeredComponents();
+    const auto all = RegisteredComponentClasses();
     EXPECT_EQ(std::count(all.begin(), all.end(), std::pair{QStringLiteral("Varnosel"), QStringLiteral("TVHTML")}), 1);
 }
 

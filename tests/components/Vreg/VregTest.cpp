@@ -1,5 +1,5 @@
 #include "Exception.h"
-#include "Palette.h"
+#include "ComponentPalette.h"
 #include "QtPrint.h"
 #include "SettingsKey.h"
 #include "Vreg.h"
@@ -176,7 +176,7 @@ TEST_F(VregTest, AFailedWriteIsAnError)
 TEST_F(VregTest, RegistersOnThePalettePage)
 {
     Vreg::Register();
-    const auto &all = registeredComponents();
+    const auto all = RegisteredComponentClasses();
     EXPECT_NE(std::find(all.begin(), all.end(), std::pair{QStringLiteral("Varnosel"), QStringLiteral("TVReg")}),
               all.end());
 }

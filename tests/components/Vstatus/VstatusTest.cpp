@@ -1,4 +1,4 @@
-#include "Palette.h"
+#include "ComponentPalette.h"
 #include "QtPrint.h"
 #include "Vstatus.h"
 
@@ -54,7 +54,7 @@ TEST(TVStatus, SimplePanelShowsOneTextInsteadOfThePanels)
     auto *button = new QPushButton(QStringLiteral("x"), bar);
     EXPECT_EQ(button->parentWidget(), bar);
     Vstatus::Register();
-    const auto &all = registeredComponents();
+    const auto all = RegisteredComponentClasses();
     EXPECT_NE(std::find(all.begin(), all.end(), std::pair{QStringLiteral("Varnosel"), QStringLiteral("TVStatus")}),
               all.end());
 }

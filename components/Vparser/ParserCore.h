@@ -1,0 +1,73 @@
+#pragma once
+// The expression parser: normalisation, tree building and evaluation, written
+// once for TVParser and for the plotter's private copy. A ParserCore works on
+// the ParserState it is given; the tree root is passed in by the owner.
+//
+// Normalised alphabet: digits and the decimal mark; x a b c d pi e (any case);
+// operators + - * / m(mod) ^; ( ); function codes s c t n g r, each followed
+// by "#" before its argument.
+//
+// Precedence of the split (lowest first, 16 higher per enclosing parenthesis):
+//   + -      first "-", else last "+"      (test 1; "-" stores 1, "+" stores 2)
+//   * / m    first                          (test 2, store 2)
+//   ^        first, so 2^3^2 = 2^(3^2)      (test 4, store 4)
+//   #        first, so s#x^2 = (s#x)^2      (test 8, store 8)
+#include "ParserState.h"
+#include "Tree.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+
+class ParserCore
+{
+public:
+    explicit ParserCore(ParserState &state) : s(state) {}
+
+    // Upper bound of the characters that one MakeTree may examine (all texts
+    // of all nodes together); a build that needs more returns false. Nested
+    // or chained inputs of some ten thousand characters stay well below it.
+    static constexpr qint64 BuildBudget = qint64(1) << 27;
+
+    /* LandDot = OverwriteDecimalSymbol, or the locale's DecimalSeparator when that is empty */
+    void InitLandDot();
+    /* text without any blank (character 32) */
+    static QString EntferneLeerzeichen(const QString &text);
+    /* "(" t ")" -> t when the first "(" closes at the end, else the text unchanged */
+    static QString EntferneKlammern(const QString &text);
+    /* sin cos tan ln lg abs mod (any case) -> s# c# t# n# g# r# m; "." "," -> LandDot if ConvertAllColonsAndDots */
+    QString WandleSinCosTanUm(const QString &text) const;
+    /* at depth 0 after the first "-": "+" <-> "-"; in a product whose first
+       operator is "/": "*" <-> "/" after it up to the first "m" */
+    static QString Assiotiativitaet(const QString &text);
+    /* expression = left operator right, at the operator of lowest precedence of Assiotiativitaet(expression) */
+    static void SplitLowest(QString &left, QString &right, QString &op, const QString &expression);
+    /* node = leaf | operator(MakeTree(left), MakeTree(right)); true if every part built */
+    bool MakeTree(Tree &node, const QString &expression);
+    /* Expression = normalised Expression; root = fresh tree of it, also when the build fails */
+    bool CreateTree(std::unique_ptr<Tree> &root);
+    /* function code | variable or constant name | canonical number text (FloatToStr(StrToFloat(t)) == t) */
+    static bool IsZahl(QStringView text);
+    /* canonical number text in the locale's notation */
+    static bool IsLongDouble(QStringView text);
+    /* variables and constants substituted, decimal marks made ".", read like strtold */
+    long double StrToLongDouble(const QString &text);
+    /* Precision significant digits with LandDot, trailing zeros removed; "INF", "-INF", "NAN" */
+    QString LongDoubleToStr(long double value);
+    /* trailing zeros after LandDot and a dangling LandDot removed, "0" before a leading LandDot */
+    QString EntferneNullenUndPunkte(QString text) const;
+    /* value of the tree; right operand before left */
+    long double Eval(const Tree &node);
+    /* a - b * trunc(a / b); 0 when b is 0; a when that is not finite */
+    static long double modl(long double a, long double b);
+    /* Eval(root), and its text in ErgebnisString */
+    long double Evaluate(const Tree &root);
+
+private:
+    long double leafValue(const Tree &leaf);
+    long double applyFunction(const QString &code, long double argument);
+    long double applyOperator(char16_t op, long double left, long double right);
+
+    ParserState &s;
+};

@@ -1,0 +1,46 @@
+#pragma once
+// The number texts of the classic runtime that the component set relies on:
+// the locale's decimal separator, StrToFloat/FloatToStr, the C runtime's
+// text-to-long-double conversion and ecvt-style digit conversion. Qt and the
+// C++ library have close relatives, but none with exactly these rules.
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+// The locale's decimal separator, read once from QLocale::system().
+QChar DecimalSeparator();
+// Replaces the separator for the rest of the run (tests); ResetDecimalSeparator
+// returns to the locale's.
+void SetDecimalSeparator(QChar separator);
+void ResetDecimalSeparator();
+
+// StrToFloat: the whole text (blanks around it allowed) must be a decimal
+// number with DecimalSeparator(): [sign] digits [sep digits] [E [sign] digits].
+// Raises Exception "'<text>' is not a valid floating point value" otherwise.
+long double StrToFloat(const QString &text);
+// The same test without an exception, for hot paths.
+bool TryStrToFloat(QStringView text, long double &value);
+
+// FloatToStr: the shortest general form of 15 significant digits with
+// DecimalSeparator(): fixed notation for decimal exponents -3..15, otherwise
+// "1.5E20" / "1E-5"; zero is "0"; "INF", "-INF", "NAN".
+QString FloatToStr(long double value);
+
+// The C runtime's strtold without end pointer, restricted to decimal text
+// with "." and independent of the C locale: leading white space is skipped,
+// the longest prefix [sign] (digits [. digits] | . digits) [e [sign] digits]
+// is read, and a text without such a prefix gives 0. The result is the
+// correctly rounded long double, +-inf when the magnitude overflows.
+long double TextToLongDouble(QStringView text);
+
+// ecvt: value rounded to exactly `count` significant digits (1..17; ties to
+// even on the exact binary value). The value is digits[0..count) x 10^(decimalPoint - count).
+struct EcvtDigits
+{
+    char digits[18] = {};
+    int count = 0;
+    int decimalPoint = 0; // position of the decimal point relative to the first digit
+    bool negative = false;
+};
+// `value` must be finite.
+EcvtDigits Ecvt(double value, int count);

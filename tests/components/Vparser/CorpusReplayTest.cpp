@@ -1,0 +1,23 @@
+// Replays the fuzz corpus (tests/components/Vparser/corpus) in the normal
+// test run: every input the fuzzer kept must still pass all its checks.
+#include "NumberText.h"
+#include "ParserFuzzInput.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(ParserFuzzCorpus, EveryInputPassesItsChecks)
+{
+    const QDir corpus(QStringLiteral(VPARSER_CORPUS_DIR));
+    const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
+    ASSERT_GE(files.size(), 10) << "the corpus is missing";
+    for (const QString &name : files) {
+        QFile file(corpus.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray data = file.readAll();
+        const QString failure = runParserFuzzInput(reinterpret_cast<const uint8_t *>(data.constData()), data.size());
+        EXPECT_TRUE(failure.isEmpty()) << name.toStdString() << ": " << failure.toStdString();
+    }
+    ResetDecimalSeparator();
+}

@@ -1,0 +1,274 @@
+// Values and errors of Evaluate, modl, and the number cache.
+#include "Exception.h"
+#include "ParserTestSupport.h"
+#include "Vparser.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct Result
+{
+    const char *expression;
+    const char *x;
+    const char *text; // ErgebnisString
+};
+
+void PrintTo(const Result &c, std::ostream *os)
+{
+    *os << '"' << c.expression << '"';
+}
+
+class Results : public PointLocaleTest, public ::testing::WithParamInterface<Result>
+{
+};
+
+TEST_P(Results, EvaluateToTheirText)
+{
+    TVParser parser;
+    parser.setExpression(QString::fromLatin1(GetParam().expression));
+    ASSERT_TRUE(parser.CreateTree()) << GetParam().expression;
+    parser.setX(QString::fromLatin1(GetParam().x));
+    parser.Evaluate();
+    EXPECT_EQ(parser.ErgebnisString(), QString::fromLatin1(GetParam().text)) << GetParam().expression;
+}
+
+INSTANTIATE_TEST_SUITE_P(Arithmetic, Results,
+                         ::testing::Values(Result{"2*sin(x)^2+1", "1", "2.4161468"}, //
+                                           Result{"x+0", "3", "3"},                   //
+                                           Result{"0+5", "", "5"},                    //
+                                           Result{"-(x-1)*3", "4", "-9"},             //
+                                           Result{"(-8)^3", "", "-512"},              //
+                                           Result{"2^3^2", "", "512"},                //
+                                           Result{"2^(-1)", "", "0.5"},               //
+                                           Result{"pi*e", "", "8.5397343"},           // eight-digit constants
+                                           Result{"lg(1000)", "", "3"},               //
+                                           Result{"ln(e)", "", "0.99999999"},         //
+                                           Result{"abs(-2.5)", "", "2.5"},            //
+                                           Result{"cos(0)+tan(0)", "", "1"},          //
+                                           Result{"10-3-2", "", "5"},                 //
+                                           Result{"10-3+2", "", "9"},                 //
+                                           Result{"1-6+0+4", "", "-1"},               //
+                                           Result{"a-(b-c)-d", "", "0"},              //
+                                           Result{"7 mod 3", "", "1"},                //
+                                           Result{"7 mod 3 mod 2", "", "0"},          // 7 mod (3 mod 2)
+                                           Result{"2*7 mod 4", "", "6"},              // 2*(7 mod 4)
+                                           Result{"-7.5 mod 2", "", "-1.5"}));
+
+// "/" goes left to right, in products, sums, differences and parentheses.
+INSTANTIATE_TEST_SUITE_P(DivisionChains, Results,
+                         ::testing::Values(Result{"8/4/2", "", "1"},            //
+                                           Result{"8/4*2", "", "4"},            //
+                                           Result{"7*2/4*7", "", "24.5"},       //
+                                           Result{"1/2+3/4", "", "1.25"},       //
+                                           Result{"2*8/4/2", "", "2"},          //
+                                           Result{"64/4/2/2", "", "4"},         //
+                                           Result{"64/4*2/8", "", "4"},         //
+                                           Result{"1+8/4/2", "", "2"},          //
+                                           Result{"10-8/4/2", "", "9"},         //
+                                           Result{"8/4/2-8/4/2", "", "0"},      //
+                                           Result{"(8/4/2)*3", "", "3"},        //
+                                           Result{"3*(8/4/2)", "", "3"},        //
+                                           Result{"x/2/2", "8", "2"},           //
+                                           Result{"2^8/4/2", "", "32"},         //
+                                           Result{"-8/4/2", "", "-1"},          //
+                                           Result{"8/4 mod 3", "", "8"},        // "m" takes the rest: 8/(4 mod 3)
+                                           Result{"16/2/2 mod 3", "", "4"}));   // 16/2/(2 mod 3)
+
+TEST_F(PointLocaleTest, VariableTexts)
+{
+    TVParser parser;
+    parser.setExpression(QStringLiteral("x"));
+    ASSERT_TRUE(parser.CreateTree());
+    const std::pair<const char *, long double> cases[] = {
+        {"2.5", 2.5L}, {"", 0}, {"abc", 0}, {"3+4", 3}, {"-1e2", -100}, {"pi", 3.1415927L}};
+    for (const auto &[x, value] : cases) {
+        parser.setX(QString::fromLatin1(x));
+        EXPECT_EQ(parser.Evaluate(), value) << x;
+    }
+    SetDecimalSeparator(u',');
+    parser.setX(QStringLiteral("2,5"));
+    EXPECT_EQ(parser.Evaluate(), 2.5L);
+    EXPECT_EQ(parser.ErgebnisString(), QStringLiteral("2,5"));
+    parser.setX(QStringLiteral("2.5"));
+    EXPECT_EQ(parser.Evaluate(), 2.5L);
+}
+
+TEST_F(PointLocaleTest, AProductWithAZeroOperandIsZero)
+{
+    TVParser parser;
+    parser.setExpression(QStringLiteral("0*10^400")); // 10^400 is infinite in double
+    ASSERT_TRUE(parser.CreateTree());
+    EXPECT_EQ(parser.Evaluate(), 0);
+    EXPECT_EQ(parser.ErgebnisString(), QStringLiteral("0"));
+
+    parser.setExpression(QStringLiteral("10^400"));
+    ASSERT_TRUE(parser.CreateTree());
+    parser.Evaluate();
+    EXPECT_EQ(parser.ErgebnisString(), QStringLiteral("INF"));
+}
+
+// --- errors --------------------------------------------------------------
+
+struct Error
+{
+    const char *expression;
+    const char *x;
+    const char *message;
+};
+
+void PrintTo(const Error &c, std::ostream *os)
+{
+    *os << '"' << c.expression << '"';
+}
+
+class Errors : public PointLocaleTest, public ::testing::WithParamInterface<Error>
+{
+};
+
+TEST_P(Errors, RaiseTheirGermanMessage)
+{
+    TVParser parser;
+    parser.setExpression(QString::fromLatin1(GetParam().expression));
+    ASSERT_TRUE(parser.CreateTree()) << GetParam().expression;
+    parser.setX(QString::fromLatin1(GetParam().x));
+    try {
+        parser.Evaluate();
+        ADD_FAILURE() << GetParam().expression << ": no exception";
+    } catch (const Exception &e) {
+        EXPECT_EQ(e.Message(), QString::fromUtf8(GetParam().message)) << GetParam().expression;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, Errors,
+                         ::testing::Values(Error{"1/0", "", "Division durch 0"},
+                                           Error{"1/(x-x)", "3", "Division durch 0"},
+                                           Error{"(1/0)*0", "", "Division durch 0"}, // operands before the product
+                                           Error{"ln(0)", "", "Log von X mit X <= 0"},
+                                           Error{"lg(-1)", "", "Log von X mit X <= 0"},
+                                           Error{"(-8)^(1/3)", "", "Kein negativer Ausdruck unter Wurzel erlaubt."},
+                                           Error{"x+1", "1e9999", "1e9999 kann nicht in eine Zahl umgewandelt werden! (STD)"}));
+
+// Of two failing operands the right one reports.
+INSTANTIATE_TEST_SUITE_P(RightOperandFirst, Errors,
+                         ::testing::Values(Error{"1/0+ln(0)", "", "Log von X mit X <= 0"},
+                                           Error{"ln(0)+1/0", "", "Division durch 0"},
+                                           Error{"(1/0)^(-8)^(1/3)", "", "Kein negativer Ausdruck unter Wurzel erlaubt."},
+                                           Error{"ln(1/0)", "", "Division durch 0"}));
+
+TEST_F(PointLocaleTest, AFailedEvaluationKeepsThePreviousResultText)
+{
+    TVParser parser;
+    parser.setExpression(QStringLiteral("1/x"));
+    ASSERT_TRUE(parser.CreateTree());
+    parser.setX(QStringLiteral("4"));
+    EXPECT_EQ(parser.Evaluate(), 0.25L);
+    parser.setX(QStringLiteral("0"));
+    EXPECT_THROW(parser.Evaluate(), Exception);
+    EXPECT_EQ(parser.ErgebnisString(), QStringLiteral("0.25"));
+}
+
+// --- modl ----------------------------------------------------------------
+
+TEST(Modl, HasTheSignOfTheDividend)
+{
+    TVParser parser;
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const struct
+    {
+        long double a, b, expected;
+    } cases[] = {{7, 3, 1},       {-7, 3, -1},      {7, -3, 1},  {7.5L, 2, 1.5L},
+                 {5, 0, 0},       {0, 5, 0},        {-6, 3, -0.0L},
+                 {1e12L + 7, 10, 7},  // quotient beyond 32 bits: long double truncation
+                 {-1e15L - 3, 1e5L, -3},
+                 {inf, 2, inf},   // a floating-point fault gives the dividend
+                 {5, inf, 5}};
+    for (const auto &c : cases)
+        EXPECT_EQ(parser.modl(c.a, c.b), c.expected) << double(c.a) << " mod " << double(c.b);
+    EXPECT_TRUE(std::isnan(parser.modl(nan, 2)));
+    EXPECT_TRUE(std::isfinite(parser.modl(1e4000L, 3e-4000L))) << "no undefined behaviour, some remainder";
+}
+
+// --- invalid trees -------------------------------------------------------
+
+TEST_F(PointLocaleTest, EmptyLinksAreNeverFollowed)
+{
+    TVParser parser;
+    Tree halfPlus(QStringLiteral("+"));
+    halfPlus.Left = std::make_unique<Tree>(QStringLiteral("5"));
+    EXPECT_EQ(parser.Eval(halfPlus), 0) << "read as the leaf \"+\"";
+
+    Tree function(QStringLiteral("#"));
+    function.Right = std::make_unique<Tree>(QStringLiteral("2"));
+    EXPECT_EQ(parser.Eval(function), 0);
+
+    Tree unknown(QStringLiteral("?"));
+    unknown.Left = std::make_unique<Tree>(QStringLiteral("1"));
+    unknown.Right = std::make_unique<Tree>(QStringLiteral("2"));
+    EXPECT_EQ(parser.Eval(unknown), 0) << "an unknown operator is a leaf";
+
+    Tree badCode(QStringLiteral("#"));
+    badCode.Left = std::make_unique<Tree>(QStringLiteral("q"));
+    badCode.Right = std::make_unique<Tree>(QStringLiteral("1/0"));
+    EXPECT_EQ(parser.Eval(badCode), 0) << "an unknown function code gives 0";
+}
+
+TEST_F(PointLocaleTest, AFailedTreeEvaluatesWhatItHolds)
+{
+    TVParser parser;
+    parser.setExpression(QStringLiteral("3x+1"));
+    EXPECT_FALSE(parser.CreateTree());
+    EXPECT_EQ(parser.Evaluate(), 4) << "the failed part 3x reads as 3";
+    parser.setExpression(QStringLiteral("(+)*2"));
+    EXPECT_FALSE(parser.CreateTree());
+    EXPECT_EQ(parser.Evaluate(), 0);
+    parser.setExpression(QStringLiteral("3x"));
+    EXPECT_FALSE(parser.CreateTree());
+    EXPECT_EQ(parser.Evaluate(), 0) << "an empty root";
+    EXPECT_EQ(parser.ErgebnisString(), QStringLiteral("0"));
+}
+
+// --- the number cache ----------------------------------------------------
+
+TEST_F(PointLocaleTest, CachedLeafNumbersFollowEverySettingTheyDependOn)
+{
+    TVParser parser;
+    SetDecimalSeparator(u',');
+    parser.setExpression(QStringLiteral("2,5*x"));
+    ASSERT_TRUE(parser.CreateTree());
+    parser.setX(QStringLiteral("2"));
+    EXPECT_EQ(parser.Evaluate(), 5) << "2,5 read with the mark ,";
+    EXPECT_EQ(parser.Evaluate(), 5);
+
+    SetDecimalSeparator(u'.');
+    EXPECT_EQ(parser.Evaluate(), 4) << "2,5 read with the mark . is 2";
+    parser.setConvertAllColonsAndDots(true);
+    EXPECT_EQ(parser.Evaluate(), 5) << "both marks count";
+    parser.setConvertAllColonsAndDots(false);
+    parser.setOverwriteDecimalSymbol(QStringLiteral(","));
+    EXPECT_EQ(parser.Evaluate(), 5) << "the overwritten mark";
+    parser.setOverwriteDecimalSymbol(QString());
+    EXPECT_EQ(parser.Evaluate(), 4);
+
+    parser.setX(QStringLiteral("3"));
+    EXPECT_EQ(parser.Evaluate(), 6) << "variables are read every time";
+
+    // Another object with other settings on the same tree.
+    TVParser other;
+    other.setOverwriteDecimalSymbol(QStringLiteral(","));
+    other.setX(QStringLiteral("2"));
+    EXPECT_EQ(other.Evaluate(), 5);
+    EXPECT_EQ(parser.Evaluate(), 6);
+
+    // A leaf whose text is replaced in place.
+    TVParser::TreeRoot().Left->Value = QStringLiteral("7");
+    EXPECT_EQ(parser.Evaluate(), 21);
+    TVParser::TreeRoot().Left->Value[0] = u'9';
+    EXPECT_EQ(parser.Evaluate(), 27);
+}
+
+} // namespace
