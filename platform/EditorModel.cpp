@@ -177,15 +177,34 @@ QChar EditorModel::charAtSlow(int pos) const
 {
     if (pos < 0 || pos >= length())
         return QChar(u'\0');
-    const QTextBlock b = blockAt(pos);
-    m_cacheText = b.text();
-    m_cacheStart = blockStart(b);
-    m_cacheHasBreak = b.next().isValid();
+    // A read right behind the chunk continues where it ended; anything else
+    // looks its position up once.
+    int docFrom = m_cacheDocEnd;
+    int start = pos;
+    if (!m_cacheValid || pos != m_cacheStart + m_cacheText.size()) {
+        docFrom = toDocPos(pos, false);
+        start = fromDocPos(docFrom); // pos - 1 when pos is the LF of a break
+    }
+    // One chunk of a few thousand characters in one piece: no per-line copy.
+    constexpr int kChunk = 4096;
+    QTextDocument *doc = m_edit->document();
+    const int docTo = std::min(doc->characterCount() - 1, docFrom + kChunk);
+    QTextCursor c(doc);
+    c.setPosition(docFrom);
+    c.setPosition(docTo, QTextCursor::KeepAnchor);
+    const QString raw = c.selectedText();
+    m_cacheText.resize(0);
+    m_cacheText.reserve(raw.size() + raw.size() / 8 + 2);
+    for (const QChar ch : raw) {
+        if (ch == QChar::ParagraphSeparator)
+            m_cacheText.append(QLatin1String("\r\n"));
+        else
+            m_cacheText.append(ch);
+    }
+    m_cacheStart = start;
+    m_cacheDocEnd = docTo;
     m_cacheValid = true;
-    const int off = pos - m_cacheStart;
-    if (off < m_cacheText.size())
-        return m_cacheText.at(off);
-    return off == m_cacheText.size() ? QChar(u'\r') : QChar(u'\n');
+    return m_cacheText.at(pos - start);
 }
 
 int EditorModel::replace(int start, int length, const QString &text)

@@ -4,8 +4,8 @@
 // line break counts as two characters, lines by index. All conversions between
 // these positions and the document's own positions happen here.
 //
-// Reading is cheap: charAt() serves sequential reads from a cached block, so a
-// scan costs what it reads, not the size of the document. Changes go through
+// Reading is cheap: charAt() serves sequential reads from a cached chunk of
+// the text, so a scan costs what it reads, not the size of the document. Changes go through
 // QTextCursor edits, which keep the user's undo history.
 #include <QObject>
 #include <QPlainTextEdit>
@@ -50,13 +50,9 @@ public:
     // Character at index pos (0-based, CR LF counting two); '\0' past the end.
     QChar charAt(int pos) const
     {
-        const int off = pos - m_cacheStart;
-        if (m_cacheValid && off >= 0 && off < m_cacheText.size() + 2) {
-            if (off < m_cacheText.size())
-                return m_cacheText.at(off);
-            if (m_cacheHasBreak)
-                return off == m_cacheText.size() ? QChar(u'\r') : QChar(u'\n');
-        }
+        const qsizetype off = qsizetype(pos) - m_cacheStart;
+        if (off >= 0 && off < m_cacheText.size())
+            return m_cacheText.at(off);
         return charAtSlow(pos);
     }
 
@@ -83,11 +79,18 @@ private:
     QChar charAtSlow(int pos) const;
     QTextBlock blockAt(int pos) const; // block that holds editor position pos
     int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
-    void invalidate() { m_cacheValid = false; }
+    void invalidate()
+    {
+        m_cacheValid = false;
+        m_cacheText.resize(0);
+    }
 
     QPlainTextEdit *m_edit;
+    // Read cache: a chunk of the text in CR LF form, starting at editor
+    // position m_cacheStart; m_cacheDocEnd is the document position right
+    // behind it, where a sequential read continues without any lookup.
     mutable bool m_cacheValid = false;
-    mutable bool m_cacheHasBreak = false;
     mutable int m_cacheStart = 0;
+    mutable int m_cacheDocEnd = 0;
     mutable QString m_cacheText;
 };
