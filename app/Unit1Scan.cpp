@@ -9,27 +9,44 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolButton>
 
 namespace {
 
-// Runs a scan from the main window: pumps through the throttled pump, reads
-// the stop request, and leaves a caret in front of an opening quote.
+// Runs a scan from the main window: pumps through the throttled pump and
+// reads the stop request. The caret in front of an opening quote is shown
+// from the next pump on; a literal that closes before then is selected
+// without that intermediate step.
 class WindowDriver
 {
 public:
     WindowDriver(const TForm1 &form, EditorModel &model) : m_stop(form.StopRequest), m_model(model) {}
 
-    void pump() { m_pump.step(); }
+    void pump()
+    {
+        if (m_pump.step() && m_caret >= 0)
+            showCaret();
+    }
     bool stopRequested() const { return m_stop; }
-    void openQuote(int pos) { m_model.setSelection(pos, 0); }
+    void openQuote(int pos) { m_caret = pos; }
+
+    // The caret the scan set and has not shown yet, for a scan that ends
+    // without a literal.
+    void showCaret()
+    {
+        if (m_caret >= 0)
+            m_model.setSelection(m_caret, 0);
+        m_caret = -1;
+    }
 
 private:
     const bool &m_stop;
     EditorModel &m_model;
     MessagePump m_pump;
+    int m_caret = -1;
 };
 
 // Runs body inside the busy state, which is left however body ends.
@@ -85,6 +102,19 @@ QList<QMenu *> busyMenus(const TForm1 &f)
 {
     return {f.Datei1, f.Berabeiten1, f.Options1, f.N8};
 }
+
+// Entering and leaving the busy state pump once each. Commands that follow
+// each other closely (Extract with Find Next, a held key) share one pump per
+// tick of the status timer: each pump repaints the whole window, which costs
+// far more than a short scan, for a busy state nobody could see.
+void busyPump()
+{
+    static QElapsedTimer last;
+    if (last.isValid() && last.elapsed() < 10)
+        return;
+    MessagePump().pumpNow();
+    last.start();
+}
 } // namespace
 
 void TForm1::EnterBusy()
@@ -101,7 +131,7 @@ void TForm1::EnterBusy()
         b->setEnabled(false);
     for (QMenu *m : busyMenus(*this))
         m->menuAction()->setEnabled(false);
-    MessagePump().pumpNow();
+    busyPump();
 }
 
 void TForm1::LeaveBusy()
@@ -117,7 +147,7 @@ void TForm1::LeaveBusy()
     for (QMenu *m : busyMenus(*this))
         m->menuAction()->setEnabled(true);
     PageStatus();
-    MessagePump().pumpNow();
+    busyPump();
 }
 
 void TForm1::ToolButton8Click()
@@ -152,6 +182,8 @@ void TForm1::SpeedButton4Click()
         const int from = m.selStart() + m.selLength();
         const ScanResult r = page == CppPage ? scanCppLiteral(m, from, driver)
                                              : scanDfmLiteral(m, from, Tracked[DfmPage].row, driver);
+        if (r.outcome != ScanResult::Found)
+            driver.showCaret();
         found = showScanResult(*this, page, r);
     });
     if (found)

@@ -5,12 +5,15 @@
 // these positions and the document's own positions happen here.
 //
 // Reading is cheap: charAt() serves sequential reads from a cached chunk of
-// the text, so a scan costs what it reads, not the size of the document. Changes go through
+// whole lines, so a scan costs what it reads, not the size of the document;
+// positions inside that chunk convert without a search. Changes go through
 // QTextCursor edits, which keep the user's undo history.
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTextBlock>
+
+#include <vector>
 
 class EditorModel : public QObject
 {
@@ -83,14 +86,26 @@ private:
     {
         m_cacheValid = false;
         m_cacheText.resize(0);
+        m_readRun = 0;
+        m_snapshot = QString();
     }
+    void fillFromLines(QTextBlock b, int start) const;
+    void fillFromSnapshot(int docFrom, int start) const;
 
     QPlainTextEdit *m_edit;
-    // Read cache: a chunk of the text in CR LF form, starting at editor
-    // position m_cacheStart; m_cacheDocEnd is the document position right
-    // behind it, where a sequential read continues without any lookup.
+    // Read cache: a chunk of the text in CR LF form from editor position
+    // m_cacheStart (document positions m_cacheDocStart up to m_cacheDocEnd);
+    // m_cacheBreaks holds the offset of each CR in it, m_cacheNext the line
+    // where a sequential read continues.
     mutable bool m_cacheValid = false;
     mutable int m_cacheStart = 0;
+    mutable int m_cacheDocStart = 0;
     mutable int m_cacheDocEnd = 0;
     mutable QString m_cacheText;
+    mutable std::vector<int> m_cacheBreaks;
+    mutable QTextBlock m_cacheNext;
+    // A long sequential read (m_readRun characters so far) switches to a copy
+    // of the whole document, kept until the text changes.
+    mutable qint64 m_readRun = 0;
+    mutable QString m_snapshot;
 };

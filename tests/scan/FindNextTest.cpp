@@ -187,7 +187,9 @@ TEST_F(FindNext, BusyStateWhileScanning)
         QString panel0;
     } seen;
     const QString panelBefore = form->VStatus1->Panel(0).Text();
-    // Runs at the first pump of the command.
+    // Runs at the first pump of the command (commands in quick succession
+    // share their busy pumps, so leave a pause before).
+    QTest::qWait(20);
     QTimer::singleShot(0, form.get(), [&] {
         seen.busy = form->Busy;
         seen.panel1 = form->Panel1->isEnabled();
