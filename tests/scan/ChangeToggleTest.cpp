@@ -121,16 +121,4 @@ TEST_F(ChangeToggle, NothingOnTheHeaderPageOrWithoutAUnit)
     }
 }
 
-TEST_F(ChangeToggle, MenuItemAndToolbarButtonRunIt)
-{
-    setUnit(u"s = \"a\";"_qs);
-    form->activateWindow();
-    select(TForm1::CppPage, 4, 3);
-    form->Edit1->setPlainText(u"\"b\""_qs);
-    form->ChangeToggle1->trigger();
-    EXPECT_EQ(page(TForm1::CppPage).text(), u"s = \"b\";"_qs);
-    form->ToolButton3->click();
-    EXPECT_EQ(page(TForm1::CppPage).text(), u"s = \"a\";"_qs);
-}
-
 } // namespace

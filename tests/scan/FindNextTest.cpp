@@ -122,14 +122,17 @@ TEST_F(FindNext, UnclosedLiteralLeavesACaretInFrontOfItsQuote)
     }
 }
 
-TEST_F(FindNext, GermanEndOfTextMessage)
+TEST_F(FindNext, TextsInTheCurrentLanguage)
 {
     setUnit(u"int x;"_qs);
     form->German1Click();
-    dialogs->answerMessage(Dialogs::Button::Ok);
+    dialogs->answerMessage(Dialogs::Button::Ok).answerInput(u"x"_qs);
     form->SpeedButton4Click();
-    ASSERT_EQ(dialogs->asked().size(), 1u);
-    EXPECT_EQ(dialogs->last().text, u"Ende der Datei erreicht."_qs);
+    form->ToolButton13Click();
+    ASSERT_EQ(dialogs->asked().size(), 2u);
+    EXPECT_EQ(dialogs->asked()[0].text, u"Ende der Datei erreicht."_qs);
+    EXPECT_EQ(dialogs->asked()[1].caption, u"Suchtext eingeben"_qs);
+    EXPECT_EQ(dialogs->asked()[1].text, u"Text"_qs);
 }
 
 TEST_F(FindNext, StartAtTheEndEndsSilently)
@@ -242,7 +245,7 @@ QString longUnclosed(int lines)
 
 TEST_F(FindNext, StopDuringALongScan)
 {
-    const QString cpp = longUnclosed(100000);
+    const QString cpp = longUnclosed(200000);
     setUnit(cpp);
     select(TForm1::CppPage, 0);
     // Stop is pressed at the first tick of the status timer that shows the

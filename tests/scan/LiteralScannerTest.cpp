@@ -213,14 +213,4 @@ TEST(ScanStop, CppPumpsThenTestsDfmTestsThenPumps)
     }
 }
 
-TEST(ScanStop, OnePumpPerStep)
-{
-    const QString text = u"int x = 1; s = \"a\";"_qs;
-    TextSource src(text);
-    RecordingDriver d;
-    const ScanResult r = scanCppLiteral(src, 0, d);
-    ASSERT_EQ(r.outcome, O::Found);
-    EXPECT_EQ(d.pumps, r.start + r.length);
-}
-
 } // namespace
