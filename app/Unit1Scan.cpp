@@ -163,6 +163,10 @@ void TForm1::ToolButton8Click()
 // ---------------------------------------------------------------------------
 // Find Next and Find Text
 
+// The scanner commands do nothing while a scan runs: its pumps could deliver
+// their shortcuts, and a second loop or an edit under the running one would
+// pull the text from under it.
+
 void TForm1::SpeedButton4Click()
 {
     if (BaseName.isEmpty() || Busy)
