@@ -1,15 +1,16 @@
-#include "BenchMain.h"
-
+// Entry point of the benchmark programs: an offscreen QApplication with its
+// own settings folder, so that no run touches the user's settings.
 #include <QApplication>
-#include <QDir>
+#include <QByteArray>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
-int runBenchmarks(int argc, char **argv)
+int main(int argc, char **argv)
 {
-    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/vtqx-bench-XXXXXX"));
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+    QTemporaryDir home;
+    for (const char *var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(var, home.path().toLocal8Bit());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

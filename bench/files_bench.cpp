@@ -1,9 +1,9 @@
 // Open and Save All of a unit whose C++ source is 10 MB, through the main
 // window. Reports seconds per command and the peak memory growth of the
 // process relative to the unit's size.
-#include "BenchMain.h"
-#include "Dialogs.h"
-#include "Unit1.h"
+#include "BenchWindow.h"
+
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFile>
@@ -13,20 +13,6 @@
 #include <sys/resource.h>
 
 namespace {
-class OpenAnswer : public Dialogs
-{
-public:
-    QString path;
-    Button message(QWidget *, const QString &, const QString &, Icon, Buttons) override { return Button::No; }
-    std::optional<QString> openFile(QWidget *, const FileRequest &) override { return path; }
-    std::optional<QString> saveFile(QWidget *, const FileRequest &) override { return std::nullopt; }
-    std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    void showModal(QDialog *) override {}
-};
-
 long peakKb()
 {
     rusage u{};
@@ -64,8 +50,8 @@ struct Unit
 void BM_Open10MB(benchmark::State &state)
 {
     Unit unit;
-    OpenAnswer dialogs;
-    dialogs.path = unit.dir.filePath(QStringLiteral("Big.cpp"));
+    QuietDialogs dialogs;
+    dialogs.openAnswer = unit.dir.filePath(QStringLiteral("Big.cpp"));
     Dialogs::install(&dialogs);
     const long before = peakKb();
     {
@@ -83,8 +69,8 @@ BENCHMARK(BM_Open10MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_SaveAll10MB(benchmark::State &state)
 {
     Unit unit;
-    OpenAnswer dialogs;
-    dialogs.path = unit.dir.filePath(QStringLiteral("Big.cpp"));
+    QuietDialogs dialogs;
+    dialogs.openAnswer = unit.dir.filePath(QStringLiteral("Big.cpp"));
     Dialogs::install(&dialogs);
     TForm1 form;
     form.Timer1->stop();
@@ -96,5 +82,3 @@ void BM_SaveAll10MB(benchmark::State &state)
 }
 BENCHMARK(BM_SaveAll10MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 } // namespace
-
-VTQX_BENCHMARK_MAIN()

@@ -124,6 +124,17 @@ int EditorModel::toDocPos(int pos, bool roundUp) const
     const int total = length();
     if (pos >= total)
         return m_edit->document()->characterCount() - 1;
+    // Inside the read chunk: count the breaks in front of pos.
+    const int chunkOff = pos - m_cacheStart;
+    if (m_cacheValid && chunkOff >= 0 && chunkOff < m_cacheText.size()) {
+        const auto before = std::lower_bound(m_cacheBreaks.begin(), m_cacheBreaks.end(), chunkOff);
+        const int breaks = int(before - m_cacheBreaks.begin());
+        const int docPos = m_cacheDocStart + chunkOff - breaks;
+        // Between CR and LF: before the break, or after it.
+        if (breaks > 0 && m_cacheBreaks[size_t(breaks) - 1] == chunkOff - 1)
+            return roundUp ? docPos + 1 : docPos;
+        return docPos;
+    }
     const QTextBlock b = blockAt(pos);
     const int off = pos - blockStart(b);
     const int len = b.length() - 1; // without the separator
@@ -173,19 +184,88 @@ QString EditorModel::selectedText() const
     return toCrLf(m_edit->textCursor().selectedText());
 }
 
+namespace {
+constexpr int kChunk = 4096;          // characters read ahead at a time
+constexpr qint64 kMinSnapshotRun = 1 << 16;
+} // namespace
+
 QChar EditorModel::charAtSlow(int pos) const
 {
-    if (pos < 0 || pos >= length())
+    const int total = length();
+    if (pos < 0 || pos >= total)
         return QChar(u'\0');
-    const QTextBlock b = blockAt(pos);
-    m_cacheText = b.text();
-    m_cacheStart = blockStart(b);
-    m_cacheHasBreak = b.next().isValid();
+    const bool sequential = m_cacheValid && pos == m_cacheStart + m_cacheText.size();
+    m_readRun = sequential ? m_readRun + m_cacheText.size() : 0;
+    // Line by line, each line costs a few lookups in the document, several
+    // times what copying it costs. Once a sequential read has covered an
+    // eighth of the text, one copy of the whole text costs about as much as
+    // that eighth did, and the rest reads at copying speed: the cost still
+    // follows the distance read.
+    if (sequential && m_snapshot.isNull() && m_readRun >= std::max<qint64>(kMinSnapshotRun, total / 8)) {
+        QTextDocument *doc = m_edit->document();
+        m_snapshot = doc->toRawText();
+        if (m_snapshot.size() != doc->characterCount() - 1)
+            m_snapshot = QString(); // not a plain document: stay with lines
+    }
+    if (!m_snapshot.isNull()) {
+        if (sequential) {
+            fillFromSnapshot(m_cacheDocEnd, pos);
+        } else {
+            const int docFrom = toDocPos(pos, false);
+            fillFromSnapshot(docFrom, fromDocPos(docFrom)); // pos - 1 on the LF of a break
+        }
+    } else if (sequential && m_cacheNext.isValid()) {
+        fillFromLines(m_cacheNext, pos);
+    } else {
+        const QTextBlock b = blockAt(pos);
+        fillFromLines(b, blockStart(b));
+    }
+    const qsizetype off = pos - m_cacheStart;
+    return off < m_cacheText.size() ? m_cacheText.at(off) : QChar(u'\0');
+}
+
+void EditorModel::fillFromLines(QTextBlock b, int start) const
+{
+    // Whole lines, no cursor (a cursor position lays its line out).
+    m_cacheText.resize(0);
+    m_cacheBreaks.clear();
+    m_cacheStart = start;
+    m_cacheDocStart = b.position();
+    do {
+        m_cacheText += b.text();
+        b = b.next();
+        if (b.isValid()) {
+            m_cacheBreaks.push_back(int(m_cacheText.size()));
+            m_cacheText += QLatin1String("\r\n");
+        }
+    } while (b.isValid() && m_cacheText.size() < kChunk);
+    m_cacheNext = b;
+    m_cacheDocEnd = m_cacheDocStart + int(m_cacheText.size() - qsizetype(m_cacheBreaks.size()));
     m_cacheValid = true;
-    const int off = pos - m_cacheStart;
-    if (off < m_cacheText.size())
-        return m_cacheText.at(off);
-    return off == m_cacheText.size() ? QChar(u'\r') : QChar(u'\n');
+}
+
+void EditorModel::fillFromSnapshot(int docFrom, int start) const
+{
+    const int docTo = int(std::min<qsizetype>(m_snapshot.size(), qsizetype(docFrom) + kChunk));
+    m_cacheBreaks.clear();
+    m_cacheText.resize(2 * qsizetype(docTo - docFrom));
+    QChar *const base = m_cacheText.data();
+    QChar *out = base;
+    for (const QChar *in = m_snapshot.constData() + docFrom, *end = m_snapshot.constData() + docTo; in != end; ++in) {
+        if (*in == QChar::ParagraphSeparator) {
+            m_cacheBreaks.push_back(int(out - base));
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = *in;
+        }
+    }
+    m_cacheText.resize(out - base);
+    m_cacheStart = start;
+    m_cacheDocStart = docFrom;
+    m_cacheDocEnd = docTo;
+    m_cacheNext = QTextBlock();
+    m_cacheValid = true;
 }
 
 int EditorModel::replace(int start, int length, const QString &text)

@@ -4,13 +4,16 @@
 // line break counts as two characters, lines by index. All conversions between
 // these positions and the document's own positions happen here.
 //
-// Reading is cheap: charAt() serves sequential reads from a cached block, so a
-// scan costs what it reads, not the size of the document. Changes go through
+// Reading is cheap: charAt() serves sequential reads from a cached chunk of
+// whole lines, so a scan costs what it reads, not the size of the document;
+// positions inside that chunk convert without a search. Changes go through
 // QTextCursor edits, which keep the user's undo history.
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTextBlock>
+
+#include <vector>
 
 class EditorModel : public QObject
 {
@@ -50,13 +53,9 @@ public:
     // Character at index pos (0-based, CR LF counting two); '\0' past the end.
     QChar charAt(int pos) const
     {
-        const int off = pos - m_cacheStart;
-        if (m_cacheValid && off >= 0 && off < m_cacheText.size() + 2) {
-            if (off < m_cacheText.size())
-                return m_cacheText.at(off);
-            if (m_cacheHasBreak)
-                return off == m_cacheText.size() ? QChar(u'\r') : QChar(u'\n');
-        }
+        const qsizetype off = qsizetype(pos) - m_cacheStart;
+        if (off >= 0 && off < m_cacheText.size())
+            return m_cacheText.at(off);
         return charAtSlow(pos);
     }
 
@@ -83,11 +82,30 @@ private:
     QChar charAtSlow(int pos) const;
     QTextBlock blockAt(int pos) const; // block that holds editor position pos
     int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
-    void invalidate() { m_cacheValid = false; }
+    void invalidate()
+    {
+        m_cacheValid = false;
+        m_cacheText.resize(0);
+        m_readRun = 0;
+        m_snapshot = QString();
+    }
+    void fillFromLines(QTextBlock b, int start) const;
+    void fillFromSnapshot(int docFrom, int start) const;
 
     QPlainTextEdit *m_edit;
+    // Read cache: a chunk of the text in CR LF form from editor position
+    // m_cacheStart (document positions m_cacheDocStart up to m_cacheDocEnd);
+    // m_cacheBreaks holds the offset of each CR in it, m_cacheNext the line
+    // where a sequential read continues.
     mutable bool m_cacheValid = false;
-    mutable bool m_cacheHasBreak = false;
     mutable int m_cacheStart = 0;
+    mutable int m_cacheDocStart = 0;
+    mutable int m_cacheDocEnd = 0;
     mutable QString m_cacheText;
+    mutable std::vector<int> m_cacheBreaks;
+    mutable QTextBlock m_cacheNext;
+    // A long sequential read (m_readRun characters so far) switches to a copy
+    // of the whole document, kept until the text changes.
+    mutable qint64 m_readRun = 0;
+    mutable QString m_snapshot;
 };

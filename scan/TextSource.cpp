@@ -1,0 +1,34 @@
+#include "TextSource.h"
+
+TextSource::TextSource(QString text) : m_text(std::move(text))
+{
+    const int n = length();
+    for (int start = 0; start < n;) {
+        m_lineStarts.push_back(start);
+        const int lf = int(m_text.indexOf(u'\n', start));
+        if (lf < 0)
+            break;
+        start = lf + 1;
+    }
+}
+
+QString TextSource::line(int i) const
+{
+    if (i < 0 || i >= lineCount())
+        return QString();
+    const int start = m_lineStarts[size_t(i)];
+    int end = i + 1 < lineCount() ? m_lineStarts[size_t(i) + 1] - 1 : length();
+    if (end > start && m_text.at(end - 1) == u'\r' && end < length())
+        --end;
+    return m_text.mid(start, end - start);
+}
+
+int strippedLength(const QString &s)
+{
+    int from = 0, to = int(s.size());
+    while (from < to && s.at(from).unicode() <= u' ')
+        ++from;
+    while (to > from && s.at(to - 1).unicode() <= u' ')
+        --to;
+    return to - from;
+}
