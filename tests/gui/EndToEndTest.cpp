@@ -1,0 +1,179 @@
+// Whole runs over the real units in the shared folder: open, step through
+// every literal with Find Next, extract it, and generate the outputs.
+#include "FormFixture.h"
+#include "Unit3.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+QString unitsFolder()
+{
+    return QStringLiteral(VTQX_SHARED_DIR "/units");
+}
+
+// The .cpp files of the shared units, in a fixed order.
+QStringList unitSources()
+{
+    QStringList out;
+    QDirIterator it(unitsFolder(), {QStringLiteral("*.cpp"), QStringLiteral("*.CPP")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out << it.next();
+    out.sort();
+    return out;
+}
+
+QList<int> numbersOf(const QString &text, const QRegularExpression &re)
+{
+    QList<int> out;
+    for (const auto &m : re.globalMatch(text))
+        out << m.captured(1).toInt();
+    return out;
+}
+} // namespace
+
+class EndToEnd : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        if (!QFileInfo(unitsFolder()).isDir())
+            GTEST_SKIP() << "no shared units at " << unitsFolder().toStdString();
+        // Extract steps on by itself only when asked; here the test steps.
+        form->OnExtractFindNext2->setChecked(false);
+        form->PromtEqualStrings2->setChecked(false);
+    }
+
+    void openCopy(const QString &cppPath)
+    {
+        const QFileInfo cpp(cppPath);
+        const QString base = cpp.completeBaseName();
+        for (const QString &e : QDir(cpp.path()).entryList(QDir::Files))
+            if (QFileInfo(e).completeBaseName() == base)
+                QFile::copy(cpp.path() + u'/' + e, dir.filePath(e));
+        dialogs->answerOpen(dir.filePath(cpp.fileName()));
+        for (bool saved : form->Saved)
+            if (!saved)
+                dialogs->answerMessage(Dialogs::Button::No); // drop the previous unit's edits
+        form->SpeedButton1Click();
+        dialogs->clear();
+    }
+
+    // Find Next; false at the end of the text (the message is answered).
+    bool findNext()
+    {
+        dialogs->clear();
+        dialogs->answerMessage(Dialogs::Button::Ok);
+        form->FindNext1->trigger();
+        const bool ended = !dialogs->asked().empty();
+        if (ended) {
+            EXPECT_EQ(dialogs->asked().front().text, QStringLiteral("End of file reached."));
+        }
+        dialogs->clear();
+        return !ended && page(TForm1::CppPage).selLength() > 0;
+    }
+
+    // Extracts every literal of the C++ page; returns how many.
+    int extractAll(std::function<void(int n, const QString &literal)> check = {})
+    {
+        page(TForm1::CppPage).setSelection(0, 0);
+        int n = 0;
+        while (findNext()) {
+            const QString literal = EditorModel::of(form->Edit1).text();
+            form->ToolButton5->click();
+            ++n;
+            if (check)
+                check(n, literal);
+            if (n > 20000) {
+                ADD_FAILURE() << "runaway";
+                break;
+            }
+        }
+        return n;
+    }
+
+    QString generate(QAction *command)
+    {
+        QString text;
+        dialogs->answerModal([&](QDialog *d) { text = static_cast<TForm3 *>(d)->text(); });
+        command->trigger();
+        return text;
+    }
+};
+
+TEST_F(EndToEnd, EveryLiteralBecomesANumberedLoadTextRCCall)
+{
+    form->UseFunction2->trigger();
+    int units = 0, total = 0;
+    for (const QString &source : unitSources()) {
+        SCOPED_TRACE(source.toStdString());
+        openCopy(source);
+        const QString root = form->Edit3->text();
+        QStringList literals;
+        const int count = extractAll([&](int n, const QString &literal) {
+            literals << literal;
+            EXPECT_EQ(page(TForm1::CppPage).selectedText(), QStringLiteral("%1->LoadTextRC(%2)").arg(root).arg(n));
+        });
+        // One entry per literal, in order (a literal that runs across a line
+        // break makes an entry of two lines).
+        QString expected;
+        for (int i = 0; i < count; ++i)
+            expected += QStringLiteral("String%1, %2\r\n").arg(i + 1).arg(literals[i]);
+        EXPECT_EQ(EditorModel::of(form->Memo1).text(), expected);
+        EXPECT_EQ(form->ResNumber[TForm1::CppPage], count);
+        if (count > 0) {
+            EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+        }
+        // No double-quoted literal is left in the rewritten source.
+        page(TForm1::CppPage).setSelection(0, 0);
+        EXPECT_FALSE(findNext());
+        ++units;
+        total += count;
+    }
+    EXPECT_GE(units, 10);
+    EXPECT_GE(total, 1000) << "literals extracted over all units";
+}
+
+TEST_F(EndToEnd, ResourceScriptAndLoadingCodeAgreeInEveryMode)
+{
+    const QStringList sources = unitSources();
+    ASSERT_FALSE(sources.isEmpty());
+    // Two units keep the run short; every mode on each.
+    for (const QString &source : {sources.first(), sources.last()}) {
+        for (QAction *mode : {form->UseglobalStrings2, form->UseFormStrings2, form->UseFunction2}) {
+            SCOPED_TRACE(source.toStdString() + " / " + mode->objectName().toStdString());
+            mode->trigger();
+            openCopy(source);
+            const int count = extractAll();
+            ASSERT_GT(count, 0);
+            const QString rc = generate(form->CreateRCFile1);
+            const QString load = generate(form->CreateLoadTextRC1);
+            const QString noRc = generate(form->CreateFormOnLoad1);
+            // Each line of the list gives one line of the table, between
+            // "{" and "}", and one load of the same identifier.
+            const int lines = EditorModel::of(form->Memo1).lineCount();
+            const QStringList rcLines = rc.split(QStringLiteral("\r\n"));
+            ASSERT_EQ(rcLines.size(), lines + 4) << "STRINGTABLE, {, the lines, }, and the empty rest";
+            QList<int> rcIds;
+            for (int i = 2; i < lines + 2; ++i)
+                rcIds << rcLines[i].section(u',', 0, 0).trimmed().toInt();
+            const QList<int> loadIds = numbersOf(load, QRegularExpression(QStringLiteral("LoadString\\(HInstance, (\\d+),")));
+            EXPECT_EQ(rcIds, loadIds);
+            if (lines == count) { // no literal ran across a line break
+                for (int i = 0; i < count; ++i)
+                    EXPECT_EQ(rcIds[i], 101 + i);
+            }
+            if (mode == form->UseFunction2) {
+                const QList<int> cases = numbersOf(noRc, QRegularExpression(QStringLiteral("case (\\d+) : return")));
+                ASSERT_EQ(cases.size(), lines);
+                for (int i = 0; i < lines; ++i)
+                    EXPECT_EQ(cases[i] + 100, rcIds[i]);
+            } else {
+                EXPECT_EQ(noRc.count(QStringLiteral("\r\n String ")), lines);
+            }
+        }
+    }
+}
