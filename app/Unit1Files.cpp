@@ -89,9 +89,9 @@ void TForm1::LoadPage(int page)
     m_loadFailed[page] = false;
     if (!BaseName.isEmpty()) {
         try {
-            const LoadedText loaded = TextFile::load(path);
-            m.setText(loaded.text);
+            LoadedText loaded = TextFile::load(path);
             m_encodings[page] = int(loaded.encoding);
+            m.setText(std::move(loaded.text));
         } catch (const Exception &) {
             // The page shows the file-missing text; a file that exists but
             // could not be read must not be overwritten by it later.

@@ -57,9 +57,14 @@ QString EditorModel::text() const
     return toCrLf(m_edit->document()->toPlainText());
 }
 
-void EditorModel::setText(const QString &text)
+void EditorModel::setText(QString text)
 {
-    m_edit->setPlainText(normaliseBreaks(text));
+    // Normalised in place: a large text that is handed over is not copied.
+    if (text.contains(u'\r')) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(u'\r', u'\n');
+    }
+    m_edit->setPlainText(text);
     invalidate();
 }
 

@@ -30,7 +30,7 @@ public:
     QString text() const;
     // Replaces the whole text; any line break (CR LF, CR, LF) becomes one
     // editor line break. Clears the undo history and the modified flag.
-    void setText(const QString &text);
+    void setText(QString text);
 
     // Length of text() without building it.
     int length() const;
