@@ -1,5 +1,6 @@
 // The classic canvas operations over a QImage.
 #include "Canvas.h"
+#include "ImagePixels.h"
 
 #include <QList>
 #include <gtest/gtest.h>
@@ -15,15 +16,7 @@ class CanvasTest : public ::testing::Test
 protected:
     CanvasTest() : image(20, 10, QImage::Format_RGB32), canvas((image.fill(Canvas::toRgb(White)), image)) {}
 
-    QList<QPoint> pixelsOf(int color) const
-    {
-        QList<QPoint> points;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == Canvas::toRgb(color))
-                    points << QPoint(x, y);
-        return points;
-    }
+    QList<QPoint> pixelsOf(int color) const { return ::pixelsOf(image, color); }
 
     QImage image;
     Canvas canvas;

@@ -1,6 +1,7 @@
 #pragma once
 // A plotter drawing into a 640 x 480 image, and pixel queries.
 #include "Canvas.h"
+#include "ImagePixels.h"
 #include "NumberText.h"
 #include "Vgraphics.h"
 
@@ -36,15 +37,7 @@ protected:
         return graphics.DrawToCanvas(canvas);
     }
 
-    QList<QPoint> pixelsOf(int color) const
-    {
-        QList<QPoint> points;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == Canvas::toRgb(color))
-                    points << QPoint(x, y);
-        return points;
-    }
+    QList<QPoint> pixelsOf(int color) const { return ::pixelsOf(image, color); }
 
     // Columns in [from, to] that hold no pixel of `color`.
     QList<int> emptyColumns(int color, int from, int to) const
