@@ -17,13 +17,6 @@
 #include <QStyle>
 #include <QToolButton>
 
-namespace {
-bool endsWithBreak(const QString &text)
-{
-    return !text.isEmpty() && (text.back() == u'\n' || text.back() == u'\r');
-}
-} // namespace
-
 TForm3::TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget cpp)
     : QDialog(parent), m_language(language), m_settings(settings), m_cpp(std::move(cpp))
 {
@@ -154,15 +147,9 @@ void TForm3::SpeedButton4Click()
     if (!m_cpp.editor)
         return;
     EditorModel &cpp = EditorModel::of(m_cpp.editor);
-    QString out = text();
-    if (!out.isEmpty() && !endsWithBreak(out))
-        out += QStringLiteral("\r\n");
     const int len = cpp.length();
     const bool open = len > 0 && cpp.charAt(len - 1) != u'\n';
-    const QString addition = (open ? QStringLiteral("\r\n") : QString()) + QStringLiteral("\r\n") +
-                             QStringLiteral("//") + QString(75, u'-') + QStringLiteral("\r\n\r\n") + ownText(3) +
-                             QStringLiteral("\r\n") + ownText(4) + QStringLiteral("\r\n/*\r\n") + out +
-                             QStringLiteral("*/\r\n");
+    const QString addition = addToCppBlock(text(), open, m_language->language());
     cpp.append(addition);
     if (m_cpp.markModified)
         m_cpp.markModified();
