@@ -429,11 +429,6 @@ Dialogs::Button TForm1::Ask(const QString &text, Dialogs::Icon icon, Dialogs::Bu
     return Dialogs::instance().message(this, QStringLiteral("VTQX"), text, icon, buttons);
 }
 
-QString TForm1::pageFile(int page) const
-{
-    return BaseFolder + BaseName + pageExtension(page);
-}
-
 void TForm1::showResNumber()
 {
     SpeedButton7->setText(QString::number(ResNumber[CppPage]));

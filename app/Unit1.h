@@ -105,8 +105,6 @@ public:
     StringMode stringMode() const;
     // A message box titled "VTQX".
     Dialogs::Button Ask(const QString &text, Dialogs::Icon icon, Dialogs::Buttons buttons);
-    // File of page p: base folder + base name + the page's extension.
-    QString pageFile(int page) const;
     // Caption of the number button after a change of the C++ page's counter.
     void showResNumber();
 

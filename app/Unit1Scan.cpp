@@ -82,8 +82,7 @@ bool showScanResult(TForm1 &form, int page, const ScanResult &result)
 
 void TForm1::ToolButton8Click()
 {
-    // Only a running loop can be stopped: a busy state entered outside one
-    // would never be left.
+    // Only a running loop can be stopped.
     if (!Busy)
         return;
     StopRequest = true;
