@@ -3,6 +3,7 @@
 // the extraction list, the toolbar, the menus and the status bar.
 #include "Catalogue.h"
 #include "Dialogs.h"
+#include "ExtractStep.h"
 #include "StringMode.h"
 
 #include <QMainWindow>
@@ -27,14 +28,6 @@ class TForm3;
 class TVReg;
 class TVStatus;
 class UiLanguage;
-
-// Row and column of a caret position as the status bar shows it.
-struct RowCol
-{
-    int row = 0;
-    int col = 0;
-    bool operator==(const RowCol &) const = default;
-};
 
 class TForm1 : public QMainWindow
 {
