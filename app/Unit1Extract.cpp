@@ -6,13 +6,15 @@
 #include "Extract.h"
 #include "ExtractStep.h"
 #include "ExtractionList.h"
-#include "FormDescription.h"
+#include "LiteralHints.h"
 #include "MessagePump.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
+
+#include <algorithm>
 
 
 namespace {
@@ -102,8 +104,13 @@ void TForm1::SpeedButton5Click(QObject *Sender)
             return;
         if (!step.reused)
             appendListLine(list, step.entry);
-        const int start = cpp.selStart();
-        const int length = cpp.replace(start, cpp.selLength(), step.replacement);
+        // An encoding prefix in front of the quote goes with the literal.
+        const int quote = cpp.selStart();
+        QString before;
+        for (int i = std::max(0, quote - 3); i < quote; ++i)
+            before.append(cpp.charAt(i));
+        const int start = quote - encodingPrefixLength(before);
+        const int length = cpp.replace(start, quote - start + cpp.selLength(), step.replacement);
         cpp.setSelection(start, length);
     }
 

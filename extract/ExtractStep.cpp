@@ -85,26 +85,4 @@ CppStep extractCpp(const CppInput &in, const std::function<EqualChoice(const QSt
     return step;
 }
 
-namespace {
-bool isIdentifierChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_';
-}
-} // namespace
-
-int encodingPrefixLength(QStringView before)
-{
-    const qsizetype n = before.size();
-    // A prefix stands alone: nothing of an identifier right in front of it.
-    const auto standsAlone = [&](qsizetype len) { return n == len || !isIdentifierChar(before.at(n - len - 1)); };
-    if (n >= 2 && before.at(n - 2) == u'u' && before.at(n - 1) == u'8' && standsAlone(2))
-        return 2;
-    if (n >= 1) {
-        const QChar c = before.at(n - 1);
-        if ((c == u'L' || c == u'u' || c == u'U') && standsAlone(1))
-            return 1;
-    }
-    return 0;
-}
-
 } // namespace Extract

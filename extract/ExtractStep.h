@@ -7,7 +7,6 @@
 #include "StringMode.h"
 
 #include <QString>
-#include <QStringView>
 
 #include <functional>
 #include <optional>
@@ -80,11 +79,5 @@ struct CppStep
 // would take. Raises Exception on counter overflow and (Function mode) on a
 // reused name whose digits exceed 32 bits.
 CppStep extractCpp(const CppInput &in, const std::function<EqualChoice(const QString &equalName, int counter)> &ask);
-
-// Length of the encoding prefix (L, u, U, u8) right in front of a quote,
-// given up to three characters before it (fewer at the start of a text); 0
-// when there is none or it is the tail of a longer identifier:
-//   x = L"   -> 1     u8"  -> 2     xL"   -> 0     _u8"  -> 0     8"  -> 0
-int encodingPrefixLength(QStringView before);
 
 } // namespace Extract

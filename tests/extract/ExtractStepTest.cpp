@@ -200,18 +200,4 @@ TEST(ExtractCppStep, RaisesBeforeAnythingChanges)
     EXPECT_THROW(extractCpp(in, ask), Exception);
 }
 
-TEST(EncodingPrefix, OnlyAStandingPrefixCounts)
-{
-    struct Case
-    {
-        const char16_t *before;
-        int length;
-    } const cases[] = {
-        {u"= L", 1}, {u"L", 1}, {u"(u", 1}, {u" U", 1}, {u"u8", 2}, {u" u8", 2}, {u"(u8", 2},
-        {u"", 0}, {u"x ", 0}, {u"xL", 0}, {u"_u8", 0}, {u"1L", 0}, {u"äu", 0}, {u" 8", 0}, {u"U8", 0},
-        {u"LR", 0}, {u"\"L", 1}, {u")U", 1}, {u"Lu8", 0},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(encodingPrefixLength(QString::fromUtf16(c.before)), c.length) << QString::fromUtf16(c.before).toStdString();
-}
 } // namespace
