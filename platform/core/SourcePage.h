@@ -16,11 +16,3 @@ inline QString sourcePageExtension(SourcePage page)
     static const char *const ext[] = {".cpp", ".h", ".dfm"};
     return QLatin1String(ext[int(page)]);
 }
-
-// Row and column (1-based) of a position as the status bar shows it.
-struct RowCol
-{
-    int row = 0;
-    int col = 0;
-    bool operator==(const RowCol &) const = default;
-};

@@ -28,4 +28,8 @@ LoadedText load(const QString &path);
 // Writes atomically: on any failure the old file stays as it was and an
 // Exception with the platform's message is raised.
 void save(const QString &path, const QString &text, TextEncoding encoding);
+
+// The text as an editor page holds it: every line break (CR LF, CR, LF) as
+// CR LF.
+QString withCrLfBreaks(const QString &text);
 } // namespace TextFile
