@@ -137,7 +137,7 @@ protected:
         const Batch::Result window = runWindow(text, kind, c, root, start, choose);
         int index = 0;
         const Batch::Result batch =
-            Batch::extract(editorText(text), Batch::Options{kind, c.mode, c.extractC, c.equal, root, true}, start,
+            Batch::extract(TextFile::withCrLfBreaks(text), Batch::Options{kind, c.mode, c.extractC, c.equal, root, true}, start,
                            [&](const Batch::Literal &) { return choose(index++); });
         EXPECT_EQ(batch.text, window.text);
         EXPECT_EQ(batch.state.list, window.state.list);
@@ -147,6 +147,13 @@ protected:
             << ',' << window.state.lastEdit.col;
     }
 };
+
+// The command line reads a page as the editor holds it.
+TEST_F(BatchEquality, LineBreaksAsTheEditorHoldsThem)
+{
+    for (const char *text : {"", "a", "a\rb", "a\nb", "a\r\nb", "a\r\r\nb\n", "\r", "\n\r", "x\r\n\r\n"})
+        EXPECT_EQ(TextFile::withCrLfBreaks(QLatin1String(text)), editorText(QLatin1String(text))) << text;
+}
 
 TEST_F(BatchEquality, GeneratedTextsInEveryConfiguration)
 {
