@@ -18,14 +18,6 @@
 
 
 namespace {
-// Row and column of the selection start as the status bar counts them; the
-// column is taken against the caret's line.
-RowCol selectionPosition(const EditorModel &m)
-{
-    const int start = m.selStart();
-    return RowCol{m.lineFromChar(start) + 1, start - m.lineIndex(m.caretLine()) + 1};
-}
-
 // Adds entry as the list's last line, without rewriting the list.
 void appendListLine(EditorModel &list, const QString &entry)
 {
@@ -64,8 +56,9 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         EditorModel &dfm = pageModel(DfmPage);
         if (dfm.selLength() == 0)
             return;
-        Saved[DfmPage] = false;
-        Tracked[DfmPage] = LastEdit[DfmPage] = selectionPosition(dfm);
+        // Marked even where no text changes (the form description, a cancel).
+        session(DfmPage).setSaved(false);
+        Tracked[DfmPage] = LastEdit[DfmPage] = dfm.selectionRowCol();
 
         MessagePump pump;
         const auto step = [&pump] { pump.step(); };
@@ -78,8 +71,9 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         EditorModel &cpp = pageModel(CppPage);
         if (cpp.selLength() == 0)
             return;
-        Saved[CppPage] = false;
-        Tracked[CppPage] = LastEdit[CppPage] = selectionPosition(cpp);
+        // Marked even where no text changes (the form description, a cancel).
+        session(CppPage).setSaved(false);
+        Tracked[CppPage] = LastEdit[CppPage] = cpp.selectionRowCol();
 
         Extract::CppInput in{ResNumber[CppPage], found, stringMode(), extractC, Edit3->text(), std::nullopt};
         if (PromtEqualStrings2->isChecked())

@@ -1,5 +1,7 @@
 #include "TextSource.h"
 
+#include "Blanks.h"
+
 #include <algorithm>
 
 TextSource::TextSource(QString text) : m_text(std::move(text))
@@ -33,10 +35,5 @@ int TextSource::lineOf(int pos) const
 
 int strippedLength(const QString &s)
 {
-    int from = 0, to = int(s.size());
-    while (from < to && s.at(from).unicode() <= u' ')
-        ++from;
-    while (to > from && s.at(to - 1).unicode() <= u' ')
-        --to;
-    return to - from;
+    return int(withoutBlanks(s).size());
 }
