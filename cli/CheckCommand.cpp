@@ -19,7 +19,8 @@ int runCheck(const QStringList &arguments, CliStreams &io)
         return exit;
     std::vector<UnitLiterals> units;
     try {
-        units = readLiterals(resolveUnits(parser.positionalArguments(), lang), SourcePage::Cpp, jobsOf(parser), io,
+        std::vector<SourceUnit> located = resolveUnits(parser.positionalArguments(), lang);
+        units = readLiterals(located, SourcePage::Cpp, jobsOf(parser), io,
                              lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <limits>
 #include <set>
@@ -53,9 +54,9 @@ bool chosen(const ExtractOptions &o, const Batch::Literal &l)
 
 // The rewritten page, the copies of the other pages (with --out) and the
 // list with the generator outputs, named after the unit.
-std::vector<Write> writesOf(const CliUnit &unit, const UnitWork &w, const ExtractOptions &o)
+std::vector<Write> writesOf(const SourceUnit &unit, const UnitWork &w, const ExtractOptions &o)
 {
-    const QString folder = o.outDir.isEmpty() ? unit.folder : Paths::withTrailingSeparator(o.outDir);
+    const QString folder = o.outDir.isEmpty() ? unit.folder() : Paths::withTrailingSeparator(o.outDir);
     const auto target = [&](const QString &source) { return folder + Paths::namePart(source); };
     std::vector<Write> out;
     const SourcePage page = o.batch.page;
@@ -67,7 +68,7 @@ std::vector<Write> writesOf(const CliUnit &unit, const UnitWork &w, const Extrac
             if ((p != page || page == SourcePage::Dfm) && QFile::exists(path))
                 out.push_back({target(path), Write::Copy, {}, {}, path});
         }
-    const QString base = folder + unit.baseName;
+    const QString base = folder + unit.baseName();
     out.push_back({base + QStringLiteral(".list.txt"), Write::Output, w.result.state.list, {}, {}});
     GeneratorInput in{w.result.state.list, o.batch.mode, page, w.className, Language::English};
     const std::pair<const char *, std::optional<QStringList> (*)(const GeneratorInput &)> generators[] = {
@@ -80,7 +81,7 @@ std::vector<Write> writesOf(const CliUnit &unit, const UnitWork &w, const Extrac
 
 // Loads, extracts with the given counter and prepares the writes; errors
 // name the file.
-void work(const CliUnit &unit, const ExtractOptions &o, int counter, UnitWork &w)
+void work(SourceUnit &unit, const ExtractOptions &o, int counter, UnitWork &w)
 {
     w.error.clear();
     try {
@@ -111,26 +112,23 @@ void work(const CliUnit &unit, const ExtractOptions &o, int counter, UnitWork &w
     }
 }
 
-void perform(const Write &w)
+void perform(const SourceUnit &unit, SourcePage page, const Write &w)
 {
     switch (w.kind) {
     case Write::Page:
-        TextFile::save(w.path, w.text, w.encoding);
+        if (QFileInfo(w.path) == QFileInfo(unit.path(page)))
+            unit.save(page, w.text);
+        else
+            unit.saveAs(page, w.path, w.text);
         break;
     case Write::Output:
         saveOutputText(w.path, w.text);
         break;
     case Write::Copy: {
-        const QByteArray bytes = [&] {
-            QFile f(w.from);
-            if (!f.open(QIODevice::ReadOnly))
-                throw Exception(QStringLiteral("Cannot read file \"%1\". %2").arg(w.from, f.errorString()));
-            return f.readAll();
-        }();
-        QFile::remove(w.path);
-        QFile f(w.path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(w.path, f.errorString()));
+        QFile f(w.from);
+        if (!f.open(QIODevice::ReadOnly))
+            throw Exception(QStringLiteral("Cannot read file \"%1\". %2").arg(w.from, f.errorString()));
+        TextFile::writeAtomically(w.path, f.readAll());
         break;
     }
     }
@@ -181,7 +179,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     }
     o.outDir = parser.value(QStringLiteral("out"));
 
-    std::vector<CliUnit> units;
+    std::vector<SourceUnit> units;
     try {
         units = resolveUnits(parser.positionalArguments(), lang);
     } catch (const Exception &e) {
@@ -230,9 +228,9 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     try {
         if (!o.outDir.isEmpty())
             QDir().mkpath(o.outDir);
-        for (const UnitWork &w : works)
-            for (const Write &wr : w.writes)
-                perform(wr);
+        for (int i = 0; i < n; ++i)
+            for (const Write &wr : works[size_t(i)].writes)
+                perform(units[size_t(i)], o.batch.page, wr);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }

@@ -22,7 +22,8 @@ int runList(const QStringList &arguments, CliStreams &io)
         return fail(io, cliText(CliText::BadPage, lang).arg(parser.value(QStringLiteral("page"))));
     std::vector<UnitLiterals> units;
     try {
-        units = readLiterals(resolveUnits(parser.positionalArguments(), lang), page, jobsOf(parser), io, lang);
+        std::vector<SourceUnit> located = resolveUnits(parser.positionalArguments(), lang);
+        units = readLiterals(located, page, jobsOf(parser), io, lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }

@@ -4,7 +4,7 @@
 
 #include <QJsonArray>
 
-std::vector<UnitLiterals> readLiterals(const std::vector<CliUnit> &units, SourcePage page, int jobs, CliStreams &io,
+std::vector<UnitLiterals> readLiterals(std::vector<SourceUnit> &units, SourcePage page, int jobs, CliStreams &io,
                                        Language lang)
 {
     std::vector<UnitLiterals> out(units.size());

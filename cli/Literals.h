@@ -14,7 +14,7 @@ struct UnitLiterals
 };
 
 // Page page of every unit; errors are kept per unit.
-std::vector<UnitLiterals> readLiterals(const std::vector<CliUnit> &units, SourcePage page, int jobs, CliStreams &io,
+std::vector<UnitLiterals> readLiterals(std::vector<SourceUnit> &units, SourcePage page, int jobs, CliStreams &io,
                                        Language lang);
 
 // One literal as a line ("file:row:col: verdict [hints] text") or as JSON.

@@ -13,11 +13,6 @@
 #include <map>
 #include <thread>
 
-QString CliUnit::path(SourcePage page) const
-{
-    return Paths::resolveCaseInsensitive(folder, baseName + sourcePageExtension(page));
-}
-
 namespace {
 // The folder part of a path with its separator; "" for a bare name (the
 // current folder).
@@ -26,19 +21,17 @@ QString folderOf(const QString &path)
     const QString dir = Paths::directoryPart(path);
     return dir.isEmpty() ? QString() : Paths::withTrailingSeparator(dir);
 }
-
-// The unit of a file, as Open derives it from the chosen name.
-CliUnit unitOfFile(const QString &file)
-{
-    const QString name = Paths::namePart(file);
-    return CliUnit{folderOf(file), name.left(name.size() - Paths::extensionTail(name).size())};
-}
 } // namespace
 
-std::vector<CliUnit> resolveUnits(const QStringList &arguments, Language lang)
+std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang)
 {
-    std::map<QString, CliUnit> units; // by folder + base name: sorted, each once
-    const auto add = [&](const CliUnit &u) { units.emplace(u.folder + u.baseName, u); };
+    std::map<QString, SourceUnit> units; // by folder + base name: sorted, each once
+    const auto add = [&](const QString &file) {
+        SourceUnit u = SourceUnit::locate(file, lang);
+        if (!u.isOpen())
+            throw Exception(cliText(CliText::NotAUnit, lang).arg(file));
+        units.emplace(u.folder() + u.baseName(), std::move(u));
+    };
     for (const QString &given : arguments) {
         // A name written in another case than the file's still finds it.
         const QString arg = QFileInfo::exists(given) ? given
@@ -49,41 +42,37 @@ std::vector<CliUnit> resolveUnits(const QStringList &arguments, Language lang)
             while (it.hasNext()) {
                 const QString file = it.next();
                 if (Paths::extensionTail(Paths::namePart(file)).compare(QLatin1String(".cpp"), Qt::CaseInsensitive) == 0)
-                    add(unitOfFile(QDir::cleanPath(file)));
+                    add(QDir::cleanPath(file));
             }
         } else if (!info.exists()) {
             throw Exception(cliText(CliText::NoSuchFile, lang).arg(given));
         } else {
-            const CliUnit u = unitOfFile(arg);
-            if (u.baseName.isEmpty())
-                throw Exception(cliText(CliText::NotAUnit, lang).arg(arg));
-            add(u);
+            add(arg);
         }
     }
-    std::vector<CliUnit> out;
+    std::vector<SourceUnit> out;
     for (auto &[key, u] : units)
-        out.push_back(u);
+        out.push_back(std::move(u));
     return out;
 }
 
-CliPage loadPage(const CliUnit &unit, SourcePage p)
+CliPage loadPage(SourceUnit &unit, SourcePage p)
 {
-    const QString path = unit.path(p);
-    LoadedText loaded = TextFile::load(path);
-    return CliPage{path, TextFile::withCrLfBreaks(loaded.text), loaded.encoding};
+    unit.load(p);
+    const PageFile &f = unit.page(p);
+    if (!f.loaded)
+        throw Exception(f.error);
+    return CliPage{f.path, TextFile::withCrLfBreaks(unit.takeText(p)), f.encoding};
 }
 
-QString formHeadLine(const CliUnit &unit)
+QString formHeadLine(SourceUnit &unit)
 {
-    try {
-        const QString text = TextFile::load(unit.path(SourcePage::Dfm)).text;
-        qsizetype end = 0;
-        while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n')
-            ++end;
-        return text.left(end);
-    } catch (const Exception &) {
-        return QString();
-    }
+    unit.load(SourcePage::Dfm);
+    const QString text = unit.takeText(SourcePage::Dfm);
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n')
+        ++end;
+    return text.left(end);
 }
 
 void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStreams &io, Language lang)

@@ -4,6 +4,7 @@
 #include "CliTexts.h"
 #include "Command.h"
 #include "SourcePage.h"
+#include "SourceUnit.h"
 #include "TextFile.h"
 
 #include <QCommandLineParser>
@@ -12,19 +13,11 @@
 #include <functional>
 #include <vector>
 
-struct CliUnit
-{
-    QString folder;   // ends with the separator
-    QString baseName; // as Open takes it: the file name without its last extension
-    // The page's file: folder + base name + extension, or the entry whose
-    // name equals it ignoring case.
-    QString path(SourcePage page) const;
-};
-
-// The units the arguments name: a file names its unit as Open takes it, a
-// folder every unit below it (each C++ source, any case). In path order,
-// each once. Raises Exception naming the first argument that names none.
-std::vector<CliUnit> resolveUnits(const QStringList &arguments, Language lang);
+// The units the arguments name, located (not loaded): a file names its unit
+// as Open takes it, a folder every unit below it (each C++ source, any
+// case). In path order, each once. Raises Exception naming the first
+// argument that names none.
+std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang);
 
 struct CliPage
 {
@@ -33,12 +26,13 @@ struct CliPage
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
-// Page p of unit; raises Exception naming the file when it cannot be read.
-CliPage loadPage(const CliUnit &unit, SourcePage p);
+// Page p of unit, loaded; raises Exception naming the file when it cannot
+// be read.
+CliPage loadPage(SourceUnit &unit, SourcePage p);
 
 // First line of the unit's form description ("" when it has none or it
 // cannot be read): the root object and the class name come from it.
-QString formHeadLine(const CliUnit &unit);
+QString formHeadLine(SourceUnit &unit);
 
 // Runs work(i) for every i below n on jobs threads (all cores when 0). On a
 // terminal, a progress line shows for runs longer than a second.
