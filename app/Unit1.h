@@ -3,10 +3,10 @@
 // the extraction list, the toolbar, the menus and the status bar.
 #include "Catalogue.h"
 #include "Dialogs.h"
-#include "ExtractStep.h"
 #include "MessagePump.h"
 #include "PageArray.h"
 #include "SourcePage.h"
+#include "ExtractStep.h"
 #include "StringMode.h"
 #include "Workspace.h"
 

@@ -16,13 +16,11 @@
 
 #include <algorithm>
 
-
 namespace {
 // Adds entry as the list's last line, without rewriting the list.
 void appendListLine(EditorModel &list, const QString &entry)
 {
-    const int len = list.length();
-    list.append(ExtractionList::lineAddition(len > 0 ? list.charAt(len - 1) : QChar(), entry));
+    list.appendOnNewLine(entry + QStringLiteral("\r\n"));
 }
 
 QString lastListLine(const EditorModel &list)

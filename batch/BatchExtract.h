@@ -7,6 +7,7 @@
 // by extract/; this file only walks the page.
 #include "ExtractStep.h"
 #include "LiteralHints.h"
+#include "RowCol.h"
 #include "SourcePage.h"
 #include "StringMode.h"
 

@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "Exception.h"
+#include "LineBreak.h"
 
 #include <limits>
 
@@ -105,8 +106,7 @@ QString lastLine(const QString &listText)
 
 QString lineAddition(QChar lastChar, const QString &entry)
 {
-    const bool endsLine = lastChar.isNull() || lastChar == u'\n' || lastChar == u'\r';
-    return (endsLine ? QString() : QStringLiteral("\r\n")) + entry + QStringLiteral("\r\n");
+    return onNewLine(lastChar, entry + QStringLiteral("\r\n"));
 }
 
 std::optional<int> parseInt32(const QString &text)
