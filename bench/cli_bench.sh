@@ -19,7 +19,7 @@ extract="$cli extract --mode function --out $work/out $work/large/Large.cpp"
 peak=$(/usr/bin/time -f %M $extract 2>&1 >/dev/null | tail -1)
 echo "peak memory: $((peak / 1024)) MiB, $(awk "BEGIN { printf \"%.1f\", $peak * 1024 / $bytes }") x the unit's $bytes bytes"
 if command -v xgettext >/dev/null; then
-  hyperfine --warmup 1 --runs 5 "$extract" "xgettext --extract-all -L C++ -o $work/x.pot $work/large/Large.cpp"
+  hyperfine --warmup 1 --runs 3 "$extract" "xgettext --extract-all -L C++ -o $work/x.pot $work/large/Large.cpp"
 else
   echo "xgettext is not installed: the comparison is skipped"
   hyperfine --warmup 1 --runs 5 "$extract"
