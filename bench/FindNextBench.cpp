@@ -1,5 +1,6 @@
 // Find Next through the real main window on C++ pages of several sizes.
 #include "BenchWindow.h"
+#include "LargeUnit.h"
 
 #include <QPlainTextEdit>
 #include <benchmark/benchmark.h>
@@ -93,31 +94,6 @@ BENCHMARK(BM_FindNextLiteral100Away)
     ->ArgsProduct({{10 * 1000, 10 * kMB}, {1, 0}})
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
-
-// A unit of 100,000 lines with 2.4 literals a line on average, some with
-// escapes, stepped through from the first literal to the end.
-QString largeUnit(int lines, int *literals)
-{
-    const QString templates[] = {
-        QStringLiteral("    Label%1->Caption = \"Caption of label %1\"; Label%1->Hint = \"Hint %1\";"),
-        QStringLiteral("    ShowMessage(\"Record \" + IntToStr(%1) + \" of \\\"%1\\\" saved in \" + Path + \"C:\\\\Data\\\\\");"),
-        QStringLiteral("    for (int i%1 = 0; i%1 < Count; ++i%1) Total += Price[i%1] * Amount[i%1]; // sum up"),
-        QStringLiteral("    s%1 = \"a\" + \"b\" + \"\" + \"Text %1\"; t%1 = x%1 + y%1 * z%1 - w%1 / v%1 + 1;"),
-        QStringLiteral("    Query%1->SQL->Add(\"SELECT * FROM T%1\"); Query%1->ParamByName(\"Id\")->AsString = \"%1\";"),
-    };
-    const int perTemplate[] = {2, 3, 0, 4, 3};
-    QString text;
-    text.reserve(lines * 112);
-    *literals = 0;
-    for (int i = 0; i < lines; ++i) {
-        const int t = i % 5;
-        QString line = templates[t].arg(i);
-        line += QString(std::max(0, 108 - int(line.size())), u' ');
-        text += line + QStringLiteral("\r\n");
-        *literals += perTemplate[t];
-    }
-    return text;
-}
 
 void BM_FindNextEveryLiteral(benchmark::State &state)
 {

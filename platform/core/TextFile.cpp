@@ -107,4 +107,22 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
         fail("write");
 }
 
+QString withCrLfBreaks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 32);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            out.append(QLatin1String("\r\n"));
+            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
 } // namespace TextFile

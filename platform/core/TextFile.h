@@ -33,4 +33,8 @@ void save(const QString &path, const QString &text, TextEncoding encoding);
 // stays as it was and an Exception names the file and the platform's reason
 // (for example "No space left on device").
 void writeAtomically(const QString &path, const QByteArray &bytes);
+
+// The text as an editor page holds it: every line break (CR LF, CR, LF) as
+// CR LF.
+QString withCrLfBreaks(const QString &text);
 } // namespace TextFile
