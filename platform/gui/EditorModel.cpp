@@ -183,6 +183,13 @@ void EditorModel::setText(QString text)
     invalidate();
 }
 
+void EditorModel::setReadOnly(bool on)
+{
+    m_edit->setReadOnly(on);
+    if (on)
+        m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
 int EditorModel::length() const
 {
     const QTextDocument *doc = m_edit->document();

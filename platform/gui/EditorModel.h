@@ -73,7 +73,8 @@ public:
     void append(const QString &text);
 
     bool isReadOnly() const { return m_edit->isReadOnly(); }
-    void setReadOnly(bool on) { m_edit->setReadOnly(on); }
+    // Read-only keeps a caret and keyboard selection, as any text view.
+    void setReadOnly(bool on);
 
     // Editor position <-> document position.
     int toDocPos(int pos, bool roundUp) const;
