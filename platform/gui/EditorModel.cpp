@@ -16,9 +16,14 @@ bool isDocumentBreak(QChar c)
     return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
 }
 
-QChar standInFor(QChar original)
+// A lone high surrogate: no key, paste or valid text yields one, so text the
+// user types next to a stand-in (which takes over its format) is never taken
+// for one. The half of a typed pair is told apart by the low half after it.
+constexpr QChar kStandIn(0xDBFF);
+
+bool isStandIn(const QString &t, qsizetype i)
 {
-    return original == QChar::ParagraphSeparator ? QChar(0x00B6) : QChar(QChar::ReplacementCharacter);
+    return t.at(i) == kStandIn && !(i + 1 < t.size() && t.at(i + 1).isLowSurrogate());
 }
 
 QTextCharFormat standInFormat(QChar original)
@@ -41,11 +46,6 @@ EditorModel::EditorModel(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
 {
     connect(edit->document(), &QTextDocument::contentsChange, this, [this] { invalidate(); });
     connect(edit, &QPlainTextEdit::textChanged, this, [this] { invalidate(); });
-    // What the user types next to a stand-in is plain text.
-    connect(edit, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (m_standIns && m_edit->currentCharFormat().hasProperty(kOriginal))
-            m_edit->setCurrentCharFormat(QTextCharFormat());
-    });
 }
 
 QString EditorModel::normaliseBreaks(const QString &text)
@@ -79,11 +79,9 @@ QString EditorModel::blockText(const QTextBlock &b) const
         if (!original.isValid())
             continue;
         const QChar o(char16_t(original.toInt()));
-        const QChar standIn = standInFor(o);
-        // Characters typed next to a stand-in may share its format.
         const qsizetype off = f.position() - b.position();
         for (qsizetype i = off; i < off + f.length() && i < t.size(); ++i) {
-            if (t.at(i) == standIn)
+            if (isStandIn(t, i))
                 t[i] = o;
         }
     }
@@ -109,7 +107,7 @@ QString EditorModel::rangeText(int from, int to) const
 
 void EditorModel::insertKeeping(QTextCursor &c, const QString &plain)
 {
-    // An explicit empty format: text inserted next to a stand-in must not
+    // An explicit empty format: text inserted next to a stand-in does not
     // take over its original.
     qsizetype start = 0;
     c.beginEditBlock();
@@ -118,7 +116,7 @@ void EditorModel::insertKeeping(QTextCursor &c, const QString &plain)
             continue;
         if (i > start || c.hasSelection())
             c.insertText(plain.mid(start, i - start), QTextCharFormat());
-        c.insertText(QString(standInFor(plain.at(i))), standInFormat(plain.at(i)));
+        c.insertText(QString(kStandIn), standInFormat(plain.at(i)));
         m_standIns = true;
         start = i + 1;
     }
@@ -160,8 +158,15 @@ void EditorModel::setText(QString text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (isDocumentBreak(text.at(i))) {
             originals.emplace_back(int(i), text.at(i));
-            text[i] = standInFor(text.at(i));
+            text[i] = kStandIn;
         }
+    }
+    if (m_standIns) {
+        // The editor gives the new text the caret's format: not a stand-in's.
+        QTextCursor c = m_edit->textCursor();
+        c.clearSelection();
+        m_edit->setTextCursor(c);
+        m_edit->setCurrentCharFormat(QTextCharFormat());
     }
     m_edit->setPlainText(text);
     m_standIns = !originals.empty();

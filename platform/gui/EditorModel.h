@@ -12,7 +12,7 @@
 // Every character comes back as it went in: texts are read from the blocks'
 // raw text (toPlainText() rewrites U+00A0 and U+2028), and the characters
 // the document itself takes as breaks (U+2029, U+FDD0, U+FDD1) are held as
-// a visible stand-in that carries the original in its character format.
+// a stand-in character that carries the original in its character format.
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>

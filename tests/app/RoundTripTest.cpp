@@ -116,8 +116,12 @@ TEST_F(RoundTripFiles, FindNextExtractAndTheListKeepTheCharacters)
 
     form->Extract1->trigger();
     EXPECT_TRUE(EditorModel::of(form->Memo1).text().contains(literal)) << EditorModel::of(form->Memo1).text().toStdString();
-    // Text typed next to a held break character stays what was typed.
-    m.setSelection(m.text().indexOf(u"int x") + 5, 0);
-    EXPECT_EQ(m.replace(m.selStart(), 0, QStringLiteral("\u00B6\uFFFD")), 2);
-    EXPECT_TRUE(m.text().startsWith(QStringLiteral("int x\u00B6\uFFFD;"))) << m.text().toStdString();
+    // Keys typed behind a held break character are what was typed.
+    m.setText(QStringLiteral("a\u2029b"));
+    form->CheckBox1->setChecked(false);
+    form->CheckBox1Click();
+    m.setSelection(2, 0);
+    QTest::keyClicks(form->Memo2, QStringLiteral("x"));
+    QTest::sendKeyEvent(QTest::Click, form->Memo2, Qt::Key_A, QStringLiteral("\U0010FFFF"), Qt::NoModifier);
+    EXPECT_EQ(m.text(), QStringLiteral("a\u2029x\U0010FFFFb"));
 }
