@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 #include "Exception.h"
+#include "ExtractionList.h"
+#include "OutputFile.h"
 #include "TextFile.h"
 
 #include <QStringDecoder>
@@ -62,6 +64,15 @@ QString runTextFileFuzzInput(const uint8_t *data, size_t size)
             return QStringLiteral("encoding %1 accepted a text it cannot hold").arg(int(e));
         if (decodeAs(encoded, e) != units)
             return QStringLiteral("encoding %1 lost a character").arg(int(e));
+    }
+    // Save To Disk: every line of a valid text comes back, each with CR LF.
+    if (units.isValidUtf16()) {
+        const QByteArray out = encodeOutputText(units);
+        const QString expected = ExtractionList::lines(units).join(QStringLiteral("\r\n")) +
+                                 (ExtractionList::lines(units).isEmpty() ? QString() : QStringLiteral("\r\n"));
+        const QString back = fitsCp1252(expected) ? decodeCp1252(out) : decodeAs(out, TextEncoding::Utf8);
+        if (back != expected)
+            return QStringLiteral("the output encoder lost a character");
     }
     return QString();
 }
