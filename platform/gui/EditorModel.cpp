@@ -421,3 +421,8 @@ void EditorModel::append(const QString &text)
     insertKeeping(c, normaliseBreaks(text));
     invalidate();
 }
+
+void EditorModel::appendOnNewLine(const QString &text)
+{
+    append(endsWithLineBreak() ? text : QStringLiteral("\r\n") + text);
+}

@@ -13,6 +13,8 @@
 // raw text (toPlainText() rewrites U+00A0 and U+2028), and the characters
 // the document itself takes as breaks (U+2029, U+FDD0, U+FDD1) are held as
 // a stand-in character that carries the original in its character format.
+#include "RowCol.h"
+
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
@@ -79,6 +81,22 @@ public:
     // Editor position <-> document position.
     int toDocPos(int pos, bool roundUp) const;
     int fromDocPos(int docPos) const;
+
+    // Row of the selection start and its column counted against the caret's
+    // line, as the status bar and Extract's last-edit position show them.
+    RowCol selectionRowCol() const
+    {
+        const int start = selStart();
+        return RowCol{lineFromChar(start) + 1, start - lineIndex(caretLine()) + 1};
+    }
+    // Appends text so that it starts a line of its own: a line break goes
+    // first when the text does not end with one.
+    void appendOnNewLine(const QString &text);
+    bool endsWithLineBreak() const
+    {
+        const int len = length();
+        return len == 0 || charAt(len - 1) == u'\n';
+    }
 
     // Any line break form to the editor's single line break.
     static QString normaliseBreaks(const QString &text);
