@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
@@ -38,7 +39,7 @@ QPlainTextEdit *makeEditor(QWidget *parent, const char *name, bool readOnly)
 {
     auto *e = named(new QPlainTextEdit(parent), name);
     applyEditorLook(e);
-    e->setReadOnly(readOnly);
+    EditorModel::of(e).setReadOnly(readOnly);
     // Keep the selection visible while another control has the focus.
     QPalette p = e->palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
@@ -626,9 +627,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             const auto *key = static_cast<QKeyEvent *>(event);
             if (!key->text().isEmpty() && key->key() != Qt::Key_Delete)
                 keyPressed(p);
-        } else if (watched == m->viewport() && event->type() == QEvent::MouseButtonRelease) {
-            // The selection is complete by now: press and moves made it.
+        } else if (watched == m->viewport() && event->type() == QEvent::MouseButtonRelease && !m_releasing) {
+            // The editor settles its selection on the release (a click inside
+            // a selection clears it): let it handle the event first, then
+            // copy what it holds.
+            const QScopedValueRollback guard(m_releasing, true);
+            QCoreApplication::sendEvent(watched, event);
             mouseReleased(p);
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

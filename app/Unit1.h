@@ -189,6 +189,7 @@ private:
     void wire();
     void keyPressed(int page);
     void mouseReleased(int page);
+    bool m_releasing = false; // a mouse release is being handed to an editor first
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
 

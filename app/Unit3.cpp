@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
@@ -111,6 +112,17 @@ QString TForm3::text() const
     return EditorModel::of(Memo1).text();
 }
 
+void TForm3::keyPressEvent(QKeyEvent *event)
+{
+    // Only a generator refills the window, so closing on Esc would lose
+    // the corrections made since.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TForm3::SpeedButton1Click()
 {
     Dialogs::FileRequest request;
@@ -130,7 +142,8 @@ void TForm3::SpeedButton1Click()
 void TForm3::SpeedButton3Click()
 {
     // The whole text, whatever is selected; the selection stays as it was.
-    QApplication::clipboard()->setText(Memo1->toPlainText());
+    QString t = text();
+    QApplication::clipboard()->setText(t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     writtenOut();
 }
 

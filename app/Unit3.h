@@ -58,6 +58,10 @@ public slots:
     void SpeedButton4Click(); // Add to CPP
     void SpeedButton2Click(); // Close Window
 
+protected:
+    // Esc leaves the window open: its text may hold the user's corrections.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QString ownText(unsigned n) const;
     void writtenOut();

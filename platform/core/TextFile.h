@@ -1,11 +1,13 @@
 #pragma once
 // Reading and writing the unit's text files. The encoding found on load is
-// kept for the save: UTF-8 (with or without byte order mark) when the bytes
-// are valid UTF-8, Windows-1252 otherwise. Saves are atomic.
+// kept for the save: UTF-16 when a byte order mark says so (either order,
+// mark kept), UTF-8 (with or without mark) when the bytes are valid UTF-8,
+// Windows-1252 otherwise. Decoding then encoding gives every byte back.
+// Saves are atomic.
 #include <QByteArray>
 #include <QString>
 
-enum class TextEncoding { Utf8, Utf8Bom, Cp1252 };
+enum class TextEncoding { Utf8, Utf8Bom, Cp1252, Utf16LeBom, Utf16BeBom };
 
 struct LoadedText
 {
