@@ -24,6 +24,7 @@ class QToolButton;
 class EditorModel;
 class TForm2;
 class TForm3;
+class FolderMemory;
 class TVReg;
 class TVStatus;
 class UiLanguage;
@@ -72,6 +73,7 @@ public:
     QLineEdit *Edit3;
     TVStatus *VStatus1;
     TVReg *VReg1;
+    FolderMemory *Folders; // InitOpenDir, InitSaveDir over VReg1
     QMenuBar *MainMenu1;
     QMenu *Datei1, *Berabeiten1, *Options1, *N8;
     QAction *Open1, *Saveas1, *SaveAll1, *SaveCPP1, *HSpeichern1, *SaveDFM1, *CreateFormOnLoad1,

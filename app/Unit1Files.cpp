@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "EditorModel.h"
+#include "FolderMemory.h"
 #include "FormDescription.h"
 #include "Paths.h"
 #include "TextFile.h"
@@ -40,7 +41,7 @@ void TForm1::SpeedButton1Click()
     Dialogs::FileRequest request;
     request.title = Msg(3);
     request.filter = Msg(4);
-    request.initialDir = VReg1->Pop(QStringLiteral("InitOpenDir"));
+    request.initialDir = Folders->recall(QStringLiteral("InitOpenDir"));
     request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
     if (!chosen)
@@ -50,7 +51,7 @@ void TForm1::SpeedButton1Click()
     const QString newBase = name.left(name.size() - Paths::extensionTail(name).size());
     const QString dir = Paths::directoryPart(*chosen);
     const QString newFolder = Paths::withTrailingSeparator(dir);
-    VReg1->Push(QStringLiteral("InitOpenDir"), dir);
+    Folders->remember(this, QStringLiteral("InitOpenDir"), dir);
 
     for (int p = 0; p < 3; ++p) {
         if (Saved[p])
@@ -137,13 +138,13 @@ bool TForm1::saveAs(int page)
     request.title = Msg(20 + 2 * page);
     request.filter = Msg(21 + 2 * page);
     request.defaultExt = pageExtension(page);
-    request.initialDir = VReg1->Pop(QStringLiteral("InitSaveDir"));
+    request.initialDir = Folders->recall(QStringLiteral("InitSaveDir"));
     request.fileName = BaseName.isEmpty() ? QString() : BaseName + pageExtension(page);
     request.options = saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return false;
-    VReg1->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
+    Folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
     TextFile::save(*chosen, pageModel(page).text(), TextEncoding(m_encodings[page]));
     Saved[page] = true;
     return true;

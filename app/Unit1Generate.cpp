@@ -3,6 +3,7 @@
 
 #include "EditorModel.h"
 #include "Generators.h"
+#include "ListCheck.h"
 #include "UiLanguage.h"
 #include "Unit3.h"
 
@@ -13,8 +14,9 @@ using Generator = std::optional<QStringList> (*)(const GeneratorInput &);
 
 // Caption, empty text, then the generated lines; the window is shown only
 // when the generator produced something for this page. A conversion error
-// escapes before anything is shown.
-void runGenerator(TForm1 &form, unsigned caption, Generator generate)
+// escapes before anything is shown. Entries that give broken output are
+// named in one warning before the output is shown.
+void runGenerator(TForm1 &form, unsigned caption, Generator generate, GeneratorKind kind)
 {
     TForm3 *out = form.Form3;
     out->setCaption(form.Msg(caption));
@@ -29,26 +31,28 @@ void runGenerator(TForm1 &form, unsigned caption, Generator generate)
     if (!lines)
         return;
     out->appendLines(*lines);
+    if (const QList<ListFinding> findings = checkList(in, kind); !findings.isEmpty())
+        form.Ask(listWarning(findings, in.language), Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
     out->showModally();
 }
 } // namespace
 
 void TForm1::createOutputWindow()
 {
-    Form3 = new TForm3(this, UiLang, VReg1, TForm3::CppTarget{Memo2, [this] { Saved[CppPage] = false; }});
+    Form3 = new TForm3(this, UiLang, Folders, TForm3::CppTarget{Memo2, [this] { Saved[CppPage] = false; }});
 }
 
 void TForm1::CreateFormOnLoad1Click()
 {
-    runGenerator(*this, 26, codeWithoutResourceFile);
+    runGenerator(*this, 26, codeWithoutResourceFile, GeneratorKind::WithoutResourceFile);
 }
 
 void TForm1::CreateLoadTextRC1Click()
 {
-    runGenerator(*this, 32, codeForResourceFile);
+    runGenerator(*this, 32, codeForResourceFile, GeneratorKind::ForResourceFile);
 }
 
 void TForm1::CreateRCFile1Click()
 {
-    runGenerator(*this, 33, resourceScript);
+    runGenerator(*this, 33, resourceScript, GeneratorKind::ResourceScript);
 }

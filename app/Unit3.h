@@ -8,7 +8,7 @@
 
 class QPlainTextEdit;
 class QToolButton;
-class TVReg;
+class FolderMemory;
 class UiLanguage;
 
 class TForm3 : public QDialog
@@ -23,8 +23,8 @@ public:
         std::function<void()> markModified;
     };
 
-    // language: follows its switch announcement; settings: holds InitSaveDir.
-    TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget cpp);
+    // language: follows its switch announcement; folders: holds InitSaveDir.
+    TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp);
 
     // --- Controls (objectName = member name) ---
     QWidget *Panel1;
@@ -56,6 +56,6 @@ private:
     QString ownText(unsigned n) const;
 
     UiLanguage *m_language;
-    TVReg *m_settings;
+    FolderMemory *m_folders;
     CppTarget m_cpp;
 };
