@@ -548,6 +548,14 @@ void TForm1::German1Click()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // The close box belongs to the busy state: a running scan stops first,
+    // and the close query runs once the busy state is left.
+    if (Busy) {
+        StopRequest = true;
+        m_closeAfterBusy = true;
+        event->ignore();
+        return;
+    }
     bool canClose = false;
     runGuarded(this, [&] { FormCloseQuery(canClose); });
     if (canClose)

@@ -195,5 +195,6 @@ private:
 
     int m_currentPage = 0;
     bool m_shownOnce = false;
+    bool m_closeAfterBusy = false; // a close request came during a scan
     QString m_searchText; // Find Text's search text, kept for the run
 };

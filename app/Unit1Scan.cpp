@@ -148,6 +148,10 @@ void TForm1::LeaveBusy()
         m->menuAction()->setEnabled(true);
     PageStatus();
     busyPump();
+    if (m_closeAfterBusy) {
+        m_closeAfterBusy = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void TForm1::ToolButton8Click()
