@@ -80,6 +80,9 @@ public:
 
 private:
     QChar charAtSlow(int pos) const;
+    // Blocks longer than a few thousand characters between document
+    // positions from and to keep their layout between paints.
+    void keepLongLayouts(int from, int to);
     QTextBlock blockAt(int pos) const; // block that holds editor position pos
     int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
     void invalidate()
