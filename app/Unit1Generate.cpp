@@ -16,22 +16,23 @@ using Generator = std::optional<QStringList> (*)(const GeneratorInput &);
 // when the generator produced something for this page. A conversion error
 // escapes before anything is shown. Entries that give broken output are
 // named in one warning before the output is shown.
-void runGenerator(TForm1 &form, unsigned caption, Generator generate, GeneratorKind kind)
+void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind kind, GeneratorKind checks)
 {
     TForm3 *out = form.Form3;
     out->setCaption(form.Msg(caption));
+    out->setOutputKind(kind);
     out->clearText();
     GeneratorInput in;
     in.list = EditorModel::of(form.Memo1).text();
     in.mode = form.stringMode();
-    in.page = static_cast<SourcePage>(form.activePage());
+    in.page = SourcePage(form.activePage());
     in.className = form.ClassNameOfLine(0);
     in.language = form.UiLang->language();
     const std::optional<QStringList> lines = generate(in);
     if (!lines)
         return;
     out->appendLines(*lines);
-    if (const QList<ListFinding> findings = checkList(in, kind); !findings.isEmpty())
+    if (const QList<ListFinding> findings = checkList(in, checks); !findings.isEmpty())
         form.Ask(listWarning(findings, in.language), Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
     out->showModally();
 }
@@ -39,20 +40,23 @@ void runGenerator(TForm1 &form, unsigned caption, Generator generate, GeneratorK
 
 void TForm1::createOutputWindow()
 {
-    Form3 = new TForm3(this, UiLang, Folders, TForm3::CppTarget{Memo2, [this] { Saved[CppPage] = false; }});
+    // Add to CPP changes the document, which marks the page; the explicit
+    // mark keeps it so for an empty addition too.
+    Form3 = new TForm3(this, UiLang, Folders, TForm3::CppTarget{Memo2, [this] { session(CppPage).setSaved(false); }});
+    Form3->setWrittenOut([this] { listWrittenOut(); });
 }
 
 void TForm1::CreateFormOnLoad1Click()
 {
-    runGenerator(*this, 26, codeWithoutResourceFile, GeneratorKind::WithoutResourceFile);
+    runGenerator(*this, 26, codeWithoutResourceFile, OutputKind::CppCode, GeneratorKind::WithoutResourceFile);
 }
 
 void TForm1::CreateLoadTextRC1Click()
 {
-    runGenerator(*this, 32, codeForResourceFile, GeneratorKind::ForResourceFile);
+    runGenerator(*this, 32, codeForResourceFile, OutputKind::CppCode, GeneratorKind::ForResourceFile);
 }
 
 void TForm1::CreateRCFile1Click()
 {
-    runGenerator(*this, 33, resourceScript, GeneratorKind::ResourceScript);
+    runGenerator(*this, 33, resourceScript, OutputKind::ResourceScript, GeneratorKind::ResourceScript);
 }
