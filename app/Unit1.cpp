@@ -2,6 +2,8 @@
 
 #include "EditorLook.h"
 #include "EditorModel.h"
+#include "Exception.h"
+#include "FolderMemory.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
 #include "Vreg.h"
@@ -56,6 +58,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     VReg1 = named(new TVReg(this), "VReg1");
     VReg1->Programmname = QStringLiteral("VTQX");
     VReg1->Firmenname = QStringLiteral("Varnosel");
+    Folders = new FolderMemory(VReg1, UiLang, this);
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(10);
 
@@ -212,7 +215,6 @@ void TForm1::buildMenus()
     };
     Datei1 = menu("Datei1");
     Open1 = item(Datei1, "Open1", QKeySequence(Qt::Key_F3));
-    Datei1->addSeparator();
     Saveas1 = item(Datei1, "Saveas1");
     Datei1->addSeparator();
     SaveAll1 = item(Datei1, "SaveAll1", QKeySequence(Qt::Key_F2));
@@ -557,6 +559,14 @@ void TForm1::German1Click()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // The close box belongs to the busy state: a running scan stops first,
+    // and the close query runs once the busy state is left.
+    if (Busy) {
+        StopRequest = true;
+        closePending = true;
+        event->ignore();
+        return;
+    }
     bool canClose = false;
     runGuarded(this, [&] { FormCloseQuery(canClose); });
     if (canClose)
@@ -581,12 +591,25 @@ void TForm1::StoreOptions()
 
 void TForm1::RestoreOptions()
 {
-    CheckBox1->setChecked(VReg1->PopCheckBox(QStringLiteral("CB1"), true));
-    CheckBox2->setChecked(VReg1->PopCheckBox(QStringLiteral("CB2"), true));
-    PromtEqualStrings2->setChecked(VReg1->PopCheckBox(QStringLiteral("CB3"), true));
-    OnExtractFindNext2->setChecked(VReg1->PopCheckBox(QStringLiteral("CB4"), true));
+    // A value that cannot be read (not text) leaves only its own option at
+    // its default.
+    const auto checkBox = [this](const char *key) {
+        try {
+            return VReg1->PopCheckBox(QLatin1String(key), true);
+        } catch (const Exception &) {
+            return true;
+        }
+    };
+    CheckBox1->setChecked(checkBox("CB1"));
+    CheckBox2->setChecked(checkBox("CB2"));
+    PromtEqualStrings2->setChecked(checkBox("CB3"));
+    OnExtractFindNext2->setChecked(checkBox("CB4"));
     bool global = false, form = false, function = false;
-    VReg1->PopBool(QStringLiteral("RB1"), global, form, function, 1);
+    try {
+        VReg1->PopBool(QStringLiteral("RB1"), global, form, function, 1);
+    } catch (const Exception &) {
+        global = true;
+    }
     UseglobalStrings2->setChecked(global);
     UseFormStrings2->setChecked(form);
     UseFunction2->setChecked(function);

@@ -29,6 +29,7 @@ class QToolButton;
 class EditorModel;
 class TForm2;
 class TForm3;
+class FolderMemory;
 class TVReg;
 class TVStatus;
 class UiLanguage;
@@ -58,6 +59,7 @@ public:
     PageArray<RowCol, &PageSession::lastEdit> LastEdit{m_workspace};
     bool Busy = false;
     bool StopRequest = false;
+    bool closePending = false; // the window was asked to close during a scan
 
     PageSession &session(int page) { return m_workspace.session(page); }
     // The unit of BaseFolder and BaseName (located afresh when they were set
@@ -85,6 +87,7 @@ public:
     QLineEdit *Edit3;
     TVStatus *VStatus1;
     TVReg *VReg1;
+    FolderMemory *Folders; // InitOpenDir, InitSaveDir over VReg1
     QMenuBar *MainMenu1;
     QMenu *Datei1, *Berabeiten1, *Options1, *N8;
     QAction *Open1, *Saveas1, *SaveAll1, *SaveCPP1, *HSpeichern1, *SaveDFM1, *CreateFormOnLoad1,

@@ -6,7 +6,7 @@
 #include "OutputTexts.h"
 #include "Paths.h"
 #include "UiLanguage.h"
-#include "Vreg.h"
+#include "FolderMemory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,8 +17,8 @@
 #include <QStyle>
 #include <QToolButton>
 
-TForm3::TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget cpp)
-    : QDialog(parent), m_language(language), m_settings(settings), m_cpp(std::move(cpp))
+TForm3::TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp)
+    : QDialog(parent), m_language(language), m_folders(folders), m_cpp(std::move(cpp))
 {
     setObjectName(QStringLiteral("Form3"));
     resize(576, 330);
@@ -129,12 +129,12 @@ void TForm3::SpeedButton1Click()
     request.title = ownText(1);
     request.filter = ownText(2);
     request.defaultExt = QStringLiteral(".txt");
-    request.initialDir = m_settings->Pop(QStringLiteral("InitSaveDir"));
+    request.initialDir = m_folders->recall(QStringLiteral("InitSaveDir"));
     request.options = Dialogs::saveOptions();
     const std::optional<QString> path = Dialogs::instance().saveFile(this, request);
     if (!path)
         return;
-    m_settings->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*path));
+    m_folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*path));
     saveOutputText(*path, text(), m_kind);
     writtenOut();
 }

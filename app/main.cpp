@@ -1,3 +1,4 @@
+#include "AppIdentity.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -6,8 +7,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Varnosel Tessaro Tool"));
+    setApplicationIdentity();
     try {
         TForm1 form;
         form.show();

@@ -95,6 +95,35 @@ BENCHMARK(BM_FindNextLiteral100Away)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
 
+// The same on a page that is one long line (generated or minified code):
+// a literal every 100 characters, no line break at all. The cost must stay
+// that of the 10 KB page above.
+void BM_FindNextOnOneLongLine(benchmark::State &state)
+{
+    QString line = pageWithLiteralsEvery100(int(state.range(0)));
+    line.remove(QStringLiteral("\r\n"));
+    BenchWindow w(line, state.range(1));
+    EditorModel &m = w.page();
+    const int regionStart = m.length() / 2;
+    int steps = 0;
+    m.setSelection(regionStart, 0);
+    for (auto _ : state) {
+        if (++steps == 50) {
+            steps = 0;
+            m.setSelection(regionStart, 0);
+        }
+        w.form->SpeedButton4Click();
+    }
+    if (m.selectedText() != QStringLiteral("\"ab\"") || m.lineCount() != 1)
+        state.SkipWithError("no literal selected on the one line");
+    state.counters["line_bytes"] = double(m.length());
+}
+BENCHMARK(BM_FindNextOnOneLongLine)
+    ->ArgNames({"line", "shown"})
+    ->ArgsProduct({{1 * kMB, 10 * kMB}, {1, 0}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
 void BM_FindNextEveryLiteral(benchmark::State &state)
 {
     int literals = 0;

@@ -76,6 +76,7 @@ Dialogs::Button QtDialogs::message(QWidget *parent, const QString &caption, cons
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;

@@ -46,7 +46,10 @@ EditorModel &EditorModel::of(QPlainTextEdit *edit)
 
 EditorModel::EditorModel(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
 {
-    connect(edit->document(), &QTextDocument::contentsChange, this, [this] { invalidate(); });
+    connect(edit->document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {
+        invalidate();
+        keepLongLayouts(pos, pos + added);
+    });
     connect(edit, &QPlainTextEdit::textChanged, this, [this] { invalidate(); });
 }
 
@@ -188,6 +191,19 @@ void EditorModel::setText(QString text)
         m_edit->setCurrentCharFormat(QTextCharFormat());
     }
     invalidate();
+    keepLongLayouts(0, m_edit->document()->characterCount());
+}
+
+void EditorModel::keepLongLayouts(int from, int to)
+{
+    // The toolkit throws a line's shaped glyphs away after each paint and
+    // shapes the whole line again for the next caret or paint: on a line of
+    // megabytes every command would cost its length.
+    constexpr int kLongLine = 4096;
+    const QTextDocument *doc = m_edit->document();
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next())
+        if (b.length() > kLongLine)
+            b.layout()->setCacheEnabled(true);
 }
 
 void EditorModel::setReadOnly(bool on)

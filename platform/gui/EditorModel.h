@@ -110,6 +110,9 @@ private:
     // Inserts text with '\n' breaks at c, the document's break characters as
     // stand-ins, without taking over a stand-in's format.
     void insertKeeping(QTextCursor &c, const QString &plain);
+    // Blocks longer than a few thousand characters between document
+    // positions from and to keep their layout between paints.
+    void keepLongLayouts(int from, int to);
     QTextBlock blockAt(int pos) const; // block that holds editor position pos
     int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
     void invalidate()

@@ -69,6 +69,21 @@ TEST(RealDialogs, MessageBoxAnswersWithTheClickedButton)
     EXPECT_EQ(seenText, QStringLiteral("Save?"));
 }
 
+TEST(RealDialogs, MessageTextThatLooksLikeMarkupIsShownAsItStands)
+{
+    Qt::TextFormat format = Qt::AutoText;
+    whenModal([&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return false;
+        format = box->textFormat();
+        box->button(QMessageBox::Ok)->click();
+        return true;
+    });
+    QtDialogs().showError(nullptr, QStringLiteral("<b>x.cpp could not be read"));
+    EXPECT_EQ(format, Qt::PlainText);
+}
+
 TEST(RealDialogs, InputBoxGivesTheTypedAnswerOrNothing)
 {
     whenModal([](QWidget *w) {

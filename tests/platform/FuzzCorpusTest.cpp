@@ -1,5 +1,5 @@
 // Replays the fuzz corpora of the text file codec and the editor model.
-#include "CorpusReplay.h"
+#include "FuzzCorpus.h"
 #include "EditorModelFuzzInput.h"
 #include "TextFileFuzzInput.h"
 

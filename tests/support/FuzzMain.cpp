@@ -1,7 +1,7 @@
-// libFuzzer entry shared by the fuzz targets: VTQX_FUZZ_ENTRY names the
-// target's check function, which returns "" when every check held. Targets
+// libFuzzer entry shared by the fuzz targets: VTQX_FUZZ_CHECK names the
+// target's check (FuzzCheck.h), which returns "" when every check held. Targets
 // that link widgets get an offscreen application first.
-#include <QString>
+#include "FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include <QApplication>
 #endif
 
-QString VTQX_FUZZ_ENTRY(const uint8_t *data, size_t size);
+QString VTQX_FUZZ_CHECK(const uint8_t *data, size_t size);
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString failure = VTQX_FUZZ_ENTRY(data, size);
+    const QString failure = VTQX_FUZZ_CHECK(data, size);
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "fuzz check failed: %s\n", failure.toLocal8Bit().constData());
         std::abort();

@@ -1,14 +1,11 @@
 #pragma once
-// Replays a fuzz corpus in the normal test run: every input the fuzzer kept
-// must still pass all the target's checks.
+// Replays a fuzz corpus kept in the repository: every input the fuzzer kept
+// must still pass its check.
+#include "FuzzCheck.h"
+
 #include <QDir>
 #include <QFile>
-#include <QString>
 #include <gtest/gtest.h>
-
-#include <cstdint>
-
-using FuzzCheck = QString (*)(const uint8_t *data, size_t size);
 
 inline void replayCorpus(const QString &folder, FuzzCheck check)
 {

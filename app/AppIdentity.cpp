@@ -1,0 +1,8 @@
+#include "AppIdentity.h"
+
+#include <QCoreApplication>
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
+}
