@@ -64,9 +64,29 @@ public:
     /* Eval(root), and its text in ErgebnisString */
     long double Evaluate(const Tree &root);
 
+    /* the value StrToLongDouble gives a text of the form [sign] digits [mark
+       [digits]] [e [sign] digits] (mark: a character that reads as the
+       decimal mark under LandDot and ConvertAllColonsAndDots), when it is an
+       exact decimal (ExactDecimal); false for every other text. Uses the
+       LandDot in force: call InitLandDot first. */
+    bool readPlainNumber(QStringView text, long double &value) const;
+    /* the state's ErgebnisString, written now if Evaluate left it pending */
+    static const QString &resultText(const ParserState &state);
+    /* LongDoubleToStr with the given precision and mark, into `out` (its buffer is reused) */
+    static void formatResult(long double value, int precision, QStringView landDot, QString &out);
+
+    enum LeafKind : quint8 { NumberLeaf, VariableX, VariableA, VariableB, VariableC, VariableD, ConstantPi, ConstantE };
+
 private:
-    long double leafValue(const Tree &leaf);
-    long double applyFunction(const QString &code, long double argument);
+    // The node with its meaning decided (Tree::m_operator and the rest).
+    static const Tree &known(const Tree &node);
+    static void decide(const Tree &node);
+    static quint8 leafKindOf(const QString &text);
+    static bool layOut(const Tree &root, EvalProgram &program);
+    long double run(EvalProgram &program);
+    long double evalDeep(const Tree &node);
+    long double leafValue(quint8 kind, const QString &text, LeafCache &cache);
+    long double applyFunction(char16_t code, long double argument);
     long double applyOperator(char16_t op, long double left, long double right);
 
     ParserState &s;
