@@ -127,7 +127,7 @@ QString ParserCore::WandleSinCosTanUm(const QString &text) const
 QString ParserCore::Assiotiativitaet(const QString &text)
 {
     const SplitScan scan = scanSplit(text);
-    return scan.rewrites ? rewriteAssociativity(text, scan.divisionRule) : text;
+    return scan.rewrites ? rewriteAssociativity(text) : text;
 }
 
 void ParserCore::SplitLowest(QString &left, QString &right, QString &op, const QString &expression)
@@ -139,7 +139,7 @@ void ParserCore::SplitLowest(QString &left, QString &right, QString &op, const Q
         op.clear();
         return;
     }
-    const QString s = scan.rewrites ? rewriteAssociativity(expression, scan.divisionRule) : expression;
+    const QString s = scan.rewrites ? rewriteAssociativity(expression) : expression;
     op = s.mid(scan.pos, 1);
     left = stripParentheses(QStringView(s).left(scan.pos)).toString();
     right = stripParentheses(QStringView(s).mid(scan.pos + 1)).toString();

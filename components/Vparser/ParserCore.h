@@ -9,7 +9,8 @@
 //
 // Precedence of the split (lowest first, 16 higher per enclosing parenthesis):
 //   + -      first "-", else last "+"      (test 1; "-" stores 1, "+" stores 2)
-//   * / m    first                          (test 2, store 2)
+//   * / m    first; with a "/" before the first "m": the last * or /
+//            before it, so 8/4*2 = (8/4)*2  (test 2, store 2)
 //   ^        first, so 2^3^2 = 2^(3^2)      (test 4, store 4)
 //   #        first, so s#x^2 = (s#x)^2      (test 8, store 8)
 #include "ParserState.h"
@@ -38,8 +39,8 @@ public:
     static QString EntferneKlammern(const QString &text);
     /* sin cos tan ln lg abs mod (any case) -> s# c# t# n# g# r# m; "." "," -> LandDot if ConvertAllColonsAndDots */
     QString WandleSinCosTanUm(const QString &text) const;
-    /* at depth 0 after the first "-": "+" <-> "-"; in a product whose first
-       operator is "/": "*" <-> "/" after it up to the first "m" */
+    /* at depth 0 after the first "-": "+" <-> "-" (products with "/" go left
+       to right by where SplitLowest cuts them, not by a rewrite) */
     static QString Assiotiativitaet(const QString &text);
     /* expression = left operator right, at the operator of lowest precedence of Assiotiativitaet(expression) */
     static void SplitLowest(QString &left, QString &right, QString &op, const QString &expression);
