@@ -1,5 +1,9 @@
 #include "TextSource.h"
 
+#include "Blanks.h"
+
+#include <algorithm>
+
 TextSource::TextSource(QString text) : m_text(std::move(text))
 {
     const int n = length();
@@ -23,12 +27,13 @@ QString TextSource::line(int i) const
     return m_text.mid(start, end - start);
 }
 
+int TextSource::lineOf(int pos) const
+{
+    const auto it = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), pos);
+    return it == m_lineStarts.begin() ? 0 : int(it - m_lineStarts.begin()) - 1;
+}
+
 int strippedLength(const QString &s)
 {
-    int from = 0, to = int(s.size());
-    while (from < to && s.at(from).unicode() <= u' ')
-        ++from;
-    while (to > from && s.at(to - 1).unicode() <= u' ')
-        --to;
-    return to - from;
+    return int(withoutBlanks(s).size());
 }

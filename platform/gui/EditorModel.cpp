@@ -1,5 +1,7 @@
 #include "EditorModel.h"
 
+#include "LineBreak.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -292,4 +294,10 @@ void EditorModel::append(const QString &text)
     c.movePosition(QTextCursor::End);
     c.insertText(normaliseBreaks(text));
     invalidate();
+}
+
+void EditorModel::appendOnNewLine(const QString &text)
+{
+    const int len = length();
+    append(onNewLine(len > 0 ? charAt(len - 1) : QChar(), text));
 }
