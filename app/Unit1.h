@@ -3,6 +3,7 @@
 // the extraction list, the toolbar, the menus and the status bar.
 #include "Catalogue.h"
 #include "Dialogs.h"
+#include "RecentUnits.h"
 #include "StringMode.h"
 
 #include <QMainWindow>
@@ -117,6 +118,15 @@ public:
     // Load page p from its file (the file-missing text when it cannot).
     void LoadPage(int page);
 
+    // Open after the dialog: chosen is any of the unit's three files.
+    void openUnit(const QString &chosen);
+    // Opens file as Open would, once the event loop runs after show(); a
+    // file that does not exist is reported instead.
+    void openFromCommandLine(const QString &file);
+    // Opens a recent unit; one whose files are gone is reported and dropped.
+    void openRecentUnit(const QString &path);
+    const RecentUnits &recentUnits() const { return m_recent; }
+
 public slots:
     // Start-up and window
     void FormCreate(); // applies the caption table of the UI language
@@ -183,6 +193,14 @@ private:
     void mouseReleased(int page);
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
+    // Recent units, in Unit1Recent.cpp.
+    void buildRecentMenu();
+    void showRecentMenu();
+    void rememberUnit(const QString &chosen);
+    void storeRecentUnits();
+    RecentUnits m_recent;
+    QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
+    bool m_recentStoreFailed = false;
 
     // Files behind the pages, as found when the unit was opened.
     bool savePageForPrompt(int page);

@@ -43,12 +43,14 @@ void TForm1::SpeedButton1Click()
     request.initialDir = VReg1->Pop(QStringLiteral("InitOpenDir"));
     request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
-    if (!chosen)
-        return;
+    if (chosen)
+        openUnit(*chosen);
+}
 
-    const QString name = Paths::namePart(*chosen);
-    const QString newBase = name.left(name.size() - Paths::extensionTail(name).size());
-    const QString dir = Paths::directoryPart(*chosen);
+void TForm1::openUnit(const QString &chosen)
+{
+    const QString newBase = Paths::baseName(chosen);
+    const QString dir = Paths::directoryPart(chosen);
     const QString newFolder = Paths::withTrailingSeparator(dir);
     VReg1->Push(QStringLiteral("InitOpenDir"), dir);
 
@@ -77,6 +79,7 @@ void TForm1::SpeedButton1Click()
     if (BaseName.isEmpty())
         VStatus1->Panel(0).SetText(QString());
     PageStatus();
+    rememberUnit(chosen);
 }
 
 void TForm1::LoadPage(int page)

@@ -1,0 +1,58 @@
+#include "RecentUnits.h"
+
+#include "Paths.h"
+
+#include <QFileInfo>
+
+RecentUnits RecentUnits::fromText(const QString &text)
+{
+    RecentUnits r;
+    const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+    // Oldest first, so that add() leaves the stored order and drops duplicates.
+    for (auto it = lines.crbegin(); it != lines.crend(); ++it)
+        r.add(*it);
+    return r;
+}
+
+QString RecentUnits::toText() const
+{
+    return m_entries.join(u'\n');
+}
+
+void RecentUnits::add(const QString &path)
+{
+    if (path.isEmpty() || path.contains(u'\n') || path.contains(u'\r'))
+        return;
+    remove(path);
+    m_entries.prepend(path);
+    while (m_entries.size() > maxCount)
+        m_entries.removeLast();
+}
+
+bool RecentUnits::remove(const QString &path)
+{
+    const QString key = unitKey(path);
+    return m_entries.removeIf([&](const QString &e) { return unitKey(e) == key; }) > 0;
+}
+
+QString RecentUnits::unitKey(const QString &path)
+{
+    return Paths::withTrailingSeparator(Paths::directoryPart(path)) + Paths::baseName(path);
+}
+
+bool RecentUnits::unitExists(const QString &path)
+{
+    const QString folder = Paths::withTrailingSeparator(Paths::directoryPart(path));
+    const QString base = Paths::baseName(path);
+    for (const char *ext : {".cpp", ".h", ".dfm"})
+        if (QFileInfo(Paths::resolveCaseInsensitive(folder, base + QLatin1String(ext))).isFile())
+            return true;
+    return false;
+}
+
+QString RecentUnits::menuText(int index, const QString &path)
+{
+    QString shown = path;
+    shown.replace(u'&', QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}
