@@ -22,7 +22,7 @@ void __fastcall TMainForm::FormCreate(TObject *Sender)
 {
 	Caption = "Rezeptbuch – Meine Küche";
 	StatusFrame->LabelState->Caption = "Bereit";
-	// A "quoted" word in a comment is not a literal.
+	// Start with the first recipe selected.
 	ListBoxRecipes->ItemIndex = 0;
 }
 //---------------------------------------------------------------------------

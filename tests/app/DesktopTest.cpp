@@ -59,6 +59,8 @@ TEST(CommandLineProgram, VersionAndHelpArePrinted)
 
 TEST_F(Desktop, EveryToolbarIconHasOneSizeAtEveryScale)
 {
+    // The window shows the program's own icon, drawn from its SVG.
+    EXPECT_EQ(form->windowIcon().pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
     // The style's own pixmaps come in different sizes; the theme may lack names.
     for (QToolButton *b : form->ToolBar1->findChildren<QToolButton *>()) {
         if (!b->objectName().startsWith(u"ToolButton"))
