@@ -5,14 +5,27 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VTQX_VERSION));
+}
+} // namespace
+
 int main(int argc, char **argv)
 {
+    QString file;
+    {
+        // --help and --version answer without a display.
+        QCoreApplication commandLine(argc, argv);
+        describeApplication();
+        file = unitFileArgument(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
+    describeApplication();
     QApplication::setApplicationDisplayName(QStringLiteral("Varnosel Tessaro Tool"));
-    QApplication::setApplicationVersion(QStringLiteral(VTQX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.varnosel.vtqx"));
-    const QString file = unitFileArgument(QApplication::arguments());
     chooseIconTheme();
     try {
         TForm1 form;

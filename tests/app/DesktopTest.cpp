@@ -45,7 +45,13 @@ TEST_F(Desktop, FileArgumentOpensTheUnitOnceTheWindowIsShown)
 
 TEST(CommandLineProgram, VersionAndHelpArePrinted)
 {
+    // Without any display to connect to, as over a plain terminal session.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(VTQX_PROGRAM), {QStringLiteral("--version")});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
