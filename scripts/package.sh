@@ -35,8 +35,9 @@ check "no libraries or headers" bash -c '! grep -E "\.(a|so|h)$" <<<"$1" | grep 
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
 for d in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6 breeze-icon-theme; do
-  check "depends on $d" grep -qE "(^|, )$d( |,|$)" <<<"$depends"
+  check "depends on $d" grep -qxF "$d" <<<"$names"
 done
 
 root=$(mktemp -d)
