@@ -38,6 +38,7 @@ void shoot(QWidget *window, const QString &name)
         std::fprintf(stderr, "could not save %s\n", qPrintable(path));
     else
         std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
+    std::fflush(stdout);
 }
 
 // Answers every question with its default and photographs the output window
