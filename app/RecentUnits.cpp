@@ -1,6 +1,7 @@
 #include "RecentUnits.h"
 
 #include "Paths.h"
+#include "SourceUnit.h"
 
 #include <QFileInfo>
 
@@ -42,11 +43,14 @@ QString RecentUnits::unitKey(const QString &path)
 
 bool RecentUnits::unitExists(const QString &path)
 {
-    const QString folder = Paths::withTrailingSeparator(Paths::directoryPart(path));
-    const QString base = Paths::baseName(path);
-    for (const char *ext : {".cpp", ".h", ".dfm"})
-        if (QFileInfo(Paths::resolveCaseInsensitive(folder, base + QLatin1String(ext))).isFile())
-            return true;
+    try {
+        const SourceUnit unit = SourceUnit::locate(path);
+        for (SourcePage p : kSourcePages)
+            if (QFileInfo(unit.path(p)).isFile())
+                return true;
+    } catch (const Exception &) {
+        // A name that cannot reach the file system names no files.
+    }
     return false;
 }
 
