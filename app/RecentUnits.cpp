@@ -1,5 +1,6 @@
 #include "RecentUnits.h"
 
+#include "Exception.h"
 #include "Paths.h"
 #include "SourceUnit.h"
 
