@@ -7,6 +7,7 @@
 #include "PageArray.h"
 #include "RecentUnits.h"
 #include "SourcePage.h"
+#include "ExtractStep.h"
 #include "StringMode.h"
 #include "Workspace.h"
 
