@@ -5,4 +5,5 @@
 void setApplicationIdentity()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VTQX_VERSION));
 }

@@ -1,4 +1,4 @@
 #pragma once
-// The application's name as the toolkit knows it. No display name is set:
+// The application's name and version as the toolkit knows them. No display name is set:
 // the toolkit would append it to every window title ("VTQX — ...").
 void setApplicationIdentity();

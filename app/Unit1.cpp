@@ -4,6 +4,7 @@
 #include "EditorModel.h"
 #include "Exception.h"
 #include "FolderMemory.h"
+#include "ToolbarIcons.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
 #include "Vreg.h"
@@ -54,6 +55,7 @@ QPlainTextEdit *makeEditor(QWidget *parent, const char *name, bool readOnly)
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(applicationIcon());
     UiLang = new UiLanguage(this);
     VReg1 = named(new TVReg(this), "VReg1");
     VReg1->Programmname = QStringLiteral("VTQX");
@@ -64,6 +66,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
     buildLayout();
     buildMenus();
+    buildRecentMenu();
     buildToolBar();
     Form2 = new TForm2(this);
     createOutputWindow();
@@ -266,9 +269,11 @@ void TForm1::buildMenus()
 
 void TForm1::buildToolBar()
 {
-    auto button = [this](const char *name, QStyle::StandardPixmap icon) {
+    // Theme icons by their freedesktop names; the style's pixmaps stand in
+    // where the theme has none.
+    auto button = [this](const char *name, const char *themeIcon, QStyle::StandardPixmap fallback) {
         QToolButton *b = named(new QToolButton(ToolBar1), name);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(toolbarIcon(QLatin1String(themeIcon), style()->standardIcon(fallback), QSize(32, 32)));
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
@@ -277,20 +282,20 @@ void TForm1::buildToolBar()
         ToolBar1->addWidget(b);
         return b;
     };
-    ToolButton1 = button("ToolButton1", QStyle::SP_DialogOpenButton);
-    ToolButton12 = button("ToolButton12", QStyle::SP_DialogSaveButton);
-    ToolButton2 = button("ToolButton2", QStyle::SP_DriveHDIcon);
+    ToolButton1 = button("ToolButton1", "document-open", QStyle::SP_DialogOpenButton);
+    ToolButton12 = button("ToolButton12", "document-save", QStyle::SP_DialogSaveButton);
+    ToolButton2 = button("ToolButton2", "document-save-all", QStyle::SP_DriveHDIcon);
     ToolBar1->addSeparator();
-    ToolButton13 = button("ToolButton13", QStyle::SP_FileDialogContentsView);
-    ToolButton3 = button("ToolButton3", QStyle::SP_BrowserReload);
-    ToolButton6 = button("ToolButton6", QStyle::SP_ArrowLeft);
-    ToolButton5 = button("ToolButton5", QStyle::SP_ArrowBack);
+    ToolButton13 = button("ToolButton13", "edit-find", QStyle::SP_FileDialogContentsView);
+    ToolButton3 = button("ToolButton3", "edit-find-replace", QStyle::SP_BrowserReload);
+    ToolButton6 = button("ToolButton6", "edit-copy", QStyle::SP_ArrowLeft);
+    ToolButton5 = button("ToolButton5", "edit-cut", QStyle::SP_ArrowBack);
     ToolBar1->addSeparator();
-    ToolButton4 = button("ToolButton4", QStyle::SP_ArrowForward);
-    ToolButton8 = button("ToolButton8", QStyle::SP_BrowserStop);
+    ToolButton4 = button("ToolButton4", "go-next", QStyle::SP_ArrowForward);
+    ToolButton8 = button("ToolButton8", "process-stop", QStyle::SP_BrowserStop);
     ToolButton8->setEnabled(false);
     ToolBar1->addSeparator();
-    ToolButton7 = button("ToolButton7", QStyle::SP_DialogCloseButton);
+    ToolButton7 = button("ToolButton7", "application-exit", QStyle::SP_DialogCloseButton);
 }
 
 void TForm1::wire()

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "MessagePump.h"
 #include "PageArray.h"
+#include "RecentUnits.h"
 #include "SourcePage.h"
 #include "ExtractStep.h"
 #include "StringMode.h"
@@ -128,6 +129,15 @@ public:
     // Load page p from its file (the file-missing text when it cannot).
     void LoadPage(int page);
 
+    // Open after the dialog: chosen is any of the unit's three files.
+    void openUnit(const QString &chosen);
+    // Opens file as Open would, once the event loop runs after show(); a
+    // file that does not exist is reported instead.
+    void openFromCommandLine(const QString &file);
+    // Opens a recent unit; one whose files are gone is reported and dropped.
+    void openRecentUnit(const QString &path);
+    const RecentUnits &recentUnits() const { return m_recent; }
+
 public slots:
     // Start-up and window
     void FormCreate(); // applies the caption table of the UI language
@@ -195,6 +205,14 @@ private:
     bool m_releasing = false; // a mouse release is being handed to an editor first
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
+    // Recent units, in Unit1Recent.cpp.
+    void buildRecentMenu();
+    void showRecentMenu();
+    void rememberUnit(const QString &chosen);
+    void storeRecentUnits();
+    RecentUnits m_recent;
+    QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
+    bool m_recentStoreFailed = false;
 
     bool savePageForPrompt(int page);
     bool saveAs(int page);

@@ -39,11 +39,15 @@ void TForm1::SpeedButton1Click()
     request.initialDir = Folders->recall(QStringLiteral("InitOpenDir"));
     request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
-    if (!chosen)
-        return;
+    if (chosen)
+        openUnit(*chosen);
+}
+
+void TForm1::openUnit(const QString &chosen)
+{
     // Refuses a name that cannot reach the file system before any question.
-    SourceUnit opened = SourceUnit::locate(*chosen, UiLang->language());
-    Folders->remember(this, QStringLiteral("InitOpenDir"), Paths::directoryPart(*chosen));
+    SourceUnit opened = SourceUnit::locate(chosen, UiLang->language());
+    Folders->remember(this, QStringLiteral("InitOpenDir"), Paths::directoryPart(chosen));
 
     if (!settleUnsaved(5, Dialogs::Icon::Question, false))
         return;
@@ -61,6 +65,7 @@ void TForm1::SpeedButton1Click()
     if (BaseName.isEmpty())
         VStatus1->Panel(0).SetText(QString());
     PageStatus();
+    rememberUnit(chosen);
 }
 
 void TForm1::LoadPage(int page)
