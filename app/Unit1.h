@@ -78,6 +78,7 @@ public:
         *CreateLoadTextRC1, *CreateRCFile1, *Exit1, *FindNext1, *ChangeToggle1, *Extract1, *ExtractC1,
         *FindText1, *PromtEqualStrings2, *OnExtractFindNext2, *UseglobalStrings2, *UseFormStrings2,
         *UseFunction2, *English1, *German1, *About1;
+    QAction *ExportForTranslation1, *CreateRCFromTranslations1; // Unit1Translate.cpp
     QTimer *Timer1;
     TForm2 *Form2;
     TForm3 *Form3;
@@ -169,6 +170,10 @@ public slots:
     void CreateLoadTextRC1Click();
     void CreateRCFile1Click();
 
+    // Translations
+    void ExportForTranslation1Click();
+    void CreateRCFromTranslations1Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -183,6 +188,7 @@ private:
     void mouseReleased(int page);
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
+    void createTranslateItems(QMenu *menu); // in Unit1Translate.cpp
 
     // Files behind the pages, as found when the unit was opened.
     bool savePageForPrompt(int page);
