@@ -137,10 +137,12 @@ Catalog read(const QString &path)
         throw Exception(QStringLiteral("Cannot read file \"%1\".").arg(shown));
 
     Catalog catalog;
-    const char *header = po_file_domain_header(file.get(), nullptr);
+    // The library hands out a copy of the header that the caller frees.
+    char *header = const_cast<char *>(po_file_domain_header(file.get(), nullptr));
     catalog.language = fieldOf(header, "Language");
     // Content-Type: text/plain; charset=UTF-8
     const QString type = fieldOf(header, "Content-Type");
+    std::free(header);
     const auto charset = QRegularExpression(QStringLiteral("charset=([^;\\s]+)")).match(type).captured(1);
     const QByteArray charsetName = charset.isEmpty() || charset == u"CHARSET" ? QByteArray("UTF-8") : charset.toLatin1();
     QStringDecoder decoder(charsetName.constData());

@@ -114,6 +114,8 @@ std::optional<QString> decodeCppLiteral(const QString &literal)
             const QChar c = s.at(i++);
             if (c == u'"')
                 break;
+            if (c == u'\r' || c == u'\n')
+                return std::nullopt; // a run across lines is no literal
             if (c == u'\\') {
                 if (!readEscape(s, i, out, narrow))
                     return std::nullopt;
@@ -135,6 +137,20 @@ QString decodeFormLiteral(const QString &inner)
     QString out = inner;
     out.replace(QStringLiteral("''"), QStringLiteral("'"));
     return out;
+}
+
+StringMode likelyMode(const QString &list)
+{
+    bool any = false;
+    for (const QString &line : EL::lines(list)) {
+        const qsizetype eq = line.indexOf(u'='), comma = line.indexOf(u',');
+        if (eq < 0 && comma < 0)
+            continue;
+        if (comma < 0 || (eq >= 0 && eq < comma))
+            return StringMode::Global;
+        any = true;
+    }
+    return any ? StringMode::Function : StringMode::Global;
 }
 
 QList<Text> valueTexts(const QString &list, StringMode mode)

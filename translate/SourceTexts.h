@@ -23,11 +23,17 @@ struct Text
 // C++ literal text -> characters: one literal or adjacent ones ("a" "b"),
 // each with an optional prefix (L, u, U, u8), escapes decoded. Octal and hex
 // escapes of narrow literals are bytes of Windows-1252. Nothing for any other
-// text and for a literal that holds a NUL character.
+// text, for a run across a line break and for a literal that holds a NUL
+// character.
 std::optional<QString> decodeCppLiteral(const QString &literal);
 
 // Inner text of a form literal -> characters: a doubled apostrophe is one.
 QString decodeFormLiteral(const QString &inner);
+
+// The mode a list was written in, as far as its lines show: Function when
+// every line with a separator has "," before any "=" (String3, "Hello"),
+// Global otherwise (the Form mode writes the same lines as Global).
+StringMode likelyMode(const QString &list);
 
 // One Text per line of the C++ page's list, read with the same rules as
 // Create RC-File (identifiers included). Raises Exception where Create

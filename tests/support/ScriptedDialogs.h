@@ -40,12 +40,12 @@ public:
     ~ScriptedDialogs() override;
 
     // Script the next answers, in order.
-    ScriptedDialogs &answerMessage(Button b) { m_script.push_back({Kind::Message, b, {}, {}}); return *this; }
-    ScriptedDialogs &answerOpen(std::optional<QString> path) { m_script.push_back({Kind::OpenFile, Button::None, std::move(path), {}}); return *this; }
-    ScriptedDialogs &answerSave(std::optional<QString> path) { m_script.push_back({Kind::SaveFile, Button::None, std::move(path), {}}); return *this; }
+    ScriptedDialogs &answerMessage(Button b) { m_script.push_back({Kind::Message, b, {}, {}, {}}); return *this; }
+    ScriptedDialogs &answerOpen(std::optional<QString> path) { m_script.push_back({Kind::OpenFile, Button::None, std::move(path), {}, {}}); return *this; }
+    ScriptedDialogs &answerSave(std::optional<QString> path) { m_script.push_back({Kind::SaveFile, Button::None, std::move(path), {}, {}}); return *this; }
     ScriptedDialogs &answerOpenFiles(std::optional<QStringList> paths) { m_script.push_back({Kind::OpenFiles, Button::None, {}, {}, std::move(paths)}); return *this; }
-    ScriptedDialogs &answerInput(std::optional<QString> text) { m_script.push_back({Kind::Input, Button::None, std::move(text), {}}); return *this; }
-    ScriptedDialogs &answerModal(std::function<void(QDialog *)> whileShown = {}) { m_script.push_back({Kind::Modal, Button::None, {}, std::move(whileShown)}); return *this; }
+    ScriptedDialogs &answerInput(std::optional<QString> text) { m_script.push_back({Kind::Input, Button::None, std::move(text), {}, {}}); return *this; }
+    ScriptedDialogs &answerModal(std::function<void(QDialog *)> whileShown = {}) { m_script.push_back({Kind::Modal, Button::None, {}, std::move(whileShown), {}}); return *this; }
 
     const std::vector<Question> &asked() const { return m_asked; }
     const Question &last() const { return m_asked.back(); }
