@@ -55,8 +55,7 @@ void TForm1::ExportForTranslation1Click()
     request.defaultExt = QStringLiteral(".pot");
     request.initialDir = VReg1->Pop(kFolderValue);
     request.fileName = BaseName.isEmpty() ? QString() : BaseName + QStringLiteral(".pot");
-    request.options = Dialogs::OverwritePrompt | Dialogs::HideReadOnly | Dialogs::PathMustExist |
-                      Dialogs::EnableSizing;
+    request.options = Dialogs::OverwritePrompt | Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return;
@@ -81,8 +80,7 @@ void TForm1::CreateRCFromTranslations1Click()
     request.title = translateText(TranslateText::ScriptTitle, lang);
     request.filter = translateText(TranslateText::ScriptFilter, lang);
     request.initialDir = VReg1->Pop(kFolderValue);
-    request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist |
-                      Dialogs::EnableSizing;
+    request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QStringList> chosen = Dialogs::instance().openFiles(this, request);
     if (!chosen || chosen->isEmpty())
         return;

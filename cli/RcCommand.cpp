@@ -14,9 +14,9 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
                        "translation keep the source text and are listed on standard error."));
     const QCommandLineOption po(QStringLiteral("po"), QStringLiteral("A translated PO file (repeatable)."),
                                 QStringLiteral("FILE"));
-    const QCommandLineOption out(QStringLiteral("out"),
-                                 QStringLiteral("Write to FILE (as the output window saves) instead of standard output."),
-                                 QStringLiteral("FILE"));
+    const QCommandLineOption out(
+        QStringLiteral("out"), QStringLiteral("Write to FILE (as the output window saves) instead of standard output."),
+        QStringLiteral("FILE"));
     parser.addOption(po);
     parser.addOption(out);
     addModeOption(parser);

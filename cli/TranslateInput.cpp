@@ -22,7 +22,8 @@ void addModeOption(QCommandLineParser &parser)
 std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io)
 {
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("UNIT"), QStringLiteral("Any file of the unit, or its path without extension."));
+    parser.addPositionalArgument(QStringLiteral("UNIT"),
+                                 QStringLiteral("Any file of the unit, or its path without extension."));
     if (!parser.parse(arguments)) {
         io.err << "vtqx-cli " << arguments.value(0) << ": " << parser.errorText() << '\n';
         return ExitError;
@@ -43,13 +44,13 @@ std::optional<UnitList> readUnitList(const QString &unit, const QCommandLinePars
     UnitList out;
     const QString name = Paths::namePart(unit);
     const QString tail = Paths::extensionTail(name);
-    const bool unitFile = tail != name && QStringList{QStringLiteral(".cpp"), QStringLiteral(".h"),
-                                                      QStringLiteral(".dfm")}
-                                              .contains(tail.toLower());
+    const bool unitFile =
+        tail != name
+        && QStringList{QStringLiteral(".cpp"), QStringLiteral(".h"), QStringLiteral(".dfm")}.contains(tail.toLower());
     out.baseName = unitFile ? name.left(name.size() - tail.size()) : name;
     const QString folder = unit.size() > name.size() ? Paths::directoryPart(unit) : QStringLiteral(".");
-    out.path = Paths::resolveCaseInsensitive(Paths::withTrailingSeparator(folder),
-                                             out.baseName + QStringLiteral(".list.txt"));
+    out.path =
+        Paths::resolveCaseInsensitive(Paths::withTrailingSeparator(folder), out.baseName + QStringLiteral(".list.txt"));
     try {
         out.text = TextFile::load(out.path).text;
     } catch (const Exception &e) {

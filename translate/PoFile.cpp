@@ -36,12 +36,12 @@ void xerror(int severity, po_message_t, const char *file, size_t line, size_t, i
         *g_problems << where(file, line) + QString::fromUtf8(text).trimmed();
 }
 
-void xerror2(int severity, po_message_t, const char *file1, size_t line1, size_t, int, const char *text1,
-             po_message_t, const char *, size_t, size_t, int, const char *text2)
+void xerror2(int severity, po_message_t, const char *file1, size_t line1, size_t, int, const char *text1, po_message_t,
+             const char *, size_t, size_t, int, const char *text2)
 {
     if (g_problems && severity >= PO_SEVERITY_ERROR)
-        *g_problems << where(file1, line1) + QString::fromUtf8(text1).trimmed() + u' ' +
-                           QString::fromUtf8(text2).trimmed();
+        *g_problems << where(file1, line1) + QString::fromUtf8(text1).trimmed() + u' '
+                           + QString::fromUtf8(text2).trimmed();
 }
 
 const po_xerror_handler kHandler{xerror, xerror2};
@@ -85,11 +85,10 @@ QByteArray writeTemplate(const QString &project, const QDateTime &created, const
 {
     // "2026-12-07 11:40+0100"
     const int offset = created.offsetFromUtc() / 60;
-    const QString creationDate = created.toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
-                                 (offset < 0 ? u'-' : u'+') +
-                                 QStringLiteral("%1%2")
-                                     .arg(qAbs(offset) / 60, 2, 10, QLatin1Char('0'))
-                                     .arg(qAbs(offset) % 60, 2, 10, QLatin1Char('0'));
+    const QString creationDate = created.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + (offset < 0 ? u'-' : u'+')
+                                 + QStringLiteral("%1%2")
+                                       .arg(qAbs(offset) / 60, 2, 10, QLatin1Char('0'))
+                                       .arg(qAbs(offset) % 60, 2, 10, QLatin1Char('0'));
     File file(po_file_create());
     po_message_iterator_t it = po_message_iterator(file.get(), nullptr);
     po_message_t header = po_message_create();
@@ -144,7 +143,8 @@ Catalog read(const QString &path)
     const QString type = fieldOf(header, "Content-Type");
     std::free(header);
     const auto charset = QRegularExpression(QStringLiteral("charset=([^;\\s]+)")).match(type).captured(1);
-    const QByteArray charsetName = charset.isEmpty() || charset == u"CHARSET" ? QByteArray("UTF-8") : charset.toLatin1();
+    const QByteArray charsetName =
+        charset.isEmpty() || charset == u"CHARSET" ? QByteArray("UTF-8") : charset.toLatin1();
     QStringDecoder decoder(charsetName.constData());
     if (!decoder.isValid())
         throw Exception(QStringLiteral("%1: unknown character set \"%2\".").arg(shown, charset));
@@ -160,8 +160,7 @@ Catalog read(const QString &path)
         Message message;
         message.context = text(context);
         message.text = text(po_message_msgid(m));
-        message.translation = text(po_message_msgid_plural(m) ? po_message_msgstr_plural(m, 0)
-                                                               : po_message_msgstr(m));
+        message.translation = text(po_message_msgid_plural(m) ? po_message_msgstr_plural(m, 0) : po_message_msgstr(m));
         message.fuzzy = po_message_is_fuzzy(m) != 0;
         catalog.messages << message;
     }

@@ -30,7 +30,7 @@ struct Message
 
 struct Catalog
 {
-    QString language; // header field Language, "" when missing
+    QString language;        // header field Language, "" when missing
     QList<Message> messages; // without header and obsolete messages
 };
 

@@ -48,13 +48,27 @@ bool readEscape(const QString &s, qsizetype &i, QString &out, bool narrow)
         return false;
     const QChar c = s.at(i++);
     switch (c.unicode()) {
-    case u'n': out += u'\n'; return true;
-    case u't': out += u'\t'; return true;
-    case u'r': out += u'\r'; return true;
-    case u'a': out += u'\a'; return true;
-    case u'b': out += u'\b'; return true;
-    case u'f': out += u'\f'; return true;
-    case u'v': out += u'\v'; return true;
+    case u'n':
+        out += u'\n';
+        return true;
+    case u't':
+        out += u'\t';
+        return true;
+    case u'r':
+        out += u'\r';
+        return true;
+    case u'a':
+        out += u'\a';
+        return true;
+    case u'b':
+        out += u'\b';
+        return true;
+    case u'f':
+        out += u'\f';
+        return true;
+    case u'v':
+        out += u'\v';
+        return true;
     case u'x': {
         char32_t value = 0;
         int digits = 0;

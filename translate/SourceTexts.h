@@ -14,9 +14,9 @@ struct Text
 {
     enum class Kind { Value, Property };
     Kind kind = Kind::Value;
-    QString context;    // entry name ("String5") or property path ("Form1->Label1->Caption")
-    QString identifier; // string identifier of a value entry; "" for a property entry
-    QString written;    // the literal as the list holds it
+    QString context;             // entry name ("String5") or property path ("Form1->Label1->Caption")
+    QString identifier;          // string identifier of a value entry; "" for a property entry
+    QString written;             // the literal as the list holds it
     std::optional<QString> text; // what the program shows; nothing when written is no literal
 };
 

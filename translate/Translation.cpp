@@ -75,11 +75,21 @@ QString rcLiteral(const QString &text)
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'"': out += QStringLiteral("\"\""); break;
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
+        case u'"':
+            out += QStringLiteral("\"\"");
+            break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
         default:
             if (c.unicode() < 0x20 || c.unicode() == 0x7F)
                 out += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QLatin1Char('0'));
@@ -146,11 +156,21 @@ QStringList fallbackReport(const QList<Fallback> &fallbacks, Language lang)
     for (const Fallback &f : fallbacks) {
         TranslateText reason = TranslateText::Untranslated;
         switch (f.reason) {
-        case Reason::Untranslated: reason = TranslateText::Untranslated; break;
-        case Reason::Fuzzy: reason = TranslateText::Fuzzy; break;
-        case Reason::Stale: reason = TranslateText::Stale; break;
-        case Reason::Missing: reason = TranslateText::Missing; break;
-        case Reason::NotLiteral: reason = TranslateText::NotLiteral; break;
+        case Reason::Untranslated:
+            reason = TranslateText::Untranslated;
+            break;
+        case Reason::Fuzzy:
+            reason = TranslateText::Fuzzy;
+            break;
+        case Reason::Stale:
+            reason = TranslateText::Stale;
+            break;
+        case Reason::Missing:
+            reason = TranslateText::Missing;
+            break;
+        case Reason::NotLiteral:
+            reason = TranslateText::NotLiteral;
+            break;
         }
         out << QStringLiteral("%1: %2 - %3").arg(f.language, f.entry, translateText(reason, lang));
     }

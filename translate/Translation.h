@@ -14,7 +14,7 @@ namespace Translation {
 
 struct TemplateInput
 {
-    QString cppList;  // extraction list of the C++ page
+    QString cppList; // extraction list of the C++ page
     StringMode mode = StringMode::Global;
     QString dfmList;  // extraction list of the DFM page ("" for none)
     QString baseName; // the unit: "Unit1" refers to Unit1.cpp and Unit1.dfm

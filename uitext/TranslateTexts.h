@@ -5,8 +5,8 @@
 #include <QString>
 
 enum class TranslateText {
-    ExportMenu,      // File menu: export a PO template
-    ScriptMenu,      // File menu: resource script from PO files
+    ExportMenu, // File menu: export a PO template
+    ScriptMenu, // File menu: resource script from PO files
     ExportTitle,
     ExportFilter,
     ScriptTitle,

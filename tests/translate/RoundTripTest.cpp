@@ -62,9 +62,8 @@ QList<QPair<QString, QString>> sources()
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
         out << qMakePair(QFileInfo(path).completeBaseName(), text.replace(u'\n', QStringLiteral("\r\n")));
     }
-    out << qMakePair(QStringLiteral("Hard"),
-                     QStringLiteral("s = \"Say \\\"hi\\\"\\tto C:\\\\Temp\\r\\nnext line\";\r\n"
-                                    "t = \"Grüße \\xE4 Жук 中文 \\u20AC\";\r\nu = \"\";\r\n"));
+    out << qMakePair(QStringLiteral("Hard"), QStringLiteral("s = \"Say \\\"hi\\\"\\tto C:\\\\Temp\\r\\nnext line\";\r\n"
+                                                            "t = \"Grüße \\xE4 Жук 中文 \\u20AC\";\r\nu = \"\";\r\n"));
     return out;
 }
 
@@ -178,8 +177,9 @@ TEST_F(RoundTrip, EveryTranslatedStringArrivesUnderItsIdentifierAndLanguage)
             f.write(Translation::exportTemplate(in));
         }
         int exitCode = 0;
-        QString log = run(QStringLiteral("msgfmt"), {QStringLiteral("--check"), QStringLiteral("-o"),
-                                                     QStringLiteral("/dev/null"), pot}, exitCode);
+        QString log =
+            run(QStringLiteral("msgfmt"),
+                {QStringLiteral("--check"), QStringLiteral("-o"), QStringLiteral("/dev/null"), pot}, exitCode);
         ASSERT_EQ(exitCode, 0) << log.toStdString();
 
         // What a translator's tools would do: copy every text and mark it.

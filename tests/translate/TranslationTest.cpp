@@ -1,7 +1,7 @@
 // PO templates out, translated string tables in.
+#include "Translation.h"
 #include "Exception.h"
 #include "QtPrint.h"
-#include "Translation.h"
 
 #include <QFile>
 #include <QProcess>
@@ -50,8 +50,8 @@ protected:
     // A PO file of language with the given message blocks after its header.
     Translation::Translations po(const QString &name, const char *language, const QByteArray &messages)
     {
-        const QByteArray text = QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: ") + language +
-                                "\\n\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n" + messages;
+        const QByteArray text = QByteArray("msgid \"\"\nmsgstr \"\"\n\"Language: ") + language
+                                + "\\n\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n" + messages;
         const QString path = write(name, text);
         return {path, PoFile::read(path)};
     }
@@ -65,8 +65,8 @@ TEST_F(TranslationFiles, TemplateHoldsOneMessagePerEntryAndPassesMsgfmt)
     if (!QStandardPaths::findExecutable(QStringLiteral("msgfmt")).isEmpty()) {
         QProcess msgfmt;
         msgfmt.setProcessChannelMode(QProcess::MergedChannels);
-        msgfmt.start(QStringLiteral("msgfmt"), {QStringLiteral("--check"), QStringLiteral("-o"),
-                                                QStringLiteral("/dev/null"), path});
+        msgfmt.start(QStringLiteral("msgfmt"),
+                     {QStringLiteral("--check"), QStringLiteral("-o"), QStringLiteral("/dev/null"), path});
         ASSERT_TRUE(msgfmt.waitForFinished(60000));
         EXPECT_EQ(msgfmt.exitCode(), 0) << msgfmt.readAll().toStdString();
     }
@@ -86,8 +86,8 @@ TEST_F(TranslationFiles, TemplateHoldsOneMessagePerEntryAndPassesMsgfmt)
         EXPECT_TRUE(m.translation.isEmpty());
     }
     // Empty and non-literal texts need no translator; String2 twice is one message.
-    EXPECT_EQ(contexts, (QStringList{"String1", "String2", "String3", "String5", "Form1->Caption",
-                                     "Form1->Button1->Caption"}));
+    EXPECT_EQ(contexts,
+              (QStringList{"String1", "String2", "String3", "String5", "Form1->Caption", "Form1->Button1->Caption"}));
     EXPECT_EQ(back.messages[0].text, QStringLiteral("Say \"hi\"\tnow\n"));
     EXPECT_EQ(back.messages[1].text, QStringLiteral("C:\\Temp"));
 }
@@ -144,11 +144,10 @@ TEST_F(TranslationFiles, EveryIdentifierInEveryTableAndEachFallbackReported)
         reasons << f.language + u'/' + f.entry + u'/' + QString::number(int(f.reason));
     const auto r = [](Reason reason) { return QString::number(int(reason)); };
     EXPECT_EQ(reasons, (QStringList{"de_AT/String2/" + r(Reason::Fuzzy), "de_AT/String3/" + r(Reason::Stale),
-                                    "de_AT/String5/" + r(Reason::Untranslated),
-                                    "de_AT/String2/" + r(Reason::Fuzzy), "de_AT/String6/" + r(Reason::NotLiteral),
-                                    "ru/String1/" + r(Reason::Missing), "ru/String2/" + r(Reason::Missing),
-                                    "ru/String3/" + r(Reason::Missing), "ru/String2/" + r(Reason::Missing),
-                                    "ru/String6/" + r(Reason::NotLiteral)}));
+                                    "de_AT/String5/" + r(Reason::Untranslated), "de_AT/String2/" + r(Reason::Fuzzy),
+                                    "de_AT/String6/" + r(Reason::NotLiteral), "ru/String1/" + r(Reason::Missing),
+                                    "ru/String2/" + r(Reason::Missing), "ru/String3/" + r(Reason::Missing),
+                                    "ru/String2/" + r(Reason::Missing), "ru/String6/" + r(Reason::NotLiteral)}));
     EXPECT_EQ(Translation::fallbackReport(script.fallbacks, Language::German).at(2),
               QStringLiteral("de_AT: String5 - nicht übersetzt"));
 }
