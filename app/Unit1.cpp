@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "EditorLook.h"
 #include "EditorModel.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,21 +34,10 @@ T *named(T *object, const char *name)
     return object;
 }
 
-QFont editorFont()
-{
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setFamilies({QStringLiteral("Courier New"), f.family()});
-    f.setPixelSize(13);
-    return f;
-}
-
 QPlainTextEdit *makeEditor(QWidget *parent, const char *name, bool readOnly)
 {
     auto *e = named(new QPlainTextEdit(parent), name);
-    e->setFont(editorFont());
-    e->setLineWrapMode(QPlainTextEdit::NoWrap);
-    e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    applyEditorLook(e);
     e->setReadOnly(readOnly);
     // Keep the selection visible while another control has the focus.
     QPalette p = e->palette();
@@ -169,6 +158,8 @@ void TForm1::buildLayout()
     Memo2 = makeEditor(TabSheet1, "Memo2", true);
     Memo3 = makeEditor(TabSheet2, "Memo3", true);
     Memo4 = makeEditor(TabSheet3, "Memo4", true);
+    for (SourcePage p : kSourcePages)
+        m_workspace.session(p).attach(pageEditor(int(p))->document());
     for (auto [sheet, memo] : {std::pair{TabSheet1, Memo2}, std::pair{TabSheet2, Memo3}}) {
         auto *l = new QVBoxLayout(sheet);
         l->setContentsMargins(0, 0, 0, 0);
@@ -304,11 +295,9 @@ void TForm1::wire()
 {
     // Every command runs guarded: what a handler lets escape is shown in the
     // standard error display and the window keeps its state.
-    auto onAction = [this](QAction *a, void (TForm1::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { runGuarded(this, [&] { (this->*handler)(); }); });
-    };
+    auto onAction = [this](QAction *a, void (TForm1::*handler)()) { connectGuarded(a, &QAction::triggered, this, handler); };
     auto onButton = [this](QToolButton *b, void (TForm1::*handler)()) {
-        connect(b, &QToolButton::clicked, this, [this, handler] { runGuarded(this, [&] { (this->*handler)(); }); });
+        connectGuarded(b, &QToolButton::clicked, this, handler);
     };
     onAction(Open1, &TForm1::SpeedButton1Click);
     onAction(Saveas1, &TForm1::Saveas1Click);
@@ -340,7 +329,7 @@ void TForm1::wire()
     onAction(German1, &TForm1::German1Click);
     onAction(About1, &TForm1::About1Click);
     for (QAction *a : {Extract1, ExtractC1})
-        connect(a, &QAction::triggered, this, [this, a] { runGuarded(this, [&] { SpeedButton5Click(a); }); });
+        connectGuarded(a, &QAction::triggered, this, [this, a] { SpeedButton5Click(a); });
 
     onButton(ToolButton1, &TForm1::SpeedButton1Click);
     onButton(ToolButton12, &TForm1::ToolButton12Click);
@@ -352,10 +341,10 @@ void TForm1::wire()
     onButton(ToolButton7, &TForm1::Exit1Click);
     onButton(SpeedButton7, &TForm1::SpeedButton7Click);
     for (QToolButton *b : {ToolButton5, ToolButton6})
-        connect(b, &QToolButton::clicked, this, [this, b] { runGuarded(this, [&] { SpeedButton5Click(b); }); });
+        connectGuarded(b, &QToolButton::clicked, this, [this, b] { SpeedButton5Click(b); });
 
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { runGuarded(this, [&] { CheckBox1Click(); }); });
-    connect(CheckBox2, &QCheckBox::clicked, this, [this] { runGuarded(this, [&] { CheckBox2Click(); }); });
+    connectGuarded(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    connectGuarded(CheckBox2, &QCheckBox::clicked, this, &TForm1::CheckBox2Click);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int) {
         PageControl1Changing(m_currentPage);
@@ -391,8 +380,35 @@ EditorModel &TForm1::pageModel(int page) const
 
 QString TForm1::pageExtension(int page)
 {
-    static const char *ext[] = {".cpp", ".h", ".dfm"};
-    return QLatin1String(ext[page]);
+    return sourcePageExtension(SourcePage(page));
+}
+
+SourceUnit &TForm1::unit()
+{
+    SourceUnit &u = m_workspace.unit;
+    if (u.baseName() != BaseName || u.folder() != BaseFolder) {
+        u = SourceUnit::locate(BaseFolder + BaseName + pageExtension(CppPage));
+    }
+    u.setLanguage(UiLang->language());
+    return u;
+}
+
+void TForm1::setPumpClock(MessagePump::Clock clock)
+{
+    m_pumpClock = std::move(clock);
+    m_busyPump = MessagePump(10, [this] { return m_pumpClock(); });
+}
+
+// Entering and leaving the busy state pump once each. Commands that follow
+// each other closely (Extract with Find Next, a held key) share one pump per
+// tick of the status timer: each pump repaints the whole window, which costs
+// far more than a short scan, for a busy state nobody could see.
+void TForm1::busyPump()
+{
+    if (m_busyPump.pumps() == 0)
+        m_busyPump.pumpNow();
+    else
+        m_busyPump.pumpIfDue();
 }
 
 QString TForm1::Msg(unsigned n) const
@@ -494,9 +510,7 @@ void TForm1::Timer1Timer()
     PageStatus();
     const int p = activePage();
     EditorModel &m = pageModel(p);
-    const int start = m.selStart();
-    const int caretLineStart = m.lineIndex(m.caretLine());
-    Tracked[p] = RowCol{m.lineFromChar(start) + 1, start - caretLineStart + 1};
+    Tracked[p] = m.selectionRowCol();
     const RowCol t = Tracked[p];
     if (UiLang->isGerman())
         VStatus1->Panel(1).SetText(Msg(17) + QString::number(t.col) + Msg(18) + QString::number(t.row));
@@ -508,6 +522,7 @@ void TForm1::Timer1Timer()
 
 void TForm1::PageControl1Changing(int leaving)
 {
+    syncList();
     ListSlot[leaving] = EditorModel::of(Memo1).text();
 }
 
@@ -564,8 +579,8 @@ void TForm1::StoreOptions()
 {
     VReg1->PushCheckBox(QStringLiteral("CB1"), CheckBox1);
     VReg1->PushCheckBox(QStringLiteral("CB2"), CheckBox2);
-    VReg1->Push(QStringLiteral("CB4"), OnExtractFindNext2->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    VReg1->Push(QStringLiteral("CB3"), PromtEqualStrings2->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    VReg1->Push(QStringLiteral("CB4"), TVReg::checkCode(OnExtractFindNext2->isChecked()));
+    VReg1->Push(QStringLiteral("CB3"), TVReg::checkCode(PromtEqualStrings2->isChecked()));
     bool global = UseglobalStrings2->isChecked(), form = UseFormStrings2->isChecked(),
          function = UseFunction2->isChecked();
     VReg1->PushBool(QStringLiteral("RB1"), global, form, function);

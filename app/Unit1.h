@@ -3,7 +3,11 @@
 // the extraction list, the toolbar, the menus and the status bar.
 #include "Catalogue.h"
 #include "Dialogs.h"
+#include "MessagePump.h"
+#include "PageArray.h"
+#include "SourcePage.h"
 #include "StringMode.h"
+#include "Workspace.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -28,19 +32,17 @@ class TVReg;
 class TVStatus;
 class UiLanguage;
 
-// Row and column of a caret position as the status bar shows it.
-struct RowCol
-{
-    int row = 0;
-    int col = 0;
-    bool operator==(const RowCol &) const = default;
-};
-
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
+    // The open unit and the page sessions; the given names below view them.
+    Workspace m_workspace;
+
 public:
-    enum Page { CppPage = 0, HeaderPage = 1, DfmPage = 2 };
+    // Page indexes of the window (tabs, editors, sessions).
+    static constexpr int CppPage = int(SourcePage::Cpp);
+    static constexpr int HeaderPage = int(SourcePage::Header);
+    static constexpr int DfmPage = int(SourcePage::Dfm);
 
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
@@ -48,13 +50,23 @@ public:
     // --- Main window state, shared by the commands ---
     QString BaseName;   // "" while no unit is open
     QString BaseFolder; // ends with the platform's separator
-    std::array<bool, 3> Saved{true, true, true};
-    std::array<QString, 3> ListSlot;
-    std::array<int, 3> ResNumber{0, 0, 0};
-    std::array<RowCol, 3> Tracked;
-    std::array<RowCol, 3> LastEdit;
+    SavedFlags Saved{m_workspace}; // each page: its document is not modified
+    PageArray<QString, &PageSession::listSlot> ListSlot{m_workspace};
+    PageArray<int, &PageSession::resNumber> ResNumber{m_workspace};
+    PageArray<RowCol, &PageSession::tracked> Tracked{m_workspace};
+    PageArray<RowCol, &PageSession::lastEdit> LastEdit{m_workspace};
     bool Busy = false;
     bool StopRequest = false;
+
+    PageSession &session(int page) { return m_workspace.session(page); }
+    // The unit of BaseFolder and BaseName (located afresh when they were set
+    // by other means than Open).
+    SourceUnit &unit();
+    // The clock of the busy state's and the scans' pumps (tests set their own).
+    void setPumpClock(MessagePump::Clock clock);
+    MessagePump::Clock pumpClock() const { return m_pumpClock; }
+    // Pumps for the busy state: at most once per tick of the status timer.
+    void busyPump();
 
     // --- Controls (objectName = member name) ---
     QWidget *CoolBar1;
@@ -105,9 +117,6 @@ public:
 
     // The page status routine: panel 0 and the page-dependent commands.
     void PageStatus();
-    // Busy state of the scanning loops.
-    void EnterBusy();
-    void LeaveBusy();
 
     // Stores and restores the options record.
     void StoreOptions();
@@ -190,12 +199,21 @@ private:
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
     void createTranslateItems(QMenu *menu); // in Unit1Translate.cpp
 
-    // Files behind the pages, as found when the unit was opened.
     bool savePageForPrompt(int page);
     bool saveAs(int page);
-    std::array<QString, 3> m_pageFiles;
-    std::array<int, 3> m_encodings{0, 0, 0}; // TextEncoding
-    std::array<bool, 3> m_loadFailed{false, false, false};
+    // The close and Open questions about unsaved pages and lists; false
+    // when the user cancelled.
+    bool settleUnsaved(unsigned firstPageText, Dialogs::Icon icon, bool prefixBaseName);
+    // The extraction list of a page: the list editor for the shown page,
+    // else its slot. syncList() moves the list editor's changes into the
+    // shown page's session.
+    QString listText(int page) const;
+    void syncList();
+    bool saveList(int page);
+    void listWrittenOut();
+
+    MessagePump::Clock m_pumpClock = MessagePump::steadyMs;
+    MessagePump m_busyPump{10, [this] { return m_pumpClock(); }};
 
     int m_currentPage = 0;
     bool m_shownOnce = false;

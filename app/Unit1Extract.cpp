@@ -16,25 +16,10 @@
 #include <limits>
 
 namespace {
-// Row and column of the selection start as the status bar counts them; the
-// column is taken against the caret's line.
-RowCol selectionPosition(const EditorModel &m)
-{
-    const int start = m.selStart();
-    return RowCol{m.lineFromChar(start) + 1, start - m.lineIndex(m.caretLine()) + 1};
-}
-
 // Adds entry as the list's last line, without rewriting the list.
 void appendListLine(EditorModel &list, const QString &entry)
 {
-    QString add;
-    const int len = list.length();
-    if (len > 0) {
-        const QChar last = list.charAt(len - 1);
-        if (last != u'\n' && last != u'\r')
-            add = QStringLiteral("\r\n");
-    }
-    list.append(add + entry + QStringLiteral("\r\n"));
+    list.appendOnNewLine(entry + QStringLiteral("\r\n"));
 }
 
 QString lastListLine(const EditorModel &list)
@@ -68,8 +53,9 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         EditorModel &dfm = pageModel(DfmPage);
         if (dfm.selLength() == 0)
             return;
-        Saved[DfmPage] = false;
-        Tracked[DfmPage] = LastEdit[DfmPage] = selectionPosition(dfm);
+        // Marked even where no text changes (the form description, a cancel).
+        session(DfmPage).setSaved(false);
+        Tracked[DfmPage] = LastEdit[DfmPage] = dfm.selectionRowCol();
 
         MessagePump pump;
         const int selLine = dfm.lineFromChar(dfm.selStart());
@@ -93,8 +79,9 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         EditorModel &cpp = pageModel(CppPage);
         if (cpp.selLength() == 0)
             return;
-        Saved[CppPage] = false;
-        Tracked[CppPage] = LastEdit[CppPage] = selectionPosition(cpp);
+        // Marked even where no text changes (the form description, a cancel).
+        session(CppPage).setSaved(false);
+        Tracked[CppPage] = LastEdit[CppPage] = cpp.selectionRowCol();
 
         if (ResNumber[CppPage] == std::numeric_limits<int>::max())
             throw Exception(QStringLiteral("The resource number %1 cannot be increased").arg(ResNumber[CppPage]));

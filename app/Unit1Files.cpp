@@ -2,25 +2,20 @@
 // mouse selection.
 #include "Unit1.h"
 
+#include "Blanks.h"
 #include "EditorModel.h"
+#include "FileTexts.h"
 #include "FormDescription.h"
+#include "OutputFile.h"
 #include "Paths.h"
-#include "TextFile.h"
+#include "UiLanguage.h"
 #include "Vreg.h"
 #include "Vstatus.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
-
-namespace {
-Dialogs::FileOptions saveOptions()
-{
-    return Dialogs::OverwritePrompt | Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::EnableSizing;
-}
-} // namespace
 
 QString TForm1::ObjectNameOfLine(int n) const
 {
@@ -45,35 +40,23 @@ void TForm1::SpeedButton1Click()
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
     if (!chosen)
         return;
+    // Refuses a name that cannot reach the file system before any question.
+    SourceUnit opened = SourceUnit::locate(*chosen, UiLang->language());
+    VReg1->Push(QStringLiteral("InitOpenDir"), Paths::directoryPart(*chosen));
 
-    const QString name = Paths::namePart(*chosen);
-    const QString newBase = name.left(name.size() - Paths::extensionTail(name).size());
-    const QString dir = Paths::directoryPart(*chosen);
-    const QString newFolder = Paths::withTrailingSeparator(dir);
-    VReg1->Push(QStringLiteral("InitOpenDir"), dir);
-
-    for (int p = 0; p < 3; ++p) {
-        if (Saved[p])
-            continue;
-        const Dialogs::Button answer = Ask(Msg(5 + p), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
-        if (answer == Dialogs::Button::Yes) {
-            if (!savePageForPrompt(p))
-                return;
-        } else if (answer != Dialogs::Button::No) {
-            return;
-        }
-    }
+    if (!settleUnsaved(5, Dialogs::Icon::Question, false))
+        return;
 
     EditorModel::of(Memo1).setText(QString());
     ListSlot = {};
-    BaseName = newBase;
-    BaseFolder = newFolder;
+    m_workspace.unit = std::move(opened);
+    BaseName = m_workspace.unit.baseName();
+    BaseFolder = m_workspace.unit.folder();
     for (int p = 0; p < 3; ++p)
         pageModel(p).setText(QString());
+    // Loading clears each document's modified flag: the pages count as saved.
     for (int p = 0; p < 3; ++p)
         LoadPage(p);
-    // The freshly loaded texts are what is on disk.
-    Saved = {true, true, true};
     if (BaseName.isEmpty())
         VStatus1->Panel(0).SetText(QString());
     PageStatus();
@@ -82,28 +65,15 @@ void TForm1::SpeedButton1Click()
 void TForm1::LoadPage(int page)
 {
     EditorModel &m = pageModel(page);
-    m.setText(Msg(1));
-    const QString path = Paths::resolveCaseInsensitive(BaseFolder, BaseName + pageExtension(page));
-    m_pageFiles[page] = path;
-    m_encodings[page] = int(TextEncoding::Utf8);
-    m_loadFailed[page] = false;
-    if (!BaseName.isEmpty()) {
-        try {
-            LoadedText loaded = TextFile::load(path);
-            m_encodings[page] = int(loaded.encoding);
-            m.setText(std::move(loaded.text));
-        } catch (const Exception &) {
-            // The page shows the file-missing text; a file that exists but
-            // could not be read must not be overwritten by it later.
-            m_loadFailed[page] = QFileInfo::exists(path);
-        }
-    }
-    ResNumber[page] = 0;
+    SourceUnit &u = unit();
+    u.load(SourcePage(page));
+    if (u.page(SourcePage(page)).loaded)
+        m.setText(u.takeText(SourcePage(page)));
+    else
+        m.setText(Msg(1));
+    session(page).reset();
     if (page == CppPage)
         showResNumber();
-    ListSlot[page].clear();
-    Tracked[page] = RowCol{};
-    LastEdit[page] = RowCol{};
     if (page == DfmPage && m.lineCount() > 0)
         Edit3->setText(ObjectNameOfLine(0));
 }
@@ -113,13 +83,9 @@ void TForm1::LoadPage(int page)
 
 void TForm1::SavePage(int page)
 {
-    const QString path = m_pageFiles[page].isEmpty() ? pageFile(page) : m_pageFiles[page];
-    if (m_loadFailed[page])
-        throw Exception(QStringLiteral("\"%1\" could not be read when the unit was opened, so the page does not hold "
-                                       "its text. It is not saved over the file; use Save as to keep the page.")
-                            .arg(path));
-    TextFile::save(path, pageModel(page).text(), TextEncoding(m_encodings[page]));
-    Saved[page] = true;
+    syncList();
+    unit().save(SourcePage(page), pageModel(page).text());
+    session(page).noteSaved();
 }
 
 bool TForm1::savePageForPrompt(int page)
@@ -139,13 +105,14 @@ bool TForm1::saveAs(int page)
     request.defaultExt = pageExtension(page);
     request.initialDir = VReg1->Pop(QStringLiteral("InitSaveDir"));
     request.fileName = BaseName.isEmpty() ? QString() : BaseName + pageExtension(page);
-    request.options = saveOptions();
+    request.options = Dialogs::saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return false;
     VReg1->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
-    TextFile::save(*chosen, pageModel(page).text(), TextEncoding(m_encodings[page]));
-    Saved[page] = true;
+    syncList();
+    unit().saveAs(SourcePage(page), *chosen, pageModel(page).text());
+    session(page).noteSaved();
     return true;
 }
 
@@ -187,24 +154,79 @@ void TForm1::Saveas1Click()
 }
 
 // ---------------------------------------------------------------------------
+// Extraction lists
+
+QString TForm1::listText(int page) const
+{
+    return page == m_currentPage ? EditorModel::of(Memo1).text() : ListSlot[page];
+}
+
+void TForm1::syncList()
+{
+    // Extract's appends and the user's own edits of the list alike.
+    QTextDocument *list = Memo1->document();
+    if (list->isModified()) {
+        session(m_currentPage).listUnwritten = true;
+        list->setModified(false);
+    }
+}
+
+void TForm1::listWrittenOut()
+{
+    syncList();
+    session(activePage()).noteListWritten();
+}
+
+bool TForm1::saveList(int page)
+{
+    const Language lang = UiLang->language();
+    Dialogs::FileRequest request;
+    request.title = fileText(FileText::ListSaveTitle, lang);
+    request.filter = fileText(FileText::ListSaveFilter, lang);
+    request.defaultExt = QStringLiteral(".txt");
+    request.initialDir = VReg1->Pop(QStringLiteral("InitSaveDir"));
+    request.fileName = BaseName + QStringLiteral(".list.txt");
+    request.options = Dialogs::saveOptions();
+    const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
+    if (!chosen)
+        return false;
+    VReg1->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
+    saveOutputText(*chosen, listText(page), OutputKind::Text);
+    session(page).noteListWritten();
+    return true;
+}
+
+// ---------------------------------------------------------------------------
 // Close
+
+bool TForm1::settleUnsaved(unsigned firstPageText, Dialogs::Icon icon, bool prefixBaseName)
+{
+    syncList();
+    const auto answer = [](Dialogs::Button b) {
+        return b == Dialogs::Button::Yes  ? Workspace::Answer::Yes
+               : b == Dialogs::Button::No ? Workspace::Answer::No
+                                          : Workspace::Answer::Cancel;
+    };
+    Workspace::Prompts prompts;
+    prompts.askPage = [&](SourcePage p) {
+        const QString text = (prefixBaseName ? BaseName : QString()) + Msg(firstPageText + unsigned(p));
+        return answer(Ask(text, icon, Dialogs::Buttons::YesNoCancel));
+    };
+    prompts.savePage = [this](SourcePage p) { return savePageForPrompt(int(p)); };
+    prompts.askList = [&](SourcePage p) {
+        const QString text = fileText(FileText::ListNotSaved, UiLang->language()).arg(BaseName + pageExtension(int(p)));
+        return answer(Ask(text, icon, Dialogs::Buttons::YesNoCancel));
+    };
+    prompts.saveList = [this](SourcePage p) { return saveList(int(p)); };
+    prompts.listHasText = [this](SourcePage p) { return !withoutBlanks(listText(int(p))).isEmpty(); };
+    return m_workspace.settleUnsaved(prompts);
+}
 
 void TForm1::FormCloseQuery(bool &CanClose)
 {
-    CanClose = false;
-    for (int p = 0; p < 3; ++p) {
-        if (Saved[p])
-            continue;
-        const Dialogs::Button answer =
-            Ask(BaseName + Msg(8 + p), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoCancel);
-        if (answer == Dialogs::Button::Yes) {
-            if (!savePageForPrompt(p))
-                return;
-        } else if (answer != Dialogs::Button::No) {
-            return;
-        }
-    }
-    CanClose = true;
+    CanClose = settleUnsaved(8, Dialogs::Icon::Exclamation, true);
+    if (!CanClose)
+        return;
     // Failing to store the options must not keep the user from quitting.
     try {
         StoreOptions();
@@ -230,19 +252,19 @@ void TForm1::CheckBox2Click()
 void TForm1::Memo2KeyPress()
 {
     if (!Memo2->isReadOnly())
-        Saved[CppPage] = false;
+        session(CppPage).setSaved(false);
 }
 
 void TForm1::Memo3KeyPress()
 {
     if (!Memo3->isReadOnly())
-        Saved[HeaderPage] = false;
+        session(HeaderPage).setSaved(false);
 }
 
 void TForm1::Memo4KeyPress()
 {
     if (!Memo4->isReadOnly())
-        Saved[DfmPage] = false;
+        session(DfmPage).setSaved(false);
 }
 
 void TForm1::Memo2MouseUp()

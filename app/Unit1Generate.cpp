@@ -14,15 +14,16 @@ using Generator = std::optional<QStringList> (*)(const GeneratorInput &);
 // Caption, empty text, then the generated lines; the window is shown only
 // when the generator produced something for this page. A conversion error
 // escapes before anything is shown.
-void runGenerator(TForm1 &form, unsigned caption, Generator generate)
+void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind kind)
 {
     TForm3 *out = form.Form3;
     out->setCaption(form.Msg(caption));
+    out->setOutputKind(kind);
     out->clearText();
     GeneratorInput in;
     in.list = EditorModel::of(form.Memo1).text();
     in.mode = form.stringMode();
-    in.page = static_cast<SourcePage>(form.activePage());
+    in.page = SourcePage(form.activePage());
     in.className = form.ClassNameOfLine(0);
     in.language = form.UiLang->language();
     const std::optional<QStringList> lines = generate(in);
@@ -35,20 +36,23 @@ void runGenerator(TForm1 &form, unsigned caption, Generator generate)
 
 void TForm1::createOutputWindow()
 {
-    Form3 = new TForm3(this, UiLang, VReg1, TForm3::CppTarget{Memo2, [this] { Saved[CppPage] = false; }});
+    // Add to CPP changes the document, which marks the page; the explicit
+    // mark keeps it so for an empty addition too.
+    Form3 = new TForm3(this, UiLang, VReg1, TForm3::CppTarget{Memo2, [this] { session(CppPage).setSaved(false); }});
+    Form3->setWrittenOut([this] { listWrittenOut(); });
 }
 
 void TForm1::CreateFormOnLoad1Click()
 {
-    runGenerator(*this, 26, codeWithoutResourceFile);
+    runGenerator(*this, 26, codeWithoutResourceFile, OutputKind::CppCode);
 }
 
 void TForm1::CreateLoadTextRC1Click()
 {
-    runGenerator(*this, 32, codeForResourceFile);
+    runGenerator(*this, 32, codeForResourceFile, OutputKind::CppCode);
 }
 
 void TForm1::CreateRCFile1Click()
 {
-    runGenerator(*this, 33, resourceScript);
+    runGenerator(*this, 33, resourceScript, OutputKind::ResourceScript);
 }

@@ -1,6 +1,7 @@
 // Find Next, the busy state and Stop, Change/Toggle and Find Text.
 #include "Unit1.h"
 
+#include "BusyState.h"
 #include "EditorModel.h"
 #include "LiteralScanner.h"
 #include "MessagePump.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -23,7 +23,10 @@ namespace {
 class WindowDriver
 {
 public:
-    WindowDriver(const TForm1 &form, EditorModel &model) : m_stop(form.StopRequest), m_model(model) {}
+    WindowDriver(const TForm1 &form, EditorModel &model)
+        : m_stop(form.StopRequest), m_model(model), m_pump(5, form.pumpClock())
+    {
+    }
 
     void pump()
     {
@@ -48,20 +51,6 @@ private:
     MessagePump m_pump;
     int m_caret = -1;
 };
-
-// Runs body inside the busy state, which is left however body ends.
-template <typename F>
-void whileBusy(TForm1 &form, F &&body)
-{
-    form.EnterBusy();
-    try {
-        body();
-    } catch (...) {
-        form.LeaveBusy();
-        throw;
-    }
-    form.LeaveBusy();
-}
 
 // Shows what a scan of page p ended with. Returns true when something was
 // found and selected; the caller focuses the found text box once the busy
@@ -89,66 +78,7 @@ bool showScanResult(TForm1 &form, int page, const ScanResult &result)
 } // namespace
 
 // ---------------------------------------------------------------------------
-// Busy state
-
-namespace {
-QList<QToolButton *> busyButtons(const TForm1 &f)
-{
-    return {f.ToolButton1, f.ToolButton2, f.ToolButton3, f.ToolButton4, f.ToolButton5,
-            f.ToolButton6, f.ToolButton7, f.ToolButton12, f.ToolButton13};
-}
-
-QList<QMenu *> busyMenus(const TForm1 &f)
-{
-    return {f.Datei1, f.Berabeiten1, f.Options1, f.N8};
-}
-
-// Entering and leaving the busy state pump once each. Commands that follow
-// each other closely (Extract with Find Next, a held key) share one pump per
-// tick of the status timer: each pump repaints the whole window, which costs
-// far more than a short scan, for a busy state nobody could see.
-void busyPump()
-{
-    static QElapsedTimer last;
-    if (last.isValid() && last.elapsed() < 10)
-        return;
-    MessagePump().pumpNow();
-    last.start();
-}
-} // namespace
-
-void TForm1::EnterBusy()
-{
-    // Stop enters again while busy; one override cursor per busy period
-    // keeps the cursor stack balanced with the single leave.
-    if (!Busy)
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-    Busy = true;
-    Panel1->setEnabled(false);
-    Panel2->setEnabled(false);
-    ToolButton8->setEnabled(true);
-    for (QToolButton *b : busyButtons(*this))
-        b->setEnabled(false);
-    for (QMenu *m : busyMenus(*this))
-        m->menuAction()->setEnabled(false);
-    busyPump();
-}
-
-void TForm1::LeaveBusy()
-{
-    if (Busy)
-        QApplication::restoreOverrideCursor();
-    Busy = false;
-    Panel1->setEnabled(true);
-    Panel2->setEnabled(true);
-    ToolButton8->setEnabled(false);
-    for (QToolButton *b : busyButtons(*this))
-        b->setEnabled(true);
-    for (QMenu *m : busyMenus(*this))
-        m->menuAction()->setEnabled(true);
-    PageStatus();
-    busyPump();
-}
+// Stop
 
 void TForm1::ToolButton8Click()
 {
@@ -157,7 +87,6 @@ void TForm1::ToolButton8Click()
     if (!Busy)
         return;
     StopRequest = true;
-    EnterBusy();
 }
 
 // ---------------------------------------------------------------------------
@@ -178,9 +107,7 @@ void TForm1::SpeedButton4Click()
     if (page == DfmPage)
         Timer1Timer();
     bool found = false;
-    whileBusy(*this, [&] {
-        if (page == HeaderPage)
-            return;
+    if (BusyState busy(*this); page != HeaderPage) {
         EditorModel &m = pageModel(page);
         WindowDriver driver(*this, m);
         const int from = m.selStart() + m.selLength();
@@ -189,7 +116,7 @@ void TForm1::SpeedButton4Click()
         if (r.outcome != ScanResult::Found)
             driver.showCaret();
         found = showScanResult(*this, page, r);
-    });
+    }
     if (found)
         Edit1->setFocus();
 }
@@ -202,13 +129,11 @@ void TForm1::ToolButton13Click()
     StopRequest = false;
     const int page = activePage();
     bool found = false;
-    whileBusy(*this, [&] {
-        if (page != CppPage)
-            return;
+    if (BusyState busy(*this); page == CppPage) {
         EditorModel &m = pageModel(CppPage);
         WindowDriver driver(*this, m);
         found = showScanResult(*this, CppPage, findText(m, m.selStart() + m.selLength(), m_searchText, driver));
-    });
+    }
     if (found)
         Edit1->setFocus();
 }
@@ -223,7 +148,8 @@ void TForm1::SpeedButton3Click()
     const int page = activePage();
     if (page == HeaderPage)
         return;
-    Saved[page] = false;
+    // Marks even when the text stays the same.
+    session(page).setSaved(false);
     EditorModel &m = pageModel(page);
     EditorModel &found = EditorModel::of(Edit1);
     const int start = m.selStart();

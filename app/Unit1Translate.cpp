@@ -107,6 +107,7 @@ void TForm1::CreateRCFromTranslations1Click()
             Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     }
     Form3->setCaption(translateText(TranslateText::ScriptCaption, lang));
+    Form3->setOutputKind(OutputKind::ResourceScript);
     Form3->clearText();
     Form3->appendLines(script.lines);
     Form3->showModally();

@@ -1,8 +1,8 @@
 #include "Unit3.h"
 
 #include "Dialogs.h"
+#include "EditorLook.h"
 #include "EditorModel.h"
-#include "OutputFile.h"
 #include "OutputTexts.h"
 #include "Paths.h"
 #include "UiLanguage.h"
@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -48,17 +47,11 @@ TForm3::TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setFamilies({QStringLiteral("Courier New"), font.family()});
-    font.setPixelSize(13);
-    Memo1->setFont(font);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    applyEditorLook(Memo1);
     layout->addWidget(Memo1, 1);
 
     const auto guarded = [this](QToolButton *b, void (TForm3::*handler)()) {
-        connect(b, &QToolButton::clicked, this, [this, handler] { runGuarded(this, [&] { (this->*handler)(); }); });
+        connectGuarded(b, &QToolButton::clicked, this, handler);
     };
     guarded(SpeedButton1, &TForm3::SpeedButton1Click);
     guarded(SpeedButton3, &TForm3::SpeedButton3Click);
@@ -104,11 +97,8 @@ void TForm3::appendLines(const QStringList &lines)
 {
     if (lines.isEmpty())
         return;
-    EditorModel &m = EditorModel::of(Memo1);
-    const int len = m.length();
     // A text the user left without a final line break gets one first.
-    const bool open = len > 0 && m.charAt(len - 1) != u'\n';
-    m.append((open ? QStringLiteral("\n") : QString()) + lines.join(u'\n') + u'\n');
+    EditorModel::of(Memo1).appendOnNewLine(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 void TForm3::showModally()
@@ -128,18 +118,20 @@ void TForm3::SpeedButton1Click()
     request.filter = ownText(2);
     request.defaultExt = QStringLiteral(".txt");
     request.initialDir = m_settings->Pop(QStringLiteral("InitSaveDir"));
-    request.options = Dialogs::OverwritePrompt | Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::EnableSizing;
+    request.options = Dialogs::saveOptions();
     const std::optional<QString> path = Dialogs::instance().saveFile(this, request);
     if (!path)
         return;
     m_settings->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*path));
-    saveOutputText(*path, text());
+    saveOutputText(*path, text(), m_kind);
+    writtenOut();
 }
 
 void TForm3::SpeedButton3Click()
 {
     // The whole text, whatever is selected; the selection stays as it was.
     QApplication::clipboard()->setText(Memo1->toPlainText());
+    writtenOut();
 }
 
 void TForm3::SpeedButton4Click()
@@ -147,12 +139,16 @@ void TForm3::SpeedButton4Click()
     if (!m_cpp.editor)
         return;
     EditorModel &cpp = EditorModel::of(m_cpp.editor);
-    const int len = cpp.length();
-    const bool open = len > 0 && cpp.charAt(len - 1) != u'\n';
-    const QString addition = addToCppBlock(text(), open, m_language->language());
-    cpp.append(addition);
+    cpp.append(addToCppBlock(text(), !cpp.endsWithLineBreak(), m_language->language()));
     if (m_cpp.markModified)
         m_cpp.markModified();
+    writtenOut();
+}
+
+void TForm3::writtenOut()
+{
+    if (m_writtenOut)
+        m_writtenOut();
 }
 
 void TForm3::SpeedButton2Click()

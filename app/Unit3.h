@@ -2,6 +2,8 @@
 // The output window: shows what a generator produced and saves it, copies it
 // or appends it to the C++ source as a comment block. Created once, shown
 // modally by the generators.
+#include "OutputFile.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -36,6 +38,10 @@ public:
 
     // --- Operations used by the generators ---
     void setCaption(const QString &caption);
+    // What the generator made; decides how Save To Disk marks UTF-8.
+    void setOutputKind(OutputKind kind) { m_kind = kind; }
+    // Called after the text was saved, copied or added to the source.
+    void setWrittenOut(std::function<void()> writtenOut) { m_writtenOut = std::move(writtenOut); }
     void clearText();
     // Adds one line at the end; the text always ends with a line break.
     void appendLine(const QString &line);
@@ -54,8 +60,11 @@ public slots:
 
 private:
     QString ownText(unsigned n) const;
+    void writtenOut();
 
     UiLanguage *m_language;
     TVReg *m_settings;
     CppTarget m_cpp;
+    OutputKind m_kind = OutputKind::Text;
+    std::function<void()> m_writtenOut;
 };

@@ -6,6 +6,8 @@
 #include "TranslateInput.h"
 #include "Translation.h"
 
+#include <QIODevice>
+
 int runRcCommand(const QStringList &arguments, CliStreams &io)
 {
     QCommandLineParser parser;
@@ -40,10 +42,15 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
         for (const QString &line : Translation::fallbackReport(script.fallbacks, Language::English))
             io.err << "fallback: " << line << '\n';
         const QString text = script.lines.join(u'\n') + u'\n';
-        if (parser.isSet(out))
-            saveOutputText(parser.value(out), text);
-        else
-            io.out << text;
+        if (parser.isSet(out)) {
+            saveOutputText(parser.value(out), text, OutputKind::ResourceScript);
+        } else if (QIODevice *device = io.out.device()) {
+            // Standard output gets the bytes the file would hold, code page pragma included.
+            io.out.flush();
+            device->write(encodeOutputText(text, OutputKind::ResourceScript));
+        } else {
+            io.out << text; // a stream over a string holds characters
+        }
     } catch (const Exception &e) {
         io.err << "vtqx-cli rc: " << e.Message() << '\n';
         return ExitError;

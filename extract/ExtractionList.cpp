@@ -1,5 +1,6 @@
 #include "ExtractionList.h"
 
+#include "Blanks.h"
 #include "Exception.h"
 
 #include <limits>
@@ -7,11 +8,6 @@
 namespace ExtractionList {
 
 namespace {
-bool isBlankOrControl(QChar c)
-{
-    return c.unicode() <= u' ';
-}
-
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -39,12 +35,7 @@ std::optional<int> digitsValue(const QString &digits, bool negative)
 
 QString stripBlanks(const QString &text)
 {
-    qsizetype from = 0, to = text.size();
-    while (from < to && isBlankOrControl(text.at(from)))
-        ++from;
-    while (to > from && isBlankOrControl(text.at(to - 1)))
-        --to;
-    return text.mid(from, to - from);
+    return withoutBlanks(text).toString();
 }
 
 QStringList lines(const QString &text)

@@ -4,13 +4,12 @@
 // command shows no window. A digit run beyond 32 bits in an entry's number
 // raises Exception before any line is returned.
 #include "Catalogue.h"
+#include "SourcePage.h"
 #include "StringMode.h"
 
 #include <QStringList>
 
 #include <optional>
-
-enum class SourcePage { Cpp = 0, Header = 1, Dfm = 2 };
 
 struct GeneratorInput
 {

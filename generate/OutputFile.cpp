@@ -1,13 +1,10 @@
 #include "OutputFile.h"
 
 #include "Cp1252.h"
-#include "Exception.h"
 #include "ExtractionList.h"
+#include "TextFile.h"
 
-#include <QDir>
-#include <QSaveFile>
-
-QByteArray encodeOutputText(const QString &text)
+QByteArray encodeOutputText(const QString &text, OutputKind kind)
 {
     QString out;
     out.reserve(text.size() + 16);
@@ -15,23 +12,20 @@ QByteArray encodeOutputText(const QString &text)
         out += line + QStringLiteral("\r\n");
     bool fits = false;
     const QByteArray single = encodeCp1252(out, &fits);
-    return fits ? single : out.toUtf8();
+    if (fits)
+        return single;
+    switch (kind) {
+    case OutputKind::CppCode:
+        return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
+    case OutputKind::ResourceScript:
+        return QByteArray("#pragma code_page(65001)\r\n") + out.toUtf8();
+    case OutputKind::Text:
+        break;
+    }
+    return out.toUtf8();
 }
 
-void saveOutputText(const QString &path, const QString &text)
+void saveOutputText(const QString &path, const QString &text, OutputKind kind)
 {
-    const QByteArray bytes = encodeOutputText(text);
-    QSaveFile file(path);
-    const auto fail = [&] {
-        throw Exception(QStringLiteral("Cannot create file \"%1\". %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        fail();
-    }
-    if (!file.commit())
-        fail();
+    TextFile::writeAtomically(path, encodeOutputText(text, kind));
 }

@@ -3,11 +3,15 @@
 #include <QByteArray>
 #include <QString>
 
-// Every line of text (string-list lines) followed by CR LF, in Windows-1252
-// when every character fits, otherwise in UTF-8 (no byte order mark).
-QByteArray encodeOutputText(const QString &text);
+// What the text is, for the marks a compiler needs to read UTF-8 right.
+enum class OutputKind { Text, CppCode, ResourceScript };
 
-// Writes encodeOutputText(text) to path atomically, replacing any file of
-// that name. Raises Exception with the platform's message on failure; the
+// Every line of text (string-list lines) followed by CR LF, in Windows-1252
+// when every character fits, otherwise in UTF-8: C++ code then starts with a
+// byte order mark, a resource script with "#pragma code_page(65001)".
+QByteArray encodeOutputText(const QString &text, OutputKind kind = OutputKind::Text);
+
+// Writes encodeOutputText(text, kind) to path atomically, replacing any file
+// of that name. Raises Exception with the platform's message on failure; the
 // old file then stays as it was.
-void saveOutputText(const QString &path, const QString &text);
+void saveOutputText(const QString &path, const QString &text, OutputKind kind = OutputKind::Text);

@@ -1,5 +1,7 @@
 #include "TextSource.h"
 
+#include "Blanks.h"
+
 TextSource::TextSource(QString text) : m_text(std::move(text))
 {
     const int n = length();
@@ -25,10 +27,5 @@ QString TextSource::line(int i) const
 
 int strippedLength(const QString &s)
 {
-    int from = 0, to = int(s.size());
-    while (from < to && s.at(from).unicode() <= u' ')
-        ++from;
-    while (to > from && s.at(to - 1).unicode() <= u' ')
-        --to;
-    return to - from;
+    return int(withoutBlanks(s).size());
 }

@@ -29,7 +29,12 @@ QString TVReg::Pop(const QString &key)
 
 void TVReg::PushCheckBox(const QString &key, QCheckBox *box)
 {
-    Push(key, box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    Push(key, checkCode(box->isChecked()));
+}
+
+QString TVReg::checkCode(bool checked)
+{
+    return checked ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 bool TVReg::PopCheckBox(const QString &key, bool Default)

@@ -29,6 +29,8 @@ public:
     Q_INVOKABLE QString Pop(const QString &key);
     Q_INVOKABLE void PushCheckBox(const QString &key, QCheckBox *box);
     Q_INVOKABLE bool PopCheckBox(const QString &key, bool Default);
+    // The stored form of a check mark: "1" or "0".
+    static QString checkCode(bool checked);
     // True when the text begins with a decimal digit.
     Q_INVOKABLE static bool IsInt(const QString &text);
 

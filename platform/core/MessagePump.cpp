@@ -1,15 +1,34 @@
 #include "MessagePump.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
-MessagePump::MessagePump(int intervalMs) : m_intervalMs(intervalMs)
+qint64 MessagePump::steadyMs()
 {
-    m_clock.start();
+    static const QElapsedTimer start = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return start.elapsed();
+}
+
+MessagePump::MessagePump(int intervalMs, Clock clock)
+    : m_clock(std::move(clock)), m_last(m_clock()), m_intervalMs(intervalMs)
+{
+}
+
+bool MessagePump::pumpIfDue()
+{
+    if (m_last && m_clock() - *m_last < m_intervalMs)
+        return false;
+    pumpNow();
+    return true;
 }
 
 void MessagePump::pumpNow()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     ++m_pumps;
-    m_clock.restart();
+    m_last = m_clock();
 }

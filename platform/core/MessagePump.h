@@ -3,12 +3,20 @@
 // character: step() is cheap and pumps the event queue at most every few
 // milliseconds (the clock is read every 256 steps). Callers test their stop
 // request right after a step that pumped.
-#include <QElapsedTimer>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
 
 class MessagePump
 {
 public:
-    explicit MessagePump(int intervalMs = 5);
+    // Milliseconds on a monotonic clock; tests inject their own.
+    using Clock = std::function<qint64()>;
+    // The monotonic clock of the process.
+    static qint64 steadyMs();
+
+    explicit MessagePump(int intervalMs = 5, Clock clock = steadyMs);
 
     // One loop step. Returns true when events were pumped during this step.
     bool step()
@@ -16,11 +24,12 @@ public:
         if (++m_steps < 256)
             return false;
         m_steps = 0;
-        if (m_clock.elapsed() < m_intervalMs)
-            return false;
-        pumpNow();
-        return true;
+        return pumpIfDue();
     }
+
+    // Pumps when the interval has passed since the last pump (or none was
+    // made yet); returns whether it pumped.
+    bool pumpIfDue();
 
     // Pumps the pending events now and restarts the interval.
     void pumpNow();
@@ -29,7 +38,8 @@ public:
     int pumps() const { return m_pumps; }
 
 private:
-    QElapsedTimer m_clock;
+    Clock m_clock;
+    std::optional<qint64> m_last;
     int m_intervalMs;
     int m_steps = 0;
     int m_pumps = 0;

@@ -69,7 +69,8 @@ QString resolveCaseInsensitive(const QString &folder, const QString &name)
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
     const QStringList entries = dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System);
     for (const QString &e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0)
+        // An entry whose name is not UTF-8 decodes to a name that leads nowhere.
+        if (e.compare(name, Qt::CaseInsensitive) == 0 && QFileInfo::exists(folder + e))
             return folder + e;
     return plain;
 }

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "Exception.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -81,12 +82,29 @@ LoadedText load(const QString &path)
 
 void save(const QString &path, const QString &text, TextEncoding encoding)
 {
-    const QByteArray bytes = encode(text, encoding);
+    writeAtomically(path, encode(text, encoding));
+}
+
+void writeAtomically(const QString &path, const QByteArray &bytes)
+{
     QSaveFile f(path);
+    const auto fail = [&](const char *what) {
+        throw Exception(QStringLiteral("Cannot %1 file \"%2\". %3")
+                            .arg(QLatin1String(what), QDir::toNativeSeparators(path), f.errorString()));
+    };
     if (!f.open(QIODevice::WriteOnly))
-        throw Exception(QStringLiteral("Cannot create file \"%1\". %2").arg(path, f.errorString()));
-    if (f.write(bytes) != bytes.size() || !f.commit())
-        throw Exception(QStringLiteral("Cannot write file \"%1\". %2").arg(path, f.errorString()));
+        fail("create");
+    // A short write reports no error of its own; writing the rest brings the
+    // platform's reason. The explicit flush catches a failure of the last
+    // buffered bytes, which commit() would let pass.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            fail("write");
+        done += n;
+    }
+    if (!f.flush() || !f.commit())
+        fail("write");
 }
 
 } // namespace TextFile

@@ -25,7 +25,12 @@ QByteArray encode(const QString &text, TextEncoding encoding);
 // Raises Exception when the file is missing, a folder, unreadable or larger
 // than kMaxSize.
 LoadedText load(const QString &path);
-// Writes atomically: on any failure the old file stays as it was and an
-// Exception with the platform's message is raised.
+// Writes encode(text, encoding) through writeAtomically(). Checks no size:
+// unit files are saved through SourceUnit, which refuses what could not be
+// loaded again.
 void save(const QString &path, const QString &text, TextEncoding encoding);
+// Replaces path by bytes atomically (QSaveFile). On failure the old file
+// stays as it was and an Exception names the file and the platform's reason
+// (for example "No space left on device").
+void writeAtomically(const QString &path, const QByteArray &bytes);
 } // namespace TextFile

@@ -149,3 +149,8 @@ void QtDialogs::showModal(QDialog *dialog)
 {
     dialog->exec();
 }
+
+Dialogs::FileOptions Dialogs::saveOptions()
+{
+    return OverwritePrompt | HideReadOnly | PathMustExist | EnableSizing;
+}

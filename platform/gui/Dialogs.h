@@ -5,6 +5,7 @@
 #include "Exception.h"
 
 #include <QFlags>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -62,6 +63,9 @@ public:
     // Installs d (not owned); nullptr restores Qt's dialogs.
     static void install(Dialogs *d);
 
+    // The options of every save dialog of the tool.
+    static FileOptions saveOptions();
+
     // "CPP Files |*.cpp;*.h;*.dfm" -> "CPP Files (*.cpp *.h *.dfm)", one
     // entry per description and pattern pair, joined by ";;".
     static QString toQtFilter(const QString &filter);
@@ -93,4 +97,18 @@ void runGuarded(QWidget *parent, F &&command)
     } catch (const std::exception &e) {
         Dialogs::instance().showError(parent, QString::fromLocal8Bit(e.what()));
     }
+}
+
+// Connects signal to command, which then runs guarded in receiver.
+template <typename Sender, typename Signal, typename Receiver, typename F>
+void connectGuarded(Sender *sender, Signal signal, Receiver *receiver, F command)
+{
+    QObject::connect(sender, signal, receiver, [receiver, command] { runGuarded(receiver, command); });
+}
+
+// The same for a handler of receiver that takes no argument.
+template <typename Sender, typename Signal, typename Receiver>
+void connectGuarded(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*handler)())
+{
+    connectGuarded(sender, signal, receiver, [receiver, handler] { (receiver->*handler)(); });
 }

@@ -293,3 +293,8 @@ void EditorModel::append(const QString &text)
     c.insertText(normaliseBreaks(text));
     invalidate();
 }
+
+void EditorModel::appendOnNewLine(const QString &text)
+{
+    append(endsWithLineBreak() ? text : QStringLiteral("\r\n") + text);
+}

@@ -8,6 +8,8 @@
 // whole lines, so a scan costs what it reads, not the size of the document;
 // positions inside that chunk convert without a search. Changes go through
 // QTextCursor edits, which keep the user's undo history.
+#include "RowCol.h"
+
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
@@ -72,6 +74,22 @@ public:
     // Editor position <-> document position.
     int toDocPos(int pos, bool roundUp) const;
     int fromDocPos(int docPos) const;
+
+    // Row of the selection start and its column counted against the caret's
+    // line, as the status bar and Extract's last-edit position show them.
+    RowCol selectionRowCol() const
+    {
+        const int start = selStart();
+        return RowCol{lineFromChar(start) + 1, start - lineIndex(caretLine()) + 1};
+    }
+    // Appends text so that it starts a line of its own: a line break goes
+    // first when the text does not end with one.
+    void appendOnNewLine(const QString &text);
+    bool endsWithLineBreak() const
+    {
+        const int len = length();
+        return len == 0 || charAt(len - 1) == u'\n';
+    }
 
     // Any line break form to the editor's single line break.
     static QString normaliseBreaks(const QString &text);

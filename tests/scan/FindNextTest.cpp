@@ -190,9 +190,10 @@ TEST_F(FindNext, BusyStateWhileScanning)
         QString panel0;
     } seen;
     const QString panelBefore = form->VStatus1->Panel(0).Text();
-    // Runs at the first pump of the command (commands in quick succession
-    // share their busy pumps, so leave a pause before).
-    QTest::qWait(20);
+    // Runs at the first pump of the command: a fresh pump clock makes the
+    // busy state's first pump due at once.
+    qint64 now = 0;
+    form->setPumpClock([&] { return now; });
     QTimer::singleShot(0, form.get(), [&] {
         seen.busy = form->Busy;
         seen.panel1 = form->Panel1->isEnabled();
@@ -209,7 +210,7 @@ TEST_F(FindNext, BusyStateWhileScanning)
         if (const QCursor *c = QApplication::overrideCursor())
             seen.cursor = c->shape();
         // The page status routine is suspended while busy.
-        form->Saved[TForm1::DfmPage] = false;
+        form->session(TForm1::DfmPage).setSaved(false);
         form->PageStatus();
         seen.panel0 = form->VStatus1->Panel(0).Text();
     });

@@ -206,7 +206,7 @@ TEST_F(RoundTrip, EveryTranslatedStringArrivesUnderItsIdentifierAndLanguage)
 
         const QString rc = file(name + QStringLiteral(".rc")), res = file(name + QStringLiteral(".res")),
                       back = file(name + QStringLiteral(".back.rc"));
-        saveOutputText(rc, script.lines.join(u'\n'));
+        saveOutputText(rc, script.lines.join(u'\n'), OutputKind::ResourceScript);
         log = run(QStringLiteral("x86_64-w64-mingw32-windres"),
                   {QStringLiteral("--preprocessor=cpp"), QStringLiteral("-c"), QStringLiteral("1252"), rc,
                    QStringLiteral("-O"), QStringLiteral("res"), QStringLiteral("-o"), res},

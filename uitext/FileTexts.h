@@ -1,0 +1,18 @@
+#pragma once
+// Texts about a unit's files and its extraction lists, English and German.
+#include "Catalogue.h"
+
+#include <QString>
+
+enum class FileText {
+    NameNotReachable,  // %1 path: the name is not valid UTF-8
+    PageNotRead,       // %1 path: Save over a file the page failed to read
+    SaveAsOverUnread,  // %1 path: Save as onto that same file
+    TooLargeToSave,    // %1 path, %2 bytes
+    ListNotSaved,      // %1 file name of the page: question of the close and Open prompts
+    ListSaveTitle,     // title of the list's save dialog
+    ListSaveFilter,    // filter of the list's save dialog
+};
+
+// The text id in lang, placeholders unfilled.
+QString fileText(FileText id, Language lang);

@@ -1,0 +1,77 @@
+#pragma once
+// A source unit: the C++ source, its header and its form description, one
+// base name in one folder. Finds the page files (ignoring case where the
+// exact name is missing), loads them keeping their encodings, and saves
+// atomically, never over a file a page failed to read and never a file too
+// large to load again. Used by the window and by the command line alike.
+#include "Catalogue.h"
+#include "FileTexts.h"
+#include "SourcePage.h"
+#include "TextFile.h"
+
+#include <QString>
+
+#include <array>
+
+struct PageFile
+{
+    QString path;              // the file the page reads and writes
+    QString text;              // the loaded text (line breaks as in the file)
+    TextEncoding encoding = TextEncoding::Utf8; // a missing file is saved as UTF-8
+    bool loaded = false;       // text is the file's content
+    bool loadFailed = false;   // the file exists but could not be read
+    QString error;             // why it did not load
+};
+
+class SourceUnit
+{
+public:
+    // No unit: every page without a file.
+    SourceUnit() = default;
+
+    // The unit that path names (any of its three files, as Open takes it),
+    // its pages not loaded yet. A name without a dot gives no unit. Raises
+    // when the name cannot reach the file system unchanged (not UTF-8).
+    static SourceUnit locate(const QString &path, Language lang = Language::English);
+    // locate() and load() of every page.
+    static SourceUnit open(const QString &path, Language lang = Language::English);
+
+    bool isOpen() const { return !m_baseName.isEmpty(); }
+    QString baseName() const { return m_baseName; }
+    QString folder() const { return m_folder; } // ends with the separator
+    const PageFile &page(SourcePage p) const { return m_pages[size_t(p)]; }
+    QString path(SourcePage p) const { return page(p).path; }
+
+    // Language of the messages raised from now on.
+    void setLanguage(Language lang) { m_language = lang; }
+
+    // Reads the page's file (nothing without a unit). Never raises: a file
+    // that exists but cannot be read is marked loadFailed.
+    void load(SourcePage p);
+    // The loaded text, handed over without a copy (the page keeps none).
+    QString takeText(SourcePage p) { return std::move(m_pages[size_t(p)].text); }
+
+    // Writes text to the page's file in the page's encoding. Raises, writing
+    // nothing, when the page failed to load from that file, a character does
+    // not fit the encoding, the bytes exceed the load limit, or the write
+    // fails (the old file then stays as it was).
+    void save(SourcePage p, const QString &text) const;
+    // The same to another file (Save as); refuses the file the page failed
+    // to read.
+    void saveAs(SourcePage p, const QString &path, const QString &text) const;
+
+private:
+    QString message(FileText id, const QString &path) const;
+    void write(SourcePage p, const QString &path, const QString &text) const;
+
+    QString m_baseName;
+    QString m_folder;
+    std::array<PageFile, 3> m_pages;
+    Language m_language = Language::English;
+};
+
+namespace UnitFiles {
+// True when path names nothing that exists but was decoded from a file name
+// that is not UTF-8 (such a name cannot be reached through the decoded one).
+bool isUnreachableName(const QString &path);
+} // namespace UnitFiles

@@ -1,0 +1,48 @@
+#pragma once
+// One editor page's session: its document, the extraction list kept for it
+// while another page is shown, the resource counter, the tracked and
+// last-edit positions. The page counts as saved exactly while its document
+// is not modified: every change of the document marks it, a load or a save
+// clears the mark.
+#include "RowCol.h"
+
+#include <QString>
+#include <QTextDocument>
+
+class PageSession
+{
+public:
+    void attach(QTextDocument *document) { m_document = document; }
+    QTextDocument *document() const { return m_document; }
+
+    bool isSaved() const { return !m_document || !m_document->isModified(); }
+    void setSaved(bool saved) { m_document->setModified(!saved); }
+    // After the page's file was written: saved, and entries of the list not
+    // written out yet now exist nowhere else.
+    void noteSaved()
+    {
+        setSaved(true);
+        if (listUnwritten)
+            listOnlyCopy = true;
+    }
+    // After the list was written out (saved, copied, added to the source).
+    void noteListWritten() { listUnwritten = listOnlyCopy = false; }
+    // A freshly loaded page: list, counter and positions start afresh.
+    void reset()
+    {
+        listSlot.clear();
+        resNumber = 0;
+        tracked = lastEdit = RowCol{};
+        noteListWritten();
+    }
+
+    QString listSlot;
+    int resNumber = 0;
+    RowCol tracked;
+    RowCol lastEdit;
+    bool listUnwritten = false; // entries added since the list was last written out
+    bool listOnlyCopy = false;  // ... and the page was saved since: the texts live only in the list
+
+private:
+    QTextDocument *m_document = nullptr;
+};

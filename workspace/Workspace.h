@@ -1,0 +1,36 @@
+#pragma once
+// The open unit and the sessions of its three pages; the save prompts of
+// Open and of closing the window, written once.
+#include "PageSession.h"
+#include "SourceUnit.h"
+
+#include <array>
+#include <functional>
+
+class Workspace
+{
+public:
+    SourceUnit unit;
+
+    PageSession &session(SourcePage p) { return m_sessions[size_t(p)]; }
+    const PageSession &session(SourcePage p) const { return m_sessions[size_t(p)]; }
+    PageSession &session(int p) { return m_sessions[size_t(p)]; }
+    const PageSession &session(int p) const { return m_sessions[size_t(p)]; }
+
+    enum class Answer { Yes, No, Cancel };
+    struct Prompts
+    {
+        std::function<Answer(SourcePage)> askPage;
+        std::function<bool(SourcePage)> savePage; // false: cancelled (raises on failure)
+        std::function<Answer(SourcePage)> askList;
+        std::function<bool(SourcePage)> saveList; // false: cancelled
+        std::function<bool(SourcePage)> listHasText;
+    };
+    // Asks about every page not saved, in page order, then about every list
+    // whose texts exist nowhere else. Yes saves (a cancelled save stops), No
+    // goes on, anything else stops. Returns whether the command may go on.
+    bool settleUnsaved(const Prompts &prompts);
+
+private:
+    std::array<PageSession, 3> m_sessions;
+};
