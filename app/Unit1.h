@@ -6,6 +6,7 @@
 #include "MessagePump.h"
 #include "PageArray.h"
 #include "SourcePage.h"
+#include "ExtractStep.h"
 #include "StringMode.h"
 #include "Workspace.h"
 

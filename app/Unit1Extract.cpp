@@ -4,8 +4,9 @@
 #include "EditorModel.h"
 #include "Exception.h"
 #include "Extract.h"
+#include "ExtractStep.h"
 #include "ExtractionList.h"
-#include "FormDescription.h"
+#include "LiteralHints.h"
 #include "MessagePump.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-#include <limits>
+#include <algorithm>
 
 namespace {
 // Adds entry as the list's last line, without rewriting the list.
@@ -58,22 +59,11 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         Tracked[DfmPage] = LastEdit[DfmPage] = dfm.selectionRowCol();
 
         MessagePump pump;
+        const auto step = [&pump] { pump.step(); };
         const int selLine = dfm.lineFromChar(dfm.selStart());
-        QStringList parts;
-        // The owning object is the nearest line at or above the selection
-        // that names one; line 0 is the root object itself.
-        for (int k = selLine; k > 0; --k) {
-            pump.step();
-            const QString object = ObjectNameOfLine(k);
-            if (!object.isEmpty()) {
-                parts << object;
-                break;
-            }
-        }
-        parts << FormDescription::propertyParts(dfm.line(selLine), [&pump] { pump.step(); });
-        const QString entry =
-            FormDescription::propertyEntry(FormDescription::propertyPath(Edit3->text(), parts), found);
-        if (lastListLine(list) != entry)
+        Extract::OwnerSearch owners([&dfm](int k) { return dfm.line(k); }, step);
+        const QString entry = Extract::dfmEntry(Edit3->text(), owners.ownerOf(selLine), dfm.line(selLine), found, step);
+        if (!Extract::repeatsLastEntry(lastListLine(list), entry))
             appendListLine(list, entry);
     } else if (p == CppPage) {
         EditorModel &cpp = pageModel(CppPage);
@@ -83,38 +73,36 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         session(CppPage).setSaved(false);
         Tracked[CppPage] = LastEdit[CppPage] = cpp.selectionRowCol();
 
-        if (ResNumber[CppPage] == std::numeric_limits<int>::max())
-            throw Exception(QStringLiteral("The resource number %1 cannot be increased").arg(ResNumber[CppPage]));
-        ++ResNumber[CppPage];
-        showResNumber();
-        QString name = ExtractionList::stringName(ResNumber[CppPage]);
-        bool reused = false;
-
-        if (PromtEqualStrings2->isChecked()) {
-            if (const std::optional<QString> equal = ExtractionList::findEqualValue(list.text(), found)) {
-                switch (Ask(*equal + Msg(14), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
-                case Dialogs::Button::Yes:
-                    name = *equal;
-                    reused = true;
-                    --ResNumber[CppPage];
-                    showResNumber();
-                    break;
-                case Dialogs::Button::No:
-                    break;
-                default: // Cancel, or the box closed
-                    --ResNumber[CppPage];
-                    showResNumber();
-                    return;
-                }
+        Extract::CppInput in{ResNumber[CppPage], found, stringMode(), extractC, Edit3->text(), std::nullopt};
+        if (PromtEqualStrings2->isChecked())
+            in.equalName = ExtractionList::findEqualValue(list.text(), found);
+        const auto ask = [this](const QString &equalName, int counter) {
+            // The number the new entry would take shows while the user decides.
+            ResNumber[CppPage] = counter;
+            showResNumber();
+            switch (Ask(equalName + Msg(14), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
+            case Dialogs::Button::Yes:
+                return Extract::EqualChoice::Reuse;
+            case Dialogs::Button::No:
+                return Extract::EqualChoice::NewEntry;
+            default: // Cancel, or the box closed
+                return Extract::EqualChoice::Cancel;
             }
-        }
-
-        const StringMode mode = stringMode();
-        const QString replacement = Extract::replacement(name, mode, extractC, Edit3->text());
-        if (!reused)
-            appendListLine(list, ExtractionList::valueEntry(name, found, mode));
-        const int start = cpp.selStart();
-        const int length = cpp.replace(start, cpp.selLength(), replacement);
+        };
+        const Extract::CppStep step = Extract::extractCpp(in, ask);
+        ResNumber[CppPage] = step.counter;
+        showResNumber();
+        if (step.cancelled)
+            return;
+        if (!step.reused)
+            appendListLine(list, step.entry);
+        // An encoding prefix in front of the quote goes with the literal.
+        const int quote = cpp.selStart();
+        QString before;
+        for (int i = std::max(0, quote - 3); i < quote; ++i)
+            before.append(cpp.charAt(i));
+        const int start = quote - encodingPrefixLength(before);
+        const int length = cpp.replace(start, quote - start + cpp.selLength(), step.replacement);
         cpp.setSelection(start, length);
     }
 

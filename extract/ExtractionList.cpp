@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "Exception.h"
+#include "LineBreak.h"
 
 #include <limits>
 
@@ -69,12 +70,43 @@ Entry splitEntry(const QString &line)
 
 std::optional<QString> findEqualValue(const QString &listText, const QString &value)
 {
-    for (const QString &line : lines(listText)) {
+    return EqualValues(listText).find(value);
+}
+
+void EqualValues::add(const QString &text)
+{
+    for (const QString &line : lines(text)) {
         Entry e = splitEntry(line);
-        if (e.value == value)
-            return e.name;
+        if (!m_first.contains(e.value))
+            m_first.insert(e.value, e.name);
     }
-    return std::nullopt;
+}
+
+std::optional<QString> EqualValues::find(const QString &value) const
+{
+    const auto it = m_first.constFind(value);
+    if (it == m_first.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+QString lastLine(const QString &listText)
+{
+    qsizetype end = listText.size();
+    // The empty remainder after a final line break is not a line.
+    if (end > 0 && listText.at(end - 1) == u'\n')
+        --end;
+    if (end > 0 && listText.at(end - 1) == u'\r')
+        --end;
+    qsizetype start = end;
+    while (start > 0 && listText.at(start - 1) != u'\n' && listText.at(start - 1) != u'\r')
+        --start;
+    return listText.mid(start, end - start);
+}
+
+QString lineAddition(QChar lastChar, const QString &entry)
+{
+    return onNewLine(lastChar, entry + QStringLiteral("\r\n"));
 }
 
 std::optional<int> parseInt32(const QString &text)

@@ -8,6 +8,7 @@
 //   property entry  Form1->Label1->Caption = "Hello";   (DFM page)
 #include "StringMode.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,28 @@ Entry splitEntry(const QString &line);
 // Name of the first line of the list whose value equals value exactly;
 // nothing when no line matches.
 std::optional<QString> findEqualValue(const QString &listText, const QString &value);
+
+// The same question asked of a list that grows: each value remembers the
+// name of its first line.
+class EqualValues
+{
+public:
+    explicit EqualValues(const QString &listText = QString()) { add(listText); }
+    // Adds the lines of text as the list's next lines.
+    void add(const QString &text);
+    std::optional<QString> find(const QString &value) const;
+
+private:
+    QHash<QString, QString> m_first;
+};
+
+// The list's last line as a string list sees it; "" for an empty list.
+QString lastLine(const QString &listText);
+
+// What the list gains when entry becomes its last line, given the list's
+// last character ('\0' when empty): a line break unless the list ends with
+// one, then the entry and a line break.
+QString lineAddition(QChar lastChar, const QString &entry);
 
 // Decimal text of a signed 32-bit integer: an optional sign followed by at
 // least one digit. Nothing for any other text or a value out of range.

@@ -29,7 +29,21 @@ QString collectAfter(const QString &line, const QString &word)
 
 QString objectNameOfLine(const QString &line)
 {
-    return collectAfter(line, QStringLiteral("object"));
+    // Only the first word counts: "object" inside a literal or inside a longer
+    // word names nothing.
+    const QLatin1String word("object");
+    const QStringView text(line);
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i).unicode() <= u' ')
+        ++i;
+    const qsizetype after = i + word.size();
+    if (!text.mid(i).startsWith(word) || (after < text.size() && text.at(after).unicode() > u' '))
+        return QString();
+    const qsizetype from = after + 1;
+    if (from >= text.size())
+        return QString();
+    const qsizetype colon = line.indexOf(u':', from);
+    return line.mid(from, (colon < 0 ? line.size() : colon) - from);
 }
 
 QString classNameOfLine(const QString &line)

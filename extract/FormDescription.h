@@ -11,9 +11,12 @@
 
 namespace FormDescription {
 
-// Characters after the word "object" (exact case) and the one character that
-// follows it, up to the next ":". "object Form1: TForm1" -> "Form1";
-// "inherited Form1: TForm1" -> "".
+// A line names an object only when its first word (after blanks and control
+// characters; a word ends at a blank or control character) is exactly
+// "object"; the name runs from after that word and the one character after
+// it to the next ":" or the line's end.
+//   "object Form1: TForm1" -> "Form1"      "object objectList: TList" -> "objectList"
+//   "inherited Form1: TForm1" -> ""        "Caption = 'object list'" -> ""
 QString objectNameOfLine(const QString &line);
 
 // The same scan with ":" as the word: "object Form1: TForm1" -> "TForm1".

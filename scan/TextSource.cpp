@@ -2,6 +2,8 @@
 
 #include "Blanks.h"
 
+#include <algorithm>
+
 TextSource::TextSource(QString text) : m_text(std::move(text))
 {
     const int n = length();
@@ -23,6 +25,12 @@ QString TextSource::line(int i) const
     if (end > start && m_text.at(end - 1) == u'\r' && end < length())
         --end;
     return m_text.mid(start, end - start);
+}
+
+int TextSource::lineOf(int pos) const
+{
+    const auto it = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), pos);
+    return it == m_lineStarts.begin() ? 0 : int(it - m_lineStarts.begin()) - 1;
 }
 
 int strippedLength(const QString &s)

@@ -21,6 +21,10 @@ public:
     int lineCount() const { return int(m_lineStarts.size()); }
     // Line i without its break; "" for an index outside the text.
     QString line(int i) const;
+    // Index of the line that holds position pos (clamped to the text).
+    int lineOf(int pos) const;
+    // Position of the first character of line i (i inside the text).
+    int lineStart(int i) const { return m_lineStarts[size_t(i)]; }
 
 private:
     QString m_text;

@@ -1,5 +1,7 @@
 #include "EditorModel.h"
 
+#include "LineBreak.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -296,5 +298,6 @@ void EditorModel::append(const QString &text)
 
 void EditorModel::appendOnNewLine(const QString &text)
 {
-    append(endsWithLineBreak() ? text : QStringLiteral("\r\n") + text);
+    const int len = length();
+    append(onNewLine(len > 0 ? charAt(len - 1) : QChar(), text));
 }

@@ -122,6 +122,8 @@ TEST_F(Files, ObjectAndClassNamesOfALine)
         {"inherited Form2: TForm2", "", "TForm2"},
         {"  Caption = 'Main'", "", ""},
         {"object Ab", "Ab", ""},
+        {"object objectMain: TForm1", "objectMain", "TForm1"}, // the root keeps its whole name
+        {"Caption = 'object list'", "", ""},
         {"a:bc:de", "", "ce"}, // each ':' switches collecting on and skips one character
     };
     for (const Case &c : cases) {

@@ -454,4 +454,52 @@ TEST_F(ExtractWindow, NumberButtonWorksOnTheActivePagesCounter)
     form->SpeedButton7Click();
     EXPECT_EQ(form->ResNumber, (std::array<int, 3>{0, 0, 9}));
 }
+// --- Encoding prefixes and object lines ----------------------------------------
+
+TEST_F(ExtractWindow, TheReplacementCoversAStandingEncodingPrefix)
+{
+    struct Case
+    {
+        const char16_t *code, *literal, *after;
+    } const cases[] = {
+        {u"x = L\"Hi\";", u"\"Hi\"", u"x = Form1->LoadTextRC(3);"},
+        {u"x = u8\"Hi\";", u"\"Hi\"", u"x = Form1->LoadTextRC(3);"},
+        {u"f(u\"Hi\", U\"Hi\");", u"\"Hi\"", u"f(Form1->LoadTextRC(3), U\"Hi\");"},
+        {u"L\"Hi\"", u"\"Hi\"", u"Form1->LoadTextRC(3)"},
+        // the tail of a longer identifier stays
+        {u"MACRO_L\"Hi\"", u"\"Hi\"", u"MACRO_LForm1->LoadTextRC(3)"},
+        {u"x = \"Hi\";", u"\"Hi\"", u"x = Form1->LoadTextRC(3);"},
+    };
+    form->UseFunction1Click();
+    for (const Case &c : cases) {
+        list().setText(QString());
+        page(TForm1::CppPage).setText(QString::fromUtf16(c.code));
+        form->ResNumber[TForm1::CppPage] = 2;
+        select(TForm1::CppPage, QString::fromUtf16(c.literal));
+        form->Extract1->trigger();
+        EXPECT_EQ(page(TForm1::CppPage).text(), QString::fromUtf16(c.after));
+        EXPECT_EQ(page(TForm1::CppPage).selectedText(), QStringLiteral("Form1->LoadTextRC(3)"));
+        // the found text and the entry are the literal alone
+        EXPECT_EQ(found(), QStringLiteral("\"Hi\""));
+        EXPECT_EQ(list().text(), QStringLiteral("String3, \"Hi\"\r\n"));
+    }
+}
+
+TEST_F(ExtractWindow, OnlyALineStartingWithTheWordObjectOwnsAProperty)
+{
+    page(TForm1::DfmPage).setText(QStringLiteral("object Form1: TForm1\r\n"
+                                                 "  object objectList: TList\r\n"
+                                                 "    Caption = 'x'\r\n"
+                                                 "    Hint = 'object list'\r\n"
+                                                 "    HelpKeyword = 'k'\r\n"
+                                                 "  end\r\n"
+                                                 "end\r\n"));
+    showPage(TForm1::DfmPage);
+    for (const char *literal : {"'x'", "'k'"}) {
+        select(TForm1::DfmPage, QLatin1String(literal));
+        form->Extract1->trigger();
+    }
+    EXPECT_EQ(list().text(), QStringLiteral("Form1->objectList->Caption = \"x\";\r\n"
+                                            "Form1->objectList->HelpKeyword = \"k\";\r\n"));
+}
 } // namespace

@@ -29,8 +29,15 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{u"inherited Form1: TForm1", u"", u"TForm1"},
                       NameCase{u"  Caption = 'Main'", u"", u""},
                       NameCase{u"", u"", u""},
-                      // the character right after the word is skipped, whatever it is
-                      NameCase{u"objectXForm1:TForm1", u"Form1", u"Form1"},
+                      // only a first word of exactly "object" names an object
+                      NameCase{u"objectXForm1:TForm1", u"", u"Form1"},
+                      NameCase{u"  Caption = 'object list'", u"", u""},
+                      NameCase{u"object objectList: TList", u"objectList", u"TList"},
+                      NameCase{u"  object object1: TButton", u"object1", u"TButton"},
+                      NameCase{u"\t\x01object Form1: TForm1", u"Form1", u"TForm1"},
+                      NameCase{u"  Lines.Strings = ( 'object A: B' )", u"", u"B' )"},
+                      NameCase{u"object", u"", u""},
+                      NameCase{u"object Ab", u"Ab", u""},
                       // a later ":" turns the class scan on again and the object scan off
                       NameCase{u"object A: B: C", u"A", u"BC"},
                       NameCase{u"Object Form1: TForm1", u"", u"TForm1"}));

@@ -127,6 +127,10 @@ TEST_F(EndToEnd, EveryLiteralBecomesANumberedLoadTextRCCall)
         if (count > 0) {
             EXPECT_FALSE(form->Saved[TForm1::CppPage]);
         }
+        // An encoding prefix went with its literal: no call is left behind one.
+        const QRegularExpression prefixed(QStringLiteral("(^|[^A-Za-z0-9_])(L|u|U|u8)%1->LoadTextRC\\(")
+                                              .arg(QRegularExpression::escape(root)));
+        EXPECT_FALSE(page(TForm1::CppPage).text().contains(prefixed));
         // No double-quoted literal is left in the rewritten source.
         page(TForm1::CppPage).setSelection(0, 0);
         EXPECT_FALSE(findNext());

@@ -1,0 +1,88 @@
+#pragma once
+// Batch extraction: the chosen literals of a page extracted in one pass. The
+// result is what the window gives with On Extract Find Next on when Extract
+// is pressed for each chosen literal in turn (Find Next alone for the
+// others), starting with the caret at the top of the page: the same list,
+// numbering, rewritten page and last edit position. Every decision is made
+// by extract/; this file only walks the page.
+#include "ExtractStep.h"
+#include "LiteralHints.h"
+#include "RowCol.h"
+#include "SourcePage.h"
+#include "StringMode.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace Batch {
+
+// The equal-strings question answered once for all: Reuse answers Yes every
+// time, NewEntry is the question switched off.
+enum class EqualStrings { NewEntry, Reuse };
+
+struct Options
+{
+    SourcePage page = SourcePage::Cpp; // Cpp or Dfm
+    StringMode mode = StringMode::Global;
+    bool extractC = false;
+    EqualStrings equal = EqualStrings::NewEntry;
+    QString root;                // the root object box
+    bool includeMarked = false;  // also literals on a line marked // vtqx:keep
+};
+
+// What a page's extraction carries on from one literal to the next.
+struct State
+{
+    QString list; // the extraction list, CR LF line breaks
+    int counter = 0;
+    RowCol lastEdit;
+    bool operator==(const State &) const = default;
+};
+
+// A literal as Find Next selects it.
+struct Literal
+{
+    int start = 0; // position of the opening quote in the original page
+    int length = 0;
+    QString text; // what the found text box shows
+    RowCol pos;   // row and column of its start, as the status bar counts them
+    LiteralHints hints;
+};
+
+enum class Action {
+    Extracted, // a new list entry (C++: the source names it)
+    Reused,    // C++: the source names an equal entry; the list is unchanged
+    Repeated,  // form description: the entry equals the list's last line
+    Marked,    // left alone: its line carries the marker
+    Skipped,   // not chosen: Find Next went past it
+};
+
+struct Outcome
+{
+    Literal literal;
+    Action action = Action::Skipped;
+    QString name; // C++: the entry the source names; "" otherwise
+};
+
+struct Result
+{
+    QString text; // the page afterwards (a form description page is never rewritten)
+    State state;
+    std::vector<Outcome> literals; // every literal Find Next finds, in order
+};
+
+// Every literal repeated Find Next from the top of the page finds, with its
+// hints. page: the page text with CR LF line breaks, as the editor holds it.
+std::vector<Literal> findLiterals(const QString &page, SourcePage kind);
+
+// Extracts the literals that choose accepts (every one when choose is
+// empty) except marked ones unless asked. Raises Exception where Extract
+// would (counter overflow, a reused name too large for the Function mode);
+// nothing is returned then. Cost: one pass over the page plus, per literal,
+// its length and its entry.
+Result extract(const QString &page, const Options &options, const State &state,
+               const std::function<bool(const Literal &)> &choose = {});
+
+} // namespace Batch

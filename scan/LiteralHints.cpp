@@ -1,0 +1,291 @@
+#include "LiteralHints.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+bool isIdentifierChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+bool isBlank(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// Calls whose literal argument is already fetched or translated at run time.
+bool isLoadingCall(QStringView name)
+{
+    static const char *const names[] = {"_", "N_", "tr", "translate", "gettext", "LoadTextRC", "LoadStr",
+                                        "LoadResString"};
+    return std::any_of(std::begin(names), std::end(names), [&](const char *n) { return name == QLatin1String(n); });
+}
+
+// Length of the escape sequence at i (a backslash) in C++ source: \x, \u, \U
+// and octal escapes take their digits.
+qsizetype escapeLength(QStringView s, qsizetype i)
+{
+    if (i + 1 >= s.size())
+        return 1;
+    const QChar c = s.at(i + 1);
+    qsizetype len = 2, max = 0;
+    bool hex = true;
+    if (c == u'x')
+        max = s.size();
+    else if (c == u'u')
+        max = 4;
+    else if (c == u'U')
+        max = 8;
+    else if (c >= u'0' && c <= u'7') {
+        hex = false;
+        max = 2;
+    }
+    for (qsizetype k = 0; k < max && i + len < s.size(); ++k, ++len) {
+        const QChar d = s.at(i + len);
+        if (hex ? !isHexDigit(d) : !(d >= u'0' && d <= u'7'))
+            break;
+    }
+    return len;
+}
+
+// Length of the printf or positional format specifier at i (a "%"); 1 when
+// none starts there.
+qsizetype formatLength(QStringView s, qsizetype i)
+{
+    qsizetype k = i + 1;
+    const auto in = [&](const char *set) { return k < s.size() && s.at(k).unicode() < 128 && std::strchr(set, s.at(k).toLatin1()); };
+    if (in("%"))
+        return 2;
+    while (in("-+ #0"))
+        ++k;
+    while (in("0123456789*"))
+        ++k;
+    if (in(".")) {
+        ++k;
+        while (in("0123456789*"))
+            ++k;
+    }
+    while (in("hlLqjzt"))
+        ++k;
+    if (in("diouxXeEfFgGaAcspn"))
+        return k + 1 - i;
+    return k > i + 1 && s.at(k - 1).isDigit() ? k - i : 1; // %1 of a positional text
+}
+
+bool hasLetter(QStringView s, bool cpp)
+{
+    for (qsizetype i = 0; i < s.size();) {
+        const QChar c = s.at(i);
+        if (cpp && c == u'\\')
+            i += escapeLength(s, i);
+        else if (c == u'%')
+            i += formatLength(s, i);
+        else if (c.isLetter())
+            return true;
+        else
+            ++i;
+    }
+    return false;
+}
+
+bool looksLikeIdentifier(QStringView s, bool cpp)
+{
+    if (s.isEmpty() || std::any_of(s.begin(), s.end(), isBlank))
+        return false;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        const QChar next = i + 1 < s.size() ? s.at(i + 1) : QChar();
+        if (c == u'/' || c == u'_' || (c == u':' && next == u':') || (c == u'.' && next.isLetterOrNumber()))
+            return true;
+        if (c == u'\\') {
+            if (!cpp || next == u'\\')
+                return true;
+            ++i; // an escape such as \n is no path separator
+        }
+    }
+    return false;
+}
+} // namespace
+
+LiteralVerdict verdictOf(LiteralHints hints)
+{
+    const LiteralHints against = LiteralHint::Preprocessor | LiteralHint::Comment | LiteralHint::Empty |
+                                 LiteralHint::NoLetter | LiteralHint::Identifier | LiteralHint::ResourceCall;
+    return (hints & against) ? LiteralVerdict::ProbablyNot : LiteralVerdict::UserText;
+}
+
+QStringList hintNames(LiteralHints hints)
+{
+    static const char *const names[] = {"preprocessor", "comment", "prefix", "empty",
+                                        "no-letter", "identifier", "resource-call", "marker"};
+    QStringList out;
+    for (unsigned bit = 0; bit < std::size(names); ++bit)
+        if (hints.testFlag(LiteralHint(1u << bit)))
+            out << QLatin1String(names[bit]);
+    return out;
+}
+
+int encodingPrefixLength(QStringView before)
+{
+    const qsizetype n = before.size();
+    // A prefix stands alone: nothing of an identifier right in front of it.
+    const auto standsAlone = [&](qsizetype len) { return n == len || !isIdentifierChar(before.at(n - len - 1)); };
+    if (n >= 2 && before.at(n - 2) == u'u' && before.at(n - 1) == u'8' && standsAlone(2))
+        return 2;
+    if (n >= 1) {
+        const QChar c = before.at(n - 1);
+        if ((c == u'L' || c == u'u' || c == u'U') && standsAlone(1))
+            return 1;
+    }
+    return 0;
+}
+
+// One pass over a C++ text, as a compiler's first phase sees it (without
+// raw strings and trigraphs): strings and character literals end at their
+// quote or the line's end, a quote after a digit separates digits (1'000),
+// a "#" first on a line starts a directive that runs on while lines end
+// with a backslash.
+LiteralHinter::LiteralHinter(const QString &text, SourcePage page)
+    : m_text(text), m_cpp(page != SourcePage::Dfm)
+{
+    m_lineStarts.push_back(0);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i)
+        if (text.at(i) == u'\n')
+            m_lineStarts.push_back(int(i + 1));
+    m_marked.assign(m_lineStarts.size(), false);
+    if (!m_cpp)
+        return;
+
+    enum { Code, LineComment, BlockComment, String, Char } state = Code;
+    int begin = 0, line = 0, directive = -1;
+    bool onlyBlanks = true;   // the line so far holds nothing but blanks
+    QChar last;               // last character other than CR
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        const QChar next = i + 1 < n ? text.at(i + 1) : QChar();
+        if (c == u'\n') {
+            if (state == LineComment) {
+                m_comments.emplace_back(begin, int(i));
+                state = Code;
+            } else if (state == String || state == Char) {
+                state = Code;
+            }
+            if (directive >= 0 && last != u'\\') {
+                m_preprocessor.emplace_back(directive, int(i));
+                directive = -1;
+            }
+            ++line;
+            onlyBlanks = true;
+            last = c;
+            continue;
+        }
+        if (c != u'\r')
+            last = c;
+        switch (state) {
+        case Code:
+            if (c == u'/' && next == u'/') {
+                state = LineComment;
+                begin = int(i);
+                QStringView rest = QStringView(text).mid(i + 2);
+                while (!rest.isEmpty() && (rest.front() == u' ' || rest.front() == u'\t'))
+                    rest = rest.mid(1);
+                if (rest.startsWith(kKeepMarker))
+                    m_marked[line] = true;
+                ++i;
+            } else if (c == u'/' && next == u'*') {
+                state = BlockComment;
+                begin = int(i);
+                ++i;
+            } else if (c == u'"') {
+                state = String;
+            } else if (c == u'\'' && !(i > 0 && text.at(i - 1).isDigit())) {
+                state = Char;
+            } else if (c == u'#' && onlyBlanks && directive < 0) {
+                directive = int(i);
+            }
+            break;
+        case LineComment:
+            break;
+        case BlockComment:
+            if (c == u'*' && next == u'/') {
+                m_comments.emplace_back(begin, int(i + 2));
+                state = Code;
+                ++i;
+            }
+            break;
+        case String:
+        case Char:
+            if (c == u'\\' && next != u'\n' && next != u'\r')
+                ++i;
+            else if (c == (state == String ? u'"' : u'\''))
+                state = Code;
+            break;
+        }
+        if (!isBlank(c))
+            onlyBlanks = false;
+    }
+    if (state == LineComment || state == BlockComment)
+        m_comments.emplace_back(begin, int(n));
+    if (directive >= 0)
+        m_preprocessor.emplace_back(directive, int(n));
+}
+
+int LiteralHinter::lineOf(int pos) const
+{
+    return int(std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), pos) - m_lineStarts.begin()) - 1;
+}
+
+bool LiteralHinter::inRanges(const std::vector<std::pair<int, int>> &ranges, int pos) const
+{
+    auto it = std::upper_bound(ranges.begin(), ranges.end(), pos, [](int p, const auto &r) { return p < r.first; });
+    return it != ranges.begin() && pos < std::prev(it)->second;
+}
+
+LiteralHints LiteralHinter::hints(int start, int length) const
+{
+    LiteralHints h;
+    const QStringView text(m_text);
+    const QStringView inner = length >= 2 ? text.mid(start + 1, length - 2) : QStringView();
+    if (m_marked[lineOf(start)])
+        h |= LiteralHint::Marker;
+    if (inner.isEmpty())
+        h |= LiteralHint::Empty;
+    if (!hasLetter(inner, m_cpp))
+        h |= LiteralHint::NoLetter;
+    if (looksLikeIdentifier(inner, m_cpp))
+        h |= LiteralHint::Identifier;
+    if (!m_cpp)
+        return h;
+    if (inRanges(m_comments, start))
+        h |= LiteralHint::Comment;
+    if (inRanges(m_preprocessor, start))
+        h |= LiteralHint::Preprocessor;
+    const int from = std::max(0, start - 3);
+    const int prefix = encodingPrefixLength(text.mid(from, start - from));
+    if (prefix > 0)
+        h |= LiteralHint::Prefix;
+    // The argument of a call: "(" and a loading call's name in front.
+    qsizetype k = start - prefix - 1;
+    while (k >= 0 && isBlank(text.at(k)))
+        --k;
+    if (k >= 0 && text.at(k) == u'(') {
+        --k;
+        while (k >= 0 && isBlank(text.at(k)))
+            --k;
+        const qsizetype end = k + 1;
+        while (k >= 0 && isIdentifierChar(text.at(k)))
+            --k;
+        if (isLoadingCall(text.mid(k + 1, end - k - 1)))
+            h |= LiteralHint::ResourceCall;
+    }
+    return h;
+}

@@ -1,0 +1,206 @@
+// Batch extraction equals the window: Find Next from the top of the page and
+// Extract (On Extract Find Next on) on each chosen literal, character for
+// character in the list, the page, the counter and the last edit position.
+#include "BatchExtract.h"
+#include "FormDescription.h"
+#include "FormFixture.h"
+#include "TextFile.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace {
+struct Config
+{
+    StringMode mode;
+    bool extractC;
+    Batch::EqualStrings equal;
+};
+
+// Every combination of string mode, Extract or Extract C and equal-strings policy.
+std::vector<Config> allConfigs()
+{
+    std::vector<Config> out;
+    for (StringMode mode : {StringMode::Global, StringMode::Form, StringMode::Function})
+        for (bool c : {false, true})
+            for (Batch::EqualStrings e : {Batch::EqualStrings::NewEntry, Batch::EqualStrings::Reuse})
+                out.push_back({mode, c, e});
+    return out;
+}
+
+std::string describe(const Config &c, SourcePage page)
+{
+    static const char *modes[] = {"global", "form", "function"};
+    return std::string(page == SourcePage::Dfm ? "dfm/" : "cpp/") + modes[int(c.mode)] +
+           (c.extractC ? "/extract-c" : "/extract") + (c.equal == Batch::EqualStrings::Reuse ? "/reuse" : "/new");
+}
+
+// Random texts with the things that trouble a scanner: escapes, quotes of
+// the other kind, literals across line breaks, braces, binary blocks, "",
+// prefixes, comments and markers, non-ASCII text.
+QString generatedText(SourcePage page, QRandomGenerator &rng)
+{
+    static const char16_t *const cpp[] = {
+        u"x = \"Hello\";\r\n", u"y = \"Hello\";\r\n", u"f(\"a\", \"b\", \"a\");\r\n", u"s = \"\";\r\n",
+        u"t = \"esc \\\" quote \\\\\";\r\n", u"c = '\"';\r\n", u"w = L\"wide\";\r\n", u"v = u8\"utf\" U\"32\";\r\n",
+        u"z = MACRO_L\"tail\";\r\n", u"{ \"in braces\" }\r\n", u"// comment \"old\"\r\n",
+        u"k = \"keep\"; // vtqx:keep\r\n", u"m = \"multi\r\nline\";\r\n", u"#include \"a.h\"\r\n",
+        u"u = \"Grüße € 𝄞\";\r\n", u"n = \"%d files\\n\";\r\n", u"\"\"\"\"", u"q = \"open\r\n", u"\r\n",
+        u"x = \"Hello\"L\"x\";\r\n", u"p = \"a\"u8\"b\";\r\n"};
+    static const char16_t *const dfm[] = {
+        u"object Form1: TForm1\r\n", u"  object Label1: TLabel\r\n", u"    Caption = 'Hello'\r\n",
+        u"    Caption = 'Hello'\r\n", u"    Hint = 'it''s'\r\n", u"    Font.Name = 'Arial'\r\n",
+        u"    Items.Strings = (\r\n      'one'\r\n      'two')\r\n", u"  end\r\n",
+        u"  inherited Base: TBase\r\n", u"    Caption = 'object list'\r\n", u"    Text = ''\r\n",
+        u"    Picture.Data = {\r\n      0123456789ABCDEF0123456789ABCDEF0123456789ABCDEF0123456789ABCDEF\r\n"
+        u"      0123456789ABCDEF0123456789ABCDEF0123456789ABCDEF01234567'9ABCDEF\r\n      0A0B}\r\n",
+        u"    Lines = 'multi\r\nline'\r\n", u"    Caption = 'Grüße €'\r\n", u"end\r\n", u"  'open\r\n"};
+    QString out;
+    const int pieces = 5 + int(rng.bounded(25));
+    for (int i = 0; i < pieces; ++i)
+        out += page == SourcePage::Dfm ? QString::fromUtf16(dfm[rng.bounded(int(std::size(dfm)))])
+                                       : QString::fromUtf16(cpp[rng.bounded(int(std::size(cpp)))]);
+    return out;
+}
+
+class BatchEquality : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        form->BaseName = QStringLiteral("Unit1");
+        form->OnExtractFindNext2->setChecked(true);
+    }
+
+    // The window's page text for text: the editor's own CR LF form.
+    QString editorText(const QString &text)
+    {
+        page(TForm1::HeaderPage).setText(text);
+        return page(TForm1::HeaderPage).text();
+    }
+
+    // Runs the window over text on page kind and returns what it shows.
+    Batch::Result runWindow(const QString &text, SourcePage kind, const Config &c, const QString &root,
+                            const Batch::State &start, const std::function<bool(int)> &choose)
+    {
+        const int p = kind == SourcePage::Dfm ? TForm1::DfmPage : TForm1::CppPage;
+        QAction *mode = c.mode == StringMode::Function ? form->UseFunction2
+                        : c.mode == StringMode::Form   ? form->UseFormStrings2
+                                                       : form->UseglobalStrings2;
+        mode->trigger();
+        form->PromtEqualStrings2->setChecked(c.equal == Batch::EqualStrings::Reuse);
+        form->Edit3->setText(root);
+        page(p).setText(text);
+        showPage(p);
+        EditorModel::of(form->Memo1).setText(start.list);
+        form->ResNumber[TForm1::CppPage] = start.counter;
+        form->LastEdit[p] = start.lastEdit;
+        page(p).setSelection(0, 0);
+        QObject *sender = c.extractC ? static_cast<QObject *>(form->ExtractC1) : form->Extract1;
+
+        int index = 0;
+        for (bool found = step(p, [&] { form->SpeedButton4Click(); }); found; ++index) {
+            if (choose(index))
+                found = step(p, [&] { form->SpeedButton5Click(sender); });
+            else
+                found = step(p, [&] { form->SpeedButton4Click(); });
+            if (index > 100000) {
+                ADD_FAILURE() << "runaway";
+                break;
+            }
+        }
+        return Batch::Result{page(p).text(),
+                             Batch::State{EditorModel::of(form->Memo1).text(), form->ResNumber[TForm1::CppPage],
+                                          form->LastEdit[p]},
+                             {}};
+    }
+
+    // Runs a command with answers ready for the equal-strings question (Yes)
+    // and the end-of-text message; true when it ends with a new literal
+    // selected behind the one before.
+    bool step(int p, const std::function<void()> &command)
+    {
+        const int before = page(p).selStart();
+        dialogs->clear();
+        dialogs->answerMessage(Dialogs::Button::Yes).answerMessage(Dialogs::Button::Ok);
+        command();
+        dialogs->clear();
+        return page(p).selLength() > 0 && page(p).selStart() > before;
+    }
+
+    void expectEqual(const QString &text, SourcePage kind, const Config &c, const QString &root,
+                     const Batch::State &start, const std::function<bool(int)> &choose)
+    {
+        SCOPED_TRACE(describe(c, kind));
+        const Batch::Result window = runWindow(text, kind, c, root, start, choose);
+        int index = 0;
+        const Batch::Result batch =
+            Batch::extract(editorText(text), Batch::Options{kind, c.mode, c.extractC, c.equal, root, true}, start,
+                           [&](const Batch::Literal &) { return choose(index++); });
+        EXPECT_EQ(batch.text, window.text);
+        EXPECT_EQ(batch.state.list, window.state.list);
+        EXPECT_EQ(batch.state.counter, window.state.counter);
+        EXPECT_EQ(batch.state.lastEdit, window.state.lastEdit)
+            << batch.state.lastEdit.row << ',' << batch.state.lastEdit.col << " vs " << window.state.lastEdit.row
+            << ',' << window.state.lastEdit.col;
+    }
+};
+
+TEST_F(BatchEquality, GeneratedTextsInEveryConfiguration)
+{
+    QRandomGenerator rng(20261207);
+    const std::vector<Config> configs = allConfigs();
+    for (SourcePage kind : {SourcePage::Cpp, SourcePage::Dfm}) {
+        for (int round = 0; round < 6; ++round) {
+            const QString text = generatedText(kind, rng);
+            SCOPED_TRACE(text.toStdString());
+            // Half the rounds extract a random choice of the literals; a list
+            // and a counter carried over from earlier work in some.
+            const bool some = round % 2 == 1;
+            const Batch::State start = round % 3 == 0
+                                           ? Batch::State{}
+                                           : Batch::State{QStringLiteral("String4 = \"Hello\"\r\nString9, \"a\""),
+                                                          8, RowCol{2, 3}};
+            for (const Config &c : configs) {
+                const quint32 seed = rng.generate();
+                const auto choose = [seed](int i) { return !((seed >> (i % 32)) & 1u) || i % 7 == 0; };
+                expectEqual(text, kind, c, QStringLiteral("Form1"), start,
+                            some ? std::function<bool(int)>(choose) : [](int) { return true; });
+            }
+        }
+    }
+}
+
+// Every shared unit, both pages; the configurations rotate over the units
+// so that together they cover all of them.
+TEST_F(BatchEquality, SharedUnits)
+{
+    const QString folder = QStringLiteral(VTQX_SHARED_DIR "/units");
+    if (!QFileInfo(folder).isDir())
+        GTEST_SKIP() << "no shared units";
+    QStringList sources;
+    QDirIterator it(folder, {QStringLiteral("*.cpp"), QStringLiteral("*.CPP")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        sources << it.next();
+    sources.sort();
+    const std::vector<Config> configs = allConfigs();
+    int n = 0;
+    for (const QString &source : sources) {
+        SCOPED_TRACE(source.toStdString());
+        const QFileInfo info(source);
+        const QString dfmPath = info.path() + u'/' + info.completeBaseName() +
+                                (info.suffix() == u"CPP" ? QStringLiteral(".DFM") : QStringLiteral(".dfm"));
+        const QString dfm = QFileInfo(dfmPath).isFile() ? TextFile::load(dfmPath).text : QString();
+        const QString root = FormDescription::objectNameOfLine(editorText(dfm).section(u'\r', 0, 0));
+        expectEqual(TextFile::load(source).text, SourcePage::Cpp, configs[n % configs.size()], root, {},
+                    [](int) { return true; });
+        if (!dfm.isEmpty())
+            expectEqual(dfm, SourcePage::Dfm, configs[(n + 5) % configs.size()], root, {}, [](int) { return true; });
+        ++n;
+    }
+    EXPECT_GE(n, 12);
+}
+} // namespace
