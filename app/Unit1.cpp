@@ -229,6 +229,7 @@ void TForm1::buildMenus()
     CreateFormOnLoad1 = item(Datei1, "CreateFormOnLoad1");
     CreateLoadTextRC1 = item(Datei1, "CreateLoadTextRC1");
     CreateRCFile1 = item(Datei1, "CreateRCFile1");
+    createTranslateItems(Datei1);
     Datei1->addSeparator();
     Exit1 = item(Datei1, "Exit1");
 
@@ -502,6 +503,8 @@ void TForm1::PageStatus()
     SpeedButton7->setVisible(cpp);
     CreateLoadTextRC1->setEnabled(cpp);
     CreateRCFile1->setEnabled(cpp);
+    ExportForTranslation1->setEnabled(cpp);
+    CreateRCFromTranslations1->setEnabled(cpp);
     CreateFormOnLoad1->setEnabled(!header);
 }
 

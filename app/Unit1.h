@@ -95,6 +95,7 @@ public:
         *CreateLoadTextRC1, *CreateRCFile1, *Exit1, *FindNext1, *ChangeToggle1, *Extract1, *ExtractC1,
         *FindText1, *PromtEqualStrings2, *OnExtractFindNext2, *UseglobalStrings2, *UseFormStrings2,
         *UseFunction2, *English1, *German1, *About1;
+    QAction *ExportForTranslation1, *CreateRCFromTranslations1; // Unit1Translate.cpp
     QTimer *Timer1;
     TForm2 *Form2;
     TForm3 *Form3;
@@ -190,6 +191,10 @@ public slots:
     void CreateLoadTextRC1Click();
     void CreateRCFile1Click();
 
+    // Translations
+    void ExportForTranslation1Click();
+    void CreateRCFromTranslations1Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -213,6 +218,7 @@ private:
     RecentUnits m_recent;
     QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
     bool m_recentStoreFailed = false;
+    void createTranslateItems(QMenu *menu); // in Unit1Translate.cpp
 
     bool savePageForPrompt(int page);
     bool saveAs(int page);
