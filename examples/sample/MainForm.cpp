@@ -3,9 +3,6 @@
 // Sample unit for VTQX: open it, step through its literals with Find Next,
 // extract them and create the resource script.
 //---------------------------------------------------------------------------
-#include <vcl.h>
-#pragma hdrstop
-
 #include "MainForm.h"
 //---------------------------------------------------------------------------
 #pragma package(smart_init)
