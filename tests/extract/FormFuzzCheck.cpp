@@ -105,23 +105,20 @@ QString checkFormInput(const uint8_t *data, size_t size)
 {
     const QString line = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    // Object name: the rules for a line whose first word is "object" agree
-    // with every reading of it; otherwise only what any reading keeps.
+    // Object name: only a line whose first word is "object" names one, from
+    // after that word and the character that follows it to the next ':'.
     const QString object = FormDescription::objectNameOfLine(line);
-    if (object.contains(u':'))
-        return QStringLiteral("object name with a ':': ") + object;
-    if (!line.contains(QStringLiteral("object")) && !object.isEmpty())
-        return QStringLiteral("object name without the word: ") + object;
     qsizetype first = 0;
     while (first < line.size() && blank(line.at(first)))
         ++first;
-    if (line.count(QStringLiteral("object")) == 1 && QStringView(line).sliced(first).startsWith(u"object") &&
-        first + 6 < line.size() && blank(line.at(first + 6))) {
+    QString wantObject;
+    if (QStringView(line).sliced(first).startsWith(u"object") &&
+        (first + 6 == line.size() || blank(line.at(first + 6)))) {
         const QString rest = line.mid(first + 7);
-        const QString want = rest.left(rest.indexOf(u':') < 0 ? rest.size() : rest.indexOf(u':'));
-        if (object != want)
-            return QStringLiteral("object name '%1', the rule gives '%2'").arg(object, want);
+        wantObject = rest.left(rest.indexOf(u':') < 0 ? rest.size() : rest.indexOf(u':'));
     }
+    if (object != wantObject)
+        return QStringLiteral("object name '%1', the rule gives '%2'").arg(object, wantObject);
 
     if (const QString got = FormDescription::classNameOfLine(line), want = plainClassName(line); got != want)
         return QStringLiteral("class name '%1', the rule gives '%2'").arg(got, want);
