@@ -15,7 +15,7 @@ using Generator = std::optional<QStringList> (*)(const GeneratorInput &);
 // Caption, empty text, then the generated lines; the window is shown only
 // when the generator produced something for this page. A conversion error
 // escapes before anything is shown. Entries that give broken output are
-// named in one warning before the output is shown.
+// named in one warning shown above the output.
 void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind kind, GeneratorKind checks)
 {
     TForm3 *out = form.Form3;
@@ -32,8 +32,8 @@ void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind
     if (!lines)
         return;
     out->appendLines(*lines);
-    if (const QList<ListFinding> findings = checkList(in, checks); !findings.isEmpty())
-        form.Ask(listWarning(findings, in.language), Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+    const QList<ListFinding> findings = checkList(in, checks);
+    out->setWarning(findings.isEmpty() ? QString() : listWarning(findings, in.language));
     out->showModally();
 }
 } // namespace

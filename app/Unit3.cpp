@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -46,10 +48,25 @@ TForm3::TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, Cpp
     SpeedButton2 = button("SpeedButton2", 176, QStyle::SP_DialogCloseButton);
     layout->addWidget(Panel1);
 
+    // The warning about entries that give broken output sits above the text,
+    // so that it is read with the output and never stands in its way.
+    auto *right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    ListWarning = new QLabel(this);
+    ListWarning->setObjectName(QStringLiteral("ListWarning"));
+    ListWarning->setTextFormat(Qt::PlainText);
+    ListWarning->setWordWrap(true);
+    ListWarning->setMargin(6);
+    ListWarning->setStyleSheet(QStringLiteral("background: #fff3c4; color: #5c4400;"));
+    ListWarning->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ListWarning->hide();
+    right->addWidget(ListWarning);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     applyEditorLook(Memo1);
-    layout->addWidget(Memo1, 1);
+    right->addWidget(Memo1, 1);
+    layout->addLayout(right, 1);
 
     const auto guarded = [this](QToolButton *b, void (TForm3::*handler)()) {
         connectGuarded(b, &QToolButton::clicked, this, handler);
@@ -82,6 +99,12 @@ void TForm3::FormCreate()
 void TForm3::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
+}
+
+void TForm3::setWarning(const QString &warning)
+{
+    ListWarning->setText(warning);
+    ListWarning->setVisible(!warning.isEmpty());
 }
 
 void TForm3::clearText()

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QLabel;
 class QPlainTextEdit;
 class QToolButton;
 class FolderMemory;
@@ -35,6 +36,7 @@ public:
     QToolButton *SpeedButton4; // Add to CPP
     QToolButton *SpeedButton2; // Close Window
     QPlainTextEdit *Memo1;
+    QLabel *ListWarning; // above Memo1; hidden unless the list gives broken output
 
     // --- Operations used by the generators ---
     void setCaption(const QString &caption);
@@ -42,6 +44,8 @@ public:
     void setOutputKind(OutputKind kind) { m_kind = kind; }
     // Called after the text was saved, copied or added to the source.
     void setWrittenOut(std::function<void()> writtenOut) { m_writtenOut = std::move(writtenOut); }
+    // Shows warning above the text; "" hides it.
+    void setWarning(const QString &warning);
     void clearText();
     // Adds one line at the end; the text always ends with a line break.
     void appendLine(const QString &line);
