@@ -20,10 +20,10 @@ QString FolderMemory::recall(const QString &key) const
     }
 }
 
-void FolderMemory::remember(QWidget *window, const QString &key, const QString &folder)
+void FolderMemory::remember(QWidget *window, const QString &key, const QString &value)
 {
     try {
-        m_settings->Push(key, folder);
+        m_settings->Push(key, value);
     } catch (const Exception &e) {
         if (m_failureShown)
             return;

@@ -1,5 +1,6 @@
 #pragma once
-// The folders the file dialogs start in (InitOpenDir, InitSaveDir). Neither
+// What the window remembers for convenience: the folders the file dialogs
+// start in (InitOpenDir, InitSaveDir) and the recent units. Neither
 // a stored value that cannot be read nor a store that cannot be written
 // stops a command: the first failure to store is shown, later ones of the
 // same run pass silently.
@@ -18,8 +19,8 @@ public:
 
     // The stored folder; "" when absent or not text.
     QString recall(const QString &key) const;
-    // Stores folder under key; a failure is shown over window once per run.
-    void remember(QWidget *window, const QString &key, const QString &folder);
+    // Stores value under key; a failure is shown over window once per run.
+    void remember(QWidget *window, const QString &key, const QString &value);
 
 private:
     TVReg *m_settings;

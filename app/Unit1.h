@@ -88,7 +88,7 @@ public:
     QLineEdit *Edit3;
     TVStatus *VStatus1;
     TVReg *VReg1;
-    FolderMemory *Folders; // InitOpenDir, InitSaveDir over VReg1
+    FolderMemory *Folders; // InitOpenDir, InitSaveDir, the recent units over VReg1
     QMenuBar *MainMenu1;
     QMenu *Datei1, *Berabeiten1, *Options1, *N8;
     QAction *Open1, *Saveas1, *SaveAll1, *SaveCPP1, *HSpeichern1, *SaveDFM1, *CreateFormOnLoad1,
@@ -217,7 +217,6 @@ private:
     void storeRecentUnits();
     RecentUnits m_recent;
     QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
-    bool m_recentStoreFailed = false;
     void createTranslateItems(QMenu *menu); // in Unit1Translate.cpp
 
     bool savePageForPrompt(int page);

@@ -61,15 +61,8 @@ void TForm1::rememberUnit(const QString &chosen)
 void TForm1::storeRecentUnits()
 {
     showRecentMenu();
-    // The list is a convenience: a failed write never stops the command and
-    // is shown once per run.
-    try {
-        VReg1->Push(kRecentValue, m_recent.toText());
-    } catch (const Exception &e) {
-        if (!m_recentStoreFailed)
-            Dialogs::instance().showError(this, e.Message());
-        m_recentStoreFailed = true;
-    }
+    // The list is a convenience: a failed write never stops the command.
+    Folders->remember(this, kRecentValue, m_recent.toText());
 }
 
 void TForm1::openRecentUnit(const QString &path)

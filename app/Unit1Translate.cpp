@@ -38,10 +38,8 @@ void TForm1::createTranslateItems(QMenu *menu)
     };
     captions(UiLang->language());
     connect(UiLang, &UiLanguage::switched, this, captions);
-    connect(ExportForTranslation1, &QAction::triggered, this,
-            [this] { runGuarded(this, [&] { ExportForTranslation1Click(); }); });
-    connect(CreateRCFromTranslations1, &QAction::triggered, this,
-            [this] { runGuarded(this, [&] { CreateRCFromTranslations1Click(); }); });
+    connectGuarded(ExportForTranslation1, &QAction::triggered, this, &TForm1::ExportForTranslation1Click);
+    connectGuarded(CreateRCFromTranslations1, &QAction::triggered, this, &TForm1::CreateRCFromTranslations1Click);
 }
 
 void TForm1::ExportForTranslation1Click()

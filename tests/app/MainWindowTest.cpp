@@ -250,8 +250,9 @@ TEST_F(MainWindow, MenusHoldTheirItemsAndSeparatorsInOrder)
             names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         return names.join(u' ');
     };
-    EXPECT_EQ(layout(form->Datei1), QStringLiteral("Open1 Saveas1 - SaveAll1 - SaveCPP1 HSpeichern1 SaveDFM1 - "
-                                                   "CreateFormOnLoad1 CreateLoadTextRC1 CreateRCFile1 - Exit1"));
+    EXPECT_EQ(layout(form->Datei1), QStringLiteral("Open1 RecentUnits1 Saveas1 - SaveAll1 - SaveCPP1 HSpeichern1 SaveDFM1 - "
+                                                   "CreateFormOnLoad1 CreateLoadTextRC1 CreateRCFile1 "
+                                                   "ExportForTranslation1 CreateRCFromTranslations1 - Exit1"));
     EXPECT_EQ(layout(form->Berabeiten1),
               QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 - FindText1"));
     EXPECT_EQ(layout(form->Options1), QStringLiteral("PromtEqualStrings2 OnExtractFindNext2 - UseglobalStrings2 "
