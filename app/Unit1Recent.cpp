@@ -1,6 +1,8 @@
 // The File menu's recent units and opening a unit named on the command line.
 #include "Unit1.h"
 
+#include "FolderMemory.h"
+
 #include "Paths.h"
 #include "RecentTexts.h"
 #include "UiLanguage.h"

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
 #include <QToolButton>
 
 namespace {
