@@ -64,6 +64,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     Form2 = new TForm2(this);
     createOutputWindow();
     wire();
+    buildPanel();
 
     resize(711, 558);
     setMinimumSize(711, 423);
@@ -464,6 +465,7 @@ void TForm1::FormCreate()
         else if (auto *w = qobject_cast<QWidget *>(o))
             PageControl1->setTabText(PageControl1->indexOf(w), text);
     }
+    applyPanelCaptions();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -500,6 +502,7 @@ void TForm1::PageStatus()
     CreateLoadTextRC1->setEnabled(cpp);
     CreateRCFile1->setEnabled(cpp);
     CreateFormOnLoad1->setEnabled(!header);
+    updateUndoActions();
 }
 
 void TForm1::Timer1Timer()
@@ -581,6 +584,7 @@ void TForm1::StoreOptions()
     bool global = UseglobalStrings2->isChecked(), form = UseFormStrings2->isChecked(),
          function = UseFunction2->isChecked();
     VReg1->PushBool(QStringLiteral("RB1"), global, form, function);
+    VReg1->Push(QStringLiteral("LiteralsPanel"), TVReg::checkCode(!literalsPanel->isHidden()));
 }
 
 void TForm1::RestoreOptions()
@@ -594,6 +598,7 @@ void TForm1::RestoreOptions()
     UseglobalStrings2->setChecked(global);
     UseFormStrings2->setChecked(form);
     UseFunction2->setChecked(function);
+    literalsPanel->setVisible(VReg1->PopCheckBox(QStringLiteral("LiteralsPanel"), false));
     CheckBox1Click();
     CheckBox2Click();
 }

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "MessagePump.h"
 #include "PageArray.h"
+#include "PageUndo.h"
 #include "SourcePage.h"
 #include "ExtractStep.h"
 #include "StringMode.h"
@@ -27,6 +28,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class EditorModel;
+class LiteralsPanel;
 class TForm2;
 class TForm3;
 class TVReg;
@@ -92,6 +94,10 @@ public:
         *FindText1, *PromtEqualStrings2, *OnExtractFindNext2, *UseglobalStrings2, *UseFormStrings2,
         *UseFunction2, *English1, *German1, *About1;
     QTimer *Timer1;
+    // The literals panel and its commands (objectNames LiteralsPanel,
+    // LiteralsPanel1, ExtractChecked1, Undo1, Redo1, EditorKeepMarker1).
+    LiteralsPanel *literalsPanel;
+    QAction *literalsPanelAction, *extractCheckedAction, *undoAction, *redoAction, *editorKeepAction;
     TForm2 *Form2;
     TForm3 *Form3;
     UiLanguage *UiLang;
@@ -174,6 +180,16 @@ public slots:
     void UseFormStrings1Click();
     void UseFunction1Click();
 
+    // Literals panel, Extract checked, the keep marker, undo and redo
+    // Selects the literal at start of page as Find Next selects what it finds.
+    void showLiteral(int page, int start, int length);
+    // Extracts the panel's checked literals of the shown page in one step.
+    void extractChecked();
+    // Appends the keep marker to line of page, or removes it when it is there.
+    void toggleKeepMarker(int page, int line);
+    void undoPageEdit();
+    void redoPageEdit();
+
     // Generators
     void CreateFormOnLoad1Click();
     void CreateLoadTextRC1Click();
@@ -193,6 +209,15 @@ private:
     void mouseReleased(int page);
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
+    // The panel and its commands, in Unit1Panel.cpp.
+    void buildPanel();
+    void applyPanelCaptions();
+    void updateUndoActions();
+    // A page's list, counter and last edit, as its undo steps carry them.
+    PageState pageState(int page) const;
+    void setPageState(int page, const PageState &state);
+    PageStateRead pageStateRead(int page);
+    PageStateApply pageStateApply(int page);
 
     bool savePageForPrompt(int page);
     bool saveAs(int page);
