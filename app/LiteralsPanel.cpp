@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 #include <unordered_set>
 
 // ---------------------------------------------------------------------------
@@ -162,7 +163,11 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     m_timer->setObjectName(QStringLiteral("LiteralsRescanTimer"));
     m_timer->setSingleShot(true);
 
-    connect(m_timer, &QTimer::timeout, this, &LiteralsPanel::rescan);
+    m_poll = new QTimer(this);
+    m_poll->setObjectName(QStringLiteral("LiteralsRescanPoll"));
+    m_poll->setInterval(5);
+    connect(m_timer, &QTimer::timeout, this, &LiteralsPanel::startBackgroundRescan);
+    connect(m_poll, &QTimer::timeout, this, &LiteralsPanel::collectBackgroundRescan);
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
     connect(m_table, &QTableView::clicked, this, [this](const QModelIndex &index) {
         const QModelIndex source = m_proxy->mapToSource(index);
@@ -286,6 +291,7 @@ void LiteralsPanel::showEvent(QShowEvent *event)
 
 void LiteralsPanel::rescan()
 {
+    dropBackgroundRescan();
     m_timer->stop();
     QElapsedTimer clock;
     clock.start();
@@ -295,7 +301,61 @@ void LiteralsPanel::rescan()
     const int p = pageOf(m_editor);
     m_model->setLiterals(std::move(literals), p >= 0 ? &m_watched[size_t(p)].checks : nullptr);
     m_dirty = false;
-    m_lastCostMs = clock.elapsed();
+    m_lastCostMs = m_lastBlockingMs = clock.elapsed();
+}
+
+void LiteralsPanel::startBackgroundRescan()
+{
+    if (m_pending.valid() || !m_editor || m_kind == SourcePage::Header) {
+        if (!m_pending.valid())
+            rescan(); // nothing to find
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    m_pendingEditor = m_editor;
+    m_pendingRevision = m_editor->document()->revision();
+    const QString text = EditorModel::of(m_editor).text();
+    m_pendingReadMs = clock.elapsed();
+    m_pending = std::async(std::launch::async, [text, kind = m_kind] {
+        QElapsedTimer t;
+        t.start();
+        Scan s{Batch::findLiterals(text, kind), 0};
+        s.ms = t.elapsed();
+        return s;
+    });
+    m_poll->start();
+}
+
+void LiteralsPanel::collectBackgroundRescan()
+{
+    if (!m_pending.valid()) {
+        m_poll->stop();
+        return;
+    }
+    if (m_pending.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    m_poll->stop();
+    Scan scan = m_pending.get();
+    // Rows of a text the page no longer holds would point at the wrong places.
+    if (m_editor != m_pendingEditor || m_editor->document()->revision() != m_pendingRevision) {
+        schedule();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const int p = pageOf(m_editor);
+    m_model->setLiterals(std::move(scan.literals), p >= 0 ? &m_watched[size_t(p)].checks : nullptr);
+    m_dirty = false;
+    m_lastBlockingMs = m_pendingReadMs + clock.elapsed();
+    m_lastCostMs = m_pendingReadMs + scan.ms;
+}
+
+void LiteralsPanel::dropBackgroundRescan()
+{
+    m_poll->stop();
+    if (m_pending.valid())
+        m_pending.get();
 }
 
 bool LiteralsPanel::extractC() const

@@ -2,9 +2,11 @@
 // The literals panel: every literal Find Next finds on the shown page, with
 // its hints and verdict and a check box (checked for user text), a filter
 // box, and the Extract checked button with its Extract / Extract C choice.
-// It follows the page: edits schedule a rescan after a pause that grows with
-// what a rescan costs, so typing never waits for one; a hidden panel rescans
-// when it is shown.
+// It follows the page: an edit schedules a rescan after a pause that grows
+// with what a rescan costs (twice the last one, 20 ms to 2 s), so that a held
+// key never starts one. The rescan reads the text on the window's thread and
+// finds the literals on a worker; its rows are dropped when the page changed
+// meanwhile. A hidden panel rescans when it is shown.
 #include "BatchExtract.h"
 #include "Catalogue.h"
 
@@ -13,6 +15,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <map>
 #include <vector>
 
@@ -69,11 +72,14 @@ public:
     void watch(QPlainTextEdit *editor);
     void setLanguage(Language lang);
 
-    // Rescans now when an edit left the rows out of date.
+    // Rescans now (on this thread) when an edit left the rows out of date.
     void refresh();
     bool isUpToDate() const { return !m_dirty; }
-    // Milliseconds the last rescan took, and the pause before the next one.
+    // Milliseconds the last rescan took (reading the text and finding the
+    // literals), the part of it that ran on the window's thread (reading the
+    // text, replacing the rows), and the pause before the next one.
     qint64 lastRescanMs() const { return m_lastCostMs; }
+    qint64 lastBlockingMs() const { return m_lastBlockingMs; }
     int rescanDelayMs() const;
 
     const LiteralsModel &model() const { return *m_model; }
@@ -100,6 +106,9 @@ protected:
 private:
     void schedule();
     void rescan();
+    void startBackgroundRescan();
+    void collectBackgroundRescan();
+    void dropBackgroundRescan();
     void noteChange(QPlainTextEdit *editor, int position, int removed, int added);
     int pageOf(QPlainTextEdit *editor) const;
 
@@ -111,6 +120,17 @@ private:
     QComboBox *m_mode;
     QAction *m_keep;
     QTimer *m_timer;
+    QTimer *m_poll;
+    struct Scan
+    {
+        std::vector<Batch::Literal> literals;
+        qint64 ms = 0;
+    };
+    std::future<Scan> m_pending;
+    QPlainTextEdit *m_pendingEditor = nullptr;
+    int m_pendingRevision = 0;
+    qint64 m_pendingReadMs = 0;
+    qint64 m_lastBlockingMs = 0;
     QPlainTextEdit *m_editor = nullptr;
     SourcePage m_kind = SourcePage::Cpp;
     bool m_dirty = true;

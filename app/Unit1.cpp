@@ -2,6 +2,7 @@
 
 #include "EditorLook.h"
 #include "EditorModel.h"
+#include "LiteralsPanel.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
 #include "Vreg.h"

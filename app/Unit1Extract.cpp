@@ -108,8 +108,8 @@ void TForm1::SpeedButton5Click(QObject *Sender)
             before.append(cpp.charAt(i));
         const int start = quote - encodingPrefixLength(before);
         const int length = cpp.replace(start, quote - start + cpp.selLength(), step.replacement);
-        cpp.setSelection(start, length);
         edit.commit();
+        cpp.setSelection(start, length);
     }
 
     if (OnExtractFindNext2->isChecked())

@@ -297,11 +297,13 @@ void TForm1::extractChecked()
     // One undo step: the changed stretch of the page with the list and the counter.
     PageEditStep edit(pageEditor(p)->document(), pageStateRead(p), pageStateApply(p));
     session(p).setSaved(false);
+    int caret = -1;
     if (result.text != text) {
         const Difference d = differenceOf(text, result.text);
-        const int inserted = m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));
-        m.setSelection(d.from + inserted, 0);
+        caret = d.from + m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));
     }
     setPageState(p, PageState{result.state.list, result.state.counter, result.state.lastEdit});
     edit.commit();
+    if (caret >= 0)
+        m.setSelection(caret, 0);
 }

@@ -47,12 +47,17 @@ PageEditStep::PageEditStep(QTextDocument *document, PageStateRead read, PageStat
 
 PageEditStep::~PageEditStep()
 {
-    QTextCursor(m_document).endEditBlock();
+    if (m_open)
+        QTextCursor(m_document).endEditBlock();
 }
 
 void PageEditStep::commit()
 {
+    if (!m_open)
+        return;
     const PageState after = m_read();
     if (after != m_before)
         m_document->appendUndoItem(new PageStateUndo(m_before, after, m_read, m_apply));
+    m_open = false;
+    QTextCursor(m_document).endEditBlock();
 }

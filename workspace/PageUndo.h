@@ -45,10 +45,11 @@ private:
     PageStateApply m_apply;
 };
 
-// One step of a page's undo history for as long as it lives: the text edits
-// made meanwhile and, when commit() is called, the state change. Without
-// commit (a cancel, an error) only the text edits made stay, as a step of
-// their own.
+// One step of a page's undo history from construction to commit() (or the
+// end of its life): the text edits made meanwhile and, on commit(), the
+// state change. Without commit (a cancel, an error) only the text edits made
+// stay, as a step of their own. Select text only after the step has ended:
+// the editor lays out the document only then.
 class PageEditStep
 {
 public:
@@ -56,7 +57,8 @@ public:
     ~PageEditStep();
     PageEditStep(const PageEditStep &) = delete;
     PageEditStep &operator=(const PageEditStep &) = delete;
-    // Records the state as it is now against the state at construction.
+    // Records the state as it is now against the state at construction and
+    // ends the step.
     void commit();
 
 private:
@@ -64,4 +66,5 @@ private:
     PageStateRead m_read;
     PageStateApply m_apply;
     PageState m_before;
+    bool m_open = true;
 };

@@ -4,6 +4,7 @@
 #include "FormFixture.h"
 #include "KeepMarker.h"
 #include "LiteralsPanel.h"
+#include "Vstatus.h"
 
 #include <QComboBox>
 #include <QDirIterator>
@@ -334,10 +335,11 @@ TEST_F(Panel, AnEditSchedulesOneRescanAfterAPauseThatGrowsWithTheRescanCost)
         EXPECT_FALSE(form->literalsPanel->isUpToDate()) << "no rescan inside a key press";
         QTRY_VERIFY_WITH_TIMEOUT(form->literalsPanel->isUpToDate(), 20000);
         const qint64 updated = clock.elapsed();
-        std::printf("[ figures ] %d MB page: rescan %lld ms, pause %d ms, two keys %lld ms, up to date after %lld ms\n",
-                    megabytes, form->literalsPanel->lastRescanMs(), form->literalsPanel->rescanDelayMs(), typing,
-                    updated);
-        EXPECT_GE(form->literalsPanel->rescanDelayMs(), 2 * form->literalsPanel->lastRescanMs());
+        std::printf("[ figures ] %d MB page: rescan %lld ms (%lld ms on the window's thread), pause %d ms, "
+                    "two keys %lld ms, up to date after %lld ms\n",
+                    megabytes, form->literalsPanel->lastRescanMs(), form->literalsPanel->lastBlockingMs(),
+                    form->literalsPanel->rescanDelayMs(), typing, updated);
+        EXPECT_GE(form->literalsPanel->rescanDelayMs(), std::min<qint64>(2 * form->literalsPanel->lastRescanMs(), 2000));
         form->CheckBox1->click();
     }
 }
