@@ -265,9 +265,10 @@ void LiteralsPanel::noteChange(QPlainTextEdit *editor, int position, int /*remov
 
 int LiteralsPanel::rescanDelayMs() const
 {
-    // Twice what a rescan costs: while the user types faster than that the
-    // timer keeps restarting, and a rescan runs only in a pause.
-    return int(std::clamp<qint64>(2 * m_lastCostMs, 20, 2000));
+    // Twice what the last rescan held the window's thread (reading the text,
+    // replacing the rows): while the user types faster than that the timer
+    // keeps restarting, and a rescan starts only in a pause.
+    return int(std::clamp<qint64>(2 * m_lastBlockingMs, 20, 2000));
 }
 
 void LiteralsPanel::schedule()

@@ -3,8 +3,8 @@
 // its hints and verdict and a check box (checked for user text), a filter
 // box, and the Extract checked button with its Extract / Extract C choice.
 // It follows the page: an edit schedules a rescan after a pause that grows
-// with what a rescan costs (twice the last one, 20 ms to 2 s), so that a held
-// key never starts one. The rescan reads the text on the window's thread and
+// with what a rescan holds the window's thread (twice the last one, 20 ms to
+// 2 s), so that a held key never starts one. The rescan reads the text on the window's thread and
 // finds the literals on a worker; its rows are dropped when the page changed
 // meanwhile. A hidden panel rescans when it is shown.
 #include "BatchExtract.h"
