@@ -21,6 +21,11 @@ BusyState::~BusyState()
     setControlsEnabled(true);
     m_form.PageStatus();
     m_form.busyPump();
+    // A close request that came during the loop runs now, from the event loop.
+    if (m_form.closePending) {
+        m_form.closePending = false;
+        QMetaObject::invokeMethod(&m_form, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void BusyState::setControlsEnabled(bool on)

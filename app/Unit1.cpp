@@ -2,7 +2,10 @@
 
 #include "EditorLook.h"
 #include "EditorModel.h"
+#include "Exception.h"
+#include "FolderMemory.h"
 #include "LiteralsPanel.h"
+#include "ToolbarIcons.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
 #include "Vreg.h"
@@ -19,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
@@ -39,7 +43,7 @@ QPlainTextEdit *makeEditor(QWidget *parent, const char *name, bool readOnly)
 {
     auto *e = named(new QPlainTextEdit(parent), name);
     applyEditorLook(e);
-    e->setReadOnly(readOnly);
+    EditorModel::of(e).setReadOnly(readOnly);
     // Keep the selection visible while another control has the focus.
     QPalette p = e->palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
@@ -52,15 +56,18 @@ QPlainTextEdit *makeEditor(QWidget *parent, const char *name, bool readOnly)
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(applicationIcon());
     UiLang = new UiLanguage(this);
     VReg1 = named(new TVReg(this), "VReg1");
     VReg1->Programmname = QStringLiteral("VTQX");
     VReg1->Firmenname = QStringLiteral("Varnosel");
+    Folders = new FolderMemory(VReg1, UiLang, this);
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(10);
 
     buildLayout();
     buildMenus();
+    buildRecentMenu();
     buildToolBar();
     Form2 = new TForm2(this);
     createOutputWindow();
@@ -213,7 +220,6 @@ void TForm1::buildMenus()
     };
     Datei1 = menu("Datei1");
     Open1 = item(Datei1, "Open1", QKeySequence(Qt::Key_F3));
-    Datei1->addSeparator();
     Saveas1 = item(Datei1, "Saveas1");
     Datei1->addSeparator();
     SaveAll1 = item(Datei1, "SaveAll1", QKeySequence(Qt::Key_F2));
@@ -225,6 +231,7 @@ void TForm1::buildMenus()
     CreateFormOnLoad1 = item(Datei1, "CreateFormOnLoad1");
     CreateLoadTextRC1 = item(Datei1, "CreateLoadTextRC1");
     CreateRCFile1 = item(Datei1, "CreateRCFile1");
+    createTranslateItems(Datei1);
     Datei1->addSeparator();
     Exit1 = item(Datei1, "Exit1");
 
@@ -265,9 +272,11 @@ void TForm1::buildMenus()
 
 void TForm1::buildToolBar()
 {
-    auto button = [this](const char *name, QStyle::StandardPixmap icon) {
+    // Theme icons by their freedesktop names; the style's pixmaps stand in
+    // where the theme has none.
+    auto button = [this](const char *name, const char *themeIcon, QStyle::StandardPixmap fallback) {
         QToolButton *b = named(new QToolButton(ToolBar1), name);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(toolbarIcon(QLatin1String(themeIcon), style()->standardIcon(fallback), QSize(32, 32)));
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
@@ -276,20 +285,20 @@ void TForm1::buildToolBar()
         ToolBar1->addWidget(b);
         return b;
     };
-    ToolButton1 = button("ToolButton1", QStyle::SP_DialogOpenButton);
-    ToolButton12 = button("ToolButton12", QStyle::SP_DialogSaveButton);
-    ToolButton2 = button("ToolButton2", QStyle::SP_DriveHDIcon);
+    ToolButton1 = button("ToolButton1", "document-open", QStyle::SP_DialogOpenButton);
+    ToolButton12 = button("ToolButton12", "document-save", QStyle::SP_DialogSaveButton);
+    ToolButton2 = button("ToolButton2", "document-save-all", QStyle::SP_DriveHDIcon);
     ToolBar1->addSeparator();
-    ToolButton13 = button("ToolButton13", QStyle::SP_FileDialogContentsView);
-    ToolButton3 = button("ToolButton3", QStyle::SP_BrowserReload);
-    ToolButton6 = button("ToolButton6", QStyle::SP_ArrowLeft);
-    ToolButton5 = button("ToolButton5", QStyle::SP_ArrowBack);
+    ToolButton13 = button("ToolButton13", "edit-find", QStyle::SP_FileDialogContentsView);
+    ToolButton3 = button("ToolButton3", "edit-find-replace", QStyle::SP_BrowserReload);
+    ToolButton6 = button("ToolButton6", "edit-copy", QStyle::SP_ArrowLeft);
+    ToolButton5 = button("ToolButton5", "edit-cut", QStyle::SP_ArrowBack);
     ToolBar1->addSeparator();
-    ToolButton4 = button("ToolButton4", QStyle::SP_ArrowForward);
-    ToolButton8 = button("ToolButton8", QStyle::SP_BrowserStop);
+    ToolButton4 = button("ToolButton4", "go-next", QStyle::SP_ArrowForward);
+    ToolButton8 = button("ToolButton8", "process-stop", QStyle::SP_BrowserStop);
     ToolButton8->setEnabled(false);
     ToolBar1->addSeparator();
-    ToolButton7 = button("ToolButton7", QStyle::SP_DialogCloseButton);
+    ToolButton7 = button("ToolButton7", "application-exit", QStyle::SP_DialogCloseButton);
 }
 
 void TForm1::wire()
@@ -431,11 +440,6 @@ Dialogs::Button TForm1::Ask(const QString &text, Dialogs::Icon icon, Dialogs::Bu
     return Dialogs::instance().message(this, QStringLiteral("VTQX"), text, icon, buttons);
 }
 
-QString TForm1::pageFile(int page) const
-{
-    return BaseFolder + BaseName + pageExtension(page);
-}
-
 void TForm1::showResNumber()
 {
     SpeedButton7->setText(QString::number(ResNumber[CppPage]));
@@ -502,6 +506,8 @@ void TForm1::PageStatus()
     SpeedButton7->setVisible(cpp);
     CreateLoadTextRC1->setEnabled(cpp);
     CreateRCFile1->setEnabled(cpp);
+    ExportForTranslation1->setEnabled(cpp);
+    CreateRCFromTranslations1->setEnabled(cpp);
     CreateFormOnLoad1->setEnabled(!header);
     updateUndoActions();
 }
@@ -565,6 +571,14 @@ void TForm1::German1Click()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // The close box belongs to the busy state: a running scan stops first,
+    // and the close query runs once the busy state is left.
+    if (Busy) {
+        StopRequest = true;
+        closePending = true;
+        event->ignore();
+        return;
+    }
     bool canClose = false;
     runGuarded(this, [&] { FormCloseQuery(canClose); });
     if (canClose)
@@ -590,16 +604,34 @@ void TForm1::StoreOptions()
 
 void TForm1::RestoreOptions()
 {
-    CheckBox1->setChecked(VReg1->PopCheckBox(QStringLiteral("CB1"), true));
-    CheckBox2->setChecked(VReg1->PopCheckBox(QStringLiteral("CB2"), true));
-    PromtEqualStrings2->setChecked(VReg1->PopCheckBox(QStringLiteral("CB3"), true));
-    OnExtractFindNext2->setChecked(VReg1->PopCheckBox(QStringLiteral("CB4"), true));
+    // A value that cannot be read (not text) leaves only its own option at
+    // its default.
+    const auto checkBox = [this](const char *key) {
+        try {
+            return VReg1->PopCheckBox(QLatin1String(key), true);
+        } catch (const Exception &) {
+            return true;
+        }
+    };
+    CheckBox1->setChecked(checkBox("CB1"));
+    CheckBox2->setChecked(checkBox("CB2"));
+    PromtEqualStrings2->setChecked(checkBox("CB3"));
+    OnExtractFindNext2->setChecked(checkBox("CB4"));
     bool global = false, form = false, function = false;
-    VReg1->PopBool(QStringLiteral("RB1"), global, form, function, 1);
+    try {
+        VReg1->PopBool(QStringLiteral("RB1"), global, form, function, 1);
+    } catch (const Exception &) {
+        global = true;
+    }
     UseglobalStrings2->setChecked(global);
     UseFormStrings2->setChecked(form);
     UseFunction2->setChecked(function);
-    literalsPanel->setVisible(VReg1->PopCheckBox(QStringLiteral("LiteralsPanel"), false));
+    bool panel = false;
+    try {
+        panel = VReg1->PopCheckBox(QStringLiteral("LiteralsPanel"), false);
+    } catch (const Exception &) {
+    }
+    literalsPanel->setVisible(panel);
     CheckBox1Click();
     CheckBox2Click();
 }
@@ -637,9 +669,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             const auto *key = static_cast<QKeyEvent *>(event);
             if (!key->text().isEmpty() && key->key() != Qt::Key_Delete)
                 keyPressed(p);
-        } else if (watched == m->viewport() && event->type() == QEvent::MouseButtonRelease) {
-            // The selection is complete by now: press and moves made it.
+        } else if (watched == m->viewport() && event->type() == QEvent::MouseButtonRelease && !m_releasing) {
+            // The editor settles its selection on the release (a click inside
+            // a selection clears it): let it handle the event first, then
+            // copy what it holds.
+            const QScopedValueRollback guard(m_releasing, true);
+            QCoreApplication::sendEvent(watched, event);
             mouseReleased(p);
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

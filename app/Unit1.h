@@ -6,6 +6,7 @@
 #include "MessagePump.h"
 #include "PageArray.h"
 #include "PageUndo.h"
+#include "RecentUnits.h"
 #include "SourcePage.h"
 #include "ExtractStep.h"
 #include "StringMode.h"
@@ -31,6 +32,7 @@ class EditorModel;
 class LiteralsPanel;
 class TForm2;
 class TForm3;
+class FolderMemory;
 class TVReg;
 class TVStatus;
 class UiLanguage;
@@ -60,6 +62,7 @@ public:
     PageArray<RowCol, &PageSession::lastEdit> LastEdit{m_workspace};
     bool Busy = false;
     bool StopRequest = false;
+    bool closePending = false; // the window was asked to close during a scan
 
     PageSession &session(int page) { return m_workspace.session(page); }
     // The unit of BaseFolder and BaseName (located afresh when they were set
@@ -87,12 +90,14 @@ public:
     QLineEdit *Edit3;
     TVStatus *VStatus1;
     TVReg *VReg1;
+    FolderMemory *Folders; // InitOpenDir, InitSaveDir over VReg1
     QMenuBar *MainMenu1;
     QMenu *Datei1, *Berabeiten1, *Options1, *N8;
     QAction *Open1, *Saveas1, *SaveAll1, *SaveCPP1, *HSpeichern1, *SaveDFM1, *CreateFormOnLoad1,
         *CreateLoadTextRC1, *CreateRCFile1, *Exit1, *FindNext1, *ChangeToggle1, *Extract1, *ExtractC1,
         *FindText1, *PromtEqualStrings2, *OnExtractFindNext2, *UseglobalStrings2, *UseFormStrings2,
         *UseFunction2, *English1, *German1, *About1;
+    QAction *ExportForTranslation1, *CreateRCFromTranslations1; // Unit1Translate.cpp
     QTimer *Timer1;
     // The literals panel and its commands (objectNames LiteralsPanel,
     // LiteralsPanel1, ExtractChecked1, Undo1, Redo1, EditorKeepMarker1).
@@ -112,8 +117,6 @@ public:
     StringMode stringMode() const;
     // A message box titled "VTQX".
     Dialogs::Button Ask(const QString &text, Dialogs::Icon icon, Dialogs::Buttons buttons);
-    // File of page p: base folder + base name + the page's extension.
-    QString pageFile(int page) const;
     // Caption of the number button after a change of the C++ page's counter.
     void showResNumber();
 
@@ -132,6 +135,15 @@ public:
     void SavePage(int page);
     // Load page p from its file (the file-missing text when it cannot).
     void LoadPage(int page);
+
+    // Open after the dialog: chosen is any of the unit's three files.
+    void openUnit(const QString &chosen);
+    // Opens file as Open would, once the event loop runs after show(); a
+    // file that does not exist is reported instead.
+    void openFromCommandLine(const QString &file);
+    // Opens a recent unit; one whose files are gone is reported and dropped.
+    void openRecentUnit(const QString &path);
+    const RecentUnits &recentUnits() const { return m_recent; }
 
 public slots:
     // Start-up and window
@@ -195,6 +207,10 @@ public slots:
     void CreateLoadTextRC1Click();
     void CreateRCFile1Click();
 
+    // Translations
+    void ExportForTranslation1Click();
+    void CreateRCFromTranslations1Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -207,6 +223,7 @@ private:
     void wire();
     void keyPressed(int page);
     void mouseReleased(int page);
+    bool m_releasing = false; // a mouse release is being handed to an editor first
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
     // The panel and its commands, in Unit1Panel.cpp.
@@ -218,6 +235,15 @@ private:
     void setPageState(int page, const PageState &state);
     PageStateRead pageStateRead(int page);
     PageStateApply pageStateApply(int page);
+    // Recent units, in Unit1Recent.cpp.
+    void buildRecentMenu();
+    void showRecentMenu();
+    void rememberUnit(const QString &chosen);
+    void storeRecentUnits();
+    RecentUnits m_recent;
+    QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
+    bool m_recentStoreFailed = false;
+    void createTranslateItems(QMenu *menu); // in Unit1Translate.cpp
 
     bool savePageForPrompt(int page);
     bool saveAs(int page);

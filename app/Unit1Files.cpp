@@ -5,6 +5,7 @@
 #include "Blanks.h"
 #include "EditorModel.h"
 #include "FileTexts.h"
+#include "FolderMemory.h"
 #include "FormDescription.h"
 #include "OutputFile.h"
 #include "Paths.h"
@@ -35,14 +36,18 @@ void TForm1::SpeedButton1Click()
     Dialogs::FileRequest request;
     request.title = Msg(3);
     request.filter = Msg(4);
-    request.initialDir = VReg1->Pop(QStringLiteral("InitOpenDir"));
+    request.initialDir = Folders->recall(QStringLiteral("InitOpenDir"));
     request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
-    if (!chosen)
-        return;
+    if (chosen)
+        openUnit(*chosen);
+}
+
+void TForm1::openUnit(const QString &chosen)
+{
     // Refuses a name that cannot reach the file system before any question.
-    SourceUnit opened = SourceUnit::locate(*chosen, UiLang->language());
-    VReg1->Push(QStringLiteral("InitOpenDir"), Paths::directoryPart(*chosen));
+    SourceUnit opened = SourceUnit::locate(chosen, UiLang->language());
+    Folders->remember(this, QStringLiteral("InitOpenDir"), Paths::directoryPart(chosen));
 
     if (!settleUnsaved(5, Dialogs::Icon::Question, false))
         return;
@@ -60,6 +65,7 @@ void TForm1::SpeedButton1Click()
     if (BaseName.isEmpty())
         VStatus1->Panel(0).SetText(QString());
     PageStatus();
+    rememberUnit(chosen);
 }
 
 void TForm1::LoadPage(int page)
@@ -103,13 +109,13 @@ bool TForm1::saveAs(int page)
     request.title = Msg(20 + 2 * page);
     request.filter = Msg(21 + 2 * page);
     request.defaultExt = pageExtension(page);
-    request.initialDir = VReg1->Pop(QStringLiteral("InitSaveDir"));
+    request.initialDir = Folders->recall(QStringLiteral("InitSaveDir"));
     request.fileName = BaseName.isEmpty() ? QString() : BaseName + pageExtension(page);
     request.options = Dialogs::saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return false;
-    VReg1->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
+    Folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
     syncList();
     unit().saveAs(SourcePage(page), *chosen, pageModel(page).text());
     session(page).noteSaved();
@@ -184,13 +190,13 @@ bool TForm1::saveList(int page)
     request.title = fileText(FileText::ListSaveTitle, lang);
     request.filter = fileText(FileText::ListSaveFilter, lang);
     request.defaultExt = QStringLiteral(".txt");
-    request.initialDir = VReg1->Pop(QStringLiteral("InitSaveDir"));
+    request.initialDir = Folders->recall(QStringLiteral("InitSaveDir"));
     request.fileName = BaseName + QStringLiteral(".list.txt");
     request.options = Dialogs::saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return false;
-    VReg1->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
+    Folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
     saveOutputText(*chosen, listText(page), OutputKind::Text);
     session(page).noteListWritten();
     return true;

@@ -3,6 +3,7 @@
 
 #include "EditorModel.h"
 #include "Generators.h"
+#include "ListCheck.h"
 #include "UiLanguage.h"
 #include "Unit3.h"
 
@@ -13,8 +14,9 @@ using Generator = std::optional<QStringList> (*)(const GeneratorInput &);
 
 // Caption, empty text, then the generated lines; the window is shown only
 // when the generator produced something for this page. A conversion error
-// escapes before anything is shown.
-void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind kind)
+// escapes before anything is shown. Entries that give broken output are
+// named in one warning before the output is shown.
+void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind kind, GeneratorKind checks)
 {
     TForm3 *out = form.Form3;
     out->setCaption(form.Msg(caption));
@@ -30,6 +32,8 @@ void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind
     if (!lines)
         return;
     out->appendLines(*lines);
+    if (const QList<ListFinding> findings = checkList(in, checks); !findings.isEmpty())
+        form.Ask(listWarning(findings, in.language), Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
     out->showModally();
 }
 } // namespace
@@ -38,21 +42,21 @@ void TForm1::createOutputWindow()
 {
     // Add to CPP changes the document, which marks the page; the explicit
     // mark keeps it so for an empty addition too.
-    Form3 = new TForm3(this, UiLang, VReg1, TForm3::CppTarget{Memo2, [this] { session(CppPage).setSaved(false); }});
+    Form3 = new TForm3(this, UiLang, Folders, TForm3::CppTarget{Memo2, [this] { session(CppPage).setSaved(false); }});
     Form3->setWrittenOut([this] { listWrittenOut(); });
 }
 
 void TForm1::CreateFormOnLoad1Click()
 {
-    runGenerator(*this, 26, codeWithoutResourceFile, OutputKind::CppCode);
+    runGenerator(*this, 26, codeWithoutResourceFile, OutputKind::CppCode, GeneratorKind::WithoutResourceFile);
 }
 
 void TForm1::CreateLoadTextRC1Click()
 {
-    runGenerator(*this, 32, codeForResourceFile, OutputKind::CppCode);
+    runGenerator(*this, 32, codeForResourceFile, OutputKind::CppCode, GeneratorKind::ForResourceFile);
 }
 
 void TForm1::CreateRCFile1Click()
 {
-    runGenerator(*this, 33, resourceScript, OutputKind::ResourceScript);
+    runGenerator(*this, 33, resourceScript, OutputKind::ResourceScript, GeneratorKind::ResourceScript);
 }

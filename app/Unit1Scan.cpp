@@ -94,8 +94,7 @@ void TForm1::showLiteral(int page, int start, int length)
 
 void TForm1::ToolButton8Click()
 {
-    // Only a running loop can be stopped: a busy state entered outside one
-    // would never be left.
+    // Only a running loop can be stopped.
     if (!Busy)
         return;
     StopRequest = true;

@@ -6,18 +6,19 @@
 #include "OutputTexts.h"
 #include "Paths.h"
 #include "UiLanguage.h"
-#include "Vreg.h"
+#include "FolderMemory.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 
-TForm3::TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget cpp)
-    : QDialog(parent), m_language(language), m_settings(settings), m_cpp(std::move(cpp))
+TForm3::TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp)
+    : QDialog(parent), m_language(language), m_folders(folders), m_cpp(std::move(cpp))
 {
     setObjectName(QStringLiteral("Form3"));
     resize(576, 330);
@@ -111,18 +112,29 @@ QString TForm3::text() const
     return EditorModel::of(Memo1).text();
 }
 
+void TForm3::keyPressEvent(QKeyEvent *event)
+{
+    // Only a generator refills the window, so closing on Esc would lose
+    // the corrections made since.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TForm3::SpeedButton1Click()
 {
     Dialogs::FileRequest request;
     request.title = ownText(1);
     request.filter = ownText(2);
     request.defaultExt = QStringLiteral(".txt");
-    request.initialDir = m_settings->Pop(QStringLiteral("InitSaveDir"));
+    request.initialDir = m_folders->recall(QStringLiteral("InitSaveDir"));
     request.options = Dialogs::saveOptions();
     const std::optional<QString> path = Dialogs::instance().saveFile(this, request);
     if (!path)
         return;
-    m_settings->Push(QStringLiteral("InitSaveDir"), Paths::directoryPart(*path));
+    m_folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*path));
     saveOutputText(*path, text(), m_kind);
     writtenOut();
 }
@@ -130,7 +142,8 @@ void TForm3::SpeedButton1Click()
 void TForm3::SpeedButton3Click()
 {
     // The whole text, whatever is selected; the selection stays as it was.
-    QApplication::clipboard()->setText(Memo1->toPlainText());
+    QString t = text();
+    QApplication::clipboard()->setText(t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     writtenOut();
 }
 

@@ -10,7 +10,7 @@
 
 class QPlainTextEdit;
 class QToolButton;
-class TVReg;
+class FolderMemory;
 class UiLanguage;
 
 class TForm3 : public QDialog
@@ -25,8 +25,8 @@ public:
         std::function<void()> markModified;
     };
 
-    // language: follows its switch announcement; settings: holds InitSaveDir.
-    TForm3(QWidget *parent, UiLanguage *language, TVReg *settings, CppTarget cpp);
+    // language: follows its switch announcement; folders: holds InitSaveDir.
+    TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp);
 
     // --- Controls (objectName = member name) ---
     QWidget *Panel1;
@@ -58,12 +58,16 @@ public slots:
     void SpeedButton4Click(); // Add to CPP
     void SpeedButton2Click(); // Close Window
 
+protected:
+    // Esc leaves the window open: its text may hold the user's corrections.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QString ownText(unsigned n) const;
     void writtenOut();
 
     UiLanguage *m_language;
-    TVReg *m_settings;
+    FolderMemory *m_folders;
     CppTarget m_cpp;
     OutputKind m_kind = OutputKind::Text;
     std::function<void()> m_writtenOut;

@@ -1,3 +1,6 @@
+#include "AppIdentity.h"
+#include "CommandLine.h"
+#include "ToolbarIcons.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -5,12 +8,22 @@
 
 int main(int argc, char **argv)
 {
+    QString file;
+    {
+        // --help and --version answer without a display.
+        QCoreApplication commandLine(argc, argv);
+        setApplicationIdentity();
+        file = unitFileArgument(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Varnosel Tessaro Tool"));
+    setApplicationIdentity();
+    QApplication::setDesktopFileName(QStringLiteral("org.varnosel.vtqx"));
+    chooseIconTheme();
     try {
         TForm1 form;
         form.show();
+        if (!file.isEmpty())
+            form.openFromCommandLine(file);
         return app.exec();
     } catch (const std::exception &e) {
         QMessageBox::critical(nullptr, QStringLiteral("VTQX"), QString::fromLocal8Bit(e.what()));

@@ -25,6 +25,7 @@ public:
     }
     std::optional<QString> openFile(QWidget *, const FileRequest &) override { return openAnswer; }
     std::optional<QString> saveFile(QWidget *, const FileRequest &) override { return std::nullopt; }
+    std::optional<QStringList> openFiles(QWidget *, const FileRequest &) override { return std::nullopt; }
     std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override
     {
         return inputAnswer;

@@ -1,5 +1,6 @@
 // Find Next through the real main window on C++ pages of several sizes.
 #include "BenchWindow.h"
+#include "LargeUnit.h"
 
 #include <QPlainTextEdit>
 #include <benchmark/benchmark.h>
@@ -94,30 +95,34 @@ BENCHMARK(BM_FindNextLiteral100Away)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
 
-// A unit of 100,000 lines with 2.4 literals a line on average, some with
-// escapes, stepped through from the first literal to the end.
-QString largeUnit(int lines, int *literals)
+// The same on a page that is one long line (generated or minified code):
+// a literal every 100 characters, no line break at all. The cost must stay
+// that of the 10 KB page above.
+void BM_FindNextOnOneLongLine(benchmark::State &state)
 {
-    const QString templates[] = {
-        QStringLiteral("    Label%1->Caption = \"Caption of label %1\"; Label%1->Hint = \"Hint %1\";"),
-        QStringLiteral("    ShowMessage(\"Record \" + IntToStr(%1) + \" of \\\"%1\\\" saved in \" + Path + \"C:\\\\Data\\\\\");"),
-        QStringLiteral("    for (int i%1 = 0; i%1 < Count; ++i%1) Total += Price[i%1] * Amount[i%1]; // sum up"),
-        QStringLiteral("    s%1 = \"a\" + \"b\" + \"\" + \"Text %1\"; t%1 = x%1 + y%1 * z%1 - w%1 / v%1 + 1;"),
-        QStringLiteral("    Query%1->SQL->Add(\"SELECT * FROM T%1\"); Query%1->ParamByName(\"Id\")->AsString = \"%1\";"),
-    };
-    const int perTemplate[] = {2, 3, 0, 4, 3};
-    QString text;
-    text.reserve(lines * 112);
-    *literals = 0;
-    for (int i = 0; i < lines; ++i) {
-        const int t = i % 5;
-        QString line = templates[t].arg(i);
-        line += QString(std::max(0, 108 - int(line.size())), u' ');
-        text += line + QStringLiteral("\r\n");
-        *literals += perTemplate[t];
+    QString line = pageWithLiteralsEvery100(int(state.range(0)));
+    line.remove(QStringLiteral("\r\n"));
+    BenchWindow w(line, state.range(1));
+    EditorModel &m = w.page();
+    const int regionStart = m.length() / 2;
+    int steps = 0;
+    m.setSelection(regionStart, 0);
+    for (auto _ : state) {
+        if (++steps == 50) {
+            steps = 0;
+            m.setSelection(regionStart, 0);
+        }
+        w.form->SpeedButton4Click();
     }
-    return text;
+    if (m.selectedText() != QStringLiteral("\"ab\"") || m.lineCount() != 1)
+        state.SkipWithError("no literal selected on the one line");
+    state.counters["line_bytes"] = double(m.length());
 }
+BENCHMARK(BM_FindNextOnOneLongLine)
+    ->ArgNames({"line", "shown"})
+    ->ArgsProduct({{1 * kMB, 10 * kMB}, {1, 0}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_FindNextEveryLiteral(benchmark::State &state)
 {

@@ -81,4 +81,38 @@ void BM_SaveAll10MB(benchmark::State &state)
     Dialogs::install(nullptr);
 }
 BENCHMARK(BM_SaveAll10MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Open of a unit whose C++ source is one line of 10 MB, with the window
+// shown and painted afterwards.
+void BM_OpenOneLine10MB(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QByteArray cpp = makeSource(10 * 1000 * 1000);
+    cpp.replace("\r\n", " ");
+    for (const auto &[name, bytes] : {std::pair{"Line.cpp", cpp}, std::pair{"Line.h", QByteArray("class X;")},
+                                      std::pair{"Line.dfm", QByteArray("object Form1: TForm1\r\nend\r\n")}}) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+    QuietDialogs dialogs;
+    dialogs.openAnswer = dir.filePath(QStringLiteral("Line.cpp"));
+    Dialogs::install(&dialogs);
+    const long before = peakKb();
+    {
+        TForm1 form;
+        form.show();
+        QApplication::processEvents();
+        form.Timer1->stop();
+        for (auto _ : state) {
+            form.SpeedButton1Click();
+            form.repaint();
+            QApplication::processEvents();
+        }
+    }
+    state.counters["peak_growth_MB"] = double(peakKb() - before) / 1024.0;
+    state.SetBytesProcessed(state.iterations() * cpp.size());
+    Dialogs::install(nullptr);
+}
+BENCHMARK(BM_OpenOneLine10MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 } // namespace

@@ -6,19 +6,39 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef VTQX_HAVE_MUPARSER
+#include <muParser.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <string>
+#include <vector>
+#endif
+
 namespace {
 
+// The x texts of the evaluation benchmarks, made beforehand: the loops
+// measure the evaluation, not QString::number.
+const QStringList &xTexts()
+{
+    static const QStringList xs = [] {
+        QStringList list;
+        for (int i = 0; i < 1024; ++i)
+            list << QString::number(-5 + i * 0.0098765, 'g', 8);
+        return list;
+    }();
+    return xs;
+}
+
 // Evaluate of 2*sin(x)^2+1 with x set to a new number text before each call.
+// The result text is written when ErgebnisString is read (next benchmark).
 void BM_Evaluate(benchmark::State &state)
 {
     TVParser parser;
     parser.setExpression(QStringLiteral("2*sin(x)^2+1"));
     if (!parser.CreateTree())
         state.SkipWithError("2*sin(x)^2+1 did not build");
-    // The texts are made beforehand: the loop measures Evaluate, not QString::number.
-    QStringList xs;
-    for (int i = 0; i < 1024; ++i)
-        xs << QString::number(-5 + i * 0.0098765, 'g', 8);
+    const QStringList &xs = xTexts();
     long double sum = 0;
     int i = 0;
     for (auto _ : state) {
@@ -29,6 +49,98 @@ void BM_Evaluate(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_Evaluate);
+
+// The same, reading ErgebnisString after each call.
+void BM_EvaluateAndResultText(benchmark::State &state)
+{
+    TVParser parser;
+    parser.setExpression(QStringLiteral("2*sin(x)^2+1"));
+    if (!parser.CreateTree())
+        state.SkipWithError("2*sin(x)^2+1 did not build");
+    const QStringList &xs = xTexts();
+    qsizetype length = 0;
+    int i = 0;
+    for (auto _ : state) {
+        parser.setX(xs[i++ & 1023]);
+        parser.Evaluate();
+        length += parser.ErgebnisString().size();
+    }
+    benchmark::DoNotOptimize(length);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EvaluateAndResultText);
+
+// The peer: muparser evaluating the same expression in double, with x bound
+// to a variable, and with x read from the same texts before each evaluation
+// (std::from_chars, the fastest standard conversion).
+#ifdef VTQX_HAVE_MUPARSER
+void BM_MuparserBound(benchmark::State &state)
+{
+    double x = 0;
+    mu::Parser parser;
+    parser.DefineVar("x", &x);
+    parser.SetExpr("2*sin(x)^2+1");
+    double sum = 0;
+    int i = 0;
+    for (auto _ : state) {
+        x = -5 + (i++ & 1023) * 0.0098765;
+        sum += parser.Eval();
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_MuparserBound);
+
+void BM_MuparserFromText(benchmark::State &state)
+{
+    std::vector<std::string> xs;
+    for (const QString &text : xTexts())
+        xs.push_back(text.toStdString());
+    double x = 0;
+    mu::Parser parser;
+    parser.DefineVar("x", &x);
+    parser.SetExpr("2*sin(x)^2+1");
+    double sum = 0;
+    int i = 0;
+    for (auto _ : state) {
+        const std::string &text = xs[i++ & 1023];
+        std::from_chars(text.data(), text.data() + text.size(), x);
+        sum += parser.Eval();
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_MuparserFromText);
+
+// For comparison: the C runtime's conversion instead of std::from_chars.
+void BM_MuparserStrtod(benchmark::State &state)
+{
+    std::vector<std::string> xs;
+    for (const QString &text : xTexts())
+        xs.push_back(text.toStdString());
+    double x = 0;
+    mu::Parser parser;
+    parser.DefineVar("x", &x);
+    parser.SetExpr("2*sin(x)^2+1");
+    double sum = 0;
+    int i = 0;
+    for (auto _ : state) {
+        x = std::strtod(xs[i++ & 1023].c_str(), nullptr);
+        sum += parser.Eval();
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_MuparserStrtod);
+#else
+void BM_MuparserComparison(benchmark::State &state)
+{
+    state.SkipWithError("muparser is not installed (bash scripts/bench-setup.sh); no comparison");
+    for (auto _ : state) {
+    }
+}
+BENCHMARK(BM_MuparserComparison);
+#endif
 
 // CreateTree of a sum of `terms` terms: x+1.5+x+1.5+...
 void BM_CreateTreeSum(benchmark::State &state)

@@ -3,7 +3,7 @@
 // that holds the page: the owner of a form description property, the entry
 // that repeats the last one, the counter, equal-value reuse and the text the
 // list gains. The window and batch extraction both decide through these.
-#include "SourcePage.h"
+#include "RowCol.h"
 #include "StringMode.h"
 
 #include <QString>

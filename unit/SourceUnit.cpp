@@ -24,8 +24,7 @@ SourceUnit SourceUnit::locate(const QString &path, Language lang)
         throw Exception(unit.message(FileText::NameNotReachable, path));
     // A relative path (command line) is taken from the current folder.
     const QString full = QDir::isRelativePath(path) ? QDir::current().absoluteFilePath(path) : path;
-    const QString name = Paths::namePart(full);
-    unit.m_baseName = name.left(name.size() - Paths::extensionTail(name).size());
+    unit.m_baseName = Paths::baseName(full);
     unit.m_folder = Paths::withTrailingSeparator(Paths::directoryPart(full));
     for (SourcePage p : kSourcePages)
         unit.m_pages[size_t(p)].path =

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+#include <QPointer>
+
 namespace {
 
 constexpr int Silver = 12632256;
@@ -136,6 +138,12 @@ int TVGraphics::UmrechnenY(long double value, int size, double from, double to)
 void TVGraphics::checkRanges() const
 {
     const auto checkRange = [](const char *name, long double from, long double to) {
+        // The scale runs in double: bounds beyond its range are as infinite.
+        const double f = double(from), t = double(to);
+        if (!std::isfinite(f) || !std::isfinite(t) || !std::isfinite(t - f))
+            throw Exception(QStringLiteral("Ungültiger Bereich %1: von %2 bis %3. Die Grenzen und ihr Abstand "
+                                           "müssen endliche Zahlen sein.")
+                                .arg(QLatin1String(name), number(from), number(to)));
         // Also false for NaN.
         if (!(to - from >= 1))
             throw Exception(QStringLiteral("Ungültiger Bereich %1: von %2 bis %3. Der Bereich muss mindestens "
@@ -144,21 +152,18 @@ void TVGraphics::checkRanges() const
     };
     checkRange("X", m_xFrom, m_xTo);
     checkRange("Y", m_yFrom, m_yTo);
-    if (!m_grid)
-        return;
-    if (m_gridSpace == 0 || std::isnan(m_gridSpace))
+    if (m_grid && (m_gridSpace == 0 || std::isnan(m_gridSpace)))
         throw Exception(QStringLiteral("GridSpace darf nicht 0 sein."));
-    if (truncToInt64(m_width * m_gridSpace / (m_xTo - m_xFrom)) == 0
-        || truncToInt64(m_height * m_gridSpace / (m_yTo - m_yFrom)) == 0)
-        throw Exception(QStringLiteral("GridSpace %1 ist zu klein: die Gitterlinien lägen weniger als ein "
-                                       "Pixel auseinander.")
-                            .arg(number(m_gridSpace)));
 }
 
 int TVGraphics::DrawToCanvas(Canvas &canvas)
 {
     m_cancelled = false;
     checkRanges();
+    // Events pumped below may destroy this component (with its owner) or
+    // the canvas's image; the drawing then ends without touching either.
+    const QPointer<TVGraphics> self(this);
+    const auto gone = [&] { return self.isNull() || !canvas.isAlive(); };
     const int w = m_width, h = m_height;
     const long double xFrom = m_xFrom, xTo = m_xTo, yFrom = m_yFrom, yTo = m_yTo;
     MessagePump pump;
@@ -196,11 +201,16 @@ int TVGraphics::DrawToCanvas(Canvas &canvas)
                     {ox, sx, count(xTo), false},
                     {ox, -sx, count(xFrom), false}};
         for (const auto &set : sets) {
+            // Lines closer than one pixel are left out.
+            if (set.step == 0)
+                continue;
             const auto [first, last] = visibleLines(set.origin, set.step, set.count, set.horizontal ? h : w);
             for (qint64 k = first; k <= last; ++k) {
                 if (m_cancelled)
                     return -1;
                 pump.pumpNow();
+                if (gone())
+                    return -1;
                 const int at = int(set.origin + k * set.step);
                 if (set.horizontal) {
                     canvas.moveTo(1, at);
@@ -226,6 +236,8 @@ int TVGraphics::DrawToCanvas(Canvas &canvas)
         if (m_cancelled)
             return -1;
         pump.pumpNow();
+        if (gone())
+            return -1;
         const QString stepText = lineOf(m_steps, "Steps", m, expressions.size());
         const int color = leadingInteger(lineOf(m_colors, "Colors", m, expressions.size()));
         try {
@@ -252,7 +264,13 @@ int TVGraphics::DrawToCanvas(Canvas &canvas)
                 const long double y = parser.Evaluate(tree);
                 if (m_maxDifference > 0 && std::fabs(y) >= m_maxDifference)
                     last.reset();
-                const int r = UmrechnenY(y, h, double(yFrom), double(yTo));
+                // A row beyond the int range fails the point (r - 1 must exist).
+                const long double row = rowOf(y, h, double(yFrom), double(yTo));
+                if (!(row > INT_MIN && row <= INT_MAX)) {
+                    last.reset();
+                    continue;
+                }
+                const int r = int(row);
                 if (!last)
                     last = QPoint(int(c) - 1, r - 1);
                 if (m_pointsOnly) {

@@ -79,10 +79,12 @@ public:
     void setClearCanvas(bool on) { m_clearCanvas = on; }
 
     // Draws everything; returns 0, the 1-based number of the last expression
-    // that did not build, or -1 when cancelled. Raises Exception before
-    // drawing anything for ranges narrower than one unit and for a grid whose
-    // GridSpace is 0 or falls below one pixel, and while drawing when Colors
-    // or Steps has fewer lines than Expressions.
+    // that did not build, or -1 when cancelled or when the component or the
+    // canvas's image went away during an event. Raises Exception before
+    // drawing anything for ranges that are not finite or narrower than one
+    // unit and for a grid whose GridSpace is 0, and while drawing when Colors
+    // or Steps has fewer lines than Expressions. Grid lines closer than one
+    // pixel are left out; a sample whose row lies beyond the int range fails.
     Q_INVOKABLE int DrawToCanvas(Canvas &canvas);
     Q_INVOKABLE void Cancel() { m_cancelled = true; }
 

@@ -1,5 +1,6 @@
 #include "ParserCore.h"
 
+#include "EvalProgram.h"
 #include "Exception.h"
 #include "NumberText.h"
 #include "SplitRules.h"
@@ -126,7 +127,7 @@ QString ParserCore::WandleSinCosTanUm(const QString &text) const
 QString ParserCore::Assiotiativitaet(const QString &text)
 {
     const SplitScan scan = scanSplit(text);
-    return scan.rewrites ? rewriteAssociativity(text, scan.divisionRule) : text;
+    return scan.rewrites ? rewriteAssociativity(text) : text;
 }
 
 void ParserCore::SplitLowest(QString &left, QString &right, QString &op, const QString &expression)
@@ -138,7 +139,7 @@ void ParserCore::SplitLowest(QString &left, QString &right, QString &op, const Q
         op.clear();
         return;
     }
-    const QString s = scan.rewrites ? rewriteAssociativity(expression, scan.divisionRule) : expression;
+    const QString s = scan.rewrites ? rewriteAssociativity(expression) : expression;
     op = s.mid(scan.pos, 1);
     left = stripParentheses(QStringView(s).left(scan.pos)).toString();
     right = stripParentheses(QStringView(s).mid(scan.pos + 1)).toString();
@@ -209,7 +210,7 @@ long double ParserCore::StrToLongDouble(const QString &text)
         QChar c = t->at(i);
         if (s.ConvertAllColonsAndDots && (c == u'.' || c == u','))
             c = u'.';
-        if (oneCharDot && c == s.LandDot.front())
+        if (oneCharDot && c == s.LandDot.at(0))
             c = u'.';
         converted[i] = c;
     }
@@ -224,46 +225,29 @@ long double ParserCore::StrToLongDouble(const QString &text)
 QString ParserCore::LongDoubleToStr(long double value)
 {
     InitLandDot();
-    const double x = double(value);
-    if (std::isnan(x))
-        return QStringLiteral("NAN");
-    if (std::isinf(x))
-        return x > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    const EcvtDigits e = Ecvt(x, std::clamp(s.Precision, 1, 17));
-    const int p = e.decimalPoint;
     QString text;
-    text.reserve(e.count + std::abs(p) + s.LandDot.size() + 2);
-    if (p >= 1) {
-        for (int i = 0; i < std::max(p, e.count); ++i) {
-            if (i == p)
-                text += s.LandDot;
-            text += QLatin1Char(i < e.count ? e.digits[i] : '0');
-        }
-        if (p >= e.count)
-            text += s.LandDot;
-    } else {
-        text += u'0';
-        text += s.LandDot;
-        text.append(QString(-p, u'0'));
-        text += QLatin1String(e.digits, e.count);
-    }
-    text = EntferneNullenUndPunkte(std::move(text));
-    // Zero has no sign.
-    if (e.negative && x != 0)
-        text.prepend(u'-');
+    formatResult(value, s.Precision, s.LandDot, text);
     return text;
 }
 
-QString ParserCore::EntferneNullenUndPunkte(QString text) const
+namespace {
+// EntferneNullenUndPunkte on chars[0, n): how many characters stay, and
+// whether a "0" goes in front.
+struct ZeroTrim
+{
+    qsizetype keep;
+    bool zeroInFront;
+};
+
+ZeroTrim trimZeros(const QChar *chars, qsizetype n, QStringView landDot)
 {
     // A LandDot of more than one character never equals a character.
-    const char16_t dot = s.LandDot.size() == 1 ? s.LandDot.front().unicode() : 0;
-    const bool hasDot = s.LandDot.size() == 1;
+    const bool hasDot = landDot.size() == 1;
+    const char16_t dot = hasDot ? landDot.front().unicode() : 0;
     const auto isDot = [&](QChar c) { return hasDot && c.unicode() == dot; };
-    const QChar *chars = text.constData();
     bool seenDot = false;
     qsizetype run = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < n; ++i) {
         if (isDot(chars[i])) {
             seenDot = true;
             run = -1;
@@ -274,39 +258,226 @@ QString ParserCore::EntferneNullenUndPunkte(QString text) const
             run = -1;
         }
     }
-    if (run >= 0)
-        text.truncate(run);
-    if (!text.isEmpty() && isDot(text.back()))
-        text.chop(1);
-    if (!text.isEmpty() && isDot(text.front()))
+    qsizetype keep = run >= 0 ? run : n;
+    if (keep > 0 && isDot(chars[keep - 1]))
+        --keep;
+    return {keep, keep > 0 && isDot(chars[0])};
+}
+} // namespace
+
+void ParserCore::formatResult(long double value, int precision, QStringView landDot, QString &out)
+{
+    const double x = double(value);
+    if (std::isnan(x)) {
+        out = QStringLiteral("NAN");
+        return;
+    }
+    if (std::isinf(x)) {
+        out = x > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+        return;
+    }
+    const EcvtDigits e = Ecvt(x, std::clamp(precision, 1, 17));
+    const int p = e.decimalPoint;
+    QVarLengthArray<QChar, 64> text;
+    text.reserve(e.count + std::abs(p) + landDot.size() + 2);
+    const auto addDot = [&] { text.append(landDot.data(), landDot.size()); };
+    if (p >= 1) {
+        for (int i = 0; i < std::max(p, e.count); ++i) {
+            if (i == p)
+                addDot();
+            text.append(QLatin1Char(i < e.count ? e.digits[i] : '0'));
+        }
+        if (p >= e.count)
+            addDot();
+    } else {
+        text.append(u'0');
+        addDot();
+        for (int i = 0; i < -p; ++i)
+            text.append(u'0');
+        for (int i = 0; i < e.count; ++i)
+            text.append(QLatin1Char(e.digits[i]));
+    }
+    const ZeroTrim trim = trimZeros(text.constData(), text.size(), landDot);
+    // Zero has no sign.
+    const bool minus = e.negative && x != 0;
+    // Written into out's own buffer when it has one that fits.
+    out.resize(trim.keep + qsizetype(trim.zeroInFront) + qsizetype(minus));
+    QChar *o = out.data();
+    if (minus)
+        *o++ = u'-';
+    if (trim.zeroInFront)
+        *o++ = u'0';
+    std::copy(text.constData(), text.constData() + trim.keep, o);
+}
+
+QString ParserCore::EntferneNullenUndPunkte(QString text) const
+{
+    const ZeroTrim trim = trimZeros(text.constData(), text.size(), s.LandDot);
+    text.truncate(trim.keep);
+    if (trim.zeroInFront)
         text.prepend(u'0');
     return text;
 }
 
-long double ParserCore::leafValue(const Tree &leaf)
+const QString &ParserCore::resultText(const ParserState &state)
 {
-    if (isVariableOrConstant(leaf.Value))
-        return StrToLongDouble(leaf.Value);
-    // A number text reads the same until the text, the decimal mark or the
-    // conversion setting changes; variables are read every time.
-    InitLandDot();
-    if (leaf.m_cached && sameText(leaf.Value, leaf.m_cacheText) && leaf.m_cacheConvert == s.ConvertAllColonsAndDots
-        && leaf.m_cacheLandDot == s.LandDot)
-        return leaf.m_cacheValue;
-    const long double value = StrToLongDouble(leaf.Value);
-    leaf.m_cacheText = leaf.Value;
-    leaf.m_cacheLandDot = s.LandDot;
-    leaf.m_cacheConvert = s.ConvertAllColonsAndDots;
-    leaf.m_cacheValue = value;
-    leaf.m_cached = true;
+    if (state.Pending.pending) {
+        const QChar dot(state.Pending.dot);
+        formatResult(state.Pending.value, state.Pending.precision, QStringView(&dot, 1), state.ErgebnisString);
+        state.Pending.pending = false;
+    }
+    return state.ErgebnisString;
+}
+
+bool ParserCore::readPlainNumber(QStringView text, long double &value) const
+{
+    // The characters StrToLongDouble turns into ".": "." itself, "," when
+    // both count, and a one-character LandDot.
+    const char16_t comma = s.ConvertAllColonsAndDots ? u',' : u'.';
+    const char16_t dot = s.LandDot.size() == 1 ? s.LandDot.at(0).unicode() : u'.';
+    const auto isDigit = [](char16_t ch) { return char16_t(ch - u'0') <= 9; };
+    // A digit that reads as the mark is left to the general conversion.
+    if (isDigit(dot))
+        return false;
+    const auto isMark = [&](char16_t ch) { return ch == u'.' || ch == comma || ch == dot; };
+    const char16_t *c = text.utf16();
+    const char16_t *const end = c + text.size();
+    bool negative = false;
+    if (c != end && (*c == u'+' || *c == u'-') && !isMark(*c))
+        negative = *c++ == u'-';
+    // As TextToLongDouble counts them: at most 19 significant digits; each
+    // digit after the mark lowers the exponent.
+    quint64 significand = 0;
+    int significant = 0;
+    qint64 exponent = 0;
+    const char16_t *const digits = c;
+    while (c != end && isDigit(*c)) {
+        if (significand != 0 || *c != u'0') {
+            if (++significant > 19)
+                return false;
+            significand = significand * 10 + (*c - u'0');
+        }
+        ++c;
+    }
+    qsizetype count = c - digits;
+    if (c != end && isMark(*c)) {
+        const char16_t *const fraction = ++c;
+        while (c != end && isDigit(*c)) {
+            if (significand != 0 || *c != u'0') {
+                if (++significant > 19)
+                    return false;
+                significand = significand * 10 + (*c - u'0');
+            }
+            ++c;
+        }
+        exponent = -(c - fraction);
+        count += c - fraction;
+    }
+    if (count == 0)
+        return false;
+    if (c != end && (*c == u'e' || *c == u'E') && !isMark(*c)) {
+        ++c;
+        bool negativeExponent = false;
+        if (c != end && (*c == u'+' || *c == u'-') && !isMark(*c))
+            negativeExponent = *c++ == u'-';
+        const char16_t *const first = c;
+        qint64 e = 0;
+        for (; c != end && isDigit(*c); ++c)
+            e = std::min<qint64>(e * 10 + (*c - u'0'), 1000000);
+        if (c == first)
+            return false;
+        exponent += negativeExponent ? -e : e;
+    }
+    return c == end && ExactDecimal(negative, significand, exponent, value);
+}
+
+inline const Tree &ParserCore::known(const Tree &node)
+{
+    if (node.m_known && sameText(node.Value, node.m_seen)) [[likely]]
+        return node;
+    decide(node);
+    return node;
+}
+
+quint8 ParserCore::leafKindOf(const QString &text)
+{
+    static constexpr struct
+    {
+        QStringView name;
+        LeafKind kind;
+    } names[] = {{u"x", VariableX}, {u"a", VariableA}, {u"b", VariableB}, {u"c", VariableC},
+                 {u"d", VariableD}, {u"pi", ConstantPi}, {u"e", ConstantE}};
+    for (const auto &name : names) {
+        if (isName(text, name.name))
+            return name.kind;
+    }
+    return NumberLeaf;
+}
+
+void ParserCore::decide(const Tree &node)
+{
+    const QString &v = node.Value;
+    const char16_t c = v.size() == 1 ? v.front().unicode() : 0;
+    node.m_seen = v;
+    node.m_known = true;
+    node.m_cache.cached = false;
+    node.m_operator = isTreeOperator(c) ? c : 0;
+    node.m_function = isFunctionCode(c) ? c : 0;
+    node.m_leaf = leafKindOf(v);
+}
+
+inline long double ParserCore::leafValue(quint8 kind, const QString &text, LeafCache &cache)
+{
+    const QString *variable = nullptr;
+    switch (kind) {
+    case VariableX:
+        variable = &s.X;
+        break;
+    case VariableA:
+        variable = &s.A;
+        break;
+    case VariableB:
+        variable = &s.B;
+        break;
+    case VariableC:
+        variable = &s.C;
+        break;
+    case VariableD:
+        variable = &s.D;
+        break;
+    default:
+        break;
+    }
+    if (variable) {
+        // Variables are read every time; a plain number text directly.
+        long double value;
+        if (readPlainNumber(*variable, value))
+            return value;
+        return StrToLongDouble(text);
+    }
+    // A number or constant reads the same until its text, the decimal mark
+    // or the conversion setting changes.
+    if (s.LandDot.size() != 1)
+        return StrToLongDouble(text);
+    const char16_t dot = s.LandDot.at(0).unicode();
+    if (cache.cached && cache.dot == dot && cache.convert == s.ConvertAllColonsAndDots)
+        return cache.number;
+    const long double value = StrToLongDouble(text);
+    cache = {true, s.ConvertAllColonsAndDots, dot, value};
     return value;
 }
 
-long double ParserCore::applyFunction(const QString &code, long double argument)
+namespace {
+// Out of line, so that the arithmetic around them stays small.
+[[noreturn, gnu::noinline, gnu::cold]] void raise(const char16_t *message)
 {
-    if (code.size() != 1)
-        return 0;
-    switch (code.front().unicode()) {
+    throw Exception(QString::fromUtf16(message));
+}
+} // namespace
+
+inline long double ParserCore::applyFunction(char16_t code, long double argument)
+{
+    switch (code) {
     case u's':
         return std::sin(double(argument));
     case u'c':
@@ -316,8 +487,8 @@ long double ParserCore::applyFunction(const QString &code, long double argument)
     case u'n':
     case u'g':
         if (!(argument > 0))
-            throw Exception(QStringLiteral("Log von X mit X <= 0"));
-        return code.front() == u'n' ? std::log(argument) : std::log(argument) / std::log(10.0L);
+            raise(u"Log von X mit X <= 0");
+        return code == u'n' ? std::log(argument) : std::log(argument) / std::log(10.0L);
     case u'r':
         return std::fabs(argument);
     default:
@@ -325,7 +496,7 @@ long double ParserCore::applyFunction(const QString &code, long double argument)
     }
 }
 
-long double ParserCore::applyOperator(char16_t op, long double left, long double right)
+inline long double ParserCore::applyOperator(char16_t op, long double left, long double right)
 {
     switch (op) {
     case u'+':
@@ -336,7 +507,7 @@ long double ParserCore::applyOperator(char16_t op, long double left, long double
         return left - right;
     case u'/':
         if (right == 0)
-            throw Exception(QStringLiteral("Division durch 0"));
+            raise(u"Division durch 0");
         return left / right;
     case u'm':
         return modl(left, right);
@@ -344,9 +515,8 @@ long double ParserCore::applyOperator(char16_t op, long double left, long double
         const double power = std::pow(double(left), double(right));
         // NaN from numbers: a negative base with a non-integer exponent.
         if (std::isnan(power) && !std::isnan(left) && !std::isnan(right)) {
-            if (s.PowerErrorMessage)
-                throw Exception(QStringLiteral("Kein negativer Ausdruck unter Wurzel erlaubt."));
-            throw Exception(QStringLiteral("Invalid floating point operation"));
+            raise(s.PowerErrorMessage ? u"Kein negativer Ausdruck unter Wurzel erlaubt."
+                                      : u"Invalid floating point operation");
         }
         return power;
     }
@@ -386,47 +556,142 @@ private:
 };
 } // namespace
 
-// Post-order walk on an explicit stack (trees may be arbitrarily deep).
-long double ParserCore::Eval(const Tree &node)
+// Post-order walk on an explicit stack, for trees of any depth.
+long double ParserCore::evalDeep(const Tree &node)
 {
     struct Frame
     {
-        const Tree *node;
-        char16_t op; // 0 for a leaf
-        int stage;   // 0: right operand next, 1: left operand next, 2: combine
-    };
-    const auto frameOf = [](const Tree *n) {
-        char16_t op = 0;
-        if (n->isInner() && n->Value.size() == 1 && isTreeOperator(n->Value.front().unicode()))
-            op = n->Value.front().unicode();
-        return Frame{n, op, 0};
+        const Tree *node; // an operator node with both links
+        int stage;        // 0: right operand next, 1: left operand next, 2: combine
     };
     SmallStack<Frame, 32> frames;
     SmallStack<long double, 32> values;
-    frames.push(frameOf(&node));
+    const auto visit = [&](const Tree *n) {
+        const Tree &k = known(*n);
+        if (k.m_operator && k.isInner())
+            frames.push({n, 0});
+        else
+            values.push(leafValue(k.m_leaf, k.Value, k.m_cache));
+    };
+    visit(&node);
     while (!frames.empty()) {
         Frame &f = frames.top();
-        if (f.op == 0) {
-            values.push(leafValue(*f.node));
-            frames.pop();
-        } else if (f.stage == 0) {
+        const Tree &n = *f.node;
+        if (f.stage == 0) {
             f.stage = 1;
-            frames.push(frameOf(f.node->Right.get()));
-        } else if (f.op == u'#') {
+            visit(n.Right.get());
+        } else if (n.m_operator == u'#') {
             const long double argument = values.pop();
-            values.push(applyFunction(f.node->Left->Value, argument));
             frames.pop();
+            values.push(applyFunction(known(*n.Left).m_function, argument));
         } else if (f.stage == 1) {
             f.stage = 2;
-            frames.push(frameOf(f.node->Left.get()));
+            visit(n.Left.get());
         } else {
             const long double left = values.pop();
             const long double right = values.pop();
-            values.push(applyOperator(f.op, left, right));
             frames.pop();
+            values.push(applyOperator(n.m_operator, left, right));
         }
     }
     return values.pop();
+}
+
+namespace {
+// Trees up to this many nodes are laid out as an EvalProgram.
+constexpr std::size_t ProgramLimit = 4096;
+
+bool stillValid(const EvalProgram &program)
+{
+    for (const EvalStep &e : program.steps) {
+        const Tree *n = e.node;
+        if (n->Value.data_ptr().data() != e.text.data_ptr().data() || n->Value.size() != e.text.size())
+            return false;
+        if (e.kind != EvalStep::FunctionCode && (n->Left.get() != e.left || n->Right.get() != e.right))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+bool ParserCore::layOut(const Tree &root, EvalProgram &program)
+{
+    program.steps.clear();
+    struct Pending
+    {
+        const Tree *node;
+        bool code; // the left node of a "#": only its text counts
+    };
+    QVarLengthArray<Pending, 64> pending;
+    pending.append({&root, false});
+    while (!pending.isEmpty()) {
+        const Pending p = pending.back();
+        pending.removeLast();
+        if (program.steps.size() == ProgramLimit)
+            return false;
+        const Tree *n = p.node;
+        const char16_t c = n->Value.size() == 1 ? n->Value.front().unicode() : 0;
+        EvalStep step{n, n->Value, n->Left.get(), n->Right.get(), EvalStep::Leaf, 0, NumberLeaf, {}};
+        if (p.code) {
+            step.kind = EvalStep::FunctionCode;
+            step.code = isFunctionCode(c) ? c : 0;
+        } else if (isTreeOperator(c) && n->isInner()) {
+            step.kind = EvalStep::Operator;
+            step.code = c;
+            // Pre-order: the left subtree comes out first.
+            pending.append({n->Right.get(), false});
+            pending.append({n->Left.get(), c == u'#'});
+        } else {
+            step.leaf = leafKindOf(n->Value);
+        }
+        program.steps.push_back(std::move(step));
+    }
+    // Every leaf pushes one value: enough room for all.
+    program.values.resize(program.steps.size());
+    return true;
+}
+
+long double ParserCore::run(EvalProgram &program)
+{
+    long double *const bottom = program.values.data();
+    long double *top = bottom; // one past the last value
+    EvalStep *const steps = program.steps.data();
+    for (EvalStep *e = steps + program.steps.size(); e-- != steps;) {
+        switch (e->kind) {
+        case EvalStep::Leaf:
+            *top = leafValue(e->leaf, e->text, e->cache);
+            ++top;
+            break;
+        case EvalStep::FunctionCode:
+            break;
+        case EvalStep::Operator:
+            if (e->code == u'#') {
+                // Its code is the next step (the left node).
+                top[-1] = applyFunction(e[1].code, top[-1]);
+            } else {
+                // The left operand was evaluated last.
+                --top;
+                top[-1] = applyOperator(e->code, top[0], top[-1]);
+            }
+            break;
+        }
+    }
+    return bottom[0];
+}
+
+long double ParserCore::Eval(const Tree &node)
+{
+    // Every leaf conversion starts with InitLandDot; once is enough here.
+    InitLandDot();
+    if (!node.m_program || !stillValid(*node.m_program)) {
+        if (!node.m_program)
+            node.m_program = std::make_unique<EvalProgram>();
+        if (!layOut(node, *node.m_program)) {
+            node.m_program.reset();
+            return evalDeep(node);
+        }
+    }
+    return run(*node.m_program);
 }
 
 long double ParserCore::modl(long double a, long double b)
@@ -445,6 +710,12 @@ long double ParserCore::modl(long double a, long double b)
 long double ParserCore::Evaluate(const Tree &root)
 {
     const long double value = Eval(root);
-    s.ErgebnisString = LongDoubleToStr(value);
+    // The text is written when it is read, as the settings are now.
+    if (s.LandDot.size() == 1) {
+        s.Pending = {value, s.Precision, s.LandDot.at(0).unicode(), true};
+    } else {
+        s.Pending.pending = false;
+        formatResult(value, s.Precision, s.LandDot, s.ErgebnisString);
+    }
     return value;
 }

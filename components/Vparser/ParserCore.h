@@ -9,7 +9,8 @@
 //
 // Precedence of the split (lowest first, 16 higher per enclosing parenthesis):
 //   + -      first "-", else last "+"      (test 1; "-" stores 1, "+" stores 2)
-//   * / m    first                          (test 2, store 2)
+//   * / m    first; with a "/" before the first "m": the last * or /
+//            before it, so 8/4*2 = (8/4)*2  (test 2, store 2)
 //   ^        first, so 2^3^2 = 2^(3^2)      (test 4, store 4)
 //   #        first, so s#x^2 = (s#x)^2      (test 8, store 8)
 #include "ParserState.h"
@@ -38,8 +39,8 @@ public:
     static QString EntferneKlammern(const QString &text);
     /* sin cos tan ln lg abs mod (any case) -> s# c# t# n# g# r# m; "." "," -> LandDot if ConvertAllColonsAndDots */
     QString WandleSinCosTanUm(const QString &text) const;
-    /* at depth 0 after the first "-": "+" <-> "-"; in a product whose first
-       operator is "/": "*" <-> "/" after it up to the first "m" */
+    /* at depth 0 after the first "-": "+" <-> "-" (products with "/" go left
+       to right by where SplitLowest cuts them, not by a rewrite) */
     static QString Assiotiativitaet(const QString &text);
     /* expression = left operator right, at the operator of lowest precedence of Assiotiativitaet(expression) */
     static void SplitLowest(QString &left, QString &right, QString &op, const QString &expression);
@@ -64,9 +65,29 @@ public:
     /* Eval(root), and its text in ErgebnisString */
     long double Evaluate(const Tree &root);
 
+    /* the value StrToLongDouble gives a text of the form [sign] digits [mark
+       [digits]] [e [sign] digits] (mark: a character that reads as the
+       decimal mark under LandDot and ConvertAllColonsAndDots), when it is an
+       exact decimal (ExactDecimal); false for every other text. Uses the
+       LandDot in force: call InitLandDot first. */
+    bool readPlainNumber(QStringView text, long double &value) const;
+    /* the state's ErgebnisString, written now if Evaluate left it pending */
+    static const QString &resultText(const ParserState &state);
+    /* LongDoubleToStr with the given precision and mark, into `out` (its buffer is reused) */
+    static void formatResult(long double value, int precision, QStringView landDot, QString &out);
+
+    enum LeafKind : quint8 { NumberLeaf, VariableX, VariableA, VariableB, VariableC, VariableD, ConstantPi, ConstantE };
+
 private:
-    long double leafValue(const Tree &leaf);
-    long double applyFunction(const QString &code, long double argument);
+    // The node with its meaning decided (Tree::m_operator and the rest).
+    static const Tree &known(const Tree &node);
+    static void decide(const Tree &node);
+    static quint8 leafKindOf(const QString &text);
+    static bool layOut(const Tree &root, EvalProgram &program);
+    long double run(EvalProgram &program);
+    long double evalDeep(const Tree &node);
+    long double leafValue(quint8 kind, const QString &text, LeafCache &cache);
+    long double applyFunction(char16_t code, long double argument);
     long double applyOperator(char16_t op, long double left, long double right);
 
     ParserState &s;

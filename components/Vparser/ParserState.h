@@ -12,7 +12,18 @@ struct ParserState
     QString OverwriteDecimalSymbol;      // decimal mark to use; empty: the locale's
     bool ConvertAllColonsAndDots = false; // "." and "," both count as decimal mark
     QString LandDot;                     // decimal mark in use, set by InitLandDot
-    QString ErgebnisString;              // text of the last result of Evaluate
+    // Text of the last result of Evaluate. Evaluate records the value with
+    // the precision and decimal mark in force, and the text is written when
+    // first read (ParserCore::resultText).
+    mutable QString ErgebnisString;
+    struct PendingResult
+    {
+        long double value = 0;
+        int precision = 8;
+        char16_t dot = u'.';
+        bool pending = false;
+    };
+    mutable PendingResult Pending;
     // A power that cannot be computed raises the parser's own message; the
     // plotter's copy has none and fails the point like any other error.
     bool PowerErrorMessage = true;

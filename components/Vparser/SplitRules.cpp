@@ -27,9 +27,10 @@ SplitScan scanSplit(QStringView text, DepthZeroOps *ops)
 {
     SplitScan scan;
     qint64 level = 0;
-    bool seenMinus = false, minusRewrites = false, hasAddSub = false;
-    char16_t firstRunOp = 0; // first "*", "/" or "m" at depth 0
-    bool modAfterFirst = false, mulDivAfterFirst = false;
+    bool seenMinus = false, minusRewrites = false;
+    // Depth-0 "*" and "/" before the first depth-0 "m".
+    bool seenMod = false, slashBeforeMod = false;
+    qsizetype lastMulDivBeforeMod = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         int test, stored;
@@ -45,7 +46,6 @@ SplitScan scanSplit(QStringView text, DepthZeroOps *ops)
             test = 1;
             stored = c == u'-' ? 1 : 2;
             if (level == 0) {
-                hasAddSub = true;
                 if (seenMinus)
                     minusRewrites = true;
                 else if (c == u'-')
@@ -59,12 +59,12 @@ SplitScan scanSplit(QStringView text, DepthZeroOps *ops)
         case u'm':
             test = stored = 2;
             if (level == 0) {
-                if (!firstRunOp)
-                    firstRunOp = c;
-                else if (c == u'm')
-                    modAfterFirst = true;
-                else if (!modAfterFirst)
-                    mulDivAfterFirst = true;
+                if (c == u'm') {
+                    seenMod = true;
+                } else if (!seenMod) {
+                    lastMulDivBeforeMod = i;
+                    slashBeforeMod = slashBeforeMod || c == u'/';
+                }
                 if (ops)
                     ops->runOps.push_back(i);
             }
@@ -83,18 +83,22 @@ SplitScan scanSplit(QStringView text, DepthZeroOps *ops)
             scan.pos = i;
         }
     }
-    scan.divisionRule = !hasAddSub && firstRunOp == u'/';
-    scan.rewrites = minusRewrites || (scan.divisionRule && mulDivAfterFirst);
+    // The split is a depth-0 "*", "/" or "m" exactly when it stores 2 and is
+    // no "+" (only depth 0 gives 2).
+    if (slashBeforeMod && scan.level == 2 && text[scan.pos] != u'+') {
+        scan.leftToRight = true;
+        scan.pos = lastMulDivBeforeMod;
+    }
+    scan.rewrites = minusRewrites;
     return scan;
 }
 
-QString rewriteAssociativity(QStringView text, bool divisionRule)
+QString rewriteAssociativity(QStringView text)
 {
     QString out(text.size(), Qt::Uninitialized);
     QChar *o = out.data();
     qsizetype depth = 0;
     bool seenMinus = false;
-    enum { BeforeSlash, Swapping, AfterMod } division = BeforeSlash;
     for (qsizetype i = 0; i < text.size(); ++i) {
         char16_t c = text[i].unicode();
         if (c == u'(') {
@@ -109,13 +113,6 @@ QString rewriteAssociativity(QStringView text, bool divisionRule)
             } else if (c == u'+') {
                 if (seenMinus)
                     c = u'-';
-            } else if (divisionRule && (c == u'*' || c == u'/')) {
-                if (division == BeforeSlash)
-                    division = Swapping;
-                else if (division == Swapping)
-                    c = c == u'*' ? u'/' : u'*';
-            } else if (divisionRule && c == u'm' && division == Swapping) {
-                division = AfterMod;
             }
         }
         o[i] = QChar(c);

@@ -16,10 +16,10 @@ QStringView stripParentheses(QStringView text, qint64 *steps = nullptr);
 // depth 0 while the chosen one stands lower.
 struct SplitScan
 {
-    qsizetype pos = -1;        // position of the operator, -1 when there is none
-    qint64 level = 0;          // its level: 16 per enclosing parenthesis + stored value
-    bool divisionRule = false; // the "*" <-> "/" rewrite applies
-    bool rewrites = false;     // the rewrite changes at least one character
+    qsizetype pos = -1;       // position of the operator, -1 when there is none
+    qint64 level = 0;         // its level: 16 per enclosing parenthesis + stored value
+    bool leftToRight = false; // a product with "/": cut at its last "*" or "/" before any "m"
+    bool rewrites = false;    // the rewrite changes at least one character
 };
 
 // Positions of the depth-0 operators of a text (for MakeTree's chains).
@@ -30,9 +30,11 @@ struct DepthZeroOps
 };
 
 /* split = the operator of lowest level (+- : test 1, "-" stores 1, "+" stores 2;
-   * / m : 2; ^ : 4; # : 8; 16 more per parenthesis) that the scan keeps */
+   * / m : 2; ^ : 4; # : 8; 16 more per parenthesis) that the scan keeps;
+   but in a depth-0 run of * / m with a "/" before its first "m" (or without
+   "m"), the last "*" or "/" before that "m": such runs go left to right, and
+   "m" takes everything after it as its right operand */
 SplitScan scanSplit(QStringView text, DepthZeroOps *ops = nullptr);
 
-/* depth 0, after the first "-": "+" <-> "-"; with divisionRule, after the
-   first "/": "*" <-> "/" up to the first "m" */
-QString rewriteAssociativity(QStringView text, bool divisionRule);
+/* depth 0, after the first "-": "+" <-> "-" */
+QString rewriteAssociativity(QStringView text);

@@ -1,6 +1,12 @@
 #include "Tree.h"
 
+#include "EvalProgram.h"
+
 #include <vector>
+
+Tree::Tree() = default;
+
+Tree::Tree(QString value) : Value(std::move(value)) {}
 
 Tree::~Tree()
 {

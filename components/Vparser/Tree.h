@@ -5,14 +5,26 @@
 
 #include <memory>
 
+struct EvalProgram;
+
+// Value of a number or constant leaf, read under the one-character decimal
+// mark `dot` and the conversion setting `convert`.
+struct LeafCache
+{
+    bool cached = false;
+    bool convert = false;
+    char16_t dot = 0;
+    long double number = 0;
+};
+
 struct Tree
 {
     QString Value;               // operator "+", "-", "*", "/", "m", "^", "#", or the leaf text
     std::unique_ptr<Tree> Right; // operand right of the operator
     std::unique_ptr<Tree> Left;  // operand left of the operator; the function code for "#"
 
-    Tree() = default;
-    explicit Tree(QString value) : Value(std::move(value)) {}
+    Tree();
+    explicit Tree(QString value);
     Tree(const Tree &) = delete;
     Tree &operator=(const Tree &) = delete;
     // Frees the children without recursion: a tree may be a chain of a
@@ -24,11 +36,15 @@ struct Tree
 
 private:
     friend class ParserCore;
-    // Value of a number leaf, valid while Value is still the text it was
-    // read from and the decimal mark and conversion setting are unchanged.
-    mutable QString m_cacheText;
-    mutable QString m_cacheLandDot;
-    mutable long double m_cacheValue = 0;
-    mutable bool m_cacheConvert = false;
-    mutable bool m_cached = false;
+    // What Value means, decided once per Value text: kept while Value is
+    // still the text it was decided on (m_seen pins that text's buffer).
+    mutable QString m_seen;
+    mutable bool m_known = false;
+    mutable char16_t m_operator = 0; // "+", "-", "*", "/", "m", "^" or "#"; 0 for any other text
+    mutable char16_t m_function = 0; // function code s c t n g r; 0 for any other text
+    mutable quint8 m_leaf = 0;       // ParserCore::LeafKind
+    mutable LeafCache m_cache;
+    // The tree below this node laid out for evaluation, when Eval was
+    // called on this node and the tree is small.
+    mutable std::unique_ptr<EvalProgram> m_program;
 };

@@ -3,6 +3,7 @@
 #include "ParserCore.h"
 #include "SplitRules.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -16,8 +17,9 @@
 //   holds only "+" (a Sum), and the part after is the same text with its
 //   depth-0 "+" and "-" swapped. The swap is recorded, not written.
 // - Product: a text without depth-0 "+" or "-" splits at its first "*", "/"
-//   or "m"; the part after splits at the next one, and without a rewrite as
-//   long as that is "*" or "m".
+//   or "m", or, when a "/" comes before the first "m", at the last "*" or
+//   "/" before it. Both parts are runs of the same operators; where each
+//   splits follows from two tables over the run (next "m", "/" counts).
 //
 // A part that EntferneKlammern shortens leaves the chain, with a recorded
 // swap written out (in an unbalanced text the pair may enclose depth-0 signs).
@@ -25,6 +27,14 @@
 namespace {
 
 enum class Chain : quint8 { None, Sum, Signed, Product };
+
+// Over the operators of a product run: the index of the next "m" at or after
+// each one, and the number of "/" before each one.
+struct RunTables
+{
+    std::vector<qsizetype> nextMod;
+    std::vector<qsizetype> slashesBefore;
+};
 
 char16_t swapSign(char16_t c)
 {
@@ -40,6 +50,7 @@ struct Item
     bool isChild; // a child keeps its own text as Value when its build fails
     Chain chain = Chain::None;
     std::shared_ptr<const std::vector<qsizetype>> ops = {}; // buffer positions of depth-0 operators
+    std::shared_ptr<const struct RunTables> run = {};      // Product: where each sub-run splits
     qsizetype lo = 0, hi = 0; // this text's operators are (*ops)[lo, hi)
     bool swapped = false;     // its depth-0 "+" and "-" read swapped
 
@@ -165,7 +176,7 @@ void Builder::process(Item &item)
         }
         if (!startChain(item, scan, ops)) {
             if (scan.rewrites) {
-                item.buffer = rewriteAssociativity(text, scan.divisionRule);
+                item.buffer = rewriteAssociativity(text);
                 item.begin = 0;
                 m_steps += text.size();
             }
@@ -180,6 +191,7 @@ void Builder::process(Item &item)
         if (lo < hi) {
             p.chain = chain;
             p.ops = item.ops;
+            p.run = item.run;
             p.lo = lo;
             p.hi = hi;
             p.swapped = swapped;
@@ -204,10 +216,18 @@ void Builder::process(Item &item)
         k = item.hi - 1;
         left = part(Chain::Sum, item.lo, k, item.swapped);
         break;
-    default: // Product
-        if (item.lo + 1 < item.hi && item.buffer.at((*item.ops)[item.lo + 1]) != u'/')
+    default: { // Product
+        const RunTables &run = *item.run;
+        const qsizetype mod = std::min(run.nextMod[item.lo], item.hi);
+        if (run.slashesBefore[mod] > run.slashesBefore[item.lo]) {
+            k = mod - 1; // the last "*" or "/" before the first "m"
+            left = part(Chain::Product, item.lo, k, false);
+            right = part(Chain::Product, mod, item.hi, false);
+        } else {
             right = part(Chain::Product, item.lo + 1, item.hi, false);
+        }
         break;
+    }
     }
     split(item, text, (*item.ops)[k] - item.begin, QChar(item.opAt(k)), std::move(left), std::move(right));
 }
@@ -227,11 +247,16 @@ bool Builder::startChain(Item &item, const SplitScan &scan, DepthZeroOps &ops)
     } else if (scan.level == 2) { // "*", "/" or "m" at depth 0, no "+" or "-"
         item.chain = Chain::Product;
         positions = &ops.runOps;
-        if (scan.rewrites) {
-            item.buffer = rewriteAssociativity(text, scan.divisionRule);
-            item.begin = 0;
-            m_steps += text.size();
-        }
+        auto run = std::make_shared<RunTables>();
+        const qsizetype n = qsizetype(positions->size());
+        run->nextMod.resize(n + 1, n);
+        run->slashesBefore.resize(n + 1, 0);
+        for (qsizetype k = n - 1; k >= 0; --k)
+            run->nextMod[k] = text[(*positions)[k]] == u'm' ? k : run->nextMod[k + 1];
+        for (qsizetype k = 0; k < n; ++k)
+            run->slashesBefore[k + 1] = run->slashesBefore[k] + (text[(*positions)[k]] == u'/');
+        m_steps += n;
+        item.run = std::move(run);
     } else {
         return false;
     }

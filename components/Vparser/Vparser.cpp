@@ -21,6 +21,11 @@ void TVParser::setPrecision(int precision)
     m_state.Precision = std::clamp(precision, 1, 17);
 }
 
+QString TVParser::ErgebnisString() const
+{
+    return ParserCore::resultText(m_state);
+}
+
 Tree &TVParser::TreeRoot()
 {
     return *root();

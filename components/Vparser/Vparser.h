@@ -48,7 +48,7 @@ public:
     void setOverwriteDecimalSymbol(const QString &symbol) { m_state.OverwriteDecimalSymbol = symbol; }
     bool ConvertAllColonsAndDots() const { return m_state.ConvertAllColonsAndDots; }
     void setConvertAllColonsAndDots(bool convert) { m_state.ConvertAllColonsAndDots = convert; }
-    QString ErgebnisString() const { return m_state.ErgebnisString; }
+    QString ErgebnisString() const;
     // The decimal mark in use (not published); written only by InitLandDot.
     QString LandDot() const { return m_state.LandDot; }
 

@@ -15,6 +15,8 @@ void TVStatusPanel::SetWidth(int pixels) { m_label->setFixedWidth(pixels); }
 
 TVStatus::TVStatus(QWidget *Owner) : QStatusBar(Owner), m_simpleLabel(new QLabel(this))
 {
+    // Texts are shown as they are: a file named "<b>x" is not markup.
+    m_simpleLabel->setTextFormat(Qt::PlainText);
     setSizeGripEnabled(true);
     addWidget(m_simpleLabel, 1);
     m_simpleLabel->hide();
@@ -23,6 +25,7 @@ TVStatus::TVStatus(QWidget *Owner) : QStatusBar(Owner), m_simpleLabel(new QLabel
 TVStatusPanel &TVStatus::AddPanel(int width)
 {
     auto *label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setObjectName(QStringLiteral("Panel%1").arg(m_panels.size()));
     addWidget(label);

@@ -47,7 +47,7 @@ PlotterWindow::PlotterWindow(QWidget *parent)
 void PlotterWindow::redraw()
 {
     m_graphics->setPointsOnly(m_pointsOnly->isChecked());
-    Canvas canvas(m_picture);
+    Canvas canvas(m_picture, this);
     try {
         const int failed = m_graphics->DrawToCanvas(canvas);
         if (failed > 0)

@@ -33,6 +33,12 @@ QString FloatToStr(long double value);
 // correctly rounded long double, +-inf when the magnitude overflows.
 long double TextToLongDouble(QStringView text);
 
+// significand x 10^exponent (negated when `negative`), rounded as
+// TextToLongDouble rounds it, when both parts are exact long doubles
+// (significand below 10^19, |exponent| <= 27 unless the significand is 0);
+// false and `value` untouched otherwise. TextToLongDouble takes this path.
+bool ExactDecimal(bool negative, quint64 significand, qint64 exponent, long double &value);
+
 // ecvt: value rounded to exactly `count` significant digits (1..17; ties to
 // even on the exact binary value). The value is digits[0..count) x 10^(decimalPoint - count).
 struct EcvtDigits

@@ -61,6 +61,12 @@ QString extensionTail(const QString &text)
     return dot < 0 ? text : text.mid(dot);
 }
 
+QString baseName(const QString &path)
+{
+    const QString name = namePart(path);
+    return name.left(name.size() - extensionTail(name).size());
+}
+
 QString resolveCaseInsensitive(const QString &folder, const QString &name)
 {
     const QString plain = folder + name;

@@ -15,6 +15,8 @@ QString directoryPart(const QString &path);
 QString withTrailingSeparator(const QString &folder);
 // From the last "." to the end, the "." included; the whole text without ".".
 QString extensionTail(const QString &text);
+// The name part without its extension tail: a unit's base name from any of its files.
+QString baseName(const QString &path);
 // folder + name, or, when that does not exist on a case-sensitive file system,
 // the entry of folder whose name equals name ignoring case. The plain path
 // when neither exists.

@@ -62,5 +62,14 @@ bool SettingsKey::writeText(const QString &name, const QString &text)
         return false;
     m_settings->setValue(name, text);
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    if (m_settings->status() == QSettings::NoError)
+        return true;
+    if (m_settings->status() != QSettings::FormatError)
+        return false;
+    // A malformed file leaves FormatError on the object for good, and a later
+    // AccessError is not recorded over it. A successful write rewrites the
+    // file well-formed: a second look that parses everything tells.
+    QSettings check(m_settings->fileName(), m_settings->format());
+    check.allKeys();
+    return check.status() == QSettings::NoError && check.value(name) == QVariant(text);
 }

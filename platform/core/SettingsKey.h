@@ -22,7 +22,8 @@ public:
 
     bool hasValue(const QString &name) const;
     QVariant value(const QString &name) const;
-    // Writes a text value and flushes it; false when it could not be stored.
+    // Writes a text value and flushes it; false only when it could not be
+    // stored (a file that was malformed when read does not count).
     bool writeText(const QString &name, const QString &text);
 
 private:

@@ -7,11 +7,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <optional>
 
 namespace {
 QString lineAndColumn(const QString &text, qsizetype index)
 {
-    const qsizetype lineStart = text.lastIndexOf(u'\n', index - 1) + 1;
+    const qsizetype lineStart = index > 0 ? text.lastIndexOf(u'\n', index - 1) + 1 : 0;
     return QStringLiteral("line %1, column %2")
         .arg(text.left(index).count(u'\n') + 1)
         .arg(index - lineStart + 1);
@@ -22,27 +25,56 @@ namespace TextFile {
 
 LoadedText decode(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = dec.decode(bytes.mid(3));
-        if (!dec.hasError())
-            return {text, TextEncoding::Utf8Bom};
-    } else {
-        QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = dec.decode(bytes);
-        if (!dec.hasError())
-            return {text, TextEncoding::Utf8};
+    // Only the first mark is a marker: the decoders are told to keep any
+    // mark they see, so a second one stays text.
+    constexpr auto keepMarks = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    const auto tryDecode = [&](QStringDecoder::Encoding e, qsizetype skip) -> std::optional<QString> {
+        QStringDecoder dec(e, keepMarks);
+        QString text = dec.decode(QByteArrayView(bytes).sliced(skip));
+        if (dec.hasError() || !QStringView(text).isValidUtf16())
+            return std::nullopt;
+        return text;
+    };
+    // An odd byte count or an unpaired surrogate is not UTF-16: such a file
+    // is read byte by byte below.
+    if ((bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) && bytes.size() % 2 == 0) {
+        const bool le = bytes.startsWith("\xFF\xFE");
+        if (auto text = tryDecode(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, 2))
+            return {*text, le ? TextEncoding::Utf16LeBom : TextEncoding::Utf16BeBom};
     }
+    const bool mark = bytes.startsWith("\xEF\xBB\xBF");
+    if (auto text = tryDecode(QStringDecoder::Utf8, mark ? 3 : 0))
+        return {*text, mark ? TextEncoding::Utf8Bom : TextEncoding::Utf8};
     return {decodeCp1252(bytes), TextEncoding::Cp1252};
 }
 
 QByteArray encode(const QString &text, TextEncoding encoding)
 {
+    if (encoding != TextEncoding::Cp1252) {
+        // An unpaired surrogate has no form in any Unicode encoding.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            const bool paired = c.isHighSurrogate() ? i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                                                    : !c.isLowSurrogate();
+            if (!paired)
+                throw Exception(QStringLiteral("The text holds an unpaired surrogate U+%1 at %2; it cannot be "
+                                               "saved.")
+                                    .arg(QString::number(c.unicode(), 16).toUpper(), lineAndColumn(text, i)));
+            if (c.isHighSurrogate())
+                ++i;
+        }
+    }
     switch (encoding) {
     case TextEncoding::Utf8:
         return text.toUtf8();
     case TextEncoding::Utf8Bom:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom: {
+        QStringEncoder enc(encoding == TextEncoding::Utf16LeBom ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                           QStringEncoder::Flag::Stateless | QStringEncoder::Flag::WriteBom);
+        return enc.encode(text);
+    }
     case TextEncoding::Cp1252:
         break;
     }
@@ -105,6 +137,24 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
     }
     if (!f.flush() || !f.commit())
         fail("write");
+}
+
+QString withCrLfBreaks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 32);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            out.append(QLatin1String("\r\n"));
+            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
 }
 
 } // namespace TextFile

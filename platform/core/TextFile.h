@@ -1,11 +1,13 @@
 #pragma once
 // Reading and writing the unit's text files. The encoding found on load is
-// kept for the save: UTF-8 (with or without byte order mark) when the bytes
-// are valid UTF-8, Windows-1252 otherwise. Saves are atomic.
+// kept for the save: UTF-16 when a byte order mark says so (either order,
+// mark kept), UTF-8 (with or without mark) when the bytes are valid UTF-8,
+// Windows-1252 otherwise. Decoding then encoding gives every byte back.
+// Saves are atomic.
 #include <QByteArray>
 #include <QString>
 
-enum class TextEncoding { Utf8, Utf8Bom, Cp1252 };
+enum class TextEncoding { Utf8, Utf8Bom, Cp1252, Utf16LeBom, Utf16BeBom };
 
 struct LoadedText
 {
@@ -33,4 +35,8 @@ void save(const QString &path, const QString &text, TextEncoding encoding);
 // stays as it was and an Exception names the file and the platform's reason
 // (for example "No space left on device").
 void writeAtomically(const QString &path, const QByteArray &bytes);
+
+// The text as an editor page holds it: every line break (CR LF, CR, LF) as
+// CR LF.
+QString withCrLfBreaks(const QString &text);
 } // namespace TextFile

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-Canvas::Canvas(QImage &image) : m_image(image)
+Canvas::Canvas(QImage &image, QObject *holder) : m_image(image), m_holder(holder), m_hasHolder(holder != nullptr)
 {
     if (m_image.format() != QImage::Format_RGB32)
         m_image = m_image.convertToFormat(QImage::Format_RGB32);

@@ -6,14 +6,20 @@
 // end point, so that joined segments set each pixel once. Everything outside
 // the image is clipped; coordinates may lie anywhere in the int range.
 #include <QImage>
+#include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QRgb>
 
 class Canvas
 {
 public:
     // Draws into `image`, converted to Format_RGB32 if it has another format.
-    explicit Canvas(QImage &image);
+    // `holder`, when given, is the object the image lives and dies with.
+    explicit Canvas(QImage &image, QObject *holder = nullptr);
+
+    // False once the holder is destroyed: the image is gone too.
+    bool isAlive() const { return !m_hasHolder || !m_holder.isNull(); }
 
     int brushColor() const { return m_brush; }
     void setBrushColor(int color) { m_brush = color; }
@@ -36,6 +42,8 @@ private:
     void setPixel(qint64 x, qint64 y, QRgb rgb);
 
     QImage &m_image;
+    QPointer<QObject> m_holder;
+    bool m_hasHolder;
     int m_brush = 0xFFFFFF;
     int m_pen = 0;
     QPoint m_pos;

@@ -20,12 +20,17 @@ QFileDialog::Options qtOptions(Dialogs::FileOptions o)
     return opts;
 }
 
-std::optional<QString> runFileDialog(QWidget *parent, const Dialogs::FileRequest &r, bool save)
+enum class FileMode { Open, OpenSeveral, Save };
+
+std::optional<QStringList> runFileDialog(QWidget *parent, const Dialogs::FileRequest &r, FileMode mode)
 {
+    const bool save = mode == FileMode::Save;
     QFileDialog dlg(parent, r.title, r.initialDir, Dialogs::toQtFilter(r.filter));
     dlg.setOptions(qtOptions(r.options));
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setFileMode(save                           ? QFileDialog::AnyFile
+                    : mode == FileMode::OpenSeveral ? QFileDialog::ExistingFiles
+                                                    : QFileDialog::ExistingFile);
     QString ext = r.defaultExt;
     if (ext.startsWith(u'.'))
         ext.remove(0, 1);
@@ -36,7 +41,7 @@ std::optional<QString> runFileDialog(QWidget *parent, const Dialogs::FileRequest
     dlg.setSizeGripEnabled(r.options & Dialogs::EnableSizing);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
-    return dlg.selectedFiles().constFirst();
+    return dlg.selectedFiles();
 }
 } // namespace
 
@@ -76,6 +81,7 @@ Dialogs::Button QtDialogs::message(QWidget *parent, const QString &caption, cons
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -113,12 +119,19 @@ Dialogs::Button QtDialogs::message(QWidget *parent, const QString &caption, cons
 
 std::optional<QString> QtDialogs::openFile(QWidget *parent, const FileRequest &request)
 {
-    return runFileDialog(parent, request, false);
+    const auto files = runFileDialog(parent, request, FileMode::Open);
+    return files ? std::optional<QString>(files->constFirst()) : std::nullopt;
+}
+
+std::optional<QStringList> QtDialogs::openFiles(QWidget *parent, const FileRequest &request)
+{
+    return runFileDialog(parent, request, FileMode::OpenSeveral);
 }
 
 std::optional<QString> QtDialogs::saveFile(QWidget *parent, const FileRequest &request)
 {
-    return runFileDialog(parent, request, true);
+    const auto files = runFileDialog(parent, request, FileMode::Save);
+    return files ? std::optional<QString>(files->constFirst()) : std::nullopt;
 }
 
 std::optional<QString> QtDialogs::input(QWidget *parent, const QString &caption, const QString &prompt,

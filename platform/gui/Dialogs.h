@@ -7,6 +7,7 @@
 #include <QFlags>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -46,6 +47,8 @@ public:
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> openFile(QWidget *parent, const FileRequest &request) = 0;
     virtual std::optional<QString> saveFile(QWidget *parent, const FileRequest &request) = 0;
+    // Several existing files at once; nothing when the user cancels.
+    virtual std::optional<QStringList> openFiles(QWidget *parent, const FileRequest &request) = 0;
     // The answer, or nothing when the user cancels.
     virtual std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                          const QString &defaultAnswer) = 0;
@@ -76,6 +79,7 @@ public:
                    Buttons buttons) override;
     std::optional<QString> openFile(QWidget *parent, const FileRequest &request) override;
     std::optional<QString> saveFile(QWidget *parent, const FileRequest &request) override;
+    std::optional<QStringList> openFiles(QWidget *parent, const FileRequest &request) override;
     std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                  const QString &defaultAnswer) override;
     void showModal(QDialog *dialog) override;

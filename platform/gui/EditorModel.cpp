@@ -4,8 +4,37 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
 
 #include <algorithm>
+
+namespace {
+// Character format property holding the character a stand-in replaces.
+constexpr int kOriginal = QTextFormat::UserProperty + 0x2029;
+
+// Characters the document splits blocks at, although they are text here.
+bool isDocumentBreak(QChar c)
+{
+    return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
+
+// A lone high surrogate: no key, paste or valid text yields one, so text the
+// user types next to a stand-in (which takes over its format) is never taken
+// for one. The half of a typed pair is told apart by the low half after it.
+constexpr QChar kStandIn(0xDBFF);
+
+bool isStandIn(const QString &t, qsizetype i)
+{
+    return t.at(i) == kStandIn && !(i + 1 < t.size() && t.at(i + 1).isLowSurrogate());
+}
+
+QTextCharFormat standInFormat(QChar original)
+{
+    QTextCharFormat f;
+    f.setProperty(kOriginal, int(original.unicode()));
+    return f;
+}
+} // namespace
 
 EditorModel &EditorModel::of(QPlainTextEdit *edit)
 {
@@ -17,7 +46,10 @@ EditorModel &EditorModel::of(QPlainTextEdit *edit)
 
 EditorModel::EditorModel(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
 {
-    connect(edit->document(), &QTextDocument::contentsChange, this, [this] { invalidate(); });
+    connect(edit->document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {
+        invalidate();
+        keepLongLayouts(pos, pos + added);
+    });
     connect(edit, &QPlainTextEdit::textChanged, this, [this] { invalidate(); });
 }
 
@@ -41,22 +73,83 @@ QString EditorModel::normaliseBreaks(const QString &text)
     return out;
 }
 
-QString EditorModel::toCrLf(const QString &plain)
+QString EditorModel::blockText(const QTextBlock &b) const
+{
+    QString t = b.text();
+    if (!m_standIns)
+        return t;
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        const QVariant original = f.charFormat().property(kOriginal);
+        if (!original.isValid())
+            continue;
+        const QChar o(char16_t(original.toInt()));
+        const qsizetype off = f.position() - b.position();
+        for (qsizetype i = off; i < off + f.length() && i < t.size(); ++i) {
+            if (isStandIn(t, i))
+                t[i] = o;
+        }
+    }
+    return t;
+}
+
+QString EditorModel::rangeText(int from, int to) const
 {
     QString out;
-    out.reserve(plain.size() + plain.size() / 16);
-    for (const QChar c : plain) {
-        if (c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            out.append(QLatin1String("\r\n"));
-        else
-            out.append(c);
+    const QTextDocument *doc = m_edit->document();
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+        const QString t = blockText(b);
+        const int bs = b.position();
+        const qsizetype lo = std::max(from, bs) - bs;
+        const qsizetype hi = std::min<qsizetype>(to - bs, t.size());
+        if (hi > lo)
+            out += QStringView(t).mid(lo, hi - lo);
+        if (to > bs + t.size() && b.next().isValid())
+            out += QLatin1String("\r\n");
     }
     return out;
 }
 
+void EditorModel::insertKeeping(QTextCursor &c, const QString &plain)
+{
+    // An explicit empty format: text inserted next to a stand-in does not
+    // take over its original.
+    qsizetype start = 0;
+    c.beginEditBlock();
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (!isDocumentBreak(plain.at(i)))
+            continue;
+        if (i > start || c.hasSelection())
+            c.insertText(plain.mid(start, i - start), QTextCharFormat());
+        c.insertText(QString(kStandIn), standInFormat(plain.at(i)));
+        m_standIns = true;
+        start = i + 1;
+    }
+    if (start < plain.size() || c.hasSelection())
+        c.insertText(plain.mid(start), QTextCharFormat());
+    c.endEditBlock();
+}
+
 QString EditorModel::text() const
 {
-    return toCrLf(m_edit->document()->toPlainText());
+    const QTextDocument *doc = m_edit->document();
+    const int count = doc->characterCount() - 1;
+    if (!m_standIns) {
+        // One copy of the buffer; blocks are separated by U+2029 in it.
+        const QString raw = doc->toRawText();
+        if (raw.size() == count) {
+            QString out;
+            out.reserve(raw.size() + doc->blockCount());
+            for (const QChar c : raw) {
+                if (c == QChar::ParagraphSeparator)
+                    out.append(QLatin1String("\r\n"));
+                else
+                    out.append(c);
+            }
+            return out;
+        }
+    }
+    return rangeText(0, count);
 }
 
 void EditorModel::setText(QString text)
@@ -66,8 +159,58 @@ void EditorModel::setText(QString text)
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         text.replace(u'\r', u'\n');
     }
+    std::vector<std::pair<int, QChar>> originals;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isDocumentBreak(text.at(i))) {
+            originals.emplace_back(int(i), text.at(i));
+            text[i] = kStandIn;
+        }
+    }
+    if (m_standIns) {
+        // The editor gives the new text the caret's format: not a stand-in's.
+        QTextCursor c = m_edit->textCursor();
+        c.clearSelection();
+        m_edit->setTextCursor(c);
+        m_edit->setCurrentCharFormat(QTextCharFormat());
+    }
     m_edit->setPlainText(text);
+    m_standIns = !originals.empty();
+    if (m_standIns) {
+        // Marking the stand-ins is part of loading: no undo step, no change.
+        QTextDocument *doc = m_edit->document();
+        const bool undo = doc->isUndoRedoEnabled();
+        doc->setUndoRedoEnabled(false);
+        QTextCursor c(doc);
+        for (const auto &[pos, original] : originals) {
+            c.setPosition(pos);
+            c.setPosition(pos + 1, QTextCursor::KeepAnchor);
+            c.setCharFormat(standInFormat(original));
+        }
+        doc->setUndoRedoEnabled(undo);
+        doc->setModified(false);
+        m_edit->setCurrentCharFormat(QTextCharFormat());
+    }
     invalidate();
+    keepLongLayouts(0, m_edit->document()->characterCount());
+}
+
+void EditorModel::keepLongLayouts(int from, int to)
+{
+    // The toolkit throws a line's shaped glyphs away after each paint and
+    // shapes the whole line again for the next caret or paint: on a line of
+    // megabytes every command would cost its length.
+    constexpr int kLongLine = 4096;
+    const QTextDocument *doc = m_edit->document();
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next())
+        if (b.length() > kLongLine)
+            b.layout()->setCacheEnabled(true);
+}
+
+void EditorModel::setReadOnly(bool on)
+{
+    m_edit->setReadOnly(on);
+    if (on)
+        m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 int EditorModel::length() const
@@ -91,7 +234,7 @@ QString EditorModel::line(int i) const
 {
     if (i < 0 || i >= lineCount())
         return QString();
-    return m_edit->document()->findBlockByNumber(i).text();
+    return blockText(m_edit->document()->findBlockByNumber(i));
 }
 
 QTextBlock EditorModel::blockAt(int pos) const
@@ -188,7 +331,8 @@ void EditorModel::setSelection(int start, int length)
 
 QString EditorModel::selectedText() const
 {
-    return toCrLf(m_edit->textCursor().selectedText());
+    const QTextCursor c = m_edit->textCursor();
+    return rangeText(c.selectionStart(), c.selectionEnd());
 }
 
 namespace {
@@ -208,7 +352,7 @@ QChar EditorModel::charAtSlow(int pos) const
     // eighth of the text, one copy of the whole text costs about as much as
     // that eighth did, and the rest reads at copying speed: the cost still
     // follows the distance read.
-    if (sequential && m_snapshot.isNull() && m_readRun >= std::max<qint64>(kMinSnapshotRun, total / 8)) {
+    if (sequential && !m_standIns && m_snapshot.isNull() && m_readRun >= std::max<qint64>(kMinSnapshotRun, total / 8)) {
         QTextDocument *doc = m_edit->document();
         m_snapshot = doc->toRawText();
         if (m_snapshot.size() != doc->characterCount() - 1)
@@ -239,7 +383,7 @@ void EditorModel::fillFromLines(QTextBlock b, int start) const
     m_cacheStart = start;
     m_cacheDocStart = b.position();
     do {
-        m_cacheText += b.text();
+        m_cacheText += blockText(b);
         b = b.next();
         if (b.isValid()) {
             m_cacheBreaks.push_back(int(m_cacheText.size()));
@@ -283,7 +427,7 @@ int EditorModel::replace(int start, int length, const QString &text)
     QTextCursor c(m_edit->document());
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
-    c.insertText(plain);
+    insertKeeping(c, plain);
     invalidate();
     return plain.size() + int(plain.count(u'\n'));
 }
@@ -292,7 +436,7 @@ void EditorModel::append(const QString &text)
 {
     QTextCursor c(m_edit->document());
     c.movePosition(QTextCursor::End);
-    c.insertText(normaliseBreaks(text));
+    insertKeeping(c, normaliseBreaks(text));
     invalidate();
 }
 

@@ -8,12 +8,18 @@
 // whole lines, so a scan costs what it reads, not the size of the document;
 // positions inside that chunk convert without a search. Changes go through
 // QTextCursor edits, which keep the user's undo history.
+//
+// Every character comes back as it went in: texts are read from the blocks'
+// raw text (toPlainText() rewrites U+00A0 and U+2028), and the characters
+// the document itself takes as breaks (U+2029, U+FDD0, U+FDD1) are held as
+// a stand-in character that carries the original in its character format.
 #include "RowCol.h"
 
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include <vector>
 
@@ -69,7 +75,8 @@ public:
     void append(const QString &text);
 
     bool isReadOnly() const { return m_edit->isReadOnly(); }
-    void setReadOnly(bool on) { m_edit->setReadOnly(on); }
+    // Read-only keeps a caret and keyboard selection, as any text view.
+    void setReadOnly(bool on);
 
     // Editor position <-> document position.
     int toDocPos(int pos, bool roundUp) const;
@@ -93,11 +100,19 @@ public:
 
     // Any line break form to the editor's single line break.
     static QString normaliseBreaks(const QString &text);
-    // Editor text (\n or U+2029 breaks) to CR LF.
-    static QString toCrLf(const QString &plain);
 
 private:
     QChar charAtSlow(int pos) const;
+    // Raw text of a block with the stand-ins turned back.
+    QString blockText(const QTextBlock &b) const;
+    // Text of document positions [from, to) with CR LF breaks.
+    QString rangeText(int from, int to) const;
+    // Inserts text with '\n' breaks at c, the document's break characters as
+    // stand-ins, without taking over a stand-in's format.
+    void insertKeeping(QTextCursor &c, const QString &plain);
+    // Blocks longer than a few thousand characters between document
+    // positions from and to keep their layout between paints.
+    void keepLongLayouts(int from, int to);
     QTextBlock blockAt(int pos) const; // block that holds editor position pos
     int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
     void invalidate()
@@ -111,6 +126,8 @@ private:
     void fillFromSnapshot(int docFrom, int start) const;
 
     QPlainTextEdit *m_edit;
+    // Whether the document may hold stand-ins (checked on every read).
+    bool m_standIns = false;
     // Read cache: a chunk of the text in CR LF form from editor position
     // m_cacheStart (document positions m_cacheDocStart up to m_cacheDocEnd);
     // m_cacheBreaks holds the offset of each CR in it, m_cacheNext the line

@@ -1,9 +1,12 @@
 #include "FormFixture.h"
+#include "Unit3.h"
 #include "Paths.h"
 #include "Vreg.h"
 #include "Vstatus.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMimeData>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -11,6 +14,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -365,8 +369,7 @@ TEST_F(Files, ProtectionDecidesWhetherTypingChangesAndMarksThePage)
     form->CheckBox1->click(); // protection off
     EXPECT_FALSE(form->Memo3->isReadOnly());
     QTest::keyClick(form->Memo2, Qt::Key_Right);
-    QTest::keyClick(form->Memo2, Qt::Key_Delete);
-    EXPECT_TRUE(form->Saved[TForm1::CppPage]) << "keys without a character do not mark the page";
+    EXPECT_TRUE(form->Saved[TForm1::CppPage]) << "moving the caret changes nothing";
     QTest::keyClick(form->Memo2, Qt::Key_Q);
     EXPECT_FALSE(form->Saved[TForm1::CppPage]);
     tick();
@@ -375,6 +378,96 @@ TEST_F(Files, ProtectionDecidesWhetherTypingChangesAndMarksThePage)
     EXPECT_TRUE(form->Saved[TForm1::CppPage]);
     tick();
     EXPECT_EQ(form->VStatus1->Panel(0).Text(), QStringLiteral("Unit1.cpp"));
+}
+
+// Every change the user makes to a writable page marks it, whatever way the
+// editor offers for making it.
+TEST_F(Files, EveryUserChangeOfAWritablePageMarksIt)
+{
+    using Step = std::function<void(QPlainTextEdit *)>;
+    const auto contextMenu = [](const char *name) {
+        return [name](QPlainTextEdit *e) {
+            std::unique_ptr<QMenu> menu(e->createStandardContextMenu());
+            QAction *a = menu->findChild<QAction *>(QLatin1String(name));
+            ASSERT_NE(a, nullptr) << name;
+            a->trigger();
+        };
+    };
+    const auto selectSome = [this](QPlainTextEdit *) { page(TForm1::CppPage).setSelection(0, 3); };
+    const auto typeAndSave = [this](QPlainTextEdit *e) {
+        QTest::keyClick(e, Qt::Key_Q);
+        form->ToolButton12->click();
+    };
+    struct Kind
+    {
+        const char *name;
+        Step prepare;
+        Step edit;
+    };
+    const Kind kinds[] = {
+        {"Delete", {}, [](QPlainTextEdit *e) { QTest::keyClick(e, Qt::Key_Delete); }},
+        {"Backspace on a selection", selectSome,
+         [](QPlainTextEdit *e) { QTest::keyClick(e, Qt::Key_Backspace); }},
+        {"context menu Cut", selectSome, contextMenu("edit-cut")},
+        {"context menu Delete", selectSome, contextMenu("edit-delete")},
+        {"context menu Paste", [](QPlainTextEdit *) { QApplication::clipboard()->setText(QStringLiteral("P")); },
+         contextMenu("edit-paste")},
+        {"context menu Undo after a save", typeAndSave, contextMenu("edit-undo")},
+        {"context menu Redo after a save",
+         [this](QPlainTextEdit *e) {
+             QTest::keyClick(e, Qt::Key_Q);
+             QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+             form->ToolButton12->click();
+         },
+         contextMenu("edit-redo")},
+        {"drag and drop", {},
+         [](QPlainTextEdit *e) {
+             QMimeData mime;
+             mime.setText(QStringLiteral("D"));
+             const QPoint at(4, 4);
+             QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(e->viewport(), &enter);
+             QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(e->viewport(), &move);
+             QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(e->viewport(), &drop);
+         }},
+        {"middle-click paste", {},
+         [](QPlainTextEdit *e) {
+             QApplication::clipboard()->setText(QStringLiteral("M"), QClipboard::Selection);
+             QTest::mouseClick(e->viewport(), Qt::MiddleButton, {}, QPoint(4, 4));
+         }},
+        {"composed character", {},
+         [](QPlainTextEdit *e) {
+             QInputMethodEvent compose;
+             compose.setCommitString(QStringLiteral("é"));
+             QApplication::sendEvent(e, &compose);
+         }},
+    };
+    for (const Kind &k : kinds) {
+        SCOPED_TRACE(k.name);
+        if (QString::fromLatin1(k.name).startsWith(u"middle") && !QApplication::clipboard()->supportsSelection())
+            continue; // no selection clipboard on this platform
+        openStandardUnit();
+        showPage(TForm1::CppPage);
+        form->CheckBox1->setChecked(false);
+        form->CheckBox1Click();
+        form->Memo2->setFocus();
+        page(TForm1::CppPage).setSelection(0, 0);
+        if (k.prepare)
+            k.prepare(form->Memo2);
+        ASSERT_TRUE(form->Saved[TForm1::CppPage]);
+        const QString before = page(TForm1::CppPage).text();
+        k.edit(form->Memo2);
+        EXPECT_NE(page(TForm1::CppPage).text(), before) << "the edit did not happen";
+        EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+        // The close query asks about it.
+        dialogs->clear();
+        dialogs->answerMessage(Dialogs::Button::Cancel);
+        EXPECT_FALSE(form->close());
+        EXPECT_EQ(dialogs->asked().size(), 1u);
+        form->Saved = {true, true, true}; // the next row opens afresh
+    }
 }
 
 TEST_F(Files, MouseSelectionGoesIntoTheFoundTextBox)
@@ -443,4 +536,106 @@ TEST_F(Files, ToggleFoundSetsTheChangeCaption)
     EXPECT_EQ(form->ToolButton3->text(), QStringLiteral("Tauschen"));
     form->CheckBox2->click();
     EXPECT_EQ(form->ToolButton3->text(), QStringLiteral("Ändern"));
+}
+
+// ---------------------------------------------------------------------------
+// Names, write-overs and the extraction list in the prompts
+
+TEST_F(Files, ANameThatIsNotUtf8IsRefusedAndNoOtherFileIsCreated)
+{
+    openStandardUnit();
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/Other\xFF.cpp";
+    const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+    if (fd < 0)
+        GTEST_SKIP() << "the file system takes no such name";
+    ::close(fd);
+    dialogs->clear();
+    dialogs->answerOpen(QFile::decodeName(raw)).answerMessage(Dialogs::Button::Ok);
+    form->Open1->trigger();
+    form->SaveAll1->trigger();
+    ::unlink(raw.constData());
+    ASSERT_EQ(dialogs->asked().size(), 2u);
+    EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Error);
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("UTF-8"))) << dialogs->last().text.toStdString();
+    EXPECT_EQ(form->BaseName, QStringLiteral("Unit1")) << "the open unit stays";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(Files, SaveAsRefusesTheFileThePageFailedToRead)
+{
+    writeFile(QStringLiteral("Unit1.cpp"), kCpp);
+    writeFile(QStringLiteral("Unit1.dfm"), kDfm);
+    QFile big(dir.filePath(QStringLiteral("Unit1.h")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(64ll * 1024 * 1024 + 1)); // sparse
+    big.close();
+    openUnit(QStringLiteral("Unit1.cpp"));
+    showPage(TForm1::HeaderPage);
+    dialogs->answerSave(big.fileName()).answerMessage(Dialogs::Button::Ok);
+    form->Saveas1->trigger();
+    EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Error);
+    EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("Unit1.h")));
+    EXPECT_EQ(QFileInfo(big.fileName()).size(), 64ll * 1024 * 1024 + 1);
+}
+
+class ListPrompts : public Files
+{
+protected:
+    void SetUp() override
+    {
+        Files::SetUp();
+        openStandardUnit();
+        form->PromtEqualStrings2->setChecked(false);
+        form->OnExtractFindNext2->setChecked(false);
+    }
+    void extractHello()
+    {
+        const int at = int(QString::fromLatin1(kCpp).indexOf(QStringLiteral("\"Hello\"")));
+        page(TForm1::CppPage).setSelection(at, 7);
+        EditorModel::of(form->Edit1).setText(QStringLiteral("\"Hello\""));
+        form->ToolButton5->click();
+        ASSERT_FALSE(EditorModel::of(form->Memo1).text().isEmpty());
+    }
+};
+
+TEST_F(ListPrompts, TextsThatExistOnlyInTheListAreAskedForAfterThePages)
+{
+    // A page discarded unsaved loses nothing: its file still holds the literal.
+    extractHello();
+    dialogs->clear();
+    dialogs->answerOpen(dir.filePath(QStringLiteral("Unit1.cpp"))).answerMessage(Dialogs::Button::No);
+    form->SpeedButton1Click();
+    EXPECT_EQ(dialogs->asked().size(), 2u);
+
+    // Saved: the texts now live only in the list.
+    extractHello();
+    const QString list = EditorModel::of(form->Memo1).text();
+    form->SaveCPP1->trigger();
+    showPage(TForm1::DfmPage); // the list waits in its slot
+    dialogs->clear();
+    dialogs->answerMessage(Dialogs::Button::Cancel);
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(dialogs->asked().size(), 1u);
+    EXPECT_EQ(dialogs->last().text, QStringLiteral("The extraction list of Unit1.cpp holds texts that were not "
+                                                   "saved yet.\n\nDo you want to save them now?"));
+    EXPECT_EQ(dialogs->last().buttons, Dialogs::Buttons::YesNoCancel);
+
+    // Yes saves the list where the user says; cancelling that dialog stops.
+    dialogs->answerMessage(Dialogs::Button::Yes).answerSave(std::nullopt);
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(dialogs->last().file.fileName, QStringLiteral("Unit1.list.txt"));
+    EXPECT_EQ(dialogs->last().file.title, QStringLiteral("Save Extraction List"));
+    dialogs->answerMessage(Dialogs::Button::Yes).answerSave(dir.filePath(QStringLiteral("texts.txt")));
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(readFile(QStringLiteral("texts.txt")), list.toLatin1());
+}
+
+TEST_F(ListPrompts, AGeneratorsOutputWrittenOutAnswersForTheList)
+{
+    extractHello();
+    form->SaveAll1->trigger();
+    dialogs->clear();
+    dialogs->answerModal([](QDialog *d) { static_cast<TForm3 *>(d)->SpeedButton3->click(); });
+    form->CreateFormOnLoad1->trigger();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(dialogs->asked().size(), 1u) << "only the output window";
 }

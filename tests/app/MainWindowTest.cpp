@@ -1,9 +1,11 @@
+#include "AppIdentity.h"
 #include "FormFixture.h"
 #include "UiLanguage.h"
 #include "Vstatus.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -237,4 +239,32 @@ TEST_F(MainWindow, AboutBoxIsShownModallyAndExitClosesTheWindow)
     EXPECT_EQ(dialogs->asked().size(), 1u);
     form->ToolButton7->click();
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindow, MenusHoldTheirItemsAndSeparatorsInOrder)
+{
+    // "-" stands for a separator.
+    const auto layout = [](QMenu *m) {
+        QStringList names;
+        for (QAction *a : m->actions())
+            names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        return names.join(u' ');
+    };
+    EXPECT_EQ(layout(form->Datei1), QStringLiteral("Open1 Saveas1 - SaveAll1 - SaveCPP1 HSpeichern1 SaveDFM1 - "
+                                                   "CreateFormOnLoad1 CreateLoadTextRC1 CreateRCFile1 - Exit1"));
+    EXPECT_EQ(layout(form->Berabeiten1),
+              QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 - FindText1"));
+    EXPECT_EQ(layout(form->Options1), QStringLiteral("PromtEqualStrings2 OnExtractFindNext2 - UseglobalStrings2 "
+                                                     "UseFormStrings2 UseFunction2 - English1 German1"));
+}
+
+TEST(ApplicationIdentity, SetsNoDisplayNameThatTitlesWouldCarry)
+{
+    const QString before = QCoreApplication::applicationName();
+    setApplicationIdentity();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Varnosel Tessaro Tool"));
+    // Without a display name of its own the toolkit falls back to the name.
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QCoreApplication::setApplicationName(before);
 }

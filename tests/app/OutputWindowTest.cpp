@@ -127,6 +127,42 @@ TEST_F(OutputWindow, OverflowIsReportedAndTheWindowNotShown)
     EXPECT_EQ(out->text(), QString());
 }
 
+TEST_F(OutputWindow, BrokenEntriesAreNamedInOneWarningAndTheOutputIsStillShown)
+{
+    const struct
+    {
+        QAction *command;
+        QString list;
+        QString named;
+    } cases[] = {
+        {form->CreateRCFile1, QStringLiteral("String1, \"a\"\r\nString1, \"b\"\r\n"), QStringLiteral("Line 2")},
+        {form->CreateRCFile1, QStringLiteral("String1, \"a\"\r\nString-1, \"b\"\r\n"), QStringLiteral("number 1")},
+        {form->CreateLoadTextRC1, QStringLiteral("String70000, \"a\"\r\n"), QStringLiteral("70100")},
+        {form->CreateFormOnLoad1, QStringLiteral("String1, \"a\r\nb\"\r\n"), QStringLiteral("Line 2")},
+        {form->CreateFormOnLoad1, QStringLiteral("String1, \"a */ b\"\r\n"), QStringLiteral("\"*/\"")},
+    };
+    for (const auto &c : cases) {
+        list().setText(c.list);
+        dialogs->clear();
+        dialogs->answerMessage(Dialogs::Button::Ok);
+        const Shown s = run(c.command);
+        ASSERT_EQ(dialogs->asked().size(), 2u) << c.list.toStdString();
+        const auto &warning = dialogs->asked()[0];
+        EXPECT_EQ(warning.caption, QStringLiteral("VTQX"));
+        EXPECT_EQ(warning.icon, Dialogs::Icon::Exclamation);
+        EXPECT_TRUE(warning.text.contains(c.named)) << warning.text.toStdString();
+        EXPECT_TRUE(s.shown);
+        EXPECT_TRUE(s.text.startsWith(c.command == form->CreateRCFile1 ? QStringLiteral("STRINGTABLE")
+                                                                        : QStringLiteral("String __fastcall")))
+            << s.text.toStdString();
+    }
+    // A sound list shows the output alone.
+    list().setText(kFunctionList);
+    dialogs->clear();
+    EXPECT_EQ(run(form->CreateRCFile1).text, kScript);
+    EXPECT_EQ(dialogs->asked().size(), 1u);
+}
+
 TEST_F(OutputWindow, NoModeCheckedGeneratesAsGlobalStrings)
 {
     form->UseFunction2->setChecked(false);

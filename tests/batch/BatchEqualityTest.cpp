@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 struct Config
 {
@@ -137,7 +140,7 @@ protected:
         const Batch::Result window = runWindow(text, kind, c, root, start, choose);
         int index = 0;
         const Batch::Result batch =
-            Batch::extract(editorText(text), Batch::Options{kind, c.mode, c.extractC, c.equal, root, true}, start,
+            Batch::extract(TextFile::withCrLfBreaks(text), Batch::Options{kind, c.mode, c.extractC, c.equal, root, true}, start,
                            [&](const Batch::Literal &) { return choose(index++); });
         EXPECT_EQ(batch.text, window.text);
         EXPECT_EQ(batch.state.list, window.state.list);
@@ -147,6 +150,13 @@ protected:
             << ',' << window.state.lastEdit.col;
     }
 };
+
+// The command line reads a page as the editor holds it.
+TEST_F(BatchEquality, LineBreaksAsTheEditorHoldsThem)
+{
+    for (const char *text : {"", "a", "a\rb", "a\nb", "a\r\nb", "a\r\r\nb\n", "\r", "\n\r", "x\r\n\r\n"})
+        EXPECT_EQ(TextFile::withCrLfBreaks(QLatin1String(text)), editorText(QLatin1String(text))) << text;
+}
 
 TEST_F(BatchEquality, GeneratedTextsInEveryConfiguration)
 {
@@ -173,34 +183,48 @@ TEST_F(BatchEquality, GeneratedTextsInEveryConfiguration)
     }
 }
 
-// Every shared unit, both pages; the configurations rotate over the units
-// so that together they cover all of them.
-TEST_F(BatchEquality, SharedUnits)
+// The shared units' C++ sources, in a fixed order; none when absent.
+std::vector<std::string> sharedSources()
 {
-    const QString folder = QStringLiteral(VTQX_SHARED_DIR "/units");
-    if (!QFileInfo(folder).isDir())
-        GTEST_SKIP() << "no shared units";
     QStringList sources;
-    QDirIterator it(folder, {QStringLiteral("*.cpp"), QStringLiteral("*.CPP")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(QStringLiteral(VTQX_SHARED_DIR "/units"), {QStringLiteral("*.cpp"), QStringLiteral("*.CPP")},
+                    QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         sources << it.next();
     sources.sort();
-    const std::vector<Config> configs = allConfigs();
-    int n = 0;
-    for (const QString &source : sources) {
-        SCOPED_TRACE(source.toStdString());
-        const QFileInfo info(source);
-        const QString dfmPath = info.path() + u'/' + info.completeBaseName() +
-                                (info.suffix() == u"CPP" ? QStringLiteral(".DFM") : QStringLiteral(".dfm"));
-        const QString dfm = QFileInfo(dfmPath).isFile() ? TextFile::load(dfmPath).text : QString();
-        const QString root = FormDescription::objectNameOfLine(editorText(dfm).section(u'\r', 0, 0));
-        expectEqual(TextFile::load(source).text, SourcePage::Cpp, configs[n % configs.size()], root, {},
-                    [](int) { return true; });
-        if (!dfm.isEmpty())
-            expectEqual(dfm, SourcePage::Dfm, configs[(n + 5) % configs.size()], root, {}, [](int) { return true; });
-        ++n;
-    }
-    EXPECT_GE(n, 12);
+    std::vector<std::string> out;
+    for (const QString &s : sources)
+        out.push_back(s.toStdString());
+    return out;
 }
+
+class SharedUnitEquality : public BatchEquality, public ::testing::WithParamInterface<std::string> {};
+
+// Every shared unit, both pages; the configurations rotate over the units
+// so that together they cover all of them.
+TEST_P(SharedUnitEquality, BothPages)
+{
+    const std::vector<std::string> all = sharedSources();
+    const int n = int(std::find(all.begin(), all.end(), GetParam()) - all.begin());
+    const std::vector<Config> configs = allConfigs();
+    const QFileInfo info(QString::fromStdString(GetParam()));
+    const QString dfmPath = info.path() + u'/' + info.completeBaseName() +
+                            (info.suffix() == u"CPP" ? QStringLiteral(".DFM") : QStringLiteral(".dfm"));
+    const QString dfm = QFileInfo(dfmPath).isFile() ? TextFile::load(dfmPath).text : QString();
+    const QString root = FormDescription::objectNameOfLine(editorText(dfm).section(u'\r', 0, 0));
+    expectEqual(TextFile::load(info.filePath()).text, SourcePage::Cpp, configs[n % configs.size()], root, {},
+                [](int) { return true; });
+    if (!dfm.isEmpty())
+        expectEqual(dfm, SourcePage::Dfm, configs[(n + 5) % configs.size()], root, {}, [](int) { return true; });
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, SharedUnitEquality, ::testing::ValuesIn(sharedSources()),
+                         [](const ::testing::TestParamInfo<std::string> &info) {
+                             std::string name = QFileInfo(QString::fromStdString(info.param)).completeBaseName().toStdString();
+                             for (char &c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name + '_' + std::to_string(info.index);
+                         });
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(SharedUnitEquality);
 } // namespace

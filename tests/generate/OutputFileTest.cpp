@@ -21,6 +21,27 @@ TEST(OutputFile, SingleByteCodePageWhenEverythingFitsElseUtf8)
     EXPECT_EQ(encodeOutputText(QStringLiteral("Größe Ω")), QStringLiteral("Größe Ω\r\n").toUtf8());
 }
 
+TEST(OutputFile, Utf8OutputCarriesTheMarkItsCompilerReads)
+{
+    struct Case
+    {
+        OutputKind kind;
+        QString text;
+        QByteArray bytes;
+    };
+    const QByteArray utf8 = QStringLiteral("Größe Ω\r\n").toUtf8();
+    const Case cases[] = {
+        {OutputKind::CppCode, QStringLiteral("Größe Ω"), "\xEF\xBB\xBF" + utf8},
+        {OutputKind::ResourceScript, QStringLiteral("Größe Ω"), "#pragma code_page(65001)\r\n" + utf8},
+        {OutputKind::Text, QStringLiteral("Größe Ω"), utf8},
+        // Windows-1252 stays as it was, whatever the kind.
+        {OutputKind::CppCode, QStringLiteral("Größe"), "Gr\xF6\xDF" "e\r\n"},
+        {OutputKind::ResourceScript, QStringLiteral("Größe"), "Gr\xF6\xDF" "e\r\n"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(encodeOutputText(c.text, c.kind), c.bytes) << int(c.kind);
+}
+
 TEST(OutputFile, SavesAndReplaces)
 {
     QTemporaryDir dir;

@@ -69,6 +69,21 @@ TEST(RealDialogs, MessageBoxAnswersWithTheClickedButton)
     EXPECT_EQ(seenText, QStringLiteral("Save?"));
 }
 
+TEST(RealDialogs, MessageTextThatLooksLikeMarkupIsShownAsItStands)
+{
+    Qt::TextFormat format = Qt::AutoText;
+    whenModal([&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return false;
+        format = box->textFormat();
+        box->button(QMessageBox::Ok)->click();
+        return true;
+    });
+    QtDialogs().showError(nullptr, QStringLiteral("<b>x.cpp could not be read"));
+    EXPECT_EQ(format, Qt::PlainText);
+}
+
 TEST(RealDialogs, InputBoxGivesTheTypedAnswerOrNothing)
 {
     whenModal([](QWidget *w) {
@@ -119,6 +134,32 @@ TEST(RealDialogs, OpenThroughTheRealFileDialog)
     EXPECT_EQ(filter, QStringLiteral("CPP Files (*.cpp *.h *.dfm)"));
     EXPECT_EQ(form.BaseName, QStringLiteral("Unit1"));
     EXPECT_EQ(EditorModel::of(form.Memo3).line(1), QStringLiteral("// Unit1.h"));
+}
+
+TEST(RealDialogs, OpenSeveralFilesAtOnce)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"de.po", "fr.po", "pl.po"}) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    whenModal([&](QWidget *w) {
+        auto *dlg = qobject_cast<QFileDialog *>(w);
+        if (!dlg)
+            return false;
+        // Several names are typed in quotes, as the dialog lists a selection.
+        dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("\"de.po\" \"pl.po\""));
+        dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
+        return !dlg->isVisible();
+    });
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Open Translations");
+    request.filter = QStringLiteral("PO Files |*.po");
+    request.initialDir = dir.path();
+    QtDialogs qt;
+    const std::optional<QStringList> chosen = qt.openFiles(nullptr, request);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, (QStringList{dir.filePath(QStringLiteral("de.po")), dir.filePath(QStringLiteral("pl.po"))}));
 }
 
 TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)

@@ -282,6 +282,33 @@ TEST_F(FindNext, StopDuringALongScan)
     expectIdleControls();
 }
 
+TEST_F(FindNext, ClosingDuringAScanStopsItBeforeTheCloseQuery)
+{
+    setUnit(longUnclosed(200000));
+    form->Saved[TForm1::CppPage] = false;
+    select(TForm1::CppPage, 0);
+    bool closeRequested = false;
+    const auto conn = QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
+        if (form->Busy && !closeRequested) {
+            closeRequested = true;
+            form->close();
+        }
+    });
+    dialogs->answerMessage(Dialogs::Button::No);
+    form->SpeedButton4Click();
+    QObject::disconnect(conn);
+    ASSERT_TRUE(closeRequested);
+    EXPECT_TRUE(form->isVisible()) << "closed in the middle of the scan";
+    EXPECT_TRUE(dialogs->asked().empty()) << "asked before the scan had stopped";
+    expectIdleControls();
+
+    // The close query follows: the save prompt, then the window goes.
+    QApplication::processEvents();
+    ASSERT_EQ(dialogs->asked().size(), 1u);
+    EXPECT_EQ(dialogs->last().text, form->BaseName + form->Msg(8));
+    EXPECT_FALSE(form->isVisible());
+}
+
 TEST_F(FindNext, StopOutsideAScanChangesNothing)
 {
     setUnit(u"s = \"a\";"_qs);

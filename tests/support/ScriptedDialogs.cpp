@@ -11,6 +11,7 @@ const char *kindName(ScriptedDialogs::Kind k)
     case ScriptedDialogs::Kind::SaveFile: return "save dialog";
     case ScriptedDialogs::Kind::Input: return "input box";
     case ScriptedDialogs::Kind::Modal: return "modal window";
+    case ScriptedDialogs::Kind::OpenFiles: return "open dialog for several files";
     }
     return "?";
 }
@@ -52,6 +53,13 @@ std::optional<QString> ScriptedDialogs::openFile(QWidget *, const FileRequest &r
     Question q{Kind::OpenFile, request.title, {}, Icon::None, Buttons::Ok, request, {}, nullptr};
     const auto a = next(Kind::OpenFile, q);
     return a ? a->text : std::nullopt;
+}
+
+std::optional<QStringList> ScriptedDialogs::openFiles(QWidget *, const FileRequest &request)
+{
+    Question q{Kind::OpenFiles, request.title, {}, Icon::None, Buttons::Ok, request, {}, nullptr};
+    const auto a = next(Kind::OpenFiles, q);
+    return a ? a->files : std::nullopt;
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(QWidget *, const FileRequest &request)

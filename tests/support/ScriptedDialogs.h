@@ -13,7 +13,7 @@
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Input, Modal };
+    enum class Kind { Message, OpenFile, SaveFile, Input, Modal, OpenFiles };
 
     struct Question
     {
@@ -33,17 +33,19 @@ public:
         Button button = Button::None;          // messages
         std::optional<QString> text;           // files and input; nothing = cancel
         std::function<void(QDialog *)> whileShown; // modal windows
+        std::optional<QStringList> files;      // several files; nothing = cancel
     };
 
     ScriptedDialogs() { Dialogs::install(this); }
     ~ScriptedDialogs() override;
 
     // Script the next answers, in order.
-    ScriptedDialogs &answerMessage(Button b) { m_script.push_back({Kind::Message, b, {}, {}}); return *this; }
-    ScriptedDialogs &answerOpen(std::optional<QString> path) { m_script.push_back({Kind::OpenFile, Button::None, std::move(path), {}}); return *this; }
-    ScriptedDialogs &answerSave(std::optional<QString> path) { m_script.push_back({Kind::SaveFile, Button::None, std::move(path), {}}); return *this; }
-    ScriptedDialogs &answerInput(std::optional<QString> text) { m_script.push_back({Kind::Input, Button::None, std::move(text), {}}); return *this; }
-    ScriptedDialogs &answerModal(std::function<void(QDialog *)> whileShown = {}) { m_script.push_back({Kind::Modal, Button::None, {}, std::move(whileShown)}); return *this; }
+    ScriptedDialogs &answerMessage(Button b) { m_script.push_back({Kind::Message, b, {}, {}, {}}); return *this; }
+    ScriptedDialogs &answerOpen(std::optional<QString> path) { m_script.push_back({Kind::OpenFile, Button::None, std::move(path), {}, {}}); return *this; }
+    ScriptedDialogs &answerSave(std::optional<QString> path) { m_script.push_back({Kind::SaveFile, Button::None, std::move(path), {}, {}}); return *this; }
+    ScriptedDialogs &answerOpenFiles(std::optional<QStringList> paths) { m_script.push_back({Kind::OpenFiles, Button::None, {}, {}, std::move(paths)}); return *this; }
+    ScriptedDialogs &answerInput(std::optional<QString> text) { m_script.push_back({Kind::Input, Button::None, std::move(text), {}, {}}); return *this; }
+    ScriptedDialogs &answerModal(std::function<void(QDialog *)> whileShown = {}) { m_script.push_back({Kind::Modal, Button::None, {}, std::move(whileShown), {}}); return *this; }
 
     const std::vector<Question> &asked() const { return m_asked; }
     const Question &last() const { return m_asked.back(); }
@@ -53,6 +55,7 @@ public:
     Button message(QWidget *parent, const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
     std::optional<QString> openFile(QWidget *parent, const FileRequest &request) override;
     std::optional<QString> saveFile(QWidget *parent, const FileRequest &request) override;
+    std::optional<QStringList> openFiles(QWidget *parent, const FileRequest &request) override;
     std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                  const QString &defaultAnswer) override;
     void showModal(QDialog *dialog) override;

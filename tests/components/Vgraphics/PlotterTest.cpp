@@ -4,6 +4,7 @@
 #include "PlotterTestSupport.h"
 #include "Vparser.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -264,7 +265,7 @@ TEST_F(PlotterTest, DegenerateRangesRaiseBeforeAnythingIsDrawn)
         long double xFrom, xTo, yFrom, yTo, gridSpace;
         bool grid;
     } cases[] = {{1, 1, -10, 10, 1, false},     {-10, 10, 5, -5, 1, false}, {0, 0.5L, -10, 10, 1, false},
-                 {-10, 10, -10, 10, 0, true},  {-10, 10, -10, 10, 0.01L, true}};
+                 {-10, 10, -10, 10, 0, true}};
     for (const auto &c : cases) {
         graphics.SetMinusX(c.xFrom);
         graphics.SetPlusX(c.xTo);
@@ -282,6 +283,70 @@ TEST_F(PlotterTest, DegenerateRangesRaiseBeforeAnythingIsDrawn)
     graphics.SetGridSpace(0);
     graphics.setGrid(false);
     EXPECT_EQ(draw(), 0) << "GridSpace matters only with the grid";
+}
+
+TEST_F(PlotterTest, RangesBeyondTheNumbersRaiseTheirOwnMessageBeforeAnythingIsDrawn)
+{
+    plot(QStringLiteral("x"));
+    const QImage before = image;
+    constexpr long double inf = std::numeric_limits<long double>::infinity();
+    const struct
+    {
+        long double from, to;
+        bool y;
+    } cases[] = {{-inf, 10, false}, {-10, inf, true}, {-1e4000L, 1e4000L, false}, // beyond a double
+                 {-1.5e308L, 1.5e308L, true}};                                     // a width beyond a double
+    for (const auto &c : cases) {
+        graphics.SetMinusX(c.y ? -10 : c.from);
+        graphics.SetPlusX(c.y ? 10 : c.to);
+        graphics.SetMinusY(c.y ? c.from : -10);
+        graphics.SetPlusY(c.y ? c.to : 10);
+        try {
+            draw();
+            ADD_FAILURE() << "no exception for " << double(c.from) << ".." << double(c.to);
+        } catch (const Exception &e) {
+            EXPECT_TRUE(e.Message().contains(QStringLiteral("endliche Zahlen"))) << e.Message().toStdString();
+        }
+        EXPECT_EQ(image, before);
+    }
+}
+
+TEST_F(PlotterTest, GridLinesCloserThanAPixelAreLeftOut)
+{
+    plot(QStringLiteral("x"));
+    graphics.setGrid(true);
+    graphics.setGridColor(Blue);
+    graphics.SetGridSpace(0.01L);
+    EXPECT_EQ(draw(), 0);
+    EXPECT_EQ(pixelsOf(Red).size(), 20) << "the graph is drawn";
+    EXPECT_EQ(pixelsOf(Blue).size(), 0);
+
+    // Only the rows are too close: 2000 units over 480 pixels.
+    graphics.SetGridSpace(1);
+    graphics.SetMinusY(-1000);
+    graphics.SetPlusY(1000);
+    EXPECT_EQ(draw(), 0);
+    EXPECT_EQ(image.pixel(352, 10), Canvas::toRgb(Blue)) << "a column line one unit right of the axis";
+    EXPECT_EQ(emptyColumns(Blue, 100, 100), QList<int>{100}) << "no row lines";
+
+    // No width at all is no fault of GridSpace.
+    graphics.SetDestWidth(0);
+    EXPECT_NO_THROW(draw());
+}
+
+TEST_F(PlotterTest, RowsBeyondTheIntRangeFailThePoint)
+{
+    graphics.setPointsOnly(false);
+    for (const char *steep : {"x^10", "10^x"}) {
+        image.fill(Canvas::toRgb(Green));
+        plot(QString::fromLatin1(steep));
+        EXPECT_EQ(draw(), 0);
+        // x^10 beyond |x| = 7 and 10^x beyond x = 9.3 lie past the int range
+        // of rows: no line may run from or to them.
+        const int from = steep[0] == 'x' ? 0 : 620;
+        EXPECT_EQ(emptyColumns(Red, from, from + 19).size(), 20) << steep;
+        EXPECT_GT(pixelsOf(Red).size(), 0) << steep;
+    }
 }
 
 TEST_F(PlotterTest, FarRangesGetTheirGridLinesWhereTheUnitsFall)
@@ -320,6 +385,41 @@ TEST_F(PlotterTest, ThePlotterHasItsOwnParserAndLeavesTheExpressionsAlone)
 }
 
 // --- pixel positions -------------------------------------------------------
+
+// --- the component or the image going away during an event --------------
+
+struct Picture : QObject
+{
+    QImage image{640, 480, QImage::Format_RGB32};
+};
+
+TEST(DrawWhileDestroyed, EndsCleanlyWhenTheComponentItsOwnerOrTheImageGoes)
+{
+    SetDecimalSeparator(u'.');
+    for (const char *what : {"component", "owner", "image"}) {
+        QPointer<QObject> owner = new QObject;
+        QPointer<TVGraphics> graphics = new TVGraphics(owner);
+        QPointer<Picture> picture = new Picture;
+        graphics->setGrid(true);
+        graphics->SetExpressions({QStringLiteral("x")});
+        graphics->SetColors({QStringLiteral("255")});
+        graphics->SetSteps({QStringLiteral("1")});
+        Canvas canvas(picture->image, picture);
+        QObject context;
+        QTimer::singleShot(0, &context, [&, what] {
+            if (qstrcmp(what, "component") == 0)
+                delete graphics;
+            else if (qstrcmp(what, "owner") == 0)
+                delete owner;
+            else
+                delete picture;
+        });
+        EXPECT_EQ(graphics->DrawToCanvas(canvas), -1) << what;
+        delete picture.data();
+        delete owner.data();
+    }
+    ResetDecimalSeparator();
+}
 
 TEST(Umrechnen, MapsValuesWithTheWholeNumberWidth)
 {

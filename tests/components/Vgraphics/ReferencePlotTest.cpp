@@ -1,7 +1,7 @@
-// A typical plot, rendered and compared pixel by pixel with the reference
-// image kept next to this file. To regenerate it on purpose, run the test
-// with VTQX_REGENERATE_REFERENCE=1 and look at the new image before
-// committing it.
+// Typical plots, rendered and compared pixel by pixel with the reference
+// images kept next to this file. To regenerate them on purpose, run the test
+// with VTQX_REGENERATE_REFERENCE=1 and look at the new images before
+// committing them.
 #include "PlotterTestSupport.h"
 
 #include <QDir>
@@ -9,15 +9,30 @@
 
 namespace {
 
-const QString referencePath = QStringLiteral(VGRAPHICS_TEST_DIR "/reference-plot.png");
-
-TEST_F(PlotterTest, TypicalPlotMatchesTheReferenceImage)
+struct Reference
 {
+    const char *name;
+    QStringList expressions, colors, steps;
+    const char *file;
+};
+
+void PrintTo(const Reference &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class ReferencePlot : public PlotterTest, public ::testing::WithParamInterface<Reference>
+{
+};
+
+TEST_P(ReferencePlot, MatchesTheReferenceImage)
+{
+    const QString referencePath = QStringLiteral(VGRAPHICS_TEST_DIR "/") + QLatin1String(GetParam().file);
     graphics.setGrid(true);
     graphics.setPointsOnly(false);
-    graphics.SetExpressions({QStringLiteral("sin(x)"), QStringLiteral("x^2/10"), QStringLiteral("1/x")});
-    graphics.SetColors({QString::number(Red), QString::number(Blue), QStringLiteral("32768")}); // green
-    graphics.SetSteps({QStringLiteral("0.1"), QStringLiteral("0.1"), QStringLiteral("0.05")});
+    graphics.SetExpressions(GetParam().expressions);
+    graphics.SetColors(GetParam().colors);
+    graphics.SetSteps(GetParam().steps);
     ASSERT_EQ(draw(), 0);
 
     if (qEnvironmentVariableIntValue("VTQX_REGENERATE_REFERENCE") == 1) {
@@ -38,5 +53,24 @@ TEST_F(PlotterTest, TypicalPlotMatchesTheReferenceImage)
     }
     EXPECT_EQ(differences, 0) << "first at (" << first.x() << ", " << first.y() << ")";
 }
+
+const QString red = QString::number(0x0000FF), blue = QString::number(0xFF0000), green = QStringLiteral("32768");
+
+INSTANTIATE_TEST_SUITE_P(
+    Plots, ReferencePlot,
+    ::testing::Values(
+        Reference{"Typical",
+                  {QStringLiteral("sin(x)"), QStringLiteral("x^2/10"), QStringLiteral("1/x")},
+                  {red, blue, green},
+                  {QStringLiteral("0.1"), QStringLiteral("0.1"), QStringLiteral("0.05")},
+                  "reference-plot.png"},
+        // Most samples lie far beyond the int range of rows: they fail, and
+        // no line runs to them.
+        Reference{"Steep",
+                  {QStringLiteral("x^8"), QStringLiteral("x^10"), QStringLiteral("10^x")},
+                  {red, blue, green},
+                  {QStringLiteral("0.1"), QStringLiteral("0.05"), QStringLiteral("0.1")},
+                  "reference-steep.png"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

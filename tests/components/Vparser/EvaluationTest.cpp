@@ -78,6 +78,15 @@ INSTANTIATE_TEST_SUITE_P(DivisionChains, Results,
                                            Result{"8/4 mod 3", "", "8"},        // "m" takes the rest: 8/(4 mod 3)
                                            Result{"16/2/2 mod 3", "", "4"}));   // 16/2/(2 mod 3)
 
+// A zero that the text multiplies by never becomes a divisor.
+INSTANTIATE_TEST_SUITE_P(OnlyTheTextsDivisors, Results,
+                         ::testing::Values(Result{"1/2*x^2", "0", "0"},  //
+                                           Result{"8/4*x", "0", "0"},    //
+                                           Result{"x/2*x", "0", "0"},    //
+                                           Result{"3/x*0", "1", "0"},    //
+                                           Result{"2*3/x*0*5", "1", "0"}, //
+                                           Result{"1/2*x mod 3", "0", "0"}));
+
 TEST_F(PointLocaleTest, VariableTexts)
 {
     TVParser parser;
@@ -147,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, Errors,
                          ::testing::Values(Error{"1/0", "", "Division durch 0"},
                                            Error{"1/(x-x)", "3", "Division durch 0"},
                                            Error{"(1/0)*0", "", "Division durch 0"}, // operands before the product
+                                           Error{"2*3/x*4", "0", "Division durch 0"}, // the text divides by x
                                            Error{"ln(0)", "", "Log von X mit X <= 0"},
                                            Error{"lg(-1)", "", "Log von X mit X <= 0"},
                                            Error{"(-8)^(1/3)", "", "Kein negativer Ausdruck unter Wurzel erlaubt."},

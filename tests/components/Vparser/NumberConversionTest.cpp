@@ -1,13 +1,16 @@
 // Texts to long doubles and back: variables, constants, decimal marks,
 // significant digits.
 #include "Exception.h"
+#include "ParserCore.h"
 #include "ParserTestSupport.h"
 #include "Vparser.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -173,6 +176,66 @@ TEST_F(NumberConversion, TrailingZerosAndDanglingMarksGo)
     parser.InitLandDot();
     EXPECT_EQ(parser.EntferneNullenUndPunkte(QStringLiteral("2<>500")), QStringLiteral("2<>500"));
     EXPECT_EQ(parser.EntferneNullenUndPunkte(QStringLiteral("2.500")), QStringLiteral("2.500"));
+}
+
+// --- the direct path for plain variable texts ----------------------------
+
+// Random decimal texts under every mark setting: where the direct path
+// answers, it gives the general conversion's value to the last bit.
+TEST(PlainNumberTexts, ReadExactlyAsTheGeneralConversion)
+{
+    std::mt19937 random(20261207);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    struct Setting
+    {
+        char16_t separator;
+        const char16_t *overwrite;
+        bool convert;
+    };
+    const Setting settings[] = {{u'.', u"", false}, {u',', u"", false}, {u'.', u"", true},   {u',', u"", true},
+                                {u'.', u",", false}, {u'.', u"<>", true}, {u'.', u"5", false}, {u'.', u"e", false},
+                                {u'.', u"-", true}};
+    int direct = 0, total = 0;
+    for (const Setting &setting : settings) {
+        SetDecimalSeparator(QChar(setting.separator));
+        ParserState state;
+        state.OverwriteDecimalSymbol = QString::fromUtf16(setting.overwrite);
+        state.ConvertAllColonsAndDots = setting.convert;
+        ParserCore core(state);
+        core.InitLandDot();
+        const QString marks = QStringLiteral(".,") + state.LandDot;
+        for (int n = 0; n < 4000; ++n) {
+            QString text;
+            if (pick(3) != 0)
+                text += QLatin1Char("+-"[pick(2)]);
+            for (int k = pick(12); k > 0; --k)
+                text += QLatin1Char(char('0' + (pick(3) == 0 ? 0 : pick(10))));
+            if (pick(3) != 0) {
+                text += marks[pick(int(marks.size()))];
+                for (int k = pick(14); k > 0; --k)
+                    text += QLatin1Char(char('0' + pick(10)));
+            }
+            if (pick(3) == 0) {
+                text += QLatin1Char("eE"[pick(2)]);
+                if (pick(2) != 0)
+                    text += QLatin1Char("+-"[pick(2)]);
+                for (int k = pick(4); k > 0; --k)
+                    text += QLatin1Char(char('0' + pick(10)));
+            }
+            if (pick(20) == 0)
+                text.insert(pick(int(text.size()) + 1), QLatin1Char(" x.,"[pick(4)]));
+            long double fast = 0;
+            ++total;
+            if (!core.readPlainNumber(text, fast))
+                continue;
+            ++direct;
+            const long double general = core.StrToLongDouble(text);
+            EXPECT_TRUE(fast == general && std::signbit(fast) == std::signbit(general))
+                << text.toStdString() << " mark " << state.LandDot.toStdString() << " convert " << setting.convert;
+        }
+    }
+    ResetDecimalSeparator();
+    EXPECT_GT(direct, total / 2) << "the direct path answers most plain texts";
 }
 
 } // namespace

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Precedence, SplitRule,
                                            Split{"a+b-c+d", "a+b", "-", "c-d"},  // the first "-", rewritten
                                            Split{"a-b-c", "a", "-", "b+c"},      //
                                            Split{"a*b+c", "a*b", "+", "c"},      // "+" before "*"
-                                           Split{"a*b/c", "a", "*", "b/c"},      // the first of * / m
+                                           Split{"a*bmc", "a", "*", "bmc"},      // the first of * / m
                                            Split{"7m3m2", "7", "m", "3m2"},      //
                                            Split{"a^b*c", "a^b", "*", "c"},      // "*" before "^"
                                            Split{"2^3^2", "2", "^", "3^2"},      // the first "^"
@@ -65,12 +65,18 @@ INSTANTIATE_TEST_SUITE_P(Precedence, SplitRule,
                                            Split{"(x)", "", "", ""},             //
                                            Split{"", "", "", ""}));
 
+// A product with "/" before its first "m" is cut at its last "*" or "/"
+// before that "m": left to right, and no divisor the text does not divide by.
 INSTANTIATE_TEST_SUITE_P(Division, SplitRule,
-                         ::testing::Values(Split{"8/4/2", "8", "/", "4*2"},       //
-                                           Split{"8/4*2", "8", "/", "4/2"},       //
-                                           Split{"7*2/4*7", "7", "*", "2/4*7"},   //
-                                           Split{"1/2+3/4", "1/2", "+", "3/4"},   //
-                                           Split{"8/4m3", "8", "/", "4m3"}));
+                         ::testing::Values(Split{"8/4/2", "8/4", "/", "2"},         //
+                                           Split{"8/4*2", "8/4", "*", "2"},         //
+                                           Split{"7*2/4*7", "7*2/4", "*", "7"},     //
+                                           Split{"1/2*x^2", "1/2", "*", "x^2"},     //
+                                           Split{"1/2+3/4", "1/2", "+", "3/4"},     //
+                                           Split{"8/4m3", "8", "/", "4m3"},         //
+                                           Split{"16/2/2m3/4", "16/2", "/", "2m3/4"}, //
+                                           Split{"7m3/2*2", "7", "m", "3/2*2"},     // "m" first: as before
+                                           Split{"(8/4)/(2)", "8/4", "/", "2"}));
 
 // --- IsZahl --------------------------------------------------------------
 
@@ -164,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TreeShape,
                                            Shape{"2^(-1)", "^(2,-1)"},                     //
                                            Shape{"10-3-2", "-(10,+(3,2))"},                //
                                            Shape{"1-6+0+4", "-(1,-(6,+(0,4)))"},           //
-                                           Shape{"8/4/2", "/(8,*(4,2))"},                  //
+                                           Shape{"8/4/2", "/(/(8,4),2)"},                  // left to right
                                            Shape{"7 mod 3 mod 2", "m(7,m(3,2))"},          //
                                            Shape{"2*7 mod 4", "*(2,m(7,4))"},              //
                                            Shape{"sin(cos(x))", "#(s,#(c,x))"},            //

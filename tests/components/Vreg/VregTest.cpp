@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -171,6 +172,21 @@ TEST_F(VregTest, AFailedWriteIsAnError)
         EXPECT_EQ(e.Message(), QStringLiteral("Failed to set data for 'CB1'"));
     }
     EXPECT_EQ(reg.Pop(QStringLiteral("CB1")), QString());
+}
+
+TEST_F(VregTest, AWriteToAMalformedFileSucceeds)
+{
+    // An unterminated group header: reading the file reports a format error.
+    const QString file = SettingsKey::location(reg.Firmenname, reg.Programmname);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile raw(file);
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write("CB1=0\n[broken\nX=1\n");
+    raw.close();
+    EXPECT_NO_THROW(reg.Push(QStringLiteral("InitOpenDir"), QStringLiteral("/home/a")));
+    EXPECT_NO_THROW(reg.Push(QStringLiteral("CB2"), QStringLiteral("1")));
+    EXPECT_EQ(reg.Pop(QStringLiteral("InitOpenDir")), QStringLiteral("/home/a"));
+    EXPECT_EQ(reg.Pop(QStringLiteral("CB1")), QStringLiteral("0"));
 }
 
 TEST_F(VregTest, RegistersOnThePalettePage)

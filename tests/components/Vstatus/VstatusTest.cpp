@@ -58,3 +58,15 @@ TEST(TVStatus, SimplePanelShowsOneTextInsteadOfThePanels)
     EXPECT_NE(std::find(all.begin(), all.end(), std::pair{QStringLiteral("Varnosel"), QStringLiteral("TVStatus")}),
               all.end());
 }
+
+TEST(TVStatus, TextsThatLookLikeMarkupStayPlain)
+{
+    TVStatus bar;
+    bar.AddPanel(100).SetText(QStringLiteral("<b>x.cpp"));
+    bar.SetSimpleText(QStringLiteral("<i>y</i>"));
+    const QList<QLabel *> labels = bar.findChildren<QLabel *>();
+    ASSERT_EQ(labels.size(), 2);
+    for (QLabel *l : labels)
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->text().toStdString();
+    EXPECT_EQ(bar.Panel(0).Text(), QStringLiteral("<b>x.cpp"));
+}

@@ -1,0 +1,9 @@
+#include "AppIdentity.h"
+
+#include <QCoreApplication>
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VTQX_VERSION));
+}

@@ -1,0 +1,63 @@
+#include "Literals.h"
+
+#include "Exception.h"
+
+#include <QJsonArray>
+
+std::vector<UnitLiterals> readLiterals(std::vector<SourceUnit> &units, SourcePage page, int jobs, CliStreams &io,
+                                       Language lang)
+{
+    std::vector<UnitLiterals> out(units.size());
+    runParallel(int(units.size()), jobs, [&](int i) {
+        UnitLiterals &u = out[size_t(i)];
+        u.path = units[size_t(i)].path(page);
+        try {
+            const CliPage p = loadPage(units[size_t(i)], page);
+            u.literals = Batch::findLiterals(p.text, page);
+        } catch (const Exception &e) {
+            u.error = e.Message();
+        }
+    }, io, lang);
+    return out;
+}
+
+namespace {
+QString verdictName(LiteralHints h)
+{
+    return verdictOf(h) == LiteralVerdict::UserText ? QStringLiteral("user-text") : QStringLiteral("probably-not");
+}
+} // namespace
+
+QString literalLine(const QString &path, const Batch::Literal &l)
+{
+    QString text = l.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\\r\\n"));
+    const QStringList hints = hintNames(l.hints);
+    return QStringLiteral("%1:%2:%3: %4%5 %6")
+        .arg(path)
+        .arg(l.pos.row)
+        .arg(l.pos.col)
+        .arg(verdictName(l.hints), hints.isEmpty() ? QString() : QStringLiteral(" [") + hints.join(u',') + u']',
+             text);
+}
+
+QJsonObject literalJson(const QString &path, const Batch::Literal &l)
+{
+    return QJsonObject{{QStringLiteral("file"), path},
+                       {QStringLiteral("row"), l.pos.row},
+                       {QStringLiteral("column"), l.pos.col},
+                       {QStringLiteral("text"), l.text},
+                       {QStringLiteral("hints"), QJsonArray::fromStringList(hintNames(l.hints))},
+                       {QStringLiteral("verdict"), verdictName(l.hints)}};
+}
+
+bool pageOption(const QString &value, SourcePage *page)
+{
+    if (value.isEmpty() || value == u"cpp")
+        *page = SourcePage::Cpp;
+    else if (value == u"dfm")
+        *page = SourcePage::Dfm;
+    else
+        return false;
+    return true;
+}

@@ -1,0 +1,77 @@
+#include "TranslateInput.h"
+
+#include "Exception.h"
+#include "Paths.h"
+#include "SourceTexts.h"
+#include "TextFile.h"
+
+#include <QDir>
+
+namespace {
+const QCommandLineOption kMode(QStringLiteral("mode"),
+                               QStringLiteral("String mode of the list: global, form or function "
+                                              "(default: as its lines show)."),
+                               QStringLiteral("MODE"));
+} // namespace
+
+void addModeOption(QCommandLineParser &parser)
+{
+    parser.addOption(kMode);
+}
+
+std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io)
+{
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("UNIT"),
+                                 QStringLiteral("Any file of the unit, or its path without extension."));
+    if (!parser.parse(arguments)) {
+        io.err << "vtqx-cli " << arguments.value(0) << ": " << parser.errorText() << '\n';
+        return ExitError;
+    }
+    if (parser.isSet(help)) {
+        io.out << parser.helpText();
+        return ExitOk;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        io.err << "vtqx-cli " << arguments.value(0) << ": exactly one UNIT expected\n";
+        return ExitError;
+    }
+    return std::nullopt;
+}
+
+std::optional<UnitList> readUnitList(const QString &unit, const QCommandLineParser &parser, CliStreams &io)
+{
+    UnitList out;
+    const QString name = Paths::namePart(unit);
+    const QString tail = Paths::extensionTail(name);
+    const bool unitFile =
+        tail != name
+        && QStringList{QStringLiteral(".cpp"), QStringLiteral(".h"), QStringLiteral(".dfm")}.contains(tail.toLower());
+    out.baseName = unitFile ? name.left(name.size() - tail.size()) : name;
+    const QString folder = unit.size() > name.size() ? Paths::directoryPart(unit) : QStringLiteral(".");
+    out.path =
+        Paths::resolveCaseInsensitive(Paths::withTrailingSeparator(folder), out.baseName + QStringLiteral(".list.txt"));
+    try {
+        out.text = TextFile::load(out.path).text;
+    } catch (const Exception &e) {
+        io.err << "vtqx-cli: cannot read the extraction list " << QDir::toNativeSeparators(out.path) << ": "
+               << e.Message() << '\n';
+        return std::nullopt;
+    }
+    if (!parser.isSet(kMode)) {
+        out.mode = SourceTexts::likelyMode(out.text);
+        return out;
+    }
+    const QString mode = parser.value(kMode).toLower();
+    if (mode == u"global")
+        out.mode = StringMode::Global;
+    else if (mode == u"form")
+        out.mode = StringMode::Form;
+    else if (mode == u"function")
+        out.mode = StringMode::Function;
+    else {
+        io.err << "vtqx-cli: unknown string mode '" << parser.value(kMode) << "'\n";
+        return std::nullopt;
+    }
+    return out;
+}

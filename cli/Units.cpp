@@ -1,0 +1,141 @@
+#include "Units.h"
+
+#include "Exception.h"
+#include "FormDescription.h"
+#include "Paths.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+#include <atomic>
+#include <map>
+#include <thread>
+
+namespace {
+// The folder part of a path with its separator; "" for a bare name (the
+// current folder).
+QString folderOf(const QString &path)
+{
+    const QString dir = Paths::directoryPart(path);
+    return dir.isEmpty() ? QString() : Paths::withTrailingSeparator(dir);
+}
+} // namespace
+
+std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang)
+{
+    std::map<QString, SourceUnit> units; // by folder + base name: sorted, each once
+    const auto add = [&](const QString &file) {
+        SourceUnit u = SourceUnit::locate(file, lang);
+        if (!u.isOpen())
+            throw Exception(cliText(CliText::NotAUnit, lang).arg(file));
+        units.emplace(u.folder() + u.baseName(), std::move(u));
+    };
+    for (const QString &given : arguments) {
+        // A name written in another case than the file's still finds it.
+        const QString arg = QFileInfo::exists(given) ? given
+                                                     : Paths::resolveCaseInsensitive(folderOf(given), Paths::namePart(given));
+        const QFileInfo info(arg);
+        if (info.isDir()) {
+            QDirIterator it(arg, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString file = it.next();
+                if (Paths::extensionTail(Paths::namePart(file)).compare(QLatin1String(".cpp"), Qt::CaseInsensitive) == 0)
+                    add(QDir::cleanPath(file));
+            }
+        } else if (!info.exists()) {
+            throw Exception(cliText(CliText::NoSuchFile, lang).arg(given));
+        } else {
+            add(arg);
+        }
+    }
+    std::vector<SourceUnit> out;
+    for (auto &[key, u] : units)
+        out.push_back(std::move(u));
+    return out;
+}
+
+CliPage loadPage(SourceUnit &unit, SourcePage p)
+{
+    unit.load(p);
+    const PageFile &f = unit.page(p);
+    if (!f.loaded)
+        throw Exception(f.error);
+    return CliPage{f.path, TextFile::withCrLfBreaks(unit.takeText(p)), f.encoding};
+}
+
+QString formHeadLine(SourceUnit &unit)
+{
+    unit.load(SourcePage::Dfm);
+    const QString text = unit.takeText(SourcePage::Dfm);
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n')
+        ++end;
+    return text.left(end);
+}
+
+void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStreams &io, Language lang)
+{
+    const int threads = std::max(1, std::min(n, jobs > 0 ? jobs : QThread::idealThreadCount()));
+    std::atomic<int> next{0}, done{0};
+    std::vector<std::thread> pool;
+    for (int t = 0; t < threads; ++t)
+        pool.emplace_back([&] {
+            for (int i; (i = next++) < n; ++done)
+                work(i);
+        });
+    QElapsedTimer clock;
+    clock.start();
+    bool shown = false;
+    while (done < n) {
+        QThread::msleep(50);
+        if (io.terminal && clock.elapsed() > 1000) {
+            io.err << '\r' << cliText(CliText::Progress, lang).arg(done.load()).arg(n) << Qt::flush;
+            shown = true;
+        }
+    }
+    for (std::thread &t : pool)
+        t.join();
+    if (shown)
+        io.err << '\r' << QString(40, u' ') << '\r' << Qt::flush;
+}
+
+void addCommonOptions(QCommandLineParser &parser, Language lang)
+{
+    parser.addHelpOption();
+    parser.addOption({{QStringLiteral("j"), QStringLiteral("jobs")},
+                      cliText(CliText::JobsOption, lang),
+                      QStringLiteral("N")});
+    parser.addPositionalArgument(QStringLiteral("UNIT"), cliText(CliText::UnitArgument, lang),
+                                 QStringLiteral("UNIT..."));
+}
+
+bool parseCommon(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io, int *exit)
+{
+    if (!parser.parse(arguments)) {
+        *exit = fail(io, parser.errorText());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        io.out << parser.helpText();
+        *exit = ExitOk;
+        return false;
+    }
+    if (parser.positionalArguments().isEmpty()) {
+        *exit = fail(io, cliText(CliText::NoUnit, cliLanguage()));
+        return false;
+    }
+    return true;
+}
+
+int jobsOf(const QCommandLineParser &parser)
+{
+    return parser.value(QStringLiteral("jobs")).toInt();
+}
+
+int fail(CliStreams &io, const QString &text)
+{
+    io.err << "vtqx-cli: " << text << '\n' << Qt::flush;
+    return ExitError;
+}

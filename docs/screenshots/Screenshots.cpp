@@ -1,0 +1,110 @@
+// Drives the real main window through the sample unit and saves what the
+// screen shows: a found literal, the resource script, the German captions.
+// Run on a virtual display by scripts/screenshots.sh.
+#include "EditorModel.h"
+#include "ToolbarIcons.h"
+#include "Unit1.h"
+#include "Unit3.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+
+namespace {
+QString g_outDir;
+
+void settle(int ms = 400)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// What the screen shows of the window, decorations aside.
+void shoot(QWidget *window, const QString &name)
+{
+    settle();
+    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    const QString path = g_outDir + QLatin1Char('/') + name;
+    if (shot.isNull() || !shot.save(path))
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+    else
+        std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
+    std::fflush(stdout);
+}
+
+// Answers every question with its default and photographs the output window
+// while it is shown.
+class PictureDialogs : public QtDialogs
+{
+public:
+    Button message(QWidget *, const QString &, const QString &text, Icon, Buttons buttons) override
+    {
+        std::printf("message: %s\n", qPrintable(text));
+        return buttons == Buttons::Ok ? Button::Ok : Button::No;
+    }
+    void showModal(QDialog *dialog) override
+    {
+        if (auto *out = qobject_cast<TForm3 *>(dialog)) {
+            out->resize(640, 420);
+            out->show();
+            shoot(out, QStringLiteral("resource-script.png"));
+            out->hide();
+            return;
+        }
+        QtDialogs::showModal(dialog);
+    }
+};
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // A fresh settings file, so that the pictures show the default options.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: vtqx_screenshots SAMPLE.cpp OUTPUT-FOLDER\n");
+        return 2;
+    }
+    g_outDir = args.at(2);
+    QDir().mkpath(g_outDir);
+    QApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
+    chooseIconTheme();
+    PictureDialogs dialogs;
+    Dialogs::install(&dialogs);
+
+    TForm1 form;
+    form.resize(960, 640);
+    form.show();
+    form.openFromCommandLine(args.at(1));
+    settle();
+    if (form.BaseName.isEmpty())
+        return 1;
+
+    // Step to the form's caption; then extract it and the literals after it
+    // (Extract goes on to the next literal by itself).
+    auto foundText = [&] { return EditorModel::of(form.Edit1).text(); };
+    for (int i = 0; i < 40 && !foundText().contains(u"Küche"); ++i)
+        form.SpeedButton4Click();
+    shoot(&form, QStringLiteral("main-window.png"));
+    for (int i = 0; i < 5; ++i)
+        form.SpeedButton5Click(form.ToolButton5);
+    form.CreateRCFile1Click();
+
+    form.German1Click();
+    shoot(&form, QStringLiteral("german.png"));
+
+    Dialogs::install(nullptr);
+    form.Saved = {true, true, true}; // nothing to save: the sample stays as it is
+    return 0;
+}

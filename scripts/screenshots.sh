@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Takes the README's pictures (docs/*.png) from the real windows on a virtual
+# display. Rerun it whenever the window changes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVTQX_SANITIZE=OFF -DVTQX_TESTS=OFF -DVTQX_BENCH=OFF >/dev/null
+cmake --build build --target vtqx_screenshots
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
+  build/docs/screenshots/vtqx_screenshots examples/sample/MainForm.cpp docs

@@ -1,0 +1,127 @@
+// Files survive Open and Save All byte for byte, in every encoding the tool
+// reads, and the editor model hands every character back as it went in.
+#include "FormFixture.h"
+#include "TextFile.h"
+
+#include <QStringEncoder>
+
+namespace {
+// Every code point that is not a line break or a surrogate half, a few
+// beyond the basic plane, in short CR LF lines.
+QString everyCodePoint()
+{
+    QString text;
+    int column = 0;
+    const auto add = [&](char32_t c) {
+        text += QString::fromUcs4(&c, 1);
+        if (++column % 64 == 0)
+            text += QStringLiteral("\r\n");
+    };
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        if (c != u'\r' && c != u'\n' && !QChar::isSurrogate(c))
+            add(c);
+    }
+    for (char32_t c : {0x10000u, 0x1F600u, 0xFFFFEu, 0x10FFFFu})
+        add(c);
+    return text;
+}
+
+QByteArray utf16(const QString &text, QStringEncoder::Encoding e)
+{
+    QStringEncoder enc(e, QStringEncoder::Flag::WriteBom);
+    return enc.encode(text);
+}
+
+struct RoundTrip
+{
+    const char *name;
+    QByteArray bytes;
+    TextEncoding encoding;
+};
+
+std::vector<RoundTrip> roundTrips()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\n')
+            all += char(b);
+        if (b == '\r')
+            all += '\n';
+    }
+    const QString every = everyCodePoint();
+    const QString separators = QStringLiteral("a\u00A0b\u2028c\u2029d\uFDD0e\uFDD1f\uFEFF\r\n\u2029\r\n");
+    return {
+        {"Windows-1252, every byte value", all, TextEncoding::Cp1252},
+        {"UTF-8, every code point", every.toUtf8(), TextEncoding::Utf8},
+        {"UTF-8 with mark", "\xEF\xBB\xBF" + separators.toUtf8(), TextEncoding::Utf8Bom},
+        {"UTF-8, two marks", "\xEF\xBB\xBF\xEF\xBB\xBFx\r\n", TextEncoding::Utf8Bom},
+        {"UTF-16 LE, every code point", utf16(every, QStringEncoder::Utf16LE), TextEncoding::Utf16LeBom},
+        {"UTF-16 BE, every code point", utf16(every, QStringEncoder::Utf16BE), TextEncoding::Utf16BeBom},
+        {"UTF-16 LE, two marks", utf16(u"\uFEFFx\r\n"_qs, QStringEncoder::Utf16LE), TextEncoding::Utf16LeBom},
+        {"UTF-16 BE, two marks", utf16(u"\uFEFFx\r\n"_qs, QStringEncoder::Utf16BE), TextEncoding::Utf16BeBom},
+        {"UTF-16 mark, odd length", "\xFF\xFEx", TextEncoding::Cp1252},
+        {"UTF-16 mark, unpaired surrogate", QByteArray("\xFE\xFF\xD8\x00\x00x", 6), TextEncoding::Cp1252},
+    };
+}
+} // namespace
+
+class RoundTripFiles : public FormFixture
+{
+};
+
+TEST_F(RoundTripFiles, OpenAndSaveAllKeepEveryByte)
+{
+    for (const RoundTrip &c : roundTrips()) {
+        SCOPED_TRACE(c.name);
+        const LoadedText loaded = TextFile::decode(c.bytes);
+        EXPECT_EQ(loaded.encoding, c.encoding);
+        EXPECT_EQ(TextFile::encode(loaded.text, loaded.encoding), c.bytes);
+
+        writeUnit(QStringLiteral("Unit1"), c.bytes, c.bytes, c.bytes);
+        openUnit(QStringLiteral("Unit1.cpp"));
+        EditorModel &m = page(TForm1::CppPage);
+        EXPECT_EQ(m.text(), loaded.text);
+        QString read;
+        for (int i = 0; i < m.length(); ++i)
+            read += m.charAt(i);
+        EXPECT_EQ(read, loaded.text);
+        QStringList lines;
+        for (int i = 0; i < m.lineCount(); ++i)
+            lines << m.line(i);
+        EXPECT_EQ(lines, loaded.text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
+        m.setSelection(0, m.length());
+        EXPECT_EQ(m.selectedText(), loaded.text);
+
+        form->SaveAll1->trigger();
+        for (const char *ext : {".cpp", ".h", ".dfm"})
+            EXPECT_EQ(readFile(QStringLiteral("Unit1") + QLatin1String(ext)), c.bytes) << ext;
+    }
+}
+
+TEST_F(RoundTripFiles, FindNextExtractAndTheListKeepTheCharacters)
+{
+    const QString literal = QStringLiteral("\"a\u00A0b\u2028c\u2029d\uFDD0e\uFDD1f\"");
+    const QString cpp = QStringLiteral("int x;\r\nf(%1);\r\n").arg(literal);
+    writeUnit(QStringLiteral("Unit1"), cpp.toUtf8(), "", "object Form1: TForm1\r\nend\r\n");
+    openUnit(QStringLiteral("Unit1.cpp"));
+    form->OnExtractFindNext2->setChecked(false);
+    form->UseglobalStrings1Click();
+
+    form->FindNext1->trigger();
+    EditorModel &m = page(TForm1::CppPage);
+    EXPECT_EQ(m.selStart(), cpp.indexOf(u'"'));
+    EXPECT_EQ(m.selLength(), literal.size());
+    EXPECT_EQ(m.selectedText(), literal);
+    EXPECT_EQ(EditorModel::of(form->Edit1).text(), literal);
+
+    form->Extract1->trigger();
+    EXPECT_TRUE(EditorModel::of(form->Memo1).text().contains(literal)) << EditorModel::of(form->Memo1).text().toStdString();
+    // Keys typed behind a held break character are what was typed.
+    m.setText(QStringLiteral("a\u2029b"));
+    form->CheckBox1->setChecked(false);
+    form->CheckBox1Click();
+    m.setSelection(2, 0);
+    QTest::keyClicks(form->Memo2, QStringLiteral("x"));
+    QTest::sendKeyEvent(QTest::Click, form->Memo2, Qt::Key_A, QStringLiteral("\U0010FFFF"), Qt::NoModifier);
+    EXPECT_EQ(m.text(), QStringLiteral("a\u2029x\U0010FFFFb"));
+}

@@ -1,0 +1,93 @@
+// The translation commands of the File menu, driven as a user would.
+#include "FormFixture.h"
+#include "Unit3.h"
+
+using TranslateWindow = FormFixture;
+
+namespace {
+const QByteArray kGermanPo = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                             "\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+                             "msgctxt \"String1\"\nmsgid \"Say \\\"hi\\\"\"\nmsgstr \"Sag \\\"hallo\\\"\"\n";
+} // namespace
+
+TEST_F(TranslateWindow, ItemsFollowThePageAndTheLanguage)
+{
+    writeUnit(QStringLiteral("Unit1"), "int x;\r\n", "", "object Form1: TForm1\r\nend\r\n");
+    openUnit(QStringLiteral("Unit1.cpp"));
+    for (int p : {TForm1::HeaderPage, TForm1::DfmPage, TForm1::CppPage}) {
+        showPage(p);
+        tick();
+        EXPECT_EQ(form->ExportForTranslation1->isEnabled(), p == TForm1::CppPage) << p;
+        EXPECT_EQ(form->CreateRCFromTranslations1->isEnabled(), p == TForm1::CppPage) << p;
+    }
+    EXPECT_EQ(form->ExportForTranslation1->text(), QStringLiteral("Export for Translation ..."));
+    form->German1Click();
+    EXPECT_EQ(form->ExportForTranslation1->text(), QStringLiteral("Für Übersetzung exportieren ..."));
+    EXPECT_EQ(form->CreateRCFromTranslations1->text(), QStringLiteral("RC-Datei aus Übersetzungen erstellen ..."));
+    form->English1Click();
+    EXPECT_EQ(form->CreateRCFromTranslations1->text(), QStringLiteral("Create RC-File from Translations ..."));
+}
+
+TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
+{
+    writeUnit(QStringLiteral("Unit1"), "a = \"Say \\\"hi\\\"\";\r\nb = \"Bye\";\r\n", "",
+              "object Form1: TForm1\r\n  Caption = 'Main'\r\nend\r\n");
+    openUnit(QStringLiteral("Unit1.cpp"));
+    form->UseFunction2->trigger();
+    EditorModel::of(form->Memo1).setText(QStringLiteral("String1, \"Say \\\"hi\\\"\"\r\nString2, \"Bye\"\r\n"));
+    form->ListSlot[TForm1::DfmPage] = QStringLiteral("Form1->Caption = \"Main\";\r\n");
+    dialogs->clear();
+
+    dialogs->answerSave(dir.filePath(QStringLiteral("Unit1.pot")));
+    form->ExportForTranslation1->trigger();
+    ASSERT_EQ(dialogs->asked().size(), 1u);
+    const Dialogs::FileRequest &save = dialogs->last().file;
+    EXPECT_EQ(save.title, QStringLiteral("Export for Translation"));
+    EXPECT_EQ(save.filter, QStringLiteral("PO Templates |*.pot"));
+    EXPECT_EQ(save.defaultExt, QStringLiteral(".pot"));
+    EXPECT_EQ(save.fileName, QStringLiteral("Unit1.pot"));
+    const QByteArray pot = readFile(QStringLiteral("Unit1.pot"));
+    EXPECT_TRUE(pot.contains("msgctxt \"String1\"\nmsgid \"Say \\\"hi\\\"\"\n")) << pot.toStdString();
+    EXPECT_TRUE(pot.contains("#: Unit1.dfm\nmsgctxt \"Form1->Caption\"\nmsgid \"Main\"\n"));
+
+    dialogs->clear();
+    form->German1Click();
+    const QString po = writeFile(QStringLiteral("de.po"), kGermanPo);
+    QString caption, script;
+    dialogs->answerOpenFiles(QStringList{po}).answerMessage(Dialogs::Button::Ok).answerModal([&](QDialog *d) {
+        caption = d->windowTitle();
+        script = static_cast<TForm3 *>(d)->text();
+    });
+    form->CreateRCFromTranslations1->trigger();
+    ASSERT_EQ(dialogs->asked().size(), 3u);
+    EXPECT_EQ(dialogs->asked()[0].file.title, QStringLiteral("Übersetzungen öffnen"));
+    EXPECT_EQ(dialogs->asked()[1].text,
+              QStringLiteral("Diese Texte behalten den Ausgangstext:\n\nde: String2 - fehlt in der PO-Datei"));
+    EXPECT_EQ(caption, QStringLiteral("Quelltext der RC-Datei mit Übersetzungen"));
+    EXPECT_EQ(script, QStringLiteral("STRINGTABLE\r\n{\r\n  101, \"Say \\\"hi\\\"\"\r\n  102, \"Bye\"\r\n}\r\n\r\n"
+                                     "LANGUAGE 0x07, 0x00\r\nSTRINGTABLE\r\n{\r\n  101, \"Sag \"\"hallo\"\"\"\r\n"
+                                     "  102, \"Bye\"\r\n}\r\n"));
+}
+
+TEST_F(TranslateWindow, UnknownLanguageIsShownAndNothingIsGenerated)
+{
+    writeUnit(QStringLiteral("Unit1"), "", "", "");
+    openUnit(QStringLiteral("Unit1.cpp"));
+    EditorModel::of(form->Memo1).setText(QStringLiteral("String1 = \"x\"\r\n"));
+    dialogs->clear();
+    QByteArray klingon = kGermanPo;
+    klingon.replace("Language: de", "Language: tlh");
+    dialogs->answerOpenFiles(QStringList{writeFile(QStringLiteral("tlh.po"), klingon)})
+        .answerMessage(Dialogs::Button::Ok);
+    form->CreateRCFromTranslations1->trigger();
+    ASSERT_EQ(dialogs->asked().size(), 2u);
+    EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Error);
+    EXPECT_TRUE(dialogs->last().text.startsWith(QStringLiteral("Unknown language \"tlh\" in ")))
+        << dialogs->last().text.toStdString();
+
+    dialogs->clear();
+    dialogs->answerOpenFiles(std::nullopt).answerSave(std::nullopt);
+    form->CreateRCFromTranslations1->trigger();
+    form->ExportForTranslation1->trigger();
+    EXPECT_EQ(dialogs->asked().size(), 2u) << "cancelled dialogs end the commands";
+}

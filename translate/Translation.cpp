@@ -1,0 +1,180 @@
+#include "Translation.h"
+
+#include "Exception.h"
+#include "TranslateTexts.h"
+#include "WindowsLanguage.h"
+
+#include <QDir>
+#include <QHash>
+
+namespace Translation {
+
+namespace {
+using SourceTexts::Text;
+
+PoFile::TemplateMessage templateMessage(const Text &t, const QString &baseName)
+{
+    PoFile::TemplateMessage m;
+    m.context = t.context;
+    m.text = *t.text;
+    if (t.kind == Text::Kind::Value) {
+        m.comment = QStringLiteral("String identifier ") + t.identifier;
+        m.references << baseName + QStringLiteral(".cpp");
+    } else {
+        m.comment = QStringLiteral("Property of the form description");
+        m.references << baseName + QStringLiteral(".dfm");
+    }
+    return m;
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Checks every file's language before anything is built.
+QList<WindowsLanguage> languagesOf(const QList<Translations> &translations, Language lang)
+{
+    QList<WindowsLanguage> out;
+    for (const Translations &t : translations) {
+        const QString name = t.catalog.language;
+        if (name.isEmpty())
+            throw Exception(translateText(TranslateText::NoLanguage, lang).arg(shownPath(t.path)));
+        const std::optional<WindowsLanguage> w = windowsLanguage(name);
+        if (!w)
+            throw Exception(translateText(TranslateText::UnknownLanguage, lang).arg(name, shownPath(t.path)));
+        if (const qsizetype earlier = out.indexOf(*w); earlier >= 0)
+            throw Exception(translateText(TranslateText::SameLanguage, lang)
+                                .arg(name, shownPath(translations.at(earlier).path), shownPath(t.path)));
+        out << *w;
+    }
+    return out;
+}
+} // namespace
+
+QByteArray exportTemplate(const TemplateInput &in)
+{
+    QList<Text> texts = SourceTexts::valueTexts(in.cppList, in.mode);
+    texts += SourceTexts::propertyTexts(in.dfmList);
+    QList<PoFile::TemplateMessage> messages;
+    QHash<QPair<QString, QString>, qsizetype> seen;
+    for (const Text &t : texts) {
+        if (!t.text || t.text->isEmpty())
+            continue;
+        const auto key = qMakePair(t.context, *t.text);
+        if (seen.contains(key))
+            continue;
+        seen.insert(key, messages.size());
+        messages << templateMessage(t, in.baseName);
+    }
+    return PoFile::writeTemplate(in.baseName, in.created, messages);
+}
+
+QString rcLiteral(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'"':
+            out += QStringLiteral("\"\"");
+            break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                out += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return out + u'"';
+}
+
+std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations)
+{
+    std::optional<QStringList> source = resourceScript(in);
+    if (!source)
+        return std::nullopt;
+    const QList<WindowsLanguage> languages = languagesOf(translations, in.language);
+    const QList<Text> texts = SourceTexts::valueTexts(in.list, in.mode);
+    const QString indent = in.mode == StringMode::Function ? QStringLiteral("  ") : QStringLiteral("   ");
+
+    Script script;
+    script.lines = *source;
+    for (qsizetype f = 0; f < translations.size(); ++f) {
+        const PoFile::Catalog &catalog = translations.at(f).catalog;
+        QMultiHash<QString, const PoFile::Message *> byContext;
+        for (const PoFile::Message &m : catalog.messages)
+            byContext.insert(m.context, &m);
+
+        script.lines << QString() << languageStatement(languages.at(f)) << QStringLiteral("STRINGTABLE")
+                     << QStringLiteral("{");
+        for (const Text &t : texts) {
+            QString literal = t.written;
+            std::optional<Reason> reason;
+            if (!t.text) {
+                reason = Reason::NotLiteral;
+            } else if (t.text->isEmpty()) {
+                literal = rcLiteral(QString());
+            } else {
+                const QList<const PoFile::Message *> candidates = byContext.values(t.context);
+                const PoFile::Message *match = nullptr;
+                for (const PoFile::Message *m : candidates)
+                    if (m->text == *t.text)
+                        match = m;
+                if (!match)
+                    reason = candidates.isEmpty() ? Reason::Missing : Reason::Stale;
+                else if (match->fuzzy)
+                    reason = Reason::Fuzzy;
+                else if (match->translation.isEmpty())
+                    reason = Reason::Untranslated;
+                else
+                    literal = rcLiteral(match->translation);
+            }
+            if (reason)
+                script.fallbacks << Fallback{catalog.language, t.context, *reason};
+            script.lines << indent + t.identifier + QStringLiteral(", ") + literal;
+        }
+        script.lines << QStringLiteral("}");
+    }
+    return script;
+}
+
+QStringList fallbackReport(const QList<Fallback> &fallbacks, Language lang)
+{
+    QStringList out;
+    for (const Fallback &f : fallbacks) {
+        TranslateText reason = TranslateText::Untranslated;
+        switch (f.reason) {
+        case Reason::Untranslated:
+            reason = TranslateText::Untranslated;
+            break;
+        case Reason::Fuzzy:
+            reason = TranslateText::Fuzzy;
+            break;
+        case Reason::Stale:
+            reason = TranslateText::Stale;
+            break;
+        case Reason::Missing:
+            reason = TranslateText::Missing;
+            break;
+        case Reason::NotLiteral:
+            reason = TranslateText::NotLiteral;
+            break;
+        }
+        out << QStringLiteral("%1: %2 - %3").arg(f.language, f.entry, translateText(reason, lang));
+    }
+    return out;
+}
+
+} // namespace Translation

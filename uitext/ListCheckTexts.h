@@ -1,0 +1,19 @@
+#pragma once
+// The generators' warning about extraction list entries that give code that
+// does not build, English and German.
+#include "Catalogue.h"
+
+#include <QString>
+
+enum class ListCheckText {
+    Heading,
+    Entry,              // %1 line number, %2 the entry, %3 the reason
+    NameTwice,          // %1 the earlier line
+    NumberTwice,        // %1 the earlier line, %2 the number
+    IdentifierTooLarge, // %1 the identifier
+    OpenLiteral,
+    CommentEnd,
+    More,               // %1 how many findings are not listed
+};
+
+QString listCheckText(ListCheckText id, Language lang);

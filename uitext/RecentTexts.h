@@ -1,0 +1,12 @@
+#pragma once
+// Texts of the File menu's recent units, in English and German.
+#include "Catalogue.h"
+
+#include <QString>
+
+enum class RecentText {
+    MenuTitle,    // the File menu's submenu
+    UnitGone,     // a recent entry whose files are gone; %1 is the path
+};
+
+QString recentText(RecentText id, Language lang);

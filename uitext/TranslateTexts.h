@@ -1,0 +1,27 @@
+#pragma once
+// Captions and messages of the translation commands, English and German.
+#include "Catalogue.h"
+
+#include <QString>
+
+enum class TranslateText {
+    ExportMenu, // File menu: export a PO template
+    ScriptMenu, // File menu: resource script from PO files
+    ExportTitle,
+    ExportFilter,
+    ScriptTitle,
+    ScriptFilter,
+    ScriptCaption,   // output window caption
+    FallbackHeading, // above the list of fallbacks
+    Untranslated,
+    Fuzzy,
+    Stale,
+    Missing,
+    NotLiteral,
+    NoLanguage,      // %1 file
+    UnknownLanguage, // %1 language, %2 file
+    SameLanguage,    // %1 language, %2 and %3 files
+    NoTranslations,
+};
+
+QString translateText(TranslateText id, Language lang);
