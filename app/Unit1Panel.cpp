@@ -48,8 +48,10 @@ void TForm1::buildPanel()
     undoAction = item("Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z));
     redoAction = item("Redo1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     editorKeepAction = item("EditorKeepMarker1");
-    Berabeiten1->insertAction(FindText1, extractCheckedAction);
-    Berabeiten1->insertSeparator(FindText1);
+    // Right after Extract C, in the same group.
+    const QList<QAction *> edit = Berabeiten1->actions();
+    const qsizetype afterC = edit.indexOf(ExtractC1) + 1;
+    Berabeiten1->insertAction(afterC < edit.size() ? edit[afterC] : nullptr, extractCheckedAction);
     Berabeiten1->addSeparator();
     Berabeiten1->addAction(undoAction);
     Berabeiten1->addAction(redoAction);
