@@ -4,6 +4,7 @@
 #include "EditorModel.h"
 #include "Exception.h"
 #include "FolderMemory.h"
+#include "LiteralsPanel.h"
 #include "ToolbarIcons.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
@@ -71,6 +72,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     Form2 = new TForm2(this);
     createOutputWindow();
     wire();
+    buildPanel();
 
     resize(711, 558);
     setMinimumSize(711, 423);
@@ -468,6 +470,7 @@ void TForm1::FormCreate()
         else if (auto *w = qobject_cast<QWidget *>(o))
             PageControl1->setTabText(PageControl1->indexOf(w), text);
     }
+    applyPanelCaptions();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -506,6 +509,7 @@ void TForm1::PageStatus()
     ExportForTranslation1->setEnabled(cpp);
     CreateRCFromTranslations1->setEnabled(cpp);
     CreateFormOnLoad1->setEnabled(!header);
+    updateUndoActions();
 }
 
 void TForm1::Timer1Timer()
@@ -595,6 +599,7 @@ void TForm1::StoreOptions()
     bool global = UseglobalStrings2->isChecked(), form = UseFormStrings2->isChecked(),
          function = UseFunction2->isChecked();
     VReg1->PushBool(QStringLiteral("RB1"), global, form, function);
+    VReg1->Push(QStringLiteral("LiteralsPanel"), TVReg::checkCode(!literalsPanel->isHidden()));
 }
 
 void TForm1::RestoreOptions()
@@ -621,6 +626,12 @@ void TForm1::RestoreOptions()
     UseglobalStrings2->setChecked(global);
     UseFormStrings2->setChecked(form);
     UseFunction2->setChecked(function);
+    bool panel = false;
+    try {
+        panel = VReg1->PopCheckBox(QStringLiteral("LiteralsPanel"), false);
+    } catch (const Exception &) {
+    }
+    literalsPanel->setVisible(panel);
     CheckBox1Click();
     CheckBox2Click();
 }

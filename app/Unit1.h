@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "MessagePump.h"
 #include "PageArray.h"
+#include "PageUndo.h"
 #include "RecentUnits.h"
 #include "SourcePage.h"
 #include "ExtractStep.h"
@@ -28,6 +29,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class EditorModel;
+class LiteralsPanel;
 class TForm2;
 class TForm3;
 class FolderMemory;
@@ -97,6 +99,10 @@ public:
         *UseFunction2, *English1, *German1, *About1;
     QAction *ExportForTranslation1, *CreateRCFromTranslations1; // Unit1Translate.cpp
     QTimer *Timer1;
+    // The literals panel and its commands (objectNames LiteralsPanel,
+    // LiteralsPanel1, ExtractChecked1, Undo1, Redo1, EditorKeepMarker1).
+    LiteralsPanel *literalsPanel;
+    QAction *literalsPanelAction, *extractCheckedAction, *undoAction, *redoAction, *editorKeepAction;
     TForm2 *Form2;
     TForm3 *Form3;
     UiLanguage *UiLang;
@@ -186,6 +192,16 @@ public slots:
     void UseFormStrings1Click();
     void UseFunction1Click();
 
+    // Literals panel, Extract checked, the keep marker, undo and redo
+    // Selects the literal at start of page as Find Next selects what it finds.
+    void showLiteral(int page, int start, int length);
+    // Extracts the panel's checked literals of the shown page in one step.
+    void extractChecked();
+    // Appends the keep marker to line of page, or removes it when it is there.
+    void toggleKeepMarker(int page, int line);
+    void undoPageEdit();
+    void redoPageEdit();
+
     // Generators
     void CreateFormOnLoad1Click();
     void CreateLoadTextRC1Click();
@@ -210,6 +226,15 @@ private:
     bool m_releasing = false; // a mouse release is being handed to an editor first
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
+    // The panel and its commands, in Unit1Panel.cpp.
+    void buildPanel();
+    void applyPanelCaptions();
+    void updateUndoActions();
+    // A page's list, counter and last edit, as its undo steps carry them.
+    PageState pageState(int page) const;
+    void setPageState(int page, const PageState &state);
+    PageStateRead pageStateRead(int page);
+    PageStateApply pageStateApply(int page);
     // Recent units, in Unit1Recent.cpp.
     void buildRecentMenu();
     void showRecentMenu();

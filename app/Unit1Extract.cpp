@@ -8,6 +8,7 @@
 #include "ExtractionList.h"
 #include "LiteralHints.h"
 #include "MessagePump.h"
+#include "PageUndo.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -54,6 +55,7 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         EditorModel &dfm = pageModel(DfmPage);
         if (dfm.selLength() == 0)
             return;
+        PageEditStep edit(Memo4->document(), pageStateRead(DfmPage), pageStateApply(DfmPage));
         // Marked even where no text changes (the form description, a cancel).
         session(DfmPage).setSaved(false);
         Tracked[DfmPage] = LastEdit[DfmPage] = dfm.selectionRowCol();
@@ -65,10 +67,13 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         const QString entry = Extract::dfmEntry(Edit3->text(), owners.ownerOf(selLine), dfm.line(selLine), found, step);
         if (!Extract::repeatsLastEntry(lastListLine(list), entry))
             appendListLine(list, entry);
+        edit.commit();
     } else if (p == CppPage) {
         EditorModel &cpp = pageModel(CppPage);
         if (cpp.selLength() == 0)
             return;
+        // One undo step: the text edit with the list and the counter.
+        PageEditStep edit(Memo2->document(), pageStateRead(CppPage), pageStateApply(CppPage));
         // Marked even where no text changes (the form description, a cancel).
         session(CppPage).setSaved(false);
         Tracked[CppPage] = LastEdit[CppPage] = cpp.selectionRowCol();
@@ -103,6 +108,7 @@ void TForm1::SpeedButton5Click(QObject *Sender)
             before.append(cpp.charAt(i));
         const int start = quote - encodingPrefixLength(before);
         const int length = cpp.replace(start, quote - start + cpp.selLength(), step.replacement);
+        edit.commit();
         cpp.setSelection(start, length);
     }
 

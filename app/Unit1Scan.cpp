@@ -78,6 +78,18 @@ bool showScanResult(TForm1 &form, int page, const ScanResult &result)
 } // namespace
 
 // ---------------------------------------------------------------------------
+// A literal chosen in the panel: shown as Find Next shows what it found.
+
+void TForm1::showLiteral(int page, int start, int length)
+{
+    if (BaseName.isEmpty() || Busy || page != activePage())
+        return;
+    if (showScanResult(*this, page, ScanResult{ScanResult::Found, start, length}))
+        Edit1->setFocus();
+    Timer1Timer();
+}
+
+// ---------------------------------------------------------------------------
 // Stop
 
 void TForm1::ToolButton8Click()

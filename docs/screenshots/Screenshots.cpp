@@ -1,7 +1,9 @@
 // Drives the real main window through the sample unit and saves what the
-// screen shows: a found literal, the resource script, the German captions.
+// screen shows: a found literal, the literals panel, the resource script, the
+// German captions.
 // Run on a virtual display by scripts/screenshots.sh.
 #include "EditorModel.h"
+#include "LiteralsPanel.h"
 #include "ToolbarIcons.h"
 #include "Unit1.h"
 #include "Unit3.h"
@@ -97,6 +99,13 @@ int main(int argc, char **argv)
     for (int i = 0; i < 40 && !foundText().contains(u"Küche"); ++i)
         form.SpeedButton4Click();
     shoot(&form, QStringLiteral("main-window.png"));
+    // The literals panel beside the pages, on the same literal.
+    form.resize(1240, 640);
+    form.literalsPanel->show();
+    form.literalsPanel->refresh();
+    shoot(&form, QStringLiteral("literals-panel.png"));
+    form.literalsPanel->hide();
+    form.resize(960, 640);
     for (int i = 0; i < 5; ++i)
         form.SpeedButton5Click(form.ToolButton5);
     form.CreateRCFile1Click();

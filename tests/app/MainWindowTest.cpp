@@ -254,9 +254,10 @@ TEST_F(MainWindow, MenusHoldTheirItemsAndSeparatorsInOrder)
                                                    "CreateFormOnLoad1 CreateLoadTextRC1 CreateRCFile1 "
                                                    "ExportForTranslation1 CreateRCFromTranslations1 - Exit1"));
     EXPECT_EQ(layout(form->Berabeiten1),
-              QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 - FindText1"));
+              QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 ExtractChecked1 - FindText1 - Undo1 Redo1"));
     EXPECT_EQ(layout(form->Options1), QStringLiteral("PromtEqualStrings2 OnExtractFindNext2 - UseglobalStrings2 "
-                                                     "UseFormStrings2 UseFunction2 - English1 German1"));
+                                                     "UseFormStrings2 UseFunction2 - English1 German1 - "
+                                                     "LiteralsPanel1"));
 }
 
 TEST(ApplicationIdentity, SetsNoDisplayNameThatTitlesWouldCarry)

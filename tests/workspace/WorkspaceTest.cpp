@@ -1,3 +1,4 @@
+#include "PageUndo.h"
 #include "Workspace.h"
 
 #include <QAbstractUndoItem>
@@ -121,3 +122,35 @@ TEST(Workspace, SettleUnsaved)
     }
 }
 } // namespace
+
+// A page edit step: text, list, counter and last edit go back and forth as
+// one; the list's head edited in between stays as the user left it.
+TEST(Workspace, APageEditStepUndoesTextAndStateTogether)
+{
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("f(\"a\");"));
+    PageState state{QStringLiteral("S1=x\r\n"), 1, {1, 1}};
+    const auto read = [&] { return state; };
+    const auto apply = [&](const PageState &s) { state = s; };
+    {
+        PageEditStep step(&doc, read, apply);
+        QTextCursor c(&doc);
+        c.setPosition(2);
+        c.setPosition(5, QTextCursor::KeepAnchor);
+        c.insertText(QStringLiteral("S2"));
+        state = {QStringLiteral("S1=x\r\nS2=a\r\n"), 2, {1, 3}};
+        step.commit();
+    }
+    { // a step that changes nothing adds nothing
+        PageEditStep step(&doc, read, apply);
+        step.commit();
+    }
+    state.list.replace(0, 2, QStringLiteral("T1")); // the user edits the list's head
+    doc.undo();
+    EXPECT_EQ(doc.toRawText(), QStringLiteral("f(\"a\");"));
+    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\n"), 1, {1, 1}}));
+    EXPECT_FALSE(doc.isUndoAvailable()) << "one step";
+    doc.redo();
+    EXPECT_EQ(doc.toRawText(), QStringLiteral("f(S2);"));
+    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\nS2=a\r\n"), 2, {1, 3}}));
+}

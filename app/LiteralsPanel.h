@@ -1,0 +1,148 @@
+#pragma once
+// The literals panel: every literal Find Next finds on the shown page, with
+// its hints and verdict and a check box (checked for user text), a filter
+// box, and the Extract checked button with its Extract / Extract C choice.
+// It follows the page: an edit schedules a rescan after a pause that grows
+// with what a rescan holds the window's thread (twice the last one, 20 ms to
+// 2 s), so that a held key never starts one. The rescan reads the text on the window's thread and
+// finds the literals on a worker; its rows are dropped when the page changed
+// meanwhile. A hidden panel rescans when it is shown.
+#include "BatchExtract.h"
+#include "Catalogue.h"
+
+#include <QAbstractTableModel>
+#include <QDockWidget>
+
+#include <array>
+#include <functional>
+#include <future>
+#include <map>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QSortFilterProxyModel;
+class QTableView;
+class QTimer;
+class QToolButton;
+
+// Rows of literals; the first column carries the check box.
+class LiteralsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { RowColumn, ColColumn, TextColumn, HintsColumn, VerdictColumn, ColumnCount };
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Replaces the rows; checks[start] overrides the default check of a literal.
+    void setLiterals(std::vector<Batch::Literal> literals, const std::map<int, bool> *checks);
+    void setLanguage(Language lang);
+    const std::vector<Batch::Literal> &literals() const { return m_literals; }
+    bool isChecked(int row) const { return m_checked[size_t(row)]; }
+    // Default check: user text without the keep marker.
+    static bool checkedByDefault(const Batch::Literal &l);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+
+signals:
+    void checkChanged(int start, bool checked);
+
+private:
+    std::vector<Batch::Literal> m_literals;
+    std::vector<bool> m_checked;
+    Language m_lang = Language::English;
+};
+
+class LiteralsPanel : public QDockWidget
+{
+    Q_OBJECT
+public:
+    explicit LiteralsPanel(QWidget *parent = nullptr);
+
+    // Follows editor (page kind; the header page has no literals).
+    void setPage(QPlainTextEdit *editor, SourcePage kind);
+    // Connects a page's document so the check marks follow its edits.
+    void watch(QPlainTextEdit *editor);
+    void setLanguage(Language lang);
+
+    // Rescans now (on this thread) when an edit left the rows out of date.
+    void refresh();
+    bool isUpToDate() const { return !m_dirty; }
+    // Milliseconds the last rescan took (reading the text and finding the
+    // literals), the part of it that ran on the window's thread (reading the
+    // text, replacing the rows), and the pause before the next one.
+    qint64 lastRescanMs() const { return m_lastCostMs; }
+    qint64 lastBlockingMs() const { return m_lastBlockingMs; }
+    int rescanDelayMs() const;
+
+    const LiteralsModel &model() const { return *m_model; }
+    bool extractC() const;
+    // Whether the literal at start is checked (false when it is no row).
+    std::function<bool(const Batch::Literal &)> chooser() const;
+    // The literal of the current row, if any.
+    const Batch::Literal *currentLiteral() const;
+
+    QLineEdit *filterBox() const { return m_filter; }
+    QTableView *table() const { return m_table; }
+    QToolButton *extractButton() const { return m_extract; }
+    QComboBox *modeBox() const { return m_mode; }
+    QAction *keepAction() const { return m_keep; }
+
+signals:
+    void literalClicked(int start, int length);
+    void extractCheckedRequested();
+    void keepRequested(int start);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void schedule();
+    void rescan();
+    void startBackgroundRescan();
+    void collectBackgroundRescan();
+    void dropBackgroundRescan();
+    void noteChange(QPlainTextEdit *editor, int position, int removed, int added);
+    int pageOf(QPlainTextEdit *editor) const;
+
+    LiteralsModel *m_model;
+    QSortFilterProxyModel *m_proxy;
+    QTableView *m_table;
+    QLineEdit *m_filter;
+    QToolButton *m_extract;
+    QComboBox *m_mode;
+    QAction *m_keep;
+    QTimer *m_timer;
+    QTimer *m_poll;
+    struct Scan
+    {
+        std::vector<Batch::Literal> literals;
+        qint64 ms = 0;
+    };
+    std::future<Scan> m_pending;
+    QPlainTextEdit *m_pendingEditor = nullptr;
+    int m_pendingRevision = 0;
+    qint64 m_pendingReadMs = 0;
+    qint64 m_lastBlockingMs = 0;
+    QPlainTextEdit *m_editor = nullptr;
+    SourcePage m_kind = SourcePage::Cpp;
+    bool m_dirty = true;
+    qint64 m_lastCostMs = 0;
+    Language m_lang = Language::English;
+    // Per watched editor: its length (CR LF counting) and the user's check
+    // marks by literal start, shifted as the page is edited.
+    struct Watched
+    {
+        QPlainTextEdit *editor;
+        int length;
+        std::map<int, bool> checks;
+    };
+    std::vector<Watched> m_watched;
+};

@@ -1,0 +1,311 @@
+// The literals panel, Extract checked, the keep marker, undo and redo.
+#include "Unit1.h"
+
+#include "BatchExtract.h"
+#include "BusyState.h"
+#include "EditorModel.h"
+#include "KeepMarker.h"
+#include "LiteralsPanel.h"
+#include "PanelTexts.h"
+#include "UiLanguage.h"
+#include "Vstatus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QToolButton>
+
+#include <algorithm>
+#include <chrono>
+#include <future>
+
+void TForm1::buildPanel()
+{
+    literalsPanel = new LiteralsPanel(this);
+    literalsPanel->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, literalsPanel);
+    literalsPanel->hide();
+    for (QPlainTextEdit *m : {Memo2, Memo3, Memo4})
+        literalsPanel->watch(m);
+    literalsPanel->setPage(Memo2, SourcePage::Cpp);
+
+    literalsPanelAction = literalsPanel->toggleViewAction();
+    literalsPanelAction->setObjectName(QStringLiteral("LiteralsPanel1"));
+    Options1->addSeparator();
+    Options1->addAction(literalsPanelAction);
+
+    auto item = [this](const char *name, QKeySequence key = {}) {
+        auto *a = new QAction(this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(key);
+        return a;
+    };
+    extractCheckedAction = item("ExtractChecked1");
+    undoAction = item("Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction = item("Redo1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    editorKeepAction = item("EditorKeepMarker1");
+    // Right after Extract C, in the same group.
+    const QList<QAction *> edit = Berabeiten1->actions();
+    const qsizetype afterC = edit.indexOf(ExtractC1) + 1;
+    Berabeiten1->insertAction(afterC < edit.size() ? edit[afterC] : nullptr, extractCheckedAction);
+    Berabeiten1->addSeparator();
+    Berabeiten1->addAction(undoAction);
+    Berabeiten1->addAction(redoAction);
+    // The window's own actions: they answer while the focus is in a page
+    // protected against typing; a writable editor handles the keys itself.
+    addAction(undoAction);
+    addAction(redoAction);
+    undoAction->setEnabled(false);
+    redoAction->setEnabled(false);
+
+    connectGuarded(extractCheckedAction, &QAction::triggered, this, &TForm1::extractChecked);
+    connectGuarded(literalsPanel, &LiteralsPanel::extractCheckedRequested, this, &TForm1::extractChecked);
+    connectGuarded(undoAction, &QAction::triggered, this, &TForm1::undoPageEdit);
+    connectGuarded(redoAction, &QAction::triggered, this, &TForm1::redoPageEdit);
+    connect(literalsPanel, &LiteralsPanel::literalClicked, this, [this](int start, int length) {
+        runGuarded(this, [&] { showLiteral(activePage(), start, length); });
+    });
+    connect(literalsPanel, &LiteralsPanel::keepRequested, this, [this](int start) {
+        runGuarded(this, [&] { toggleKeepMarker(activePage(), pageModel(activePage()).lineFromChar(start)); });
+    });
+    connectGuarded(editorKeepAction, &QAction::triggered, this, [this] {
+        EditorModel &m = pageModel(CppPage);
+        toggleKeepMarker(CppPage, m.lineFromChar(m.selStart()));
+    });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int p) {
+        literalsPanel->setPage(pageEditor(p), SourcePage(p));
+        updateUndoActions();
+    });
+    for (QPlainTextEdit *m : {Memo2, Memo3, Memo4}) {
+        connect(m->document(), &QTextDocument::undoAvailable, this, &TForm1::updateUndoActions);
+        connect(m->document(), &QTextDocument::redoAvailable, this, &TForm1::updateUndoActions);
+    }
+    // The editor's own menu plus the marker item.
+    Memo2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo2, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        QMenu *menu = Memo2->createStandardContextMenu(pos);
+        EditorModel &m = pageModel(CppPage);
+        const QString line = m.line(m.lineFromChar(m.selStart()));
+        editorKeepAction->setText(panelText(withoutKeepMarker(line) != line ? PanelText::UnmarkKeep
+                                                                           : PanelText::MarkKeep,
+                                            UiLang->language()));
+        editorKeepAction->setEnabled(!BaseName.isEmpty() && !Busy);
+        menu->addSeparator();
+        menu->addAction(editorKeepAction);
+        menu->exec(Memo2->viewport()->mapToGlobal(pos));
+        delete menu;
+    });
+}
+
+void TForm1::applyPanelCaptions()
+{
+    const Language lang = UiLang->language();
+    literalsPanel->setLanguage(lang);
+    extractCheckedAction->setText(panelText(PanelText::ExtractChecked, lang));
+    undoAction->setText(panelText(PanelText::Undo, lang));
+    redoAction->setText(panelText(PanelText::Redo, lang));
+    editorKeepAction->setText(panelText(PanelText::MarkKeep, lang));
+}
+
+void TForm1::updateUndoActions()
+{
+    const QTextDocument *d = pageEditor(activePage())->document();
+    const bool open = !BaseName.isEmpty() && !Busy;
+    undoAction->setEnabled(open && d->isUndoAvailable());
+    redoAction->setEnabled(open && d->isRedoAvailable());
+}
+
+// ---------------------------------------------------------------------------
+// The state an undo step carries
+
+PageState TForm1::pageState(int page) const
+{
+    return PageState{listText(page), ResNumber[page], LastEdit[page]};
+}
+
+void TForm1::setPageState(int page, const PageState &state)
+{
+    if (page == m_currentPage) {
+        EditorModel &list = EditorModel::of(Memo1);
+        const QString current = list.text();
+        if (state.list != current) {
+            // Edits of the list editor mark it; the list counts as not written out.
+            if (state.list.startsWith(current)) {
+                list.append(state.list.mid(current.size()));
+            } else {
+                list.setText(state.list);
+                Memo1->document()->setModified(true);
+            }
+        }
+    } else if (ListSlot[page] != state.list) {
+        ListSlot[page] = state.list;
+        session(page).listUnwritten = true;
+    }
+    ResNumber[page] = state.counter;
+    LastEdit[page] = state.lastEdit;
+    showResNumber();
+}
+
+PageStateRead TForm1::pageStateRead(int page)
+{
+    return [this, page] { return pageState(page); };
+}
+
+PageStateApply TForm1::pageStateApply(int page)
+{
+    return [this, page](const PageState &s) { setPageState(page, s); };
+}
+
+// ---------------------------------------------------------------------------
+// Undo and redo
+
+void TForm1::undoPageEdit()
+{
+    const int p = activePage();
+    QTextDocument *d = pageEditor(p)->document();
+    if (BaseName.isEmpty() || Busy || !d->isUndoAvailable())
+        return;
+    d->undo();
+    session(p).setSaved(false);
+    updateUndoActions();
+}
+
+void TForm1::redoPageEdit()
+{
+    const int p = activePage();
+    QTextDocument *d = pageEditor(p)->document();
+    if (BaseName.isEmpty() || Busy || !d->isRedoAvailable())
+        return;
+    d->redo();
+    session(p).setSaved(false);
+    updateUndoActions();
+}
+
+// ---------------------------------------------------------------------------
+// The keep marker
+
+void TForm1::toggleKeepMarker(int page, int line)
+{
+    if (BaseName.isEmpty() || Busy || page != CppPage)
+        return;
+    EditorModel &m = pageModel(page);
+    const QString old = m.line(line);
+    QString changed = withoutKeepMarker(old);
+    if (changed == old)
+        changed = withKeepMarker(old);
+    const int start = m.lineIndex(line);
+    if (start < 0)
+        return;
+    m.replace(start, int(old.size()), changed);
+    m.setSelection(start, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Extract checked
+
+namespace {
+// Runs work on a thread while the window pumps; false when Stop was
+// pressed (the result is dropped: the page and the list stay as they were).
+bool runStoppable(TForm1 &form, std::future<Batch::Result> &work)
+{
+    MessagePump pump(5, form.pumpClock());
+    while (work.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        pump.pumpNow();
+    return !form.StopRequest;
+}
+
+// The stretch of a page that differs between before and after: [from, from +
+// oldLength) of before becomes after.mid(from, newLength). Never splits a
+// CR LF pair.
+struct Difference
+{
+    int from = 0, oldLength = 0, newLength = 0;
+};
+
+Difference differenceOf(const QString &before, const QString &after)
+{
+    const int n = int(std::min(before.size(), after.size()));
+    int head = 0;
+    while (head < n && before.at(head) == after.at(head))
+        ++head;
+    if (head > 0 && before.at(head - 1) == u'\r')
+        --head;
+    int tail = 0;
+    while (tail < n - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
+        ++tail;
+    if (tail > 0 && before.at(before.size() - tail) == u'\n')
+        --tail;
+    return {head, int(before.size()) - head - tail, int(after.size()) - head - tail};
+}
+} // namespace
+
+void TForm1::extractChecked()
+{
+    const int p = activePage();
+    if (BaseName.isEmpty() || Busy || p == HeaderPage)
+        return;
+    literalsPanel->refresh();
+    EditorModel &m = pageModel(p);
+    const QString text = m.text();
+    const Batch::State state{listText(p), ResNumber[p], LastEdit[p]};
+    Batch::Options options;
+    options.page = SourcePage(p);
+    options.mode = stringMode();
+    options.extractC = literalsPanel->extractC();
+    options.root = Edit3->text();
+    const auto choose = literalsPanel->chooser();
+    const auto start = [&](Batch::EqualStrings equal) {
+        Batch::Options o = options;
+        o.equal = equal;
+        return std::async(std::launch::async, [text, o, state, choose] { return Batch::extract(text, o, state, choose); });
+    };
+
+    StopRequest = false;
+    Batch::Result result;
+    {
+        BusyState busy(*this);
+        const bool ask = p == CppPage && PromtEqualStrings2->isChecked();
+        std::future<Batch::Result> work = start(ask ? Batch::EqualStrings::Reuse : Batch::EqualStrings::NewEntry);
+        if (!runStoppable(*this, work)) {
+            VStatus1->Panel(3).SetText(panelText(PanelText::Stopped, UiLang->language()));
+            return;
+        }
+        result = work.get();
+        if (ask) {
+            const auto repeated = std::count_if(result.literals.begin(), result.literals.end(),
+                                                [](const Batch::Outcome &o) { return o.action == Batch::Action::Reused; });
+            if (repeated > 0) {
+                const QString question = panelText(PanelText::EqualStrings, UiLang->language()).arg(repeated);
+                switch (Ask(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
+                case Dialogs::Button::Yes:
+                    break;
+                case Dialogs::Button::No:
+                    work = start(Batch::EqualStrings::NewEntry);
+                    if (!runStoppable(*this, work))
+                        return;
+                    result = work.get();
+                    break;
+                default:
+                    return;
+                }
+            }
+        }
+    }
+
+    // One undo step: the changed stretch of the page with the list and the counter.
+    PageEditStep edit(pageEditor(p)->document(), pageStateRead(p), pageStateApply(p));
+    session(p).setSaved(false);
+    int caret = -1;
+    if (result.text != text) {
+        const Difference d = differenceOf(text, result.text);
+        caret = d.from + m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));
+    }
+    setPageState(p, PageState{result.state.list, result.state.counter, result.state.lastEdit});
+    edit.commit();
+    if (caret >= 0)
+        m.setSelection(caret, 0);
+}

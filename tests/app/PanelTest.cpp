@@ -1,0 +1,345 @@
+// The literals panel, Extract checked, the keep marker and undo, through
+// the real window.
+#include "BatchExtract.h"
+#include "FormFixture.h"
+#include "KeepMarker.h"
+#include "LiteralsPanel.h"
+#include "Vstatus.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTableView>
+
+namespace {
+QStringList unitSources()
+{
+    QStringList out;
+    QDirIterator it(QStringLiteral(VTQX_SHARED_DIR "/units"), {QStringLiteral("*.cpp"), QStringLiteral("*.CPP")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out << it.next();
+    out.sort();
+    return out;
+}
+
+struct Hit
+{
+    int start, length;
+    QString text;
+    bool operator==(const Hit &) const = default;
+};
+std::ostream &operator<<(std::ostream &os, const Hit &h)
+{
+    return os << h.start << '+' << h.length << ' ' << h.text.toStdString();
+}
+} // namespace
+
+class Panel : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        form->OnExtractFindNext2->setChecked(false);
+        form->PromtEqualStrings2->setChecked(false);
+        form->literalsPanel->show();
+    }
+
+    void openCopy(const QString &cppPath)
+    {
+        const QFileInfo cpp(cppPath);
+        for (const QString &e : QDir(cpp.path()).entryList(QDir::Files))
+            if (QFileInfo(e).completeBaseName() == cpp.completeBaseName())
+                QFile::copy(cpp.path() + u'/' + e, dir.filePath(e));
+        dialogs->answerOpen(dir.filePath(cpp.fileName()));
+        for (bool saved : form->Saved)
+            if (!saved)
+                dialogs->answerMessage(Dialogs::Button::No);
+        form->SpeedButton1Click();
+        dialogs->clear();
+    }
+
+    void showPage(int p)
+    {
+        form->PageControl1->setCurrentIndex(p);
+        form->literalsPanel->refresh();
+    }
+
+    EditorModel &page(int p) { return form->pageModel(p); }
+
+    QString statusPosition()
+    {
+        form->Timer1Timer();
+        return form->VStatus1->Panel(1).Text();
+    }
+
+    // Find Next from the top of page p to the end; status: the status bar's
+    // position after each.
+    std::vector<Hit> walk(int p, QStringList *status = nullptr)
+    {
+        page(p).setSelection(0, 0);
+        std::vector<Hit> hits;
+        for (;;) {
+            dialogs->answerMessage(Dialogs::Button::Ok);
+            form->FindNext1->trigger();
+            const bool ended = !dialogs->asked().empty();
+            dialogs->clear();
+            if (ended || page(p).selLength() == 0 || hits.size() > 20000)
+                break;
+            hits.push_back({page(p).selStart(), page(p).selLength(), EditorModel::of(form->Edit1).text()});
+            if (status)
+                *status << statusPosition();
+        }
+        return hits;
+    }
+
+    std::vector<Hit> rows()
+    {
+        std::vector<Hit> out;
+        for (const Batch::Literal &l : form->literalsPanel->model().literals())
+            out.push_back({l.start, l.length, l.text});
+        return out;
+    }
+
+    void clickRow(int row)
+    {
+        QTableView *t = form->literalsPanel->table();
+        const QModelIndex i = t->model()->index(row, LiteralsModel::TextColumn);
+        t->scrollTo(i);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(i).center());
+    }
+
+    struct Snapshot
+    {
+        QString page, list;
+        int counter;
+        bool operator==(const Snapshot &) const = default;
+    };
+    Snapshot snap(int p)
+    {
+        return {page(p).text(), EditorModel::of(form->Memo1).text(), form->ResNumber[p]};
+    }
+};
+
+TEST_F(Panel, RowsAreFindNextsWalkAndAClickedRowIsSelectedAsFindNextSelectsIt)
+{
+    const QStringList units = unitSources();
+    if (units.isEmpty())
+        GTEST_SKIP() << "no shared units";
+    for (const QString &u : units) {
+        SCOPED_TRACE(u.toStdString());
+        openCopy(u);
+        for (int p : {TForm1::CppPage, TForm1::DfmPage}) {
+            showPage(p);
+            QStringList status;
+            const std::vector<Hit> hits = walk(p, &status);
+            ASSERT_EQ(rows(), hits);
+            if (hits.empty())
+                continue;
+            for (size_t k : {size_t(0), hits.size() / 2, hits.size() - 1}) {
+                page(p).setSelection(0, 0);
+                EditorModel::of(form->Edit1).setText(QString());
+                clickRow(int(k));
+                EXPECT_EQ(page(p).selStart(), hits[k].start);
+                EXPECT_EQ(page(p).selLength(), hits[k].length);
+                EXPECT_EQ(EditorModel::of(form->Edit1).text(), hits[k].text);
+                EXPECT_EQ(form->Edit1->textCursor().selectedText().size(), form->Edit1->toPlainText().size());
+                EXPECT_EQ(statusPosition(), status[qsizetype(k)]);
+            }
+        }
+    }
+}
+
+// Each unit in one mode and one extract kind, so that the units cover all.
+TEST_F(Panel, ExtractCheckedEqualsExtractingTheCheckedLiteralsOneByOne)
+{
+    const QStringList units = unitSources();
+    if (units.isEmpty())
+        GTEST_SKIP() << "no shared units";
+    QAction *modes[] = {form->UseglobalStrings2, form->UseFormStrings2, form->UseFunction2};
+    int n = 0;
+    for (const QString &u : units) {
+        SCOPED_TRACE(u.toStdString());
+        const bool extractC = n % 2 == 1;
+        modes[n % 3]->trigger();
+        ++n;
+        for (int p : {TForm1::CppPage, TForm1::DfmPage}) {
+            openCopy(u);
+            showPage(p);
+            std::vector<bool> checked;
+            for (int r = 0; r < form->literalsPanel->model().rowCount(); ++r)
+                checked.push_back(form->literalsPanel->model().isChecked(r));
+            // One by one: Find Next through all, Extract the checked ones.
+            page(p).setSelection(0, 0);
+            for (size_t k = 0;; ++k) {
+                dialogs->answerMessage(Dialogs::Button::Ok);
+                form->FindNext1->trigger();
+                const bool ended = !dialogs->asked().empty();
+                dialogs->clear();
+                if (ended || page(p).selLength() == 0)
+                    break;
+                ASSERT_LT(k, checked.size());
+                if (checked[k])
+                    (extractC && p == TForm1::CppPage ? form->ToolButton6 : form->ToolButton5)->click();
+            }
+            const Snapshot oneByOne = snap(p);
+            const RowCol lastEdit = form->LastEdit[p];
+
+            openCopy(u);
+            showPage(p);
+            form->literalsPanel->modeBox()->setCurrentIndex(extractC ? 1 : 0);
+            const Snapshot before = snap(p);
+            form->extractCheckedAction->trigger();
+            EXPECT_EQ(snap(p), oneByOne);
+            EXPECT_EQ(form->LastEdit[p], lastEdit);
+            // The whole run is one step.
+            form->undoAction->trigger();
+            EXPECT_EQ(snap(p), before);
+        }
+    }
+}
+
+TEST_F(Panel, UndoRestoresPageListAndCounterAndRedoBringsThemBack)
+{
+    writeUnit(QStringLiteral("u"),
+              "void f()\r\n{\r\n    a(\"One\");\r\n    b(\"Two\");\r\n    c(\"Three\");\r\n    d(\"Four\");\r\n}\r\n",
+              "", "object Form1: TForm1\r\n  Caption = 'Hi'\r\nend\r\n");
+    openUnit(QStringLiteral("u.cpp"));
+    form->PromtEqualStrings2->setChecked(false);
+    EXPECT_FALSE(form->undoAction->isEnabled());
+    std::vector<Snapshot> states{snap(TForm1::CppPage)};
+    auto findNext = [&] {
+        form->FindNext1->trigger();
+    };
+    page(TForm1::CppPage).setSelection(0, 0);
+    findNext();
+    form->ToolButton5->click(); // Extract
+    states.push_back(snap(TForm1::CppPage));
+    findNext();
+    form->ToolButton6->click(); // Extract C
+    states.push_back(snap(TForm1::CppPage));
+    findNext();
+    EditorModel::of(form->Edit1).setText(QStringLiteral("\"Drei\""));
+    form->ToolButton3->click(); // Change
+    states.push_back(snap(TForm1::CppPage));
+    form->literalsPanel->refresh();
+    form->extractCheckedAction->trigger();
+    states.push_back(snap(TForm1::CppPage));
+    ASSERT_NE(states[4], states[3]) << "Extract checked took the rest";
+    EXPECT_TRUE(form->undoAction->isEnabled());
+
+    // The page is protected: the window's own shortcuts undo and redo.
+    ASSERT_TRUE(form->Memo2->isReadOnly());
+    form->Memo2->setFocus();
+    form->session(TForm1::CppPage).setSaved(true);
+    for (int k = 3; k >= 0; --k) {
+        QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(snap(TForm1::CppPage), states[size_t(k)]) << "undo to state " << k;
+        EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+    }
+    form->PageStatus();
+    EXPECT_FALSE(form->undoAction->isEnabled());
+    for (size_t k = 1; k < states.size(); ++k) {
+        QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(snap(TForm1::CppPage), states[k]) << "redo to state " << k;
+    }
+    form->PageStatus();
+    EXPECT_FALSE(form->redoAction->isEnabled());
+
+    // The form description page: Extract changes only the list.
+    form->PageControl1->setCurrentIndex(TForm1::DfmPage);
+    const Snapshot dfm = snap(TForm1::DfmPage);
+    page(TForm1::DfmPage).setSelection(0, 0);
+    findNext();
+    form->ToolButton5->click();
+    ASSERT_NE(snap(TForm1::DfmPage), dfm);
+    form->undoAction->trigger();
+    EXPECT_EQ(snap(TForm1::DfmPage), dfm);
+}
+
+TEST_F(Panel, TheKeepMarkerTakesALiteralOutOfTheCheckedSetAndBack)
+{
+    writeUnit(QStringLiteral("u"), "a(\"Hello there\");\r\nb(\"Good bye\");\r\n", "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    form->literalsPanel->refresh();
+    const LiteralsModel &model = form->literalsPanel->model();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_TRUE(model.isChecked(0));
+    form->literalsPanel->table()->setCurrentIndex(form->literalsPanel->table()->model()->index(0, 0));
+    form->literalsPanel->keepAction()->trigger();
+    EXPECT_EQ(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Hello there\"); // vtqx:keep"));
+    form->literalsPanel->refresh();
+    EXPECT_FALSE(model.isChecked(0));
+    EXPECT_TRUE(model.isChecked(1));
+
+    // Extract checked leaves the marked line alone.
+    form->extractCheckedAction->trigger();
+    EXPECT_EQ(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Hello there\"); // vtqx:keep"));
+    EXPECT_NE(page(TForm1::CppPage).line(1), QStringLiteral("b(\"Good bye\");"));
+    form->undoAction->trigger();
+
+    // The editor's item removes it again.
+    page(TForm1::CppPage).setSelection(2, 0);
+    form->editorKeepAction->trigger();
+    EXPECT_EQ(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Hello there\");"));
+    form->literalsPanel->refresh();
+    EXPECT_TRUE(model.isChecked(0));
+}
+
+TEST(KeepMarker, AppendsAndRemovesOnlyATrailingMarkerComment)
+{
+    const struct
+    {
+        const char *line, *marked, *unmarked;
+    } cases[] = {
+        {"f(\"x\");", "f(\"x\"); // vtqx:keep", "f(\"x\");"},
+        {"f(\"x\"); //vtqx:keep  ", "f(\"x\"); //vtqx:keep  ", "f(\"x\");"},
+        {"f(\"x\"); // note", "f(\"x\"); // note // vtqx:keep", "f(\"x\"); // note"},
+        {"s = \"vtqx:keep\";", "s = \"vtqx:keep\"; // vtqx:keep", "s = \"vtqx:keep\";"},
+        {"", " // vtqx:keep", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(withKeepMarker(QString::fromUtf8(c.line)), QString::fromUtf8(c.marked));
+        EXPECT_EQ(withoutKeepMarker(QString::fromUtf8(c.line)), QString::fromUtf8(c.unmarked));
+        EXPECT_EQ(withoutKeepMarker(withKeepMarker(QString::fromUtf8(c.unmarked))), QString::fromUtf8(c.unmarked));
+    }
+}
+
+// What following the page costs: one rescan per pause, never one per key.
+TEST_F(Panel, AnEditSchedulesOneRescanAfterAPauseThatGrowsWithWhatARescanBlocks)
+{
+    for (int megabytes : {1, 10}) {
+        QByteArray cpp;
+        for (int i = 0; cpp.size() < megabytes * 1000000; ++i)
+            cpp += "    Label" + QByteArray::number(i) + "->Caption = \"Caption text " + QByteArray::number(i) +
+                   "\"; f(L\"x\", \"a.ini\");\r\n";
+        writeUnit(QStringLiteral("big%1").arg(megabytes), cpp, "", "");
+        dialogs->answerOpen(dir.filePath(QStringLiteral("big%1.cpp").arg(megabytes)));
+        if (!form->Saved[TForm1::CppPage])
+            dialogs->answerMessage(Dialogs::Button::No);
+        form->SpeedButton1Click();
+        dialogs->clear();
+        form->literalsPanel->refresh();
+        form->CheckBox1->click(); // writable
+        ASSERT_FALSE(form->Memo2->isReadOnly());
+        form->Memo2->setFocus();
+        page(TForm1::CppPage).setSelection(10, 0);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(form->Memo2, Qt::Key_A);
+        QTest::keyClick(form->Memo2, Qt::Key_B);
+        const qint64 typing = clock.elapsed();
+        EXPECT_FALSE(form->literalsPanel->isUpToDate()) << "no rescan inside a key press";
+        QTRY_VERIFY_WITH_TIMEOUT(form->literalsPanel->isUpToDate(), 20000);
+        const qint64 updated = clock.elapsed();
+        std::printf("[ figures ] %d MB page: rescan %lld ms (%lld ms on the window's thread), pause %d ms, "
+                    "two keys %lld ms, up to date after %lld ms\n",
+                    megabytes, form->literalsPanel->lastRescanMs(), form->literalsPanel->lastBlockingMs(),
+                    form->literalsPanel->rescanDelayMs(), typing, updated);
+        EXPECT_GE(form->literalsPanel->rescanDelayMs(), std::min<qint64>(2 * form->literalsPanel->lastBlockingMs(), 2000));
+        form->CheckBox1->click();
+    }
+}

@@ -1,0 +1,53 @@
+#include "PanelTexts.h"
+
+QString panelText(PanelText id, Language lang)
+{
+    const bool de = lang == Language::German;
+    switch (id) {
+    case PanelText::PanelTitle:
+        return de ? QStringLiteral("Literale") : QStringLiteral("Literals");
+    case PanelText::ColumnRow:
+        return de ? QStringLiteral("Zeile") : QStringLiteral("Row");
+    case PanelText::ColumnColumn:
+        return de ? QStringLiteral("Spalte") : QStringLiteral("Column");
+    case PanelText::ColumnText:
+        return QStringLiteral("Text");
+    case PanelText::ColumnHints:
+        return de ? QStringLiteral("Hinweise") : QStringLiteral("Hints");
+    case PanelText::ColumnVerdict:
+        return de ? QStringLiteral("Urteil") : QStringLiteral("Verdict");
+    case PanelText::UserText:
+        return de ? QStringLiteral("Benutzertext") : QStringLiteral("user text");
+    case PanelText::ProbablyNot:
+        return de ? QStringLiteral("eher nicht") : QStringLiteral("probably not");
+    case PanelText::NoReasons:
+        return de ? QStringLiteral("Kein Hinweis spricht dagegen") : QStringLiteral("No hint speaks against it");
+    case PanelText::Filter:
+        return de ? QStringLiteral("Filter nach Text") : QStringLiteral("Filter by text");
+    case PanelText::ExtractChecked:
+        return de ? QStringLiteral("Markierte extrahieren") : QStringLiteral("Extract checked");
+    case PanelText::ModeExtract:
+        return de ? QStringLiteral("Extrahieren") : QStringLiteral("Extract");
+    case PanelText::ModeExtractC:
+        return de ? QStringLiteral("Extrahieren C") : QStringLiteral("Extract C");
+    case PanelText::MarkKeep:
+        return de ? QStringLiteral("Nicht übersetzen (Markierung setzen)")
+                  : QStringLiteral("Mark as not for translation");
+    case PanelText::UnmarkKeep:
+        return de ? QStringLiteral("Markierung entfernen") : QStringLiteral("Remove the not-for-translation mark");
+    case PanelText::Undo:
+        return de ? QStringLiteral("Rückgängig") : QStringLiteral("Undo");
+    case PanelText::Redo:
+        return de ? QStringLiteral("Wiederherstellen") : QStringLiteral("Redo");
+    case PanelText::EqualStrings:
+        return de ? QStringLiteral("%1 der markierten Texte stehen schon in der Liste oder kommen mehrfach vor.\n\n"
+                                   "Ja: die vorhandenen Einträge verwenden. Nein: für jeden Text einen neuen "
+                                   "Eintrag anlegen.")
+                  : QStringLiteral("%1 of the checked texts are in the list already or occur more than once.\n\n"
+                                   "Yes: use the existing entries. No: a new entry for every text.");
+    case PanelText::Stopped:
+        return de ? QStringLiteral("Abgebrochen: die Seite und die Liste sind unverändert.")
+                  : QStringLiteral("Stopped: the page and the list are unchanged.");
+    }
+    return QString();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Captions and messages of the literals panel, Extract checked, the marker
+// and undo, English and German.
+#include "Catalogue.h"
+
+#include <QString>
+
+enum class PanelText {
+    PanelTitle,       // the dock's title and its Options menu item
+    ColumnRow,        // table headers
+    ColumnColumn,
+    ColumnText,
+    ColumnHints,
+    ColumnVerdict,
+    UserText,         // verdicts
+    ProbablyNot,
+    NoReasons,        // tool tip of a user text verdict
+    Filter,           // placeholder of the filter box
+    ExtractChecked,   // the button and the Edit menu item
+    ModeExtract,      // the choice next to the button
+    ModeExtractC,
+    MarkKeep,         // context menu: append the marker / remove it
+    UnmarkKeep,
+    Undo,             // Edit menu
+    Redo,
+    EqualStrings,     // %1 number of repeated texts: the one question of Extract checked
+    Stopped,          // Extract checked was stopped: nothing changed
+};
+
+// The text id in lang, placeholders unfilled.
+QString panelText(PanelText id, Language lang);

@@ -1,0 +1,63 @@
+#include "PageUndo.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+PageStateUndo::PageStateUndo(const PageState &before, const PageState &after, PageStateRead read,
+                             PageStateApply apply)
+    : m_beforeCounter(before.counter), m_afterCounter(after.counter), m_beforeEdit(before.lastEdit),
+      m_afterEdit(after.lastEdit), m_read(std::move(read)), m_apply(std::move(apply))
+{
+    const qsizetype n = std::min(before.list.size(), after.list.size());
+    qsizetype i = 0;
+    while (i < n && before.list.at(i) == after.list.at(i))
+        ++i;
+    m_prefix = i;
+    m_beforeTail = before.list.mid(i);
+    m_afterTail = after.list.mid(i);
+}
+
+void PageStateUndo::put(const QString &tail, int counter, RowCol lastEdit)
+{
+    PageState s = m_read();
+    s.list.truncate(m_prefix);
+    s.list += tail;
+    s.counter = counter;
+    s.lastEdit = lastEdit;
+    m_apply(s);
+}
+
+void PageStateUndo::undo()
+{
+    put(m_beforeTail, m_beforeCounter, m_beforeEdit);
+}
+
+void PageStateUndo::redo()
+{
+    put(m_afterTail, m_afterCounter, m_afterEdit);
+}
+
+PageEditStep::PageEditStep(QTextDocument *document, PageStateRead read, PageStateApply apply)
+    : m_document(document), m_read(std::move(read)), m_apply(std::move(apply)), m_before(m_read())
+{
+    QTextCursor(m_document).beginEditBlock();
+}
+
+PageEditStep::~PageEditStep()
+{
+    if (m_open)
+        QTextCursor(m_document).endEditBlock();
+}
+
+void PageEditStep::commit()
+{
+    if (!m_open)
+        return;
+    const PageState after = m_read();
+    if (after != m_before)
+        m_document->appendUndoItem(new PageStateUndo(m_before, after, m_read, m_apply));
+    m_open = false;
+    QTextCursor(m_document).endEditBlock();
+}

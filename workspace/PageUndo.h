@@ -1,0 +1,70 @@
+#pragma once
+// The program's own edits of a page as single steps of its document's undo
+// history: the text edits and the session state around them (the list, the
+// counter, the last edit position) are undone and redone together.
+#include "RowCol.h"
+
+#include <QAbstractUndoItem>
+#include <QString>
+
+#include <functional>
+
+class QTextDocument;
+
+// What a page edit changes besides the text.
+struct PageState
+{
+    QString list; // the page's extraction list (CR LF)
+    int counter = 0;
+    RowCol lastEdit;
+    bool operator==(const PageState &) const = default;
+};
+
+// Puts a state back: the window writes the list to its editor or slot.
+using PageStateRead = std::function<PageState()>;
+using PageStateApply = std::function<void(const PageState &)>;
+
+// Undo item for the state part of a step. It keeps only the lists' differing
+// tails, so a long list costs little per step; undo and redo rebuild the list
+// from the one current at that moment (the user may have edited its head).
+class PageStateUndo : public QAbstractUndoItem
+{
+public:
+    PageStateUndo(const PageState &before, const PageState &after, PageStateRead read, PageStateApply apply);
+    void undo() override;
+    void redo() override;
+
+private:
+    void put(const QString &tail, int counter, RowCol lastEdit);
+
+    qsizetype m_prefix; // length of the lists' common head
+    QString m_beforeTail, m_afterTail;
+    int m_beforeCounter, m_afterCounter;
+    RowCol m_beforeEdit, m_afterEdit;
+    PageStateRead m_read;
+    PageStateApply m_apply;
+};
+
+// One step of a page's undo history from construction to commit() (or the
+// end of its life): the text edits made meanwhile and, on commit(), the
+// state change. Without commit (a cancel, an error) only the text edits made
+// stay, as a step of their own. Select text only after the step has ended:
+// the editor lays out the document only then.
+class PageEditStep
+{
+public:
+    PageEditStep(QTextDocument *document, PageStateRead read, PageStateApply apply);
+    ~PageEditStep();
+    PageEditStep(const PageEditStep &) = delete;
+    PageEditStep &operator=(const PageEditStep &) = delete;
+    // Records the state as it is now against the state at construction and
+    // ends the step.
+    void commit();
+
+private:
+    QTextDocument *m_document;
+    PageStateRead m_read;
+    PageStateApply m_apply;
+    PageState m_before;
+    bool m_open = true;
+};
