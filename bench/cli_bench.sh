@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-rel}
 cmake --build "$build" --target vtqx-cli large_unit >/dev/null
-bash bench/setup.sh
+bash scripts/bench-setup.sh
 cli="$PWD/$build/cli/vtqx-cli"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, only those that are missing.
+# Installs the Debian packages the project needs, and any packages named as
+# arguments (the benchmarks' peers), only those that are missing.
 set -euo pipefail
-PACKAGES=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES=("$@"
+  cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-webengine-dev
   xvfb xauth binutils-mingw-w64-x86-64 cpp
   desktop-file-utils appstream dpkg-dev breeze-icon-theme libqt6svg6
