@@ -5,8 +5,6 @@
 
 #include "Exception.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 
 int runCheck(const QStringList &arguments, CliStreams &io)
 {
@@ -25,28 +23,15 @@ int runCheck(const QStringList &arguments, CliStreams &io)
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
-    QJsonArray json;
-    int findings = 0;
+    const bool json = parser.isSet(QStringLiteral("json"));
     bool failed = false;
-    for (const UnitLiterals &u : units) {
-        if (!u.error.isEmpty()) {
-            fail(io, u.error);
-            failed = true;
-            continue;
-        }
-        for (const Batch::Literal &l : u.literals) {
-            if (verdictOf(l.hints) != LiteralVerdict::UserText || l.hints.testFlag(LiteralHint::Marker))
-                continue;
-            ++findings;
-            if (parser.isSet(QStringLiteral("json")))
-                json.append(literalJson(u.path, l));
-            else
-                io.out << literalLine(u.path, l) << '\n';
-        }
-    }
-    if (parser.isSet(QStringLiteral("json")))
-        io.out << QJsonDocument(json).toJson();
-    else
+    const int findings = writeLiterals(
+        units, json,
+        [](const Batch::Literal &l) {
+            return verdictOf(l.hints) == LiteralVerdict::UserText && !l.hints.testFlag(LiteralHint::Marker);
+        },
+        io, &failed);
+    if (!json)
         io.err << (findings ? cliText(CliText::UnmarkedUserText, lang).arg(findings)
                             : cliText(CliText::NoUnmarkedUserText, lang))
                << '\n';

@@ -4,8 +4,6 @@
 
 #include "Exception.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 
 int runList(const QStringList &arguments, CliStreams &io)
 {
@@ -27,21 +25,10 @@ int runList(const QStringList &arguments, CliStreams &io)
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
-    QJsonArray json;
-    for (const UnitLiterals &u : units) {
-        if (!u.error.isEmpty()) {
-            exit = fail(io, u.error);
-            continue;
-        }
-        for (const Batch::Literal &l : u.literals) {
-            if (parser.isSet(QStringLiteral("json")))
-                json.append(literalJson(u.path, l));
-            else
-                io.out << literalLine(u.path, l) << '\n';
-        }
-    }
-    if (parser.isSet(QStringLiteral("json")))
-        io.out << QJsonDocument(json).toJson();
+    bool failed = false;
+    writeLiterals(units, parser.isSet(QStringLiteral("json")), [](const Batch::Literal &) { return true; }, io, &failed);
+    if (failed)
+        exit = ExitError;
     io.out.flush();
     return exit;
 }

@@ -3,6 +3,7 @@
 #include "Exception.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 std::vector<UnitLiterals> readLiterals(std::vector<SourceUnit> &units, SourcePage page, int jobs, CliStreams &io,
                                        Language lang)
@@ -60,4 +61,31 @@ bool pageOption(const QString &value, SourcePage *page)
     else
         return false;
     return true;
+}
+
+int writeLiterals(const std::vector<UnitLiterals> &units, bool json,
+                  const std::function<bool(const Batch::Literal &)> &keep, CliStreams &io, bool *failed)
+{
+    QJsonArray array;
+    int written = 0;
+    *failed = false;
+    for (const UnitLiterals &u : units) {
+        if (!u.error.isEmpty()) {
+            fail(io, u.error);
+            *failed = true;
+            continue;
+        }
+        for (const Batch::Literal &l : u.literals) {
+            if (!keep(l))
+                continue;
+            ++written;
+            if (json)
+                array.append(literalJson(u.path, l));
+            else
+                io.out << literalLine(u.path, l) << '\n';
+        }
+    }
+    if (json)
+        io.out << QJsonDocument(array).toJson();
+    return written;
 }

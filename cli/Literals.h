@@ -6,6 +6,8 @@
 
 #include <QJsonObject>
 
+#include <functional>
+
 struct UnitLiterals
 {
     QString path;  // the page's file
@@ -20,6 +22,12 @@ std::vector<UnitLiterals> readLiterals(std::vector<SourceUnit> &units, SourcePag
 // One literal as a line ("file:row:col: verdict [hints] text") or as JSON.
 QString literalLine(const QString &path, const Batch::Literal &l);
 QJsonObject literalJson(const QString &path, const Batch::Literal &l);
+
+// Writes the literals of units that keep accepts, as lines or as one JSON
+// array; a unit that could not be read is told on the error stream. Returns
+// how many literals were written; *failed: some unit could not be read.
+int writeLiterals(const std::vector<UnitLiterals> &units, bool json,
+                  const std::function<bool(const Batch::Literal &)> &keep, CliStreams &io, bool *failed);
 
 // Reads --page: cpp (default) or dfm; false for anything else.
 bool pageOption(const QString &value, SourcePage *page);
