@@ -5,6 +5,12 @@
 // operand, operator. A step stays valid while its node has the text and the
 // links it had when the step was made; the parent's step vouches for the
 // child's node pointer.
+//
+// The steps are then translated into operations on one running value (the
+// accumulator) and a small stack: constant leaves are read once, and
+// operators and functions of constants that raise nothing are computed once.
+// The operations hold for the decimal mark and conversion setting they were
+// made with.
 #include "Tree.h"
 
 #include <QString>
@@ -21,11 +27,34 @@ struct EvalStep
     Kind kind;
     char16_t code;     // Operator: its character; FunctionCode: s c t n g r or 0
     quint8 leaf;       // Leaf: ParserCore::LeafKind
-    LeafCache cache;
+};
+
+struct EvalOp
+{
+    enum Code : quint8 {
+        Load,            // value = constant
+        LoadVariable,    // value = the variable `leaf`, step's text as its name
+        LoadText,        // value = the step's text converted (a leaf that raises)
+        Push,            // stack += value
+        Pop,             // value = stack top, removed
+        Function,        // value = function op (value)
+        Apply,           // value = value op stack top (removed)
+        ApplyConstRight, // value = value op constant
+        ApplyConstLeft,  // value = constant op value
+    };
+    Code code;
+    quint8 leaf;
+    char16_t op;
+    int step;
+    long double constant;
 };
 
 struct EvalProgram
 {
     std::vector<EvalStep> steps;
-    std::vector<long double> values; // the value stack of one evaluation
+    std::vector<EvalOp> ops;
+    std::vector<long double> stack;
+    bool translated = false;
+    QString landDot; // the mark and setting the operations were made with
+    bool convert = false;
 };

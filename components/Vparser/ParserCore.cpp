@@ -9,6 +9,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -426,9 +427,9 @@ void ParserCore::decide(const Tree &node)
     node.m_leaf = leafKindOf(v);
 }
 
-inline long double ParserCore::leafValue(quint8 kind, const QString &text, LeafCache &cache)
+inline long double ParserCore::variableValue(quint8 kind, const QString &text)
 {
-    const QString *variable = nullptr;
+    const QString *variable = &s.X;
     switch (kind) {
     case VariableX:
         variable = &s.X;
@@ -448,13 +449,17 @@ inline long double ParserCore::leafValue(quint8 kind, const QString &text, LeafC
     default:
         break;
     }
-    if (variable) {
-        // Variables are read every time; a plain number text directly.
-        long double value;
-        if (readPlainNumber(*variable, value))
-            return value;
-        return StrToLongDouble(text);
-    }
+    // Variables are read every time; a plain number text directly.
+    long double value;
+    if (readPlainNumber(*variable, value))
+        return value;
+    return StrToLongDouble(text);
+}
+
+inline long double ParserCore::leafValue(quint8 kind, const QString &text, LeafCache &cache)
+{
+    if (kind >= VariableX && kind <= VariableD)
+        return variableValue(kind, text);
     // A number or constant reads the same until its text, the decimal mark
     // or the conversion setting changes.
     if (s.LandDot.size() != 1)
@@ -496,6 +501,31 @@ inline long double ParserCore::applyFunction(char16_t code, long double argument
     }
 }
 
+// With a fused multiply-add where the processor has one.
+[[gnu::target_clones("fma", "default")]] double ParserCore::power(double base, double exponent)
+{
+    if (exponent == 2) {
+        // base * base is the exact square correctly rounded; pow's result
+        // lies within 0.54 units in the last place of the exact square. Where
+        // the exact square is within 0.45 units of base * base, no other
+        // double is near enough for pow to give another result. The fused
+        // multiply-add gives the product's error exactly; tiny, huge and
+        // special squares are left to pow.
+        const double square = base * base;
+        const quint64 bits = std::bit_cast<quint64>(square);
+        const quint64 exponentBits = bits & 0x7ff0000000000000ULL;
+        if (exponentBits > (200ULL << 52) && exponentBits < (1800ULL << 52)) {
+            const double error = std::fma(base, base, -square);
+            const double unit = std::bit_cast<double>(exponentBits - (52ULL << 52));
+            // Just below a power of two the next double down is half a unit away.
+            const bool halfBelow = error < 0 && (bits & 0xfffffffffffffULL) == 0;
+            if (std::fabs(error) <= (halfBelow ? 0.225 : 0.45) * unit)
+                return square;
+        }
+    }
+    return std::pow(base, exponent);
+}
+
 inline long double ParserCore::applyOperator(char16_t op, long double left, long double right)
 {
     switch (op) {
@@ -512,7 +542,7 @@ inline long double ParserCore::applyOperator(char16_t op, long double left, long
     case u'm':
         return modl(left, right);
     default: { // '^'
-        const double power = std::pow(double(left), double(right));
+        const double power = ParserCore::power(double(left), double(right));
         // NaN from numbers: a negative base with a non-integer exponent.
         if (std::isnan(power) && !std::isnan(left) && !std::isnan(right)) {
             raise(s.PowerErrorMessage ? u"Kein negativer Ausdruck unter Wurzel erlaubt."
@@ -631,7 +661,7 @@ bool ParserCore::layOut(const Tree &root, EvalProgram &program)
             return false;
         const Tree *n = p.node;
         const char16_t c = n->Value.size() == 1 ? n->Value.front().unicode() : 0;
-        EvalStep step{n, n->Value, n->Left.get(), n->Right.get(), EvalStep::Leaf, 0, NumberLeaf, {}};
+        EvalStep step{n, n->Value, n->Left.get(), n->Right.get(), EvalStep::Leaf, 0, NumberLeaf};
         if (p.code) {
             step.kind = EvalStep::FunctionCode;
             step.code = isFunctionCode(c) ? c : 0;
@@ -646,52 +676,192 @@ bool ParserCore::layOut(const Tree &root, EvalProgram &program)
         }
         program.steps.push_back(std::move(step));
     }
-    // Every leaf pushes one value: enough room for all.
-    program.values.resize(program.steps.size());
+    program.translated = false;
     return true;
 }
 
-long double ParserCore::run(EvalProgram &program)
+namespace {
+// A value of the translation: a constant not yet loaded, the accumulator, or
+// an entry of the run-time stack.
+struct Slot
 {
-    long double *const bottom = program.values.data();
-    long double *top = bottom; // one past the last value
-    EvalStep *const steps = program.steps.data();
-    for (EvalStep *e = steps + program.steps.size(); e-- != steps;) {
-        switch (e->kind) {
-        case EvalStep::Leaf:
-            *top = leafValue(e->leaf, e->text, e->cache);
-            ++top;
-            break;
-        case EvalStep::FunctionCode:
-            break;
-        case EvalStep::Operator:
-            if (e->code == u'#') {
-                // Its code is the next step (the left node).
-                top[-1] = applyFunction(e[1].code, top[-1]);
+    enum Where : quint8 { Constant, Accumulator, Stacked };
+    Where where;
+    long double value;
+};
+} // namespace
+
+void ParserCore::translate(EvalProgram &program)
+{
+    std::vector<EvalOp> &ops = program.ops;
+    ops.clear();
+    std::vector<Slot> entries;
+    qsizetype accumulator = -1; // the slot held in the accumulator; always the topmost non-constant one
+    std::size_t depth = 0, maxDepth = 0;
+    const auto add = [&](EvalOp::Code code, char16_t op = 0, long double constant = 0) {
+        ops.push_back({code, 0, op, 0, constant});
+        if (code == EvalOp::Push)
+            maxDepth = std::max(maxDepth, ++depth);
+        else if (code == EvalOp::Pop || code == EvalOp::Apply)
+            --depth;
+    };
+    const auto spill = [&] {
+        if (accumulator >= 0) {
+            add(EvalOp::Push);
+            entries[std::size_t(accumulator)].where = Slot::Stacked;
+            accumulator = -1;
+        }
+    };
+    // The top slot into the accumulator.
+    const auto fetch = [&] {
+        Slot &top = entries.back();
+        if (top.where == Slot::Constant) {
+            spill();
+            add(EvalOp::Load, 0, top.value);
+        } else if (top.where == Slot::Stacked) {
+            add(EvalOp::Pop);
+        }
+        top.where = Slot::Accumulator;
+        accumulator = qsizetype(entries.size()) - 1;
+    };
+    const EvalStep *const steps = program.steps.data();
+    for (std::size_t i = program.steps.size(); i-- > 0;) {
+        const EvalStep &e = steps[i];
+        if (e.kind == EvalStep::FunctionCode)
+            continue;
+        if (e.kind == EvalStep::Leaf) {
+            if (e.leaf >= VariableX && e.leaf <= VariableD) {
+                spill();
+                ops.push_back({EvalOp::LoadVariable, e.leaf, 0, int(i), 0});
             } else {
-                // The left operand was evaluated last.
-                --top;
-                top[-1] = applyOperator(e->code, top[0], top[-1]);
+                try {
+                    entries.push_back({Slot::Constant, StrToLongDouble(e.text)});
+                    continue;
+                } catch (const Exception &) {
+                    // Raised again, in its place, by every evaluation.
+                    spill();
+                    ops.push_back({EvalOp::LoadText, e.leaf, 0, int(i), 0});
+                }
             }
+            entries.push_back({Slot::Accumulator, 0});
+            accumulator = qsizetype(entries.size()) - 1;
+            continue;
+        }
+        if (e.code == u'#') {
+            // The function code is the next step (the left node).
+            const char16_t code = steps[i + 1].code;
+            Slot &top = entries.back();
+            if (top.where == Slot::Constant) {
+                try {
+                    top.value = applyFunction(code, top.value);
+                    continue;
+                } catch (const Exception &) {
+                }
+            }
+            fetch();
+            add(EvalOp::Function, code);
+            continue;
+        }
+        // The left operand was evaluated last: it is the top slot.
+        const Slot left = entries.back();
+        const Slot right = entries[entries.size() - 2];
+        if (left.where == Slot::Constant && right.where == Slot::Constant) {
+            try {
+                const long double value = applyOperator(e.code, left.value, right.value);
+                entries.pop_back();
+                entries.back().value = value;
+                continue;
+            } catch (const Exception &) {
+            }
+        }
+        if (left.where == Slot::Constant) {
+            entries.pop_back();
+            fetch();
+            add(EvalOp::ApplyConstLeft, e.code, left.value);
+        } else if (right.where == Slot::Constant) {
+            fetch();
+            add(EvalOp::ApplyConstRight, e.code, right.value);
+            entries.pop_back();
+        } else {
+            // Both computed: the right one is on the stack below the left.
+            fetch();
+            add(EvalOp::Apply, e.code);
+            entries.pop_back();
+        }
+        entries.back().where = Slot::Accumulator;
+        accumulator = qsizetype(entries.size()) - 1;
+    }
+    if (!entries.empty())
+        fetch();
+    program.stack.resize(maxDepth);
+    program.landDot = s.LandDot;
+    program.convert = s.ConvertAllColonsAndDots;
+    program.translated = true;
+}
+
+long double ParserCore::run(const EvalProgram &program)
+{
+    long double value = 0;
+    long double *top = const_cast<long double *>(program.stack.data()); // one past the last entry
+    for (const EvalOp &o : program.ops) {
+        switch (o.code) {
+        case EvalOp::Load:
+            value = o.constant;
+            break;
+        case EvalOp::LoadVariable:
+            value = variableValue(o.leaf, program.steps[std::size_t(o.step)].text);
+            break;
+        case EvalOp::LoadText:
+            value = StrToLongDouble(program.steps[std::size_t(o.step)].text);
+            break;
+        case EvalOp::Push:
+            *top++ = value;
+            break;
+        case EvalOp::Pop:
+            value = *--top;
+            break;
+        case EvalOp::Function:
+            value = applyFunction(o.op, value);
+            break;
+        case EvalOp::Apply:
+            --top;
+            value = applyOperator(o.op, value, *top);
+            break;
+        case EvalOp::ApplyConstRight:
+            value = applyOperator(o.op, value, o.constant);
+            break;
+        case EvalOp::ApplyConstLeft:
+            value = applyOperator(o.op, o.constant, value);
             break;
         }
     }
-    return bottom[0];
+    return value;
 }
 
 long double ParserCore::Eval(const Tree &node)
 {
     // Every leaf conversion starts with InitLandDot; once is enough here.
     InitLandDot();
-    if (!node.m_program || !stillValid(*node.m_program)) {
-        if (!node.m_program)
+    EvalProgram *program = node.m_program.get();
+    if (!program || !stillValid(*program)) {
+        if (!program)
             node.m_program = std::make_unique<EvalProgram>();
         if (!layOut(node, *node.m_program)) {
             node.m_program.reset();
             return evalDeep(node);
         }
+        program = node.m_program.get();
     }
-    return run(*node.m_program);
+    if (!program->translated || program->convert != s.ConvertAllColonsAndDots
+        || !(sameText(program->landDot, s.LandDot) || program->landDot == s.LandDot))
+        translate(*program);
+    return run(*program);
+}
+
+long double ParserCore::evalByWalk(const Tree &node)
+{
+    InitLandDot();
+    return evalDeep(node);
 }
 
 long double ParserCore::modl(long double a, long double b)

@@ -60,6 +60,10 @@ public:
     QString EntferneNullenUndPunkte(QString text) const;
     /* value of the tree; right operand before left */
     long double Eval(const Tree &node);
+    /* Eval by a plain walk of the tree, without the laid-out program (the reference for it) */
+    long double evalByWalk(const Tree &node);
+    /* pow(base, exponent); a square as one multiplication where that is pow's own result */
+    static double power(double base, double exponent);
     /* a - b * trunc(a / b); 0 when b is 0; a when that is not finite */
     static long double modl(long double a, long double b);
     /* Eval(root), and its text in ErgebnisString */
@@ -84,8 +88,10 @@ private:
     static void decide(const Tree &node);
     static quint8 leafKindOf(const QString &text);
     static bool layOut(const Tree &root, EvalProgram &program);
-    long double run(EvalProgram &program);
+    void translate(EvalProgram &program);
+    long double run(const EvalProgram &program);
     long double evalDeep(const Tree &node);
+    long double variableValue(quint8 kind, const QString &text);
     long double leafValue(quint8 kind, const QString &text, LeafCache &cache);
     long double applyFunction(char16_t code, long double argument);
     long double applyOperator(char16_t op, long double left, long double right);

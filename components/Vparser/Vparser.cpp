@@ -26,6 +26,25 @@ QString TVParser::ErgebnisString() const
     return ParserCore::resultText(m_state);
 }
 
+void TVParser::assignVariable(QString &to, const QString &from)
+{
+    // A variable is set before every evaluation: copying a short text into a
+    // buffer of our own costs less than sharing the caller's (two atomic
+    // reference counts per call).
+    constexpr qsizetype Short = 32;
+    if (from.isNull() || from.size() > Short) {
+        to = from;
+        return;
+    }
+    if (!to.isDetached() || to.capacity() < from.size() || to.isNull()) {
+        QString own;
+        own.reserve(Short);
+        to = std::move(own);
+    }
+    to.resize(from.size());
+    std::copy_n(from.constData(), from.size(), to.data());
+}
+
 Tree &TVParser::TreeRoot()
 {
     return *root();

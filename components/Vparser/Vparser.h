@@ -35,15 +35,15 @@ public:
     // Clamped to 1..17, the digits a double carries.
     void setPrecision(int precision);
     QString X() const { return m_state.X; }
-    void setX(const QString &value) { m_state.X = value; }
+    void setX(const QString &value) { assignVariable(m_state.X, value); }
     QString A() const { return m_state.A; }
-    void setA(const QString &value) { m_state.A = value; }
+    void setA(const QString &value) { assignVariable(m_state.A, value); }
     QString B() const { return m_state.B; }
-    void setB(const QString &value) { m_state.B = value; }
+    void setB(const QString &value) { assignVariable(m_state.B, value); }
     QString C() const { return m_state.C; }
-    void setC(const QString &value) { m_state.C = value; }
+    void setC(const QString &value) { assignVariable(m_state.C, value); }
     QString D() const { return m_state.D; }
-    void setD(const QString &value) { m_state.D = value; }
+    void setD(const QString &value) { assignVariable(m_state.D, value); }
     QString OverwriteDecimalSymbol() const { return m_state.OverwriteDecimalSymbol; }
     void setOverwriteDecimalSymbol(const QString &symbol) { m_state.OverwriteDecimalSymbol = symbol; }
     bool ConvertAllColonsAndDots() const { return m_state.ConvertAllColonsAndDots; }
@@ -75,6 +75,9 @@ public:
     static Tree &TreeRoot();
 
 private:
+    // to = from; a short text is copied into to's own buffer when it has room.
+    static void assignVariable(QString &to, const QString &from);
+
     ParserState m_state;
 };
 
