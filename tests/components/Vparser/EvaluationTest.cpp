@@ -1,12 +1,17 @@
 // Values and errors of Evaluate, modl, and the number cache.
 #include "Exception.h"
+#include "ParserCore.h"
 #include "ParserTestSupport.h"
 #include "Vparser.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <functional>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -279,6 +284,94 @@ TEST_F(PointLocaleTest, CachedLeafNumbersFollowEverySettingTheyDependOn)
     EXPECT_EQ(parser.Evaluate(), 21);
     TVParser::TreeRoot().Left->Value[0] = u'9';
     EXPECT_EQ(parser.Evaluate(), 27);
+}
+
+// --- the shortcuts of the evaluation --------------------------------------
+
+// Squares by multiplication must give pow's double to the last bit: random
+// significands over a wide range, exact ties (27-bit significands, where pow
+// rounds either way), squares near powers of two, and the special values.
+TEST(Power, SquaresAreBitForBitPow)
+{
+    std::mt19937_64 random(7);
+    volatile double two = 2; // keeps the compiler from turning pow into a product
+    const auto check = [&](double base) {
+        const double expected = std::pow(base, two);
+        const double actual = ParserCore::power(base, 2);
+        ASSERT_EQ(std::bit_cast<quint64>(actual), std::bit_cast<quint64>(expected)) << std::hexfloat << base;
+    };
+    for (int i = 0; i < 2000000; ++i) {
+        const double significand = double((random() >> 11) | (quint64(1) << 52));
+        check(std::ldexp(significand, int(random() % 1200) - 652) * (i % 2 ? -1 : 1));
+    }
+    for (int i = 0; i < 200000; ++i) {
+        const double significand = double((random() & ((quint64(1) << 26) - 1)) | (quint64(1) << 26) | 1);
+        check(std::ldexp(significand, int(random() % 200) - 126));
+    }
+    for (int i = 0; i < 200000; ++i)
+        check(std::ldexp(std::sqrt(2.0) + double(int(random() % 4001) - 2000) * 0x1p-52, int(random() % 600) - 300));
+    for (double special : {0.0, -0.0, 1.0, -1.0, 0x1p-1074, 0x1p-540, 0x1p520, 1e308, std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
+        check(special);
+    EXPECT_EQ(ParserCore::power(-8, 3), -512) << "other exponents are pow's";
+}
+
+// The laid-out evaluation (constants read and folded once, one running
+// value) against a plain walk of the same tree: random expressions, variable
+// texts that read, fail or overflow, every outcome equal to the last bit or
+// the same message.
+TEST_F(PointLocaleTest, LaidOutEvaluationEqualsTheWalk)
+{
+    std::mt19937 random(11);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    static const char *const leaves[] = {"x", "x", "a", "2", "0", "0.5", "3.25", "pi", "e", "1e300", "7"};
+    static const char *const operators[] = {"+", "-", "*", "/", " mod ", "^"};
+    static const char *const functions[] = {"sin", "cos", "tan", "ln", "lg", "abs"};
+    const std::function<QString(int)> expression = [&](int depth) -> QString {
+        const int kind = depth == 0 ? 0 : pick(4);
+        if (kind == 0)
+            return QString::fromLatin1(leaves[pick(std::size(leaves))]);
+        if (kind == 1)
+            return QString::fromLatin1(functions[pick(std::size(functions))]) + u'(' + expression(depth - 1) + u')';
+        const QString op = QString::fromLatin1(operators[pick(std::size(operators))]);
+        return u'(' + expression(depth - 1) + op + expression(depth - 1) + u')';
+    };
+    struct Outcome
+    {
+        long double value = 0;
+        QString message;
+    };
+    const auto outcomeOf = [](auto evaluate) {
+        Outcome outcome;
+        try {
+            outcome.value = evaluate();
+        } catch (const Exception &e) {
+            outcome.message = e.Message();
+        }
+        return outcome;
+    };
+    ParserState state;
+    state.A = QStringLiteral("-2");
+    ParserCore core(state);
+    std::unique_ptr<Tree> root;
+    int raised = 0, total = 0;
+    for (int n = 0; n < 3000; ++n) {
+        state.Expression = expression(1 + pick(5));
+        core.CreateTree(root);
+        for (const char *x : {"0", "1.5", "-2.25", "0.001", "2", "abc", "1e5000"}) {
+            state.X = QString::fromLatin1(x);
+            const Outcome laidOut = outcomeOf([&] { return core.Eval(*root); });
+            const Outcome walked = outcomeOf([&] { return core.evalByWalk(*root); });
+            ++total;
+            raised += !walked.message.isEmpty();
+            ASSERT_EQ(laidOut.message, walked.message) << state.Expression.toStdString() << " x=" << x;
+            ASSERT_EQ(std::memcmp(&laidOut.value, &walked.value, 10), 0)
+                << state.Expression.toStdString() << " x=" << x << ": " << double(laidOut.value) << " against "
+                << double(walked.value);
+        }
+    }
+    EXPECT_GT(raised, total / 20) << "errors are among the outcomes";
+    EXPECT_LT(raised, total / 2);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "NumberText.h"
+#include "ParserCore.h"
 #include "ParserTestSupport.h"
 #include "Vparser.h"
 
@@ -114,7 +115,17 @@ QString runParserFuzzInput(const uint8_t *data, size_t size)
     const Outcome other = outcomeOf([&] { return twin.Evaluate(); });
     const auto copy = cloneTree(TVParser::TreeRoot());
     const Outcome uncached = outcomeOf([&] { return twin.Eval(*copy); });
-    if (!(first == second) || !(first == other) || !(first == uncached))
+    // The plain walk of the tree, with the parser's settings.
+    ParserState state;
+    state.ConvertAllColonsAndDots = parser.ConvertAllColonsAndDots();
+    state.OverwriteDecimalSymbol = parser.OverwriteDecimalSymbol();
+    state.X = parser.X();
+    state.A = parser.A();
+    state.B = parser.B();
+    state.C = parser.C();
+    state.D = parser.D();
+    const Outcome walked = outcomeOf([&] { return ParserCore(state).evalByWalk(TVParser::TreeRoot()); });
+    if (!(first == second) || !(first == other) || !(first == uncached) || !(first == walked))
         return QStringLiteral("evaluations of one tree differ");
 
     // The result text reads back as the value to its precision.
