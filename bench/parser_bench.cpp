@@ -132,6 +132,25 @@ void BM_MuparserStrtod(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_MuparserStrtod);
+
+// The conversion a Qt program gets for the same QString texts TVParser reads.
+void BM_MuparserQStringToDouble(benchmark::State &state)
+{
+    const QStringList &xs = xTexts();
+    double x = 0;
+    mu::Parser parser;
+    parser.DefineVar("x", &x);
+    parser.SetExpr("2*sin(x)^2+1");
+    double sum = 0;
+    int i = 0;
+    for (auto _ : state) {
+        x = xs[i++ & 1023].toDouble();
+        sum += parser.Eval();
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_MuparserQStringToDouble);
 #else
 void BM_MuparserComparison(benchmark::State &state)
 {

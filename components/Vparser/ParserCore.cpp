@@ -332,6 +332,12 @@ const QString &ParserCore::resultText(const ParserState &state)
 
 bool ParserCore::readPlainNumber(QStringView text, long double &value) const
 {
+    PlainNumber number;
+    return scanPlainNumber(text, number) && ExactDecimal(number.negative, number.significand, number.exponent, value);
+}
+
+inline bool ParserCore::scanPlainNumber(QStringView text, PlainNumber &number) const
+{
     // The characters StrToLongDouble turns into ".": "." itself, "," when
     // both count, and a one-character LandDot.
     const char16_t comma = s.ConvertAllColonsAndDots ? u',' : u'.';
@@ -346,36 +352,43 @@ bool ParserCore::readPlainNumber(QStringView text, long double &value) const
     bool negative = false;
     if (c != end && (*c == u'+' || *c == u'-') && !isMark(*c))
         negative = *c++ == u'-';
-    // As TextToLongDouble counts them: at most 19 significant digits; each
-    // digit after the mark lowers the exponent.
-    quint64 significand = 0;
-    int significant = 0;
-    qint64 exponent = 0;
-    const char16_t *const digits = c;
-    while (c != end && isDigit(*c)) {
-        if (significand != 0 || *c != u'0') {
-            if (++significant > 19)
-                return false;
-            significand = significand * 10 + (*c - u'0');
-        }
+    const char16_t *const whole = c;
+    while (c != end && isDigit(*c))
         ++c;
-    }
-    qsizetype count = c - digits;
+    const char16_t *const wholeEnd = c;
+    const char16_t *fraction = c;
     if (c != end && isMark(*c)) {
-        const char16_t *const fraction = ++c;
-        while (c != end && isDigit(*c)) {
-            if (significand != 0 || *c != u'0') {
-                if (++significant > 19)
-                    return false;
-                significand = significand * 10 + (*c - u'0');
-            }
+        fraction = ++c;
+        while (c != end && isDigit(*c))
             ++c;
-        }
-        exponent = -(c - fraction);
-        count += c - fraction;
     }
-    if (count == 0)
+    const char16_t *const fractionEnd = c;
+    if (wholeEnd == whole && fractionEnd == fraction)
         return false;
+    // As TextToLongDouble counts them: at most 19 significant digits (leading
+    // zeros are none); each digit after the mark lowers the exponent.
+    quint64 significand = 0;
+    const auto add = [&significand](const char16_t *from, const char16_t *to) {
+        for (; from != to; ++from)
+            significand = significand * 10 + (*from - u'0');
+    };
+    const char16_t *first = whole;
+    while (first != wholeEnd && *first == u'0')
+        ++first;
+    if (first != wholeEnd) {
+        if ((wholeEnd - first) + (fractionEnd - fraction) > 19)
+            return false;
+        add(first, wholeEnd);
+        add(fraction, fractionEnd);
+    } else {
+        first = fraction;
+        while (first != fractionEnd && *first == u'0')
+            ++first;
+        if (fractionEnd - first > 19)
+            return false;
+        add(first, fractionEnd);
+    }
+    qint64 exponent = -(fractionEnd - fraction);
     if (c != end && (*c == u'e' || *c == u'E') && !isMark(*c)) {
         ++c;
         bool negativeExponent = false;
@@ -389,7 +402,8 @@ bool ParserCore::readPlainNumber(QStringView text, long double &value) const
             return false;
         exponent += negativeExponent ? -e : e;
     }
-    return c == end && ExactDecimal(negative, significand, exponent, value);
+    number = {negative, significand, exponent};
+    return c == end;
 }
 
 inline const Tree &ParserCore::known(const Tree &node)
@@ -450,9 +464,9 @@ inline long double ParserCore::variableValue(quint8 kind, const QString &text)
         break;
     }
     // Variables are read every time; a plain number text directly.
-    long double value;
-    if (readPlainNumber(*variable, value))
-        return value;
+    PlainNumber number;
+    if (scanPlainNumber(*variable, number) && IsExactDecimal(number.significand, number.exponent))
+        return ExactDecimalValue(number.negative, number.significand, number.exponent);
     return StrToLongDouble(text);
 }
 
@@ -633,14 +647,17 @@ constexpr std::size_t ProgramLimit = 4096;
 
 bool stillValid(const EvalProgram &program)
 {
+    // Every step is checked on every evaluation: differences are gathered
+    // without a branch per step. (A function code's links do not count, but
+    // a change there only lays the tree out again.)
+    quintptr changed = 0;
     for (const EvalStep &e : program.steps) {
         const Tree *n = e.node;
-        if (n->Value.data_ptr().data() != e.text.data_ptr().data() || n->Value.size() != e.text.size())
-            return false;
-        if (e.kind != EvalStep::FunctionCode && (n->Left.get() != e.left || n->Right.get() != e.right))
-            return false;
+        changed |= quintptr(n->Value.data_ptr().data()) ^ quintptr(e.text.data_ptr().data());
+        changed |= quintptr(n->Value.size() ^ e.text.size());
+        changed |= (quintptr(n->Left.get()) ^ quintptr(e.left)) | (quintptr(n->Right.get()) ^ quintptr(e.right));
     }
-    return true;
+    return changed == 0;
 }
 } // namespace
 

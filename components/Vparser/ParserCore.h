@@ -83,6 +83,14 @@ public:
     enum LeafKind : quint8 { NumberLeaf, VariableX, VariableA, VariableB, VariableC, VariableD, ConstantPi, ConstantE };
 
 private:
+    // A text of the form readPlainNumber reads, as significand x 10^exponent.
+    struct PlainNumber
+    {
+        bool negative = false;
+        quint64 significand = 0;
+        qint64 exponent = 0;
+    };
+    bool scanPlainNumber(QStringView text, PlainNumber &number) const;
     // The node with its meaning decided (Tree::m_operator and the rest).
     static const Tree &known(const Tree &node);
     static void decide(const Tree &node);

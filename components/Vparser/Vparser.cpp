@@ -41,8 +41,11 @@ void TVParser::assignVariable(QString &to, const QString &from)
         own.reserve(Short);
         to = std::move(own);
     }
-    to.resize(from.size());
-    std::copy_n(from.constData(), from.size(), to.data());
+    if (to.size() != from.size())
+        to.resize(from.size());
+    QChar *out = to.data();
+    for (const QChar c : from)
+        *out++ = c;
 }
 
 Tree &TVParser::TreeRoot()

@@ -219,19 +219,9 @@ QString FloatToStr(long double value)
 
 bool ExactDecimal(bool negative, quint64 significand, qint64 exponent, long double &value)
 {
-    // An integer of at most 19 digits and a power of ten up to 10^27 are
-    // both exact long doubles, so one multiplication or division rounds
-    // exactly as strtold does.
-    static constexpr long double powers[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-                                             1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-                                             1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-    if (significand >= 10000000000000000000ULL || (significand != 0 && (exponent < -27 || exponent > 27)))
+    if (!IsExactDecimal(significand, exponent))
         return false;
-    value = static_cast<long double>(significand);
-    if (significand != 0)
-        value = exponent >= 0 ? value * powers[exponent] : value / powers[-exponent];
-    if (negative)
-        value = -value;
+    value = ExactDecimalValue(negative, significand, exponent);
     return true;
 }
 

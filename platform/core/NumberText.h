@@ -39,6 +39,26 @@ long double TextToLongDouble(QStringView text);
 // false and `value` untouched otherwise. TextToLongDouble takes this path.
 bool ExactDecimal(bool negative, quint64 significand, qint64 exponent, long double &value);
 
+// The two halves of ExactDecimal, inline for hot paths (the value stays in a
+// register): whether it takes the case, and its value when it does.
+inline bool IsExactDecimal(quint64 significand, qint64 exponent)
+{
+    return significand < 10000000000000000000ULL && (significand == 0 || (exponent >= -27 && exponent <= 27));
+}
+inline long double ExactDecimalValue(bool negative, quint64 significand, qint64 exponent)
+{
+    // An integer of at most 19 digits and a power of ten up to 10^27 are
+    // both exact long doubles, so one multiplication or division rounds
+    // exactly as strtold does.
+    static constexpr long double powers[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                             1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+                                             1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    long double value = static_cast<long double>(significand);
+    if (significand != 0)
+        value = exponent >= 0 ? value * powers[exponent] : value / powers[-exponent];
+    return negative ? -value : value;
+}
+
 // ecvt: value rounded to exactly `count` significant digits (1..17; ties to
 // even on the exact binary value). The value is digits[0..count) x 10^(decimalPoint - count).
 struct EcvtDigits
