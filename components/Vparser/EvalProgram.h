@@ -21,9 +21,13 @@ struct EvalStep
 {
     enum Kind : quint8 { Operator, FunctionCode, Leaf };
     const Tree *node;
-    QString text;      // node->Value then (holds its buffer, so a changed text has another address)
-    const Tree *left;  // node->Left then
-    const Tree *right; // node->Right then
+    // What the node held then, checked before every evaluation; in the
+    // node's own order, so that the check reads them in wide loads.
+    const void *chars;  // node->Value's characters
+    qsizetype size;     // node->Value's length
+    const Tree *right;  // node->Right
+    const Tree *left;   // node->Left
+    QString text;       // node->Value (holds its buffer, so a changed text has another address)
     Kind kind;
     char16_t code;     // Operator: its character; FunctionCode: s c t n g r or 0
     quint8 leaf;       // Leaf: ParserCore::LeafKind

@@ -653,9 +653,8 @@ bool stillValid(const EvalProgram &program)
     quintptr changed = 0;
     for (const EvalStep &e : program.steps) {
         const Tree *n = e.node;
-        changed |= quintptr(n->Value.data_ptr().data()) ^ quintptr(e.text.data_ptr().data());
-        changed |= quintptr(n->Value.size() ^ e.text.size());
-        changed |= (quintptr(n->Left.get()) ^ quintptr(e.left)) | (quintptr(n->Right.get()) ^ quintptr(e.right));
+        changed |= (quintptr(n->Value.data_ptr().data()) ^ quintptr(e.chars)) | (quintptr(n->Value.size()) ^ quintptr(e.size))
+            | (quintptr(n->Right.get()) ^ quintptr(e.right)) | (quintptr(n->Left.get()) ^ quintptr(e.left));
     }
     return changed == 0;
 }
@@ -678,7 +677,8 @@ bool ParserCore::layOut(const Tree &root, EvalProgram &program)
             return false;
         const Tree *n = p.node;
         const char16_t c = n->Value.size() == 1 ? n->Value.front().unicode() : 0;
-        EvalStep step{n, n->Value, n->Left.get(), n->Right.get(), EvalStep::Leaf, 0, NumberLeaf};
+        EvalStep step{n,           n->Value.data_ptr().data(), n->Value.size(), n->Right.get(), n->Left.get(), n->Value,
+                      EvalStep::Leaf, 0, NumberLeaf};
         if (p.code) {
             step.kind = EvalStep::FunctionCode;
             step.code = isFunctionCode(c) ? c : 0;

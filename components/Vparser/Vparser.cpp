@@ -26,12 +26,12 @@ QString TVParser::ErgebnisString() const
     return ParserCore::resultText(m_state);
 }
 
-void TVParser::assignVariable(QString &to, const QString &from)
+void TVParser::assignVariableText(QString &to, const QString &from)
 {
     // A variable is set before every evaluation: copying a short text into a
     // buffer of our own costs less than sharing the caller's (two atomic
     // reference counts per call).
-    constexpr qsizetype Short = 32;
+    constexpr qsizetype Short = ShortVariable;
     if (from.isNull() || from.size() > Short) {
         to = from;
         return;

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <algorithm>
+
 class TVParser : public QObject
 {
     Q_OBJECT
@@ -76,7 +78,18 @@ public:
 
 private:
     // to = from; a short text is copied into to's own buffer when it has room.
-    static void assignVariable(QString &to, const QString &from);
+    static void assignVariable(QString &to, const QString &from)
+    {
+        // Inline for the usual case: a new text of the old text's length.
+        if (from.size() == to.size() && from.size() <= ShortVariable && to.isDetached() && !to.isNull()
+            && !from.isNull()) {
+            std::copy_n(from.constData(), from.size(), to.data());
+            return;
+        }
+        assignVariableText(to, from);
+    }
+    static void assignVariableText(QString &to, const QString &from);
+    static constexpr qsizetype ShortVariable = 32;
 
     ParserState m_state;
 };
