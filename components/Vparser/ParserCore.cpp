@@ -816,10 +816,10 @@ void ParserCore::translate(EvalProgram &program)
     program.translated = true;
 }
 
-long double ParserCore::run(const EvalProgram &program)
+long double ParserCore::run(EvalProgram &program)
 {
     long double value = 0;
-    long double *top = const_cast<long double *>(program.stack.data()); // one past the last entry
+    long double *top = program.stack.data(); // one past the last entry
     for (const EvalOp &o : program.ops) {
         switch (o.code) {
         case EvalOp::Load:

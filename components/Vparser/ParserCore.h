@@ -97,7 +97,7 @@ private:
     static quint8 leafKindOf(const QString &text);
     static bool layOut(const Tree &root, EvalProgram &program);
     void translate(EvalProgram &program);
-    long double run(const EvalProgram &program);
+    long double run(EvalProgram &program);
     long double evalDeep(const Tree &node);
     long double variableValue(quint8 kind, const QString &text);
     long double leafValue(quint8 kind, const QString &text, LeafCache &cache);
