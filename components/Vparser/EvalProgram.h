@@ -42,6 +42,7 @@ struct EvalOp
         Push,            // stack += value
         Pop,             // value = stack top, removed
         Function,        // value = function op (value)
+        FunctionPower,   // value = (function op (value)) ^ constant
         Apply,           // value = value op stack top (removed)
         ApplyConstRight, // value = value op constant
         ApplyConstLeft,  // value = constant op value

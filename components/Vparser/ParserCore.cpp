@@ -555,16 +555,20 @@ inline long double ParserCore::applyOperator(char16_t op, long double left, long
         return left / right;
     case u'm':
         return modl(left, right);
-    default: { // '^'
-        const double power = ParserCore::power(double(left), double(right));
-        // NaN from numbers: a negative base with a non-integer exponent.
-        if (std::isnan(power) && !std::isnan(left) && !std::isnan(right)) {
-            raise(s.PowerErrorMessage ? u"Kein negativer Ausdruck unter Wurzel erlaubt."
-                                      : u"Invalid floating point operation");
-        }
-        return power;
+    default: // '^'
+        return applyPower(double(left), double(right));
     }
+}
+
+inline double ParserCore::applyPower(double left, double right)
+{
+    const double result = power(left, right);
+    // NaN from numbers: a negative base with a non-integer exponent.
+    if (std::isnan(result) && !std::isnan(left) && !std::isnan(right)) {
+        raise(s.PowerErrorMessage ? u"Kein negativer Ausdruck unter Wurzel erlaubt."
+                                  : u"Invalid floating point operation");
     }
+    return result;
 }
 
 namespace {
@@ -797,7 +801,14 @@ void ParserCore::translate(EvalProgram &program)
             add(EvalOp::ApplyConstLeft, e.code, left.value);
         } else if (right.where == Slot::Constant) {
             fetch();
-            add(EvalOp::ApplyConstRight, e.code, right.value);
+            if (e.code == u'^' && ops.back().code == EvalOp::Function) {
+                // A function's value to a constant power, without taking
+                // the function's double through long double and back.
+                ops.back().code = EvalOp::FunctionPower;
+                ops.back().constant = right.value;
+            } else {
+                add(EvalOp::ApplyConstRight, e.code, right.value);
+            }
             entries.pop_back();
         } else {
             // Both computed: the right one is on the stack below the left.
@@ -839,6 +850,9 @@ long double ParserCore::run(EvalProgram &program)
             break;
         case EvalOp::Function:
             value = applyFunction(o.op, value);
+            break;
+        case EvalOp::FunctionPower:
+            value = applyPower(double(applyFunction(o.op, value)), double(o.constant));
             break;
         case EvalOp::Apply:
             --top;

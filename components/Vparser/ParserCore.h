@@ -103,6 +103,7 @@ private:
     long double leafValue(quint8 kind, const QString &text, LeafCache &cache);
     long double applyFunction(char16_t code, long double argument);
     long double applyOperator(char16_t op, long double left, long double right);
+    double applyPower(double left, double right);
 
     ParserState &s;
 };
