@@ -21,8 +21,7 @@ struct EvalStep
 {
     enum Kind : quint8 { Operator, FunctionCode, Leaf };
     const Tree *node;
-    // What the node held then, checked before every evaluation; in the
-    // node's own order, so that the check reads them in wide loads.
+    // What the node held then, checked before every evaluation.
     const void *chars;  // node->Value's characters
     qsizetype size;     // node->Value's length
     const Tree *right;  // node->Right

@@ -29,6 +29,28 @@ TEST(TVParserComponent, PublishesItsPropertiesInOrderWithTheirDefaults)
     EXPECT_EQ(parser.property("ConvertAllColonsAndDots").toBool(), false);
 }
 
+// Variable texts are copied into the parser's own buffer where they fit:
+// a text read back earlier, and the text set, never change with later sets.
+TEST(TVParserComponent, VariableTextsStayApartFromTheCallersCopies)
+{
+    TVParser parser;
+    QString set = QStringLiteral("1.5");
+    parser.setX(set);
+    const QString before = parser.X();
+    const char *const sequence[] = {"2.5", "-12.75", "", "0.001", "1234567890123456789012345678901234567890", "7"};
+    for (const char *text : sequence) {
+        set = QString::fromLatin1(text);
+        parser.setX(set);
+        EXPECT_EQ(parser.X(), set);
+        EXPECT_EQ(set, QString::fromLatin1(text));
+        EXPECT_EQ(before, QStringLiteral("1.5"));
+    }
+    parser.setX(QString());
+    EXPECT_TRUE(parser.X().isNull());
+    parser.setX(QStringLiteral(""));
+    EXPECT_FALSE(parser.X().isNull());
+}
+
 TEST(TVParserComponent, EachPropertyHoldsItsOwnValue)
 {
     TVParser parser;
