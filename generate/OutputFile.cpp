@@ -25,17 +25,26 @@ public:
     // False when a character does not fit Windows-1252 (nothing more then).
     bool put(QStringView piece)
     {
-        for (const QChar c : piece) {
-            if (c == u'\n' && m_afterCr) {
-                m_afterCr = false;
-                continue;
+        for (qsizetype i = 0; i < piece.size();) {
+            qsizetype end = i;
+            while (end < piece.size() && piece[end] != u'\r' && piece[end] != u'\n')
+                ++end;
+            if (end > i) {
+                m_chars += piece.sliced(i, end - i);
+                m_afterCr = m_atBreak = false;
             }
-            m_afterCr = c == u'\r';
-            m_atBreak = c == u'\r' || c == u'\n';
-            if (m_atBreak)
-                m_chars += QLatin1String("\r\n");
-            else
-                m_chars += c;
+            if (end < piece.size()) {
+                const QChar c = piece[end];
+                if (c == u'\n' && m_afterCr) {
+                    m_afterCr = false;
+                } else {
+                    m_chars += QLatin1String("\r\n");
+                    m_afterCr = c == u'\r';
+                    m_atBreak = true;
+                }
+                ++end;
+            }
+            i = end;
         }
         // A surrogate pair stays in one chunk.
         if (m_chars.size() >= kChunk && !m_chars.back().isHighSurrogate())
