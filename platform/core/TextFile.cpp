@@ -168,7 +168,11 @@ LoadedText load(const QString &path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(path, f.errorString()));
-    const QByteArray bytes = f.read(kMaxSize + 1);
+    // Sized by the file, not by the limit (a read of the limit reserves that
+    // much); a file that grew since is read on up to the limit.
+    QByteArray bytes = f.read(info.size() + 1);
+    if (bytes.size() > info.size() && f.error() == QFileDevice::NoError)
+        bytes += f.read(kMaxSize + 1 - bytes.size());
     if (f.error() != QFileDevice::NoError)
         throw Exception(QStringLiteral("Cannot read file \"%1\". %2").arg(path, f.errorString()));
     if (bytes.size() > kMaxSize)
