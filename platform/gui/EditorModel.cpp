@@ -34,6 +34,22 @@ QTextCharFormat standInFormat(QChar original)
     f.setProperty(kOriginal, int(original.unicode()));
     return f;
 }
+
+// Lines of at least this many characters are shown wrapped and keep their
+// layout.
+constexpr int kLongLine = 4096;
+
+bool hasLongLine(const QString &plain)
+{
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (plain.at(i) == u'\n')
+            lineStart = i + 1;
+        else if (i - lineStart + 1 >= kLongLine)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 EditorModel &EditorModel::of(QPlainTextEdit *edit)
@@ -98,13 +114,18 @@ QString EditorModel::rangeText(int from, int to) const
     QString out;
     const QTextDocument *doc = m_edit->document();
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
-        const QString t = blockText(b);
         const int bs = b.position();
-        const qsizetype lo = std::max(from, bs) - bs;
-        const qsizetype hi = std::min<qsizetype>(to - bs, t.size());
-        if (hi > lo)
-            out += QStringView(t).mid(lo, hi - lo);
-        if (to > bs + t.size() && b.next().isValid())
+        const int blockLength = b.length() - 1;
+        const int lo = std::max(from, bs) - bs;
+        const int hi = std::min(to - bs, blockLength);
+        if (hi > lo && !m_standIns && blockLength > kLongLine && hi - lo < blockLength / 2) {
+            // A short piece of a long line: copying the line would cost its length.
+            for (int p = bs + lo; p < bs + hi; ++p)
+                out += doc->characterAt(p);
+        } else if (hi > lo) {
+            out += QStringView(blockText(b)).mid(lo, hi - lo);
+        }
+        if (to > bs + blockLength && b.next().isValid())
             out += QLatin1String("\r\n");
     }
     return out;
@@ -173,6 +194,8 @@ void EditorModel::setText(QString text)
         m_edit->setTextCursor(c);
         m_edit->setCurrentCharFormat(QTextCharFormat());
     }
+    // Decided before the text goes in: switching later lays it out again.
+    wrapLongLines(hasLongLine(text));
     m_edit->setPlainText(text);
     m_standIns = !originals.empty();
     if (m_standIns) {
@@ -199,11 +222,36 @@ void EditorModel::keepLongLayouts(int from, int to)
     // The toolkit throws a line's shaped glyphs away after each paint and
     // shapes the whole line again for the next caret or paint: on a line of
     // megabytes every command would cost its length.
-    constexpr int kLongLine = 4096;
     const QTextDocument *doc = m_edit->document();
-    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next())
-        if (b.length() > kLongLine)
+    bool found = false;
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+        if (b.length() > kLongLine) {
             b.layout()->setCacheEnabled(true);
+            found = true;
+        }
+    }
+    if (found && !m_wrapped)
+        wrapLongLines(true);
+}
+
+void EditorModel::wrapLongLines(bool on)
+{
+    // Unwrapped, the toolkit measures the caret's x from the start of its
+    // line several times per selection change. Wrapped at the window's
+    // width, each measure stays within one short row. Only the display
+    // wraps: the text, its lines and positions stay as they are.
+    if (on == m_wrapped)
+        return;
+    m_wrapped = on;
+    if (on) {
+        m_unwrappedWordWrap = m_edit->wordWrapMode();
+        m_unwrappedLineWrap = m_edit->lineWrapMode();
+        m_edit->setWordWrapMode(QTextOption::WrapAnywhere);
+        m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    } else {
+        m_edit->setWordWrapMode(m_unwrappedWordWrap);
+        m_edit->setLineWrapMode(m_unwrappedLineWrap);
+    }
 }
 
 void EditorModel::setReadOnly(bool on)
