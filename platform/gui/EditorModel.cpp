@@ -2,8 +2,10 @@
 
 #include "LineBreak.h"
 
+#include <QFontMetricsF>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QtMath>
 #include <QTextFragment>
 
 #include <algorithm>
@@ -58,6 +60,11 @@ EditorModel &EditorModel::of(QPlainTextEdit *edit)
     if (!model)
         model = new EditorModel(edit);
     return *model;
+}
+
+EditorModel::~EditorModel()
+{
+    delete m_rowView;
 }
 
 EditorModel::EditorModel(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
@@ -194,9 +201,14 @@ void EditorModel::setText(QString text)
         m_edit->setTextCursor(c);
         m_edit->setCurrentCharFormat(QTextCharFormat());
     }
-    // Decided before the text goes in: switching later lays it out again.
-    wrapLongLines(hasLongLine(text));
+    // The display switches while the document holds the text without long
+    // lines: switching lays the text out again.
+    const bool longLines = hasLongLine(text);
+    if (longLines)
+        wrapLongLines(true);
     m_edit->setPlainText(text);
+    if (!longLines)
+        wrapLongLines(false);
     m_standIns = !originals.empty();
     if (m_standIns) {
         // Marking the stand-ins is part of loading: no undo step, no change.
@@ -237,18 +249,33 @@ void EditorModel::keepLongLayouts(int from, int to)
 void EditorModel::wrapLongLines(bool on)
 {
     // Unwrapped, the toolkit measures the caret's x from the start of its
-    // line several times per selection change. Wrapped at the window's
-    // width, each measure stays within one short row. Only the display
-    // wraps: the text, its lines and positions stay as they are.
+    // line several times per selection change; wrapped at the window's
+    // width, it looks for the caret's row among all rows of the line and
+    // measures the line over all of them. Rows of kLongLine characters keep
+    // both short. Only the display wraps: the text, its lines and positions
+    // stay as they are.
     if (on == m_wrapped)
         return;
     m_wrapped = on;
+    QTextDocument *doc = m_edit->document();
     if (on) {
         m_unwrappedWordWrap = m_edit->wordWrapMode();
         m_unwrappedLineWrap = m_edit->lineWrapMode();
+        // The widest view of a document sets the width its rows wrap at: a
+        // hidden view of the page, kLongLine characters wide.
+        doc->setParent(this); // outlives the view (see the destructor)
+        m_rowView = new QPlainTextEdit;
+        m_rowView->setFont(m_edit->font());
+        m_rowView->setWordWrapMode(QTextOption::WrapAnywhere);
+        const qreal rowWidth = QFontMetricsF(m_edit->font()).horizontalAdvance(u'x') * kLongLine;
+        m_rowView->viewport()->resize(qCeil(rowWidth + 2 * doc->documentMargin()), 100);
+        m_rowView->setDocument(doc);
         m_edit->setWordWrapMode(QTextOption::WrapAnywhere);
         m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     } else {
+        // Without the row view the page's own editor sets the width again.
+        delete m_rowView;
+        m_rowView = nullptr;
         m_edit->setWordWrapMode(m_unwrappedWordWrap);
         m_edit->setLineWrapMode(m_unwrappedLineWrap);
     }

@@ -31,6 +31,7 @@ public:
     static EditorModel &of(QPlainTextEdit *edit);
 
     explicit EditorModel(QPlainTextEdit *edit);
+    ~EditorModel() override;
 
     QPlainTextEdit *edit() const { return m_edit; }
 
@@ -116,9 +117,9 @@ private:
     // Blocks longer than a few thousand characters between document
     // positions from and to keep their layout between paints.
     void keepLongLayouts(int from, int to);
-    // A page with a line longer than a few thousand characters is shown
-    // wrapped anywhere at the window's width (until its whole text is
-    // replaced by one without such a line).
+    // A page with a line of a few thousand characters or more is shown
+    // wrapped anywhere into rows of that many characters (until its whole
+    // text is replaced by one without such a line).
     void wrapLongLines(bool on);
     QTextBlock blockAt(int pos) const; // block that holds editor position pos
     int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
@@ -134,6 +135,7 @@ private:
 
     QPlainTextEdit *m_edit;
     bool m_wrapped = false;
+    QPlainTextEdit *m_rowView = nullptr; // hidden view that sets the row width
     QTextOption::WrapMode m_unwrappedWordWrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
     QPlainTextEdit::LineWrapMode m_unwrappedLineWrap = QPlainTextEdit::NoWrap;
     // Whether the document may hold stand-ins (checked on every read).
