@@ -5,8 +5,8 @@
 #include <QFontMetricsF>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QtMath>
 #include <QTextFragment>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -440,11 +440,13 @@ QChar EditorModel::charAtSlow(int pos) const
             const int docFrom = toDocPos(pos, false);
             fillFromSnapshot(docFrom, fromDocPos(docFrom)); // pos - 1 on the LF of a break
         }
-    } else if (sequential && m_cacheNext.isValid()) {
-        fillFromLines(m_cacheNext, pos);
     } else {
-        const QTextBlock b = blockAt(pos);
-        fillFromLines(b, blockStart(b));
+        const QTextBlock b = sequential && m_cacheNext.isValid() ? m_cacheNext : blockAt(pos);
+        const int start = blockStart(b);
+        if (readInPieces(b) && pos - start < b.length() - 1)
+            fillFromLongLine(b, pos);
+        else
+            fillFromLines(b, start);
     }
     const qsizetype off = pos - m_cacheStart;
     return off < m_cacheText.size() ? m_cacheText.at(off) : QChar(u'\0');
@@ -464,9 +466,38 @@ void EditorModel::fillFromLines(QTextBlock b, int start) const
             m_cacheBreaks.push_back(int(m_cacheText.size()));
             m_cacheText += QLatin1String("\r\n");
         }
-    } while (b.isValid() && m_cacheText.size() < kChunk);
+    } while (b.isValid() && m_cacheText.size() < kChunk && !readInPieces(b));
     m_cacheNext = b;
     m_cacheDocEnd = m_cacheDocStart + int(m_cacheText.size() - qsizetype(m_cacheBreaks.size()));
+    m_cacheValid = true;
+}
+
+bool EditorModel::readInPieces(const QTextBlock &b) const
+{
+    // A cursor measures its place in the line; on a wrapped page that stays
+    // within one row. Stand-ins need the whole line's formats.
+    return m_wrapped && !m_standIns && b.length() > 2 * kChunk;
+}
+
+void EditorModel::fillFromLongLine(const QTextBlock &b, int pos) const
+{
+    const int docFrom = b.position() + (pos - blockStart(b));
+    const int lineEnd = b.position() + b.length() - 1;
+    const int docTo = std::min(lineEnd, docFrom + kChunk);
+    QTextCursor c(m_edit->document());
+    c.setPosition(docFrom);
+    c.setPosition(docTo, QTextCursor::KeepAnchor);
+    m_cacheText = c.selectedText();
+    m_cacheBreaks.clear();
+    m_cacheNext = QTextBlock();
+    if (docTo == lineEnd && b.next().isValid()) {
+        m_cacheBreaks.push_back(int(m_cacheText.size()));
+        m_cacheText += QLatin1String("\r\n");
+        m_cacheNext = b.next();
+    }
+    m_cacheStart = pos;
+    m_cacheDocStart = docFrom;
+    m_cacheDocEnd = docFrom + int(m_cacheText.size() - qsizetype(m_cacheBreaks.size()));
     m_cacheValid = true;
 }
 

@@ -131,6 +131,10 @@ private:
         m_snapshot = QString();
     }
     void fillFromLines(QTextBlock b, int start) const;
+    // Long lines of a wrapped page are read a piece at a time: a copy of the
+    // whole line would cost its length.
+    bool readInPieces(const QTextBlock &b) const;
+    void fillFromLongLine(const QTextBlock &b, int pos) const;
     void fillFromSnapshot(int docFrom, int start) const;
 
     QPlainTextEdit *m_edit;

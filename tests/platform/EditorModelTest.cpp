@@ -180,6 +180,13 @@ TEST(EditorModel, AVeryLongLineIsShownInRowsOfBoundedLengthAndStaysOneLine)
     EXPECT_EQ(m.text(), text);
     EXPECT_EQ(m.lineCount(), 2);
     EXPECT_EQ(m.selectionRowCol(), (RowCol{1, 100001}));
+    // Read a piece at a time: from the middle, then front to back.
+    EXPECT_EQ(m.charAt(100003), u'"');
+    QString read;
+    for (int i = 0; i < m.length(); ++i)
+        read += m.charAt(i);
+    EXPECT_EQ(read, text);
+    EXPECT_EQ(m.lineFromChar(200002), 1);
     // What a caret move costs: finding the caret's row among the rows and
     // measuring within that row. Both stay short only when the rows are
     // neither the whole line nor as narrow as the window.
