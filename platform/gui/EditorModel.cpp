@@ -2,9 +2,11 @@
 
 #include "LineBreak.h"
 
+#include <QFontMetricsF>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -34,6 +36,22 @@ QTextCharFormat standInFormat(QChar original)
     f.setProperty(kOriginal, int(original.unicode()));
     return f;
 }
+
+// Lines of at least this many characters are shown wrapped and keep their
+// layout.
+constexpr int kLongLine = 4096;
+
+bool hasLongLine(const QString &plain)
+{
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (plain.at(i) == u'\n')
+            lineStart = i + 1;
+        else if (i - lineStart + 1 >= kLongLine)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 EditorModel &EditorModel::of(QPlainTextEdit *edit)
@@ -42,6 +60,11 @@ EditorModel &EditorModel::of(QPlainTextEdit *edit)
     if (!model)
         model = new EditorModel(edit);
     return *model;
+}
+
+EditorModel::~EditorModel()
+{
+    delete m_rowView;
 }
 
 EditorModel::EditorModel(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
@@ -98,13 +121,18 @@ QString EditorModel::rangeText(int from, int to) const
     QString out;
     const QTextDocument *doc = m_edit->document();
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
-        const QString t = blockText(b);
         const int bs = b.position();
-        const qsizetype lo = std::max(from, bs) - bs;
-        const qsizetype hi = std::min<qsizetype>(to - bs, t.size());
-        if (hi > lo)
-            out += QStringView(t).mid(lo, hi - lo);
-        if (to > bs + t.size() && b.next().isValid())
+        const int blockLength = b.length() - 1;
+        const int lo = std::max(from, bs) - bs;
+        const int hi = std::min(to - bs, blockLength);
+        if (hi > lo && !m_standIns && blockLength > kLongLine && hi - lo < blockLength / 2) {
+            // A short piece of a long line: copying the line would cost its length.
+            for (int p = bs + lo; p < bs + hi; ++p)
+                out += doc->characterAt(p);
+        } else if (hi > lo) {
+            out += QStringView(blockText(b)).mid(lo, hi - lo);
+        }
+        if (to > bs + blockLength && b.next().isValid())
             out += QLatin1String("\r\n");
     }
     return out;
@@ -173,7 +201,14 @@ void EditorModel::setText(QString text)
         m_edit->setTextCursor(c);
         m_edit->setCurrentCharFormat(QTextCharFormat());
     }
+    // The display switches while the document holds the text without long
+    // lines: switching lays the text out again.
+    const bool longLines = hasLongLine(text);
+    if (longLines)
+        wrapLongLines(true);
     m_edit->setPlainText(text);
+    if (!longLines)
+        wrapLongLines(false);
     m_standIns = !originals.empty();
     if (m_standIns) {
         // Marking the stand-ins is part of loading: no undo step, no change.
@@ -199,11 +234,51 @@ void EditorModel::keepLongLayouts(int from, int to)
     // The toolkit throws a line's shaped glyphs away after each paint and
     // shapes the whole line again for the next caret or paint: on a line of
     // megabytes every command would cost its length.
-    constexpr int kLongLine = 4096;
     const QTextDocument *doc = m_edit->document();
-    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next())
-        if (b.length() > kLongLine)
+    bool found = false;
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+        if (b.length() > kLongLine) {
             b.layout()->setCacheEnabled(true);
+            found = true;
+        }
+    }
+    if (found && !m_wrapped)
+        wrapLongLines(true);
+}
+
+void EditorModel::wrapLongLines(bool on)
+{
+    // Unwrapped, the toolkit measures the caret's x from the start of its
+    // line several times per selection change; wrapped at the window's
+    // width, it looks for the caret's row among all rows of the line and
+    // measures the line over all of them. Rows of kLongLine characters keep
+    // both short. Only the display wraps: the text, its lines and positions
+    // stay as they are.
+    if (on == m_wrapped)
+        return;
+    m_wrapped = on;
+    QTextDocument *doc = m_edit->document();
+    if (on) {
+        m_unwrappedWordWrap = m_edit->wordWrapMode();
+        m_unwrappedLineWrap = m_edit->lineWrapMode();
+        // The widest view of a document sets the width its rows wrap at: a
+        // hidden view of the page, kLongLine characters wide.
+        doc->setParent(this); // outlives the view (see the destructor)
+        m_rowView = new QPlainTextEdit;
+        m_rowView->setFont(m_edit->font());
+        m_rowView->setWordWrapMode(QTextOption::WrapAnywhere);
+        const qreal rowWidth = QFontMetricsF(m_edit->font()).horizontalAdvance(u'x') * kLongLine;
+        m_rowView->viewport()->resize(qCeil(rowWidth + 2 * doc->documentMargin()), 100);
+        m_rowView->setDocument(doc);
+        m_edit->setWordWrapMode(QTextOption::WrapAnywhere);
+        m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    } else {
+        // Without the row view the page's own editor sets the width again.
+        delete m_rowView;
+        m_rowView = nullptr;
+        m_edit->setWordWrapMode(m_unwrappedWordWrap);
+        m_edit->setLineWrapMode(m_unwrappedLineWrap);
+    }
 }
 
 void EditorModel::setReadOnly(bool on)
@@ -365,11 +440,13 @@ QChar EditorModel::charAtSlow(int pos) const
             const int docFrom = toDocPos(pos, false);
             fillFromSnapshot(docFrom, fromDocPos(docFrom)); // pos - 1 on the LF of a break
         }
-    } else if (sequential && m_cacheNext.isValid()) {
-        fillFromLines(m_cacheNext, pos);
     } else {
-        const QTextBlock b = blockAt(pos);
-        fillFromLines(b, blockStart(b));
+        const QTextBlock b = sequential && m_cacheNext.isValid() ? m_cacheNext : blockAt(pos);
+        const int start = blockStart(b);
+        if (readInPieces(b) && pos - start < b.length() - 1)
+            fillFromLongLine(b, pos);
+        else
+            fillFromLines(b, start);
     }
     const qsizetype off = pos - m_cacheStart;
     return off < m_cacheText.size() ? m_cacheText.at(off) : QChar(u'\0');
@@ -389,9 +466,38 @@ void EditorModel::fillFromLines(QTextBlock b, int start) const
             m_cacheBreaks.push_back(int(m_cacheText.size()));
             m_cacheText += QLatin1String("\r\n");
         }
-    } while (b.isValid() && m_cacheText.size() < kChunk);
+    } while (b.isValid() && m_cacheText.size() < kChunk && !readInPieces(b));
     m_cacheNext = b;
     m_cacheDocEnd = m_cacheDocStart + int(m_cacheText.size() - qsizetype(m_cacheBreaks.size()));
+    m_cacheValid = true;
+}
+
+bool EditorModel::readInPieces(const QTextBlock &b) const
+{
+    // A cursor measures its place in the line; on a wrapped page that stays
+    // within one row. Stand-ins need the whole line's formats.
+    return m_wrapped && !m_standIns && b.length() > 2 * kChunk;
+}
+
+void EditorModel::fillFromLongLine(const QTextBlock &b, int pos) const
+{
+    const int docFrom = b.position() + (pos - blockStart(b));
+    const int lineEnd = b.position() + b.length() - 1;
+    const int docTo = std::min(lineEnd, docFrom + kChunk);
+    QTextCursor c(m_edit->document());
+    c.setPosition(docFrom);
+    c.setPosition(docTo, QTextCursor::KeepAnchor);
+    m_cacheText = c.selectedText();
+    m_cacheBreaks.clear();
+    m_cacheNext = QTextBlock();
+    if (docTo == lineEnd && b.next().isValid()) {
+        m_cacheBreaks.push_back(int(m_cacheText.size()));
+        m_cacheText += QLatin1String("\r\n");
+        m_cacheNext = b.next();
+    }
+    m_cacheStart = pos;
+    m_cacheDocStart = docFrom;
+    m_cacheDocEnd = docFrom + int(m_cacheText.size() - qsizetype(m_cacheBreaks.size()));
     m_cacheValid = true;
 }
 

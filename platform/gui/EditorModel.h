@@ -31,6 +31,7 @@ public:
     static EditorModel &of(QPlainTextEdit *edit);
 
     explicit EditorModel(QPlainTextEdit *edit);
+    ~EditorModel() override;
 
     QPlainTextEdit *edit() const { return m_edit; }
 
@@ -74,6 +75,9 @@ public:
     // Appends text at the very end as one undoable edit.
     void append(const QString &text);
 
+    // Whether the page is shown wrapped (it holds a very long line).
+    bool isWrapped() const { return m_wrapped; }
+
     bool isReadOnly() const { return m_edit->isReadOnly(); }
     // Read-only keeps a caret and keyboard selection, as any text view.
     void setReadOnly(bool on);
@@ -113,6 +117,10 @@ private:
     // Blocks longer than a few thousand characters between document
     // positions from and to keep their layout between paints.
     void keepLongLayouts(int from, int to);
+    // A page with a line of a few thousand characters or more is shown
+    // wrapped anywhere into rows of that many characters (until its whole
+    // text is replaced by one without such a line).
+    void wrapLongLines(bool on);
     QTextBlock blockAt(int pos) const; // block that holds editor position pos
     int blockStart(const QTextBlock &b) const { return b.position() + b.blockNumber(); }
     void invalidate()
@@ -123,9 +131,17 @@ private:
         m_snapshot = QString();
     }
     void fillFromLines(QTextBlock b, int start) const;
+    // Long lines of a wrapped page are read a piece at a time: a copy of the
+    // whole line would cost its length.
+    bool readInPieces(const QTextBlock &b) const;
+    void fillFromLongLine(const QTextBlock &b, int pos) const;
     void fillFromSnapshot(int docFrom, int start) const;
 
     QPlainTextEdit *m_edit;
+    bool m_wrapped = false;
+    QPlainTextEdit *m_rowView = nullptr; // hidden view that sets the row width
+    QTextOption::WrapMode m_unwrappedWordWrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
+    QPlainTextEdit::LineWrapMode m_unwrappedLineWrap = QPlainTextEdit::NoWrap;
     // Whether the document may hold stand-ins (checked on every read).
     bool m_standIns = false;
     // Read cache: a chunk of the text in CR LF form from editor position

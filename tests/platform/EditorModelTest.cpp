@@ -1,8 +1,12 @@
+#include "EditorLook.h"
 #include "EditorModel.h"
 #include "QtPrint.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -159,4 +163,48 @@ TEST(EditorModel, OneModelPerEditor)
 {
     QPlainTextEdit edit;
     EXPECT_EQ(&EditorModel::of(&edit), &EditorModel::of(&edit));
+}
+
+TEST(EditorModel, AVeryLongLineIsShownInRowsOfBoundedLengthAndStaysOneLine)
+{
+    QPlainTextEdit edit;
+    applyEditorLook(&edit);
+    EditorModel &m = EditorModel::of(&edit);
+    QString line(200000, u'x');
+    line.replace(100000, 4, QStringLiteral("\"ab\""));
+    const QString text = line + QStringLiteral("\r\nshort");
+    m.setText(text);
+    ASSERT_TRUE(m.isWrapped());
+    m.setSelection(100000, 4);
+    EXPECT_EQ(m.selectedText(), QStringLiteral("\"ab\""));
+    EXPECT_EQ(m.text(), text);
+    EXPECT_EQ(m.lineCount(), 2);
+    EXPECT_EQ(m.selectionRowCol(), (RowCol{1, 100001}));
+    // Read a piece at a time: from the middle, then front to back.
+    EXPECT_EQ(m.charAt(100003), u'"');
+    QString read;
+    for (int i = 0; i < m.length(); ++i)
+        read += m.charAt(i);
+    EXPECT_EQ(read, text);
+    EXPECT_EQ(m.lineFromChar(200002), 1);
+    // What a caret move costs: finding the caret's row among the rows and
+    // measuring within that row. Both stay short only when the rows are
+    // neither the whole line nor as narrow as the window.
+    const QTextBlock b = edit.document()->firstBlock();
+    edit.document()->documentLayout()->blockBoundingRect(b);
+    EXPECT_LE(b.layout()->lineForTextPosition(100000).textLength(), 4096);
+    EXPECT_LE(b.layout()->lineCount(), 200000 / 2000);
+
+    // Whole text without such a line: shown as every page is.
+    m.setText(QStringLiteral("short\r\nlines"));
+    EXPECT_FALSE(m.isWrapped());
+    EXPECT_EQ(edit.lineWrapMode(), QPlainTextEdit::NoWrap);
+    // A long line typed or pasted into a page wraps it from then on; the
+    // edit stays a change the user can undo.
+    m.append(QString(5000, u'y'));
+    EXPECT_TRUE(m.isWrapped());
+    EXPECT_EQ(m.line(1), QStringLiteral("lines") + QString(5000, u'y'));
+    EXPECT_TRUE(edit.document()->isModified());
+    edit.undo();
+    EXPECT_EQ(m.text(), QStringLiteral("short\r\nlines"));
 }
