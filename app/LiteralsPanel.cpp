@@ -26,7 +26,7 @@
 
 bool LiteralsModel::checkedByDefault(const Batch::Literal &l)
 {
-    return verdictOf(l.hints) == LiteralVerdict::UserText && !l.hints.testFlag(LiteralHint::Marker);
+    return isUnmarkedUserText(l.hints);
 }
 
 void LiteralsModel::setLiterals(std::vector<Batch::Literal> literals, const std::map<int, bool> *checks)
