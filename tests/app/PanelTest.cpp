@@ -264,9 +264,20 @@ TEST_F(Panel, UndoRestoresPageListAndCounterAndRedoBringsThemBack)
     form->ToolButton3->click(); // Change
     states.push_back(snap(TForm1::CppPage));
     form->literalsPanel->refresh();
+    // The list editor keeps its caret and look, and follows typing afterwards.
+    QTextCursor caret = form->Memo1->textCursor();
+    caret.setPosition(3);
+    form->Memo1->setTextCursor(caret);
+    const QFont listFont = form->Memo1->document()->defaultFont();
     form->extractCheckedAction->trigger();
     states.push_back(snap(TForm1::CppPage));
     ASSERT_NE(states[4], states[3]) << "Extract checked took the rest";
+    EXPECT_EQ(form->Memo1->textCursor().position(), 3);
+    EXPECT_EQ(form->Memo1->document()->defaultFont(), listFont);
+    EXPECT_TRUE(form->Memo1->document()->isModified());
+    QTest::keyClick(form->Memo1, Qt::Key_Q);
+    EXPECT_EQ(EditorModel::of(form->Memo1).text(), QString(states[4].list).insert(3, u'q'));
+    QTest::keyClick(form->Memo1, Qt::Key_Backspace);
     EXPECT_TRUE(form->undoAction->isEnabled());
 
     // The page is protected: the window's own shortcuts undo and redo.
