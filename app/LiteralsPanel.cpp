@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QTableView>
 #include <QTextDocument>
 #include <QTimer>
@@ -206,6 +207,21 @@ void LiteralsPanel::setLanguage(Language lang)
     m_mode->setItemText(1, panelText(PanelText::ModeExtractC, lang));
     m_keep->setText(panelText(PanelText::MarkKeep, lang));
     m_model->setLanguage(lang);
+    fitColumns();
+}
+
+// Row and column numbers are short: the literal's text gets the room.
+void LiteralsPanel::fitColumns()
+{
+    QHeaderView *h = m_table->horizontalHeader();
+    const QFontMetrics cell = m_table->fontMetrics();
+    const int box = m_table->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    for (const int c : {LiteralsModel::RowColumn, LiteralsModel::ColColumn}) {
+        const QString title = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int digits = cell.horizontalAdvance(QStringLiteral("000000")) + (c == LiteralsModel::RowColumn ? box : 0);
+        h->resizeSection(c, std::max(h->fontMetrics().horizontalAdvance(title), digits) + 16);
+    }
+    h->resizeSection(LiteralsModel::TextColumn, cell.averageCharWidth() * 24);
 }
 
 void LiteralsPanel::watch(QPlainTextEdit *editor)
