@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <unordered_set>
 
 // ---------------------------------------------------------------------------
 // LiteralsModel
@@ -382,12 +381,17 @@ bool LiteralsPanel::extractC() const
 
 std::function<bool(const Batch::Literal &)> LiteralsPanel::chooser() const
 {
-    std::unordered_set<int> starts;
+    // Sorted starts, searched by halving: a hash set of a quarter million
+    // entries misses the cache on nearly every lookup.
+    std::vector<int> starts;
     const auto &ls = m_model->literals();
     for (size_t i = 0; i < ls.size(); ++i)
         if (m_model->isChecked(int(i)))
-            starts.insert(ls[i].start);
-    return [starts = std::move(starts)](const Batch::Literal &l) { return starts.count(l.start) > 0; };
+            starts.push_back(ls[i].start);
+    std::sort(starts.begin(), starts.end());
+    return [starts = std::move(starts)](const Batch::Literal &l) {
+        return std::binary_search(starts.begin(), starts.end(), l.start);
+    };
 }
 
 const Batch::Literal *LiteralsPanel::currentLiteral() const

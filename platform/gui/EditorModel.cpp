@@ -64,10 +64,13 @@ std::unique_ptr<QTextDocument> EditorModel::buildDocument(QString text)
 {
     if (std::any_of(text.cbegin(), text.cend(), isDocumentBreak))
         return nullptr;
+    // Normalised in place, as setText() does: quicker than a copy by characters.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
     auto doc = std::make_unique<QTextDocument>();
     // Undo off while filling: the history would only be thrown away.
     doc->setUndoRedoEnabled(false);
-    QTextCursor(doc.get()).insertText(normaliseBreaks(text));
+    QTextCursor(doc.get()).insertText(text);
     doc->setUndoRedoEnabled(true);
     doc->setModified(false);
     return doc;
