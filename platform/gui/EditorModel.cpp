@@ -90,6 +90,7 @@ void EditorModel::adoptDocument(std::unique_ptr<QTextDocument> doc)
     const int anchor = caret.anchor(), position = caret.position();
     const int hScroll = m_edit->horizontalScrollBar()->value(), vScroll = m_edit->verticalScrollBar()->value();
     QObject *owner = old->parent();
+    m_cacheNext = QTextBlock(); // would point into the old document
     // The editor deletes a document of its own that it lets go.
     m_edit->setDocument(doc.get());
     doc.release()->setParent(owner);
