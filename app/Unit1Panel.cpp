@@ -127,14 +127,17 @@ PageState TForm1::pageState(int page) const
     return PageState{listText(page), ResNumber[page], LastEdit[page]};
 }
 
-void TForm1::setPageState(int page, const PageState &state)
+void TForm1::setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList)
 {
     if (page == m_currentPage) {
         EditorModel &list = EditorModel::of(Memo1);
         const QString current = list.text();
         if (state.list != current) {
             // Edits of the list editor mark it; the list counts as not written out.
-            if (state.list.startsWith(current)) {
+            if (builtList) {
+                list.adoptDocument(std::move(builtList));
+                Memo1->document()->setModified(true);
+            } else if (state.list.startsWith(current)) {
                 list.append(state.list.mid(current.size()));
             } else {
                 list.setText(state.list);
@@ -330,16 +333,7 @@ void TForm1::extractChecked()
         waitPumping(*this, listDocument);
         list = listDocument.get();
     }
-    if (list) {
-        EditorModel::of(Memo1).adoptDocument(std::move(list));
-        // The list counts as not written out, as after an append.
-        Memo1->document()->setModified(true);
-        ResNumber[p] = after.counter;
-        LastEdit[p] = after.lastEdit;
-        showResNumber();
-    } else {
-        setPageState(p, after);
-    }
+    setPageState(p, after, std::move(list));
     if (caret >= 0)
         m.setSelection(caret, 0);
 }
