@@ -19,29 +19,50 @@ struct FlatOut
 
 // The page as the window rewrites it, built front to back: it knows the
 // row of its end and where its last line starts, which is all the status
-// bar positions of later literals need.
+// bar positions of later literals need. With a sink it passes its text on
+// in pieces, keeping only a short tail for chop().
 class Rewritten
 {
 public:
-    explicit Rewritten(qsizetype reserve) { m_text.reserve(reserve); }
+    Rewritten(qsizetype reserve, Sink *sink) : m_sink(sink) { m_text.reserve(sink ? kPiece + kPiece / 8 : reserve); }
     void append(QStringView s)
     {
+        // A long stretch without literals passes on in pieces too.
+        if (m_sink && s.size() > kPiece) {
+            for (qsizetype at = 0; at < s.size(); at += kPiece)
+                append(s.sliced(at, std::min(kPiece, s.size() - at)));
+            return;
+        }
         const qsizetype lf = s.lastIndexOf(u'\n');
         if (lf >= 0) {
             m_lines += int(s.count(u'\n'));
-            m_lastLineStart = int(m_text.size() + lf + 1);
+            m_lastLineStart = int(size() + lf + 1);
         }
         m_text += s;
+        if (m_sink && m_text.size() > kPiece)
+            pass(m_text.size() - kKept);
     }
-    void chop(int n) { m_text.chop(n); } // never a line break
-    int size() const { return int(m_text.size()); }
+    void chop(int n) { m_text.chop(n); } // never a line break, never more than kKept
+    int size() const { return int(m_passed + m_text.size()); }
     int row() const { return m_lines + 1; }
     int lastLineStart() const { return m_lastLineStart; }
     QStringView tail(int n) const { return QStringView(m_text).right(std::min<qsizetype>(n, m_text.size())); }
     QString take() { return std::move(m_text); }
+    void finish() { pass(m_text.size()); }
 
 private:
+    static constexpr qsizetype kPiece = 64 * 1024;
+    static constexpr qsizetype kKept = 3; // what chop() and tail() may reach
+    void pass(qsizetype n)
+    {
+        m_sink->text(QStringView(m_text).first(n));
+        m_text.remove(0, n);
+        m_passed += n;
+    }
+
+    Sink *m_sink;
     QString m_text;
+    qsizetype m_passed = 0;
     int m_lines = 0;
     int m_lastLineStart = 0;
 };
@@ -52,38 +73,45 @@ void appendEntry(QString &list, const QString &entry)
 }
 } // namespace
 
-std::vector<Literal> findLiterals(const QString &page, SourcePage kind)
+namespace {
+// Repeated Find Next from the top of the page, one literal at a time.
+class LiteralWalk
 {
-    const TextSource src(page);
-    const LiteralHinter hinter(page, kind);
-    FlatOut driver;
-    std::vector<Literal> out;
-    int from = 0;
-    int row = 1; // the form description scan counts lines from the selection's row
-    for (;;) {
-        const ScanResult r = kind == SourcePage::Dfm ? scanDfmLiteral(src, from, row, driver)
-                                                     : scanCppLiteral(src, from, driver);
+public:
+    LiteralWalk(const QString &page, SourcePage kind) : m_page(page), m_src(page), m_hinter(page, kind), m_kind(kind) {}
+    const TextSource &source() const { return m_src; }
+    bool next(Literal &out)
+    {
+        const ScanResult r = m_kind == SourcePage::Dfm ? scanDfmLiteral(m_src, m_from, m_row, m_driver)
+                                                       : scanCppLiteral(m_src, m_from, m_driver);
         if (r.outcome != ScanResult::Found)
-            break;
-        const int line = src.lineOf(r.start);
-        out.push_back(Literal{r.start, r.length, page.mid(r.start, r.length),
-                              RowCol{line + 1, r.start - src.lineStart(line) + 1}, hinter.hints(r.start, r.length)});
-        from = r.start + r.length;
-        row = line + 1;
+            return false;
+        const int line = m_src.lineOf(r.start);
+        out = Literal{r.start, r.length, m_page.mid(r.start, r.length),
+                      RowCol{line + 1, r.start - m_src.lineStart(line) + 1}, m_hinter.hints(r.start, r.length)};
+        m_from = r.start + r.length;
+        m_row = line + 1;
+        return true;
     }
-    return out;
-}
 
-Result extract(const QString &page, const Options &options, const State &state,
-               const std::function<bool(const Literal &)> &choose)
+private:
+    const QString &m_page;
+    const TextSource m_src;
+    const LiteralHinter m_hinter;
+    const SourcePage m_kind;
+    FlatOut m_driver;
+    int m_from = 0;
+    int m_row = 1; // the form description scan counts lines from the selection's row
+};
+
+// The one pass behind extract() and extractTo(): outcomes go to sink, the
+// page afterwards into out.
+State run(const QString &page, const Options &options, State st, const std::function<bool(const Literal &)> &choose,
+          Rewritten &out, Sink &sink)
 {
     const bool cpp = options.page != SourcePage::Dfm;
-    const TextSource src(page);
-    Result result;
-    result.state = state;
-    State &st = result.state;
-    std::vector<Literal> literals = findLiterals(page, options.page);
-    result.literals.reserve(literals.size());
+    LiteralWalk walk(page, options.page);
+    const TextSource &src = walk.source();
 
     const bool reuse = options.equal == EqualStrings::Reuse;
     ExtractionList::EqualValues values;
@@ -91,11 +119,12 @@ Result extract(const QString &page, const Options &options, const State &state,
         values.add(st.list);
     const auto yes = [](const QString &, int) { return Extract::EqualChoice::Reuse; };
     Extract::OwnerSearch owners([&src](int k) { return src.line(k); });
-    Rewritten out(cpp ? page.size() : 0);
     int copied = 0; // original text up to here is in out
 
-    for (Literal &lit : literals) {
-        Outcome o{std::move(lit), Action::Skipped, QString()};
+    Outcome o;
+    while (walk.next(o.literal)) {
+        o.action = Action::Skipped;
+        o.name.clear();
         const Literal &l = o.literal;
         if (!options.includeMarked && l.hints.testFlag(LiteralHint::Marker)) {
             o.action = Action::Marked;
@@ -134,15 +163,55 @@ Result extract(const QString &page, const Options &options, const State &state,
                 o.action = Action::Extracted;
             }
         }
-        result.literals.push_back(std::move(o));
+        sink.outcome(o);
     }
-    if (cpp) {
+    if (cpp)
         out.append(QStringView(page).mid(copied));
-        result.text = out.take();
-    } else {
-        result.text = page;
-    }
+    return st;
+}
+
+// Keeps every outcome; the text stays in Rewritten.
+class Collect : public Sink
+{
+public:
+    explicit Collect(std::vector<Outcome> &outcomes) : m_outcomes(outcomes) {}
+    void text(QStringView) override {}
+    void outcome(const Outcome &o) override { m_outcomes.push_back(o); }
+
+private:
+    std::vector<Outcome> &m_outcomes;
+};
+} // namespace
+
+std::vector<Literal> findLiterals(const QString &page, SourcePage kind)
+{
+    LiteralWalk walk(page, kind);
+    std::vector<Literal> out;
+    for (Literal l; walk.next(l);)
+        out.push_back(std::move(l));
+    return out;
+}
+
+Result extract(const QString &page, const Options &options, const State &state,
+               const std::function<bool(const Literal &)> &choose)
+{
+    const bool cpp = options.page != SourcePage::Dfm;
+    Result result;
+    Collect collect(result.literals);
+    Rewritten out(cpp ? page.size() : 0, nullptr);
+    result.state = run(page, options, state, choose, out, collect);
+    result.text = cpp ? out.take() : page;
     return result;
+}
+
+State extractTo(const QString &page, const Options &options, const State &state,
+                const std::function<bool(const Literal &)> &choose, Sink &sink)
+{
+    Rewritten out(0, &sink);
+    State st = run(page, options, state, choose, out, sink);
+    if (options.page != SourcePage::Dfm)
+        out.finish();
+    return st;
 }
 
 } // namespace Batch

@@ -85,4 +85,21 @@ std::vector<Literal> findLiterals(const QString &page, SourcePage kind);
 Result extract(const QString &page, const Options &options, const State &state,
                const std::function<bool(const Literal &)> &choose = {});
 
+// Receives what extract() would return, piece by piece in page order.
+class Sink
+{
+public:
+    virtual ~Sink() = default;
+    // The next piece of the page afterwards (C++ page only).
+    virtual void text(QStringView piece) = 0;
+    // The next literal found and what became of it.
+    virtual void outcome(const Outcome &o) = 0;
+};
+
+// extract() with nothing kept but the state: the page afterwards goes to
+// sink in pieces as it is built, each outcome as it is decided. Memory
+// beyond the page and the list stays small whatever the page's size.
+State extractTo(const QString &page, const Options &options, const State &state,
+                const std::function<bool(const Literal &)> &choose, Sink &sink);
+
 } // namespace Batch

@@ -16,13 +16,24 @@ mkdir "$work/large"
 "$build/bench/large_unit" "$work/large"
 bytes=$(stat -c %s "$work/large/Large.cpp")
 extract="$cli extract --mode function --out $work/out $work/large/Large.cpp"
+uptime
+# Peak memory of one unit (several units in parallel add up).
 peak=$(/usr/bin/time -f %M $extract 2>&1 >/dev/null | tail -1)
 echo "peak memory: $((peak / 1024)) MiB, $(awk "BEGIN { printf \"%.1f\", $peak * 1024 / $bytes }") x the unit's $bytes bytes"
+# Wall and CPU time (user + system) of each command.
+timing() { # RUNS COMMAND
+  if command -v hyperfine >/dev/null; then
+    hyperfine --warmup $(($1 > 2 ? 1 : 0)) --runs "$1" "$2"
+  else
+    for _ in $(seq 1 "$1"); do /usr/bin/time -f "%e s wall, %U s user, %S s system" bash -c "$2" >/dev/null; done
+  fi
+}
+timing 5 "$extract"
 if command -v xgettext >/dev/null; then
-  hyperfine --warmup 1 --runs 3 "$extract" "xgettext --extract-all -L C++ -o $work/x.pot $work/large/Large.cpp"
+  # It warns about every empty literal; two runs (each takes minutes).
+  timing 2 "xgettext --extract-all -L C++ -o $work/x.pot $work/large/Large.cpp 2>/dev/null"
 else
   echo "xgettext is not installed: the comparison is skipped"
-  hyperfine --warmup 1 --runs 5 "$extract"
 fi
 
 unit=${VTQX_BENCH_UNIT:-../shared/units/kasse/VerkaufFrm}
@@ -31,9 +42,8 @@ if [ -f "$unit.cpp" ]; then
     mkdir -p "$work/copies/$i"
     for ext in cpp h dfm; do cp "$unit.$ext" "$work/copies/$i/Unit$i.$ext"; done
   done
-  hyperfine --warmup 1 --runs 5 \
-    "$cli extract --mode function --jobs 1 --out $work/o1 $work/copies" \
-    "$cli extract --mode function --jobs 2 --out $work/o2 $work/copies"
+  timing 5 "$cli extract --mode function --jobs 1 --out $work/o1 $work/copies"
+  timing 5 "$cli extract --mode function --jobs 2 --out $work/o2 $work/copies"
   echo "units per second: 200 / the mean time of each"
 else
   echo "no real unit at $unit: the copies are skipped"

@@ -42,20 +42,25 @@ QString stripBlanks(const QString &text)
 QStringList lines(const QString &text)
 {
     QStringList out;
+    forEachLine(text, [&out](const QString &line) { out << line; });
+    return out;
+}
+
+void forEachLine(const QString &text, const std::function<void(const QString &line)> &f)
+{
     const qsizetype n = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c != u'\r' && c != u'\n')
             continue;
-        out << text.mid(start, i - start);
+        f(text.mid(start, i - start));
         if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < n)
-        out << text.mid(start);
-    return out;
+        f(text.mid(start));
 }
 
 Entry splitEntry(const QString &line)
@@ -75,11 +80,11 @@ std::optional<QString> findEqualValue(const QString &listText, const QString &va
 
 void EqualValues::add(const QString &text)
 {
-    for (const QString &line : lines(text)) {
+    forEachLine(text, [this](const QString &line) {
         Entry e = splitEntry(line);
         if (!m_first.contains(e.value))
             m_first.insert(e.value, e.name);
-    }
+    });
 }
 
 std::optional<QString> EqualValues::find(const QString &value) const

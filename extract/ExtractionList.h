@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace ExtractionList {
@@ -22,6 +23,8 @@ QString stripBlanks(const QString &text);
 // Lines as a string list sees them: CR LF, CR and LF each end a line, the
 // empty remainder after a final line break is not a line, "" has no lines.
 QStringList lines(const QString &text);
+// The same lines handed to f one at a time, without a list of them all.
+void forEachLine(const QString &text, const std::function<void(const QString &line)> &f);
 
 // line = name sep value, sep = the first "=" or "," of the line.
 // Both parts stripped; without a separator the name is "" and the value is

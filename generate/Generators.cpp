@@ -5,6 +5,36 @@
 namespace EL = ExtractionList;
 
 namespace {
+// Output lines as they are written: into a sink.
+class Lines
+{
+public:
+    explicit Lines(const LineSink &sink) : m_sink(sink) {}
+    Lines &operator<<(const QString &line)
+    {
+        m_sink(line);
+        return *this;
+    }
+    Lines &operator<<(const QStringList &lines)
+    {
+        for (const QString &line : lines)
+            m_sink(line);
+        return *this;
+    }
+
+private:
+    const LineSink &m_sink;
+};
+
+// The lines of a generator writing into sink, or nothing.
+std::optional<QStringList> collect(bool (*write)(const GeneratorInput &, const LineSink &), const GeneratorInput &in)
+{
+    QStringList out;
+    if (!write(in, [&out](const QString &line) { out << line; }))
+        return std::nullopt;
+    return out;
+}
+
 // The two placement notes written after a generated function.
 QStringList placementNotes(StringMode mode, Language lang)
 {
@@ -17,16 +47,17 @@ QStringList placementNotes(StringMode mode, Language lang)
 }
 
 // "}", two empty lines, the notes, one empty line.
-void closeWithNotes(QStringList &out, StringMode mode, Language lang)
+void closeWithNotes(Lines &out, StringMode mode, Language lang)
 {
     out << QStringLiteral("}") << QString() << QString() << placementNotes(mode, lang) << QString();
 }
 
 // One declaration per entry: ` String <name> = "";`
-void stringDeclarations(QStringList &out, const QStringList &entries)
+void stringDeclarations(Lines &out, const QString &list)
 {
-    for (const QString &line : entries)
+    EL::forEachLine(list, [&out](const QString &line) {
         out << QStringLiteral(" String ") + EL::entryName(line) + QStringLiteral(" = \"\";");
+    });
 }
 
 QString formCreateHead(const QString &className)
@@ -47,86 +78,99 @@ QString loadTextDeclaration()
 
 std::optional<QStringList> codeWithoutResourceFile(const GeneratorInput &in)
 {
-    const QStringList entries = EL::lines(in.list);
-    QStringList out;
-    if (in.page == SourcePage::Dfm) {
-        // Property entries are whole statements already.
-        out << formCreateHead(in.className) << QStringLiteral("{");
-        for (const QString &line : entries)
-            out << QStringLiteral("   ") + line + u';';
-        closeWithNotes(out, StringMode::Function, in.language);
-        out << QStringLiteral("        void __fastcall FormCreate(TObject *Sender);");
-        return out;
-    }
-    if (in.page != SourcePage::Cpp)
-        return std::nullopt;
-
-    if (in.mode == StringMode::Function) {
-        out << loadTextHead(in.className) << QStringLiteral("{") << QStringLiteral(" switch(index)")
-            << QStringLiteral(" {");
-        for (const QString &line : entries)
-            out << QStringLiteral("   case ") + QString::number(EL::entryNumber(line)) + QStringLiteral(" : return (") +
-                       EL::entryLiteral(line) + QStringLiteral(");");
-        out << QStringLiteral(" }//switch") << QStringLiteral("}") << QString() << QString()
-            << placementNotes(StringMode::Function, in.language) << QString() << loadTextDeclaration();
-        return out;
-    }
-
-    out << formCreateHead(in.className) << QStringLiteral("{");
-    for (const QString &line : entries)
-        out << QStringLiteral("   ") + line + u';';
-    closeWithNotes(out, in.mode, in.language);
-    stringDeclarations(out, entries);
-    return out;
+    return collect(writeCodeWithoutResourceFile, in);
 }
 
 std::optional<QStringList> codeForResourceFile(const GeneratorInput &in)
 {
+    return collect(writeCodeForResourceFile, in);
+}
+
+std::optional<QStringList> resourceScript(const GeneratorInput &in)
+{
+    return collect(writeResourceScript, in);
+}
+
+bool writeCodeWithoutResourceFile(const GeneratorInput &in, const LineSink &sink)
+{
+    Lines out(sink);
+    if (in.page == SourcePage::Dfm) {
+        // Property entries are whole statements already.
+        out << formCreateHead(in.className) << QStringLiteral("{");
+        EL::forEachLine(in.list, [&out](const QString &line) { out << QStringLiteral("   ") + line + u';'; });
+        closeWithNotes(out, StringMode::Function, in.language);
+        out << QStringLiteral("        void __fastcall FormCreate(TObject *Sender);");
+        return true;
+    }
     if (in.page != SourcePage::Cpp)
-        return std::nullopt;
-    const QStringList entries = EL::lines(in.list);
-    QStringList out;
+        return false;
+
+    if (in.mode == StringMode::Function) {
+        out << loadTextHead(in.className) << QStringLiteral("{") << QStringLiteral(" switch(index)")
+            << QStringLiteral(" {");
+        EL::forEachLine(in.list, [&out](const QString &line) {
+            out << QStringLiteral("   case ") + QString::number(EL::entryNumber(line)) + QStringLiteral(" : return (") +
+                       EL::entryLiteral(line) + QStringLiteral(");");
+        });
+        out << QStringLiteral(" }//switch") << QStringLiteral("}") << QString() << QString()
+            << placementNotes(StringMode::Function, in.language) << QString() << loadTextDeclaration();
+        return true;
+    }
+
+    out << formCreateHead(in.className) << QStringLiteral("{");
+    EL::forEachLine(in.list, [&out](const QString &line) { out << QStringLiteral("   ") + line + u';'; });
+    closeWithNotes(out, in.mode, in.language);
+    stringDeclarations(out, in.list);
+    return true;
+}
+
+bool writeCodeForResourceFile(const GeneratorInput &in, const LineSink &sink)
+{
+    if (in.page != SourcePage::Cpp)
+        return false;
+    Lines out(sink);
     if (in.mode == StringMode::Function) {
         out << loadTextHead(in.className) << QStringLiteral("{") << QStringLiteral(" String TMP = \"\";")
             << QStringLiteral(" char buff[255];") << QStringLiteral(" switch(index)") << QStringLiteral(" {");
-        for (const QString &line : entries) {
+        EL::forEachLine(in.list, [&out](const QString &line) {
             const int n = EL::entryNumber(line);
             out << QStringLiteral("  case ") + QString::number(n) + QStringLiteral(": ")
                 << QStringLiteral("         LoadString(HInstance, ") + EL::stringIdentifier(n) +
                        QStringLiteral(", buff, sizeof(buff));")
                 << QStringLiteral("         TMP = buff;") << QStringLiteral("         return TMP;");
-        }
+        });
         out << QStringLiteral(" }//switch") << QStringLiteral("}") << QString() << QString()
             << placementNotes(StringMode::Function, in.language) << QString() << loadTextDeclaration();
-        return out;
+        return true;
     }
 
     out << formCreateHead(in.className) << QStringLiteral("{") << QStringLiteral(" String TMP = \"\";")
         << QStringLiteral(" char buff[255];");
-    for (const QString &line : entries) {
+    EL::forEachLine(in.list, [&out](const QString &line) {
         const QString name = EL::entryName(line);
         out << QStringLiteral("   LoadString(HInstance, ") + EL::stringIdentifier(EL::numberOfName(name)) +
                    QStringLiteral(", buff, sizeof(buff));")
             << QStringLiteral("   ") + name + QStringLiteral(" = buff;");
-    }
+    });
     closeWithNotes(out, in.mode, in.language);
-    stringDeclarations(out, entries);
-    return out;
+    stringDeclarations(out, in.list);
+    return true;
 }
 
-std::optional<QStringList> resourceScript(const GeneratorInput &in)
+bool writeResourceScript(const GeneratorInput &in, const LineSink &sink)
 {
     if (in.page != SourcePage::Cpp)
-        return std::nullopt;
-    QStringList out{QStringLiteral("STRINGTABLE"), QStringLiteral("{")};
-    for (const QString &line : EL::lines(in.list)) {
+        return false;
+    Lines out(sink);
+    out << QStringLiteral("STRINGTABLE") << QStringLiteral("{");
+    EL::forEachLine(in.list, [&](const QString &line) {
         if (in.mode == StringMode::Function)
             out << QStringLiteral("  ") + EL::stringIdentifier(EL::entryNumber(line)) + QStringLiteral(", ") +
                        EL::entryLiteral(line);
         else
             out << QStringLiteral("   ") + EL::stringIdentifier(EL::numberOfName(EL::entryName(line))) +
                        QStringLiteral(", ") + EL::entryValue(line);
-    }
+    });
     out << QStringLiteral("}");
-    return out;
+    return true;
 }

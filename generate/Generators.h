@@ -9,6 +9,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 struct GeneratorInput
@@ -29,3 +30,11 @@ std::optional<QStringList> codeForResourceFile(const GeneratorInput &in);
 
 // "Create RC-File": the STRINGTABLE, identifiers number + 100. C++ page only.
 std::optional<QStringList> resourceScript(const GeneratorInput &in);
+
+// The same three line by line into sink, so that the output of a long list
+// need not exist whole; false, with no line, where the others give nothing.
+// An Exception may come after some lines.
+using LineSink = std::function<void(const QString &line)>;
+bool writeCodeWithoutResourceFile(const GeneratorInput &in, const LineSink &sink);
+bool writeCodeForResourceFile(const GeneratorInput &in, const LineSink &sink);
+bool writeResourceScript(const GeneratorInput &in, const LineSink &sink);

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // What the text is, for the marks a compiler needs to read UTF-8 right.
 enum class OutputKind { Text, CppCode, ResourceScript };
 
@@ -15,3 +17,12 @@ QByteArray encodeOutputText(const QString &text, OutputKind kind = OutputKind::T
 // of that name. Raises Exception with the platform's message on failure; the
 // old file then stays as it was.
 void saveOutputText(const QString &path, const QString &text, OutputKind kind = OutputKind::Text);
+
+// A text produced in pieces, as often as asked: produce(piece) calls piece
+// with each piece in order.
+using TextPieces = std::function<void(const std::function<void(QStringView piece)> &piece)>;
+
+// saveOutputText() of the text that produce gives, encoded and written in
+// chunks so that a large output need not exist whole. produce runs a second
+// time when a character does not fit Windows-1252.
+void saveOutputPieces(const QString &path, const TextPieces &produce, OutputKind kind = OutputKind::Text);

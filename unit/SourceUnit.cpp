@@ -63,25 +63,75 @@ void SourceUnit::load(SourcePage p)
 
 void SourceUnit::save(SourcePage p, const QString &text) const
 {
-    if (page(p).loadFailed)
-        throw Exception(message(FileText::PageNotRead, page(p).path));
-    write(p, page(p).path, text);
+    PageWriter w = saver(p);
+    w.write(text);
+    w.commit();
 }
 
 void SourceUnit::saveAs(SourcePage p, const QString &path, const QString &text) const
 {
-    if (page(p).loadFailed && QFileInfo(path) == QFileInfo(page(p).path))
-        throw Exception(message(FileText::SaveAsOverUnread, path));
-    write(p, path, text);
+    PageWriter w = saverAs(p, path);
+    w.write(text);
+    w.commit();
 }
 
-void SourceUnit::write(SourcePage p, const QString &path, const QString &text) const
+PageWriter SourceUnit::saver(SourcePage p, bool dry) const
 {
-    const QByteArray bytes = TextFile::encode(text, page(p).encoding);
+    if (page(p).loadFailed)
+        throw Exception(message(FileText::PageNotRead, page(p).path));
+    return writer(p, page(p).path, dry);
+}
+
+PageWriter SourceUnit::saverAs(SourcePage p, const QString &path, bool dry) const
+{
+    if (page(p).loadFailed && QFileInfo(path) == QFileInfo(page(p).path))
+        throw Exception(message(FileText::SaveAsOverUnread, path));
+    return writer(p, path, dry);
+}
+
+PageWriter SourceUnit::writer(SourcePage p, const QString &path, bool dry) const
+{
+    return PageWriter(path, page(p).encoding, message(FileText::TooLargeToSave, path), dry);
+}
+
+namespace {
+constexpr qsizetype kChunk = 256 * 1024;
+}
+
+PageWriter::PageWriter(const QString &path, TextEncoding encoding, QString tooLarge, bool dry)
+    : m_encoder(encoding), m_tooLarge(std::move(tooLarge))
+{
+    if (!dry)
+        m_file = std::make_unique<TextFile::AtomicFile>(path);
+}
+
+void PageWriter::write(QStringView piece)
+{
+    // Large pieces are encoded in parts, which keeps the buffer small.
+    for (qsizetype at = 0; at < piece.size(); at += kChunk) {
+        m_encoder.encode(piece.sliced(at, std::min(kChunk, piece.size() - at)), m_buffer);
+        if (m_buffer.size() >= kChunk)
+            flush();
+    }
+}
+
+void PageWriter::flush()
+{
+    m_size += m_buffer.size();
+    if (m_file)
+        m_file->write(m_buffer);
+    m_buffer.resize(0); // keeps the capacity for the next chunk
+}
+
+void PageWriter::commit()
+{
+    m_encoder.finish(m_buffer);
+    flush();
     // The tool must be able to open every file it writes.
-    if (bytes.size() > TextFile::kMaxSize)
-        throw Exception(message(FileText::TooLargeToSave, path).arg(bytes.size()));
-    TextFile::writeAtomically(path, bytes);
+    if (m_size > TextFile::kMaxSize)
+        throw Exception(m_tooLarge.arg(m_size));
+    if (m_file)
+        m_file->commit();
 }
 
 QString SourceUnit::message(FileText id, const QString &path) const

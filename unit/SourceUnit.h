@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 struct PageFile
 {
@@ -21,6 +22,29 @@ struct PageFile
     bool loaded = false;       // text is the file's content
     bool loadFailed = false;   // the file exists but could not be read
     QString error;             // why it did not load
+};
+
+// A page's text saved in pieces, so that a large text need not exist whole:
+// the bytes and the errors of SourceUnit::save() or saveAs(), the file
+// replaced only by commit(). A dry writer writes nothing: it only checks.
+class PageWriter
+{
+public:
+    // Raises when a character does not fit the encoding or a write fails.
+    void write(QStringView piece);
+    // Raises, leaving the old file, when the bytes exceed the load limit.
+    void commit();
+
+private:
+    friend class SourceUnit;
+    PageWriter(const QString &path, TextEncoding encoding, QString tooLarge, bool dry);
+    void flush();
+
+    TextFile::Encoder m_encoder;
+    std::unique_ptr<TextFile::AtomicFile> m_file; // none when dry
+    QByteArray m_buffer;
+    qint64 m_size = 0;
+    QString m_tooLarge; // the message, with %1 for the size
 };
 
 class SourceUnit
@@ -59,10 +83,13 @@ public:
     // The same to another file (Save as); refuses the file the page failed
     // to read.
     void saveAs(SourcePage p, const QString &path, const QString &text) const;
+    // save() and saveAs() in pieces; the refusals come here already.
+    PageWriter saver(SourcePage p, bool dry = false) const;
+    PageWriter saverAs(SourcePage p, const QString &path, bool dry = false) const;
 
 private:
     QString message(FileText id, const QString &path) const;
-    void write(SourcePage p, const QString &path, const QString &text) const;
+    PageWriter writer(SourcePage p, const QString &path, bool dry) const;
 
     QString m_baseName;
     QString m_folder;

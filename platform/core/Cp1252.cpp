@@ -33,7 +33,7 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
-QByteArray encodeCp1252(const QString &text, bool *ok)
+QByteArray encodeCp1252(QStringView text, bool *ok)
 {
     QByteArray out(text.size(), Qt::Uninitialized);
     char *d = out.data();

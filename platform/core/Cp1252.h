@@ -11,7 +11,7 @@ QString decodeCp1252(const QByteArray &bytes);
 
 // Each character to its byte. A character the code page cannot hold is
 // written as '?' and clears *ok (when given); *ok is set otherwise.
-QByteArray encodeCp1252(const QString &text, bool *ok = nullptr);
+QByteArray encodeCp1252(QStringView text, bool *ok = nullptr);
 
 // Whether every character of text has a byte in the code page.
 bool fitsCp1252(const QString &text);

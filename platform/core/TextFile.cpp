@@ -11,15 +11,6 @@
 
 #include <optional>
 
-namespace {
-QString lineAndColumn(const QString &text, qsizetype index)
-{
-    const qsizetype lineStart = index > 0 ? text.lastIndexOf(u'\n', index - 1) + 1 : 0;
-    return QStringLiteral("line %1, column %2")
-        .arg(text.left(index).count(u'\n') + 1)
-        .arg(index - lineStart + 1);
-}
-} // namespace
 
 namespace TextFile {
 
@@ -50,46 +41,119 @@ LoadedText decode(const QByteArray &bytes)
 
 QByteArray encode(const QString &text, TextEncoding encoding)
 {
-    if (encoding != TextEncoding::Cp1252) {
+    Encoder e(encoding);
+    QByteArray out;
+    out.reserve(text.size() + 3);
+    e.encode(text, out);
+    e.finish(out);
+    return out;
+}
+
+void Encoder::encode(QStringView piece, QByteArray &out)
+{
+    if (!m_started) {
+        m_started = true;
+        if (m_encoding == TextEncoding::Utf8Bom)
+            out += "\xEF\xBB\xBF";
+        else if (m_encoding == TextEncoding::Utf16LeBom)
+            out += "\xFF\xFE";
+        else if (m_encoding == TextEncoding::Utf16BeBom)
+            out += "\xFE\xFF";
+    }
+    qsizetype from = 0;
+    if (m_encoding == TextEncoding::Cp1252) {
+        bool ok = true;
+        out += encodeCp1252(piece, &ok);
+        if (!ok)
+            for (qsizetype i = 0; i < piece.size(); ++i)
+                if (!fitsCp1252(QString(piece.at(i))))
+                    unfit(piece, i);
+    } else {
         // An unpaired surrogate has no form in any Unicode encoding.
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            const bool paired = c.isHighSurrogate() ? i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-                                                    : !c.isLowSurrogate();
-            if (!paired)
-                throw Exception(QStringLiteral("The text holds an unpaired surrogate U+%1 at %2; it cannot be "
-                                               "saved.")
-                                    .arg(QString::number(c.unicode(), 16).toUpper(), lineAndColumn(text, i)));
-            if (c.isHighSurrogate())
-                ++i;
+        if (!m_high.isNull()) {
+            if (piece.isEmpty())
+                return;
+            if (!piece.front().isLowSurrogate())
+                unpaired(m_high, piece, m_done - 1);
+            const QChar pair[2] = {m_high, piece.front()};
+            append(QStringView(pair, 2), out);
+            m_high = QChar();
+            from = 1;
         }
-    }
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return text.toUtf8();
-    case TextEncoding::Utf8Bom:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    case TextEncoding::Utf16LeBom:
-    case TextEncoding::Utf16BeBom: {
-        QStringEncoder enc(encoding == TextEncoding::Utf16LeBom ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
-                           QStringEncoder::Flag::Stateless | QStringEncoder::Flag::WriteBom);
-        return enc.encode(text);
-    }
-    case TextEncoding::Cp1252:
-        break;
-    }
-    bool ok = true;
-    QByteArray bytes = encodeCp1252(text, &ok);
-    if (!ok) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (!fitsCp1252(QString(text.at(i))))
-                throw Exception(QStringLiteral("The character U+%1 at %2 cannot be saved in the file's "
-                                               "encoding (Windows-1252).")
-                                    .arg(QString::number(text.at(i).unicode(), 16).toUpper().rightJustified(4, u'0'),
-                                         lineAndColumn(text, i)));
+        qsizetype end = piece.size();
+        for (qsizetype i = from; i < piece.size(); ++i) {
+            const QChar c = piece.at(i);
+            if (c.isHighSurrogate()) {
+                if (i + 1 == piece.size()) {
+                    m_high = c; // its partner may start the next piece
+                    end = i;
+                } else if (!piece.at(i + 1).isLowSurrogate()) {
+                    unpaired(c, piece, m_done + i);
+                } else {
+                    ++i;
+                }
+            } else if (c.isLowSurrogate()) {
+                unpaired(c, piece, m_done + i);
+            }
         }
+        append(piece.sliced(from, end - from), out);
     }
-    return bytes;
+    for (qsizetype i = 0; i < piece.size(); ++i)
+        if (piece.at(i) == u'\n') {
+            ++m_lines;
+            m_lineStart = m_done + i + 1;
+        }
+    m_done += piece.size();
+}
+
+void Encoder::finish(QByteArray &out)
+{
+    if (!m_started)
+        encode({}, out);
+    if (!m_high.isNull())
+        unpaired(m_high, {}, m_done - 1);
+}
+
+void Encoder::append(QStringView chars, QByteArray &out) const
+{
+    QStringEncoder enc(m_encoding == TextEncoding::Utf16LeBom   ? QStringEncoder::Utf16LE
+                       : m_encoding == TextEncoding::Utf16BeBom ? QStringEncoder::Utf16BE
+                                                                : QStringEncoder::Utf8,
+                       QStringEncoder::Flag::Stateless);
+    const qsizetype old = out.size();
+    out.resize(old + enc.requiredSpace(chars.size()));
+    char *end = enc.appendToBuffer(out.data() + old, chars);
+    out.resize(end - out.constData());
+}
+
+namespace {
+// "line L, column C" of the character at absolute position at, given the
+// line feeds and the last line's start before the piece, and the piece.
+QString lineAndColumn(qsizetype lines, qsizetype lineStart, qsizetype done, QStringView piece, qsizetype at)
+{
+    for (qsizetype i = 0; i < at - done; ++i)
+        if (piece.at(i) == u'\n') {
+            ++lines;
+            lineStart = done + i + 1;
+        }
+    return QStringLiteral("line %1, column %2").arg(lines + 1).arg(at - lineStart + 1);
+}
+} // namespace
+
+void Encoder::unpaired(QChar c, QStringView piece, qsizetype at) const
+{
+    // A high surrogate held back ended the last piece: after its last line feed.
+    const QString where = at < m_done ? QStringLiteral("line %1, column %2").arg(m_lines + 1).arg(at - m_lineStart + 1)
+                                      : lineAndColumn(m_lines, m_lineStart, m_done, piece, at);
+    throw Exception(QStringLiteral("The text holds an unpaired surrogate U+%1 at %2; it cannot be saved.")
+                        .arg(QString::number(c.unicode(), 16).toUpper(), where));
+}
+
+void Encoder::unfit(QStringView piece, qsizetype i) const
+{
+    throw Exception(QStringLiteral("The character U+%1 at %2 cannot be saved in the file's encoding (Windows-1252).")
+                        .arg(QString::number(piece.at(i).unicode(), 16).toUpper().rightJustified(4, u'0'),
+                             lineAndColumn(m_lines, m_lineStart, m_done, piece, m_done + i)));
 }
 
 LoadedText load(const QString &path)
@@ -104,7 +168,11 @@ LoadedText load(const QString &path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Cannot open file \"%1\". %2").arg(path, f.errorString()));
-    const QByteArray bytes = f.read(kMaxSize + 1);
+    // Sized by the file, not by the limit (a read of the limit reserves that
+    // much); a file that grew since is read on up to the limit.
+    QByteArray bytes = f.read(info.size() + 1);
+    if (bytes.size() > info.size() && f.error() == QFileDevice::NoError)
+        bytes += f.read(kMaxSize + 1 - bytes.size());
     if (f.error() != QFileDevice::NoError)
         throw Exception(QStringLiteral("Cannot read file \"%1\". %2").arg(path, f.errorString()));
     if (bytes.size() > kMaxSize)
@@ -119,42 +187,70 @@ void save(const QString &path, const QString &text, TextEncoding encoding)
 
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile f(path);
-    const auto fail = [&](const char *what) {
-        throw Exception(QStringLiteral("Cannot %1 file \"%2\". %3")
-                            .arg(QLatin1String(what), QDir::toNativeSeparators(path), f.errorString()));
-    };
-    if (!f.open(QIODevice::WriteOnly))
+    AtomicFile f(path);
+    f.write(bytes);
+    f.commit();
+}
+
+AtomicFile::AtomicFile(const QString &path) : m_path(path), m_file(path)
+{
+    if (!m_file.open(QIODevice::WriteOnly))
         fail("create");
+}
+
+void AtomicFile::write(QByteArrayView bytes)
+{
     // A short write reports no error of its own; writing the rest brings the
-    // platform's reason. The explicit flush catches a failure of the last
-    // buffered bytes, which commit() would let pass.
+    // platform's reason.
     for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+        const qint64 n = m_file.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0)
             fail("write");
         done += n;
     }
-    if (!f.flush() || !f.commit())
+}
+
+void AtomicFile::commit()
+{
+    // The explicit flush catches a failure of the last buffered bytes, which
+    // commit() would let pass.
+    if (!m_file.flush() || !m_file.commit())
         fail("write");
 }
 
-QString withCrLfBreaks(const QString &text)
+void AtomicFile::fail(const char *what)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 32);
+    throw Exception(QStringLiteral("Cannot %1 file \"%2\". %3")
+                        .arg(QLatin1String(what), QDir::toNativeSeparators(m_path), m_file.errorString()));
+}
+
+QString withCrLfBreaks(QString text)
+{
     const qsizetype n = text.size();
+    qsizetype bare = 0; // breaks that gain a character
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
+        if ((c == u'\r' && (i + 1 == n || text.at(i + 1) != u'\n')) || (c == u'\n' && (i == 0 || text.at(i - 1) != u'\r')))
+            ++bare;
+    }
+    if (bare == 0)
+        return text;
+    // Back to front, so that the text widens in place.
+    text.resize(n + bare);
+    QChar *d = text.data();
+    qsizetype w = n + bare;
+    for (qsizetype r = n; r-- > 0;) {
+        const QChar c = d[r];
         if (c == u'\r' || c == u'\n') {
-            out.append(QLatin1String("\r\n"));
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
+            if (c == u'\n' && r > 0 && d[r - 1] == u'\r')
+                --r;
+            d[--w] = u'\n';
+            d[--w] = u'\r';
         } else {
-            out.append(c);
+            d[--w] = c;
         }
     }
-    return out;
+    return text;
 }
 
 } // namespace TextFile

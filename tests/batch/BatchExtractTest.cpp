@@ -75,4 +75,41 @@ TEST(BatchExtract, CounterOverflowRaisesAndReturnsNothing)
     // Nothing to extract: nothing to overflow.
     EXPECT_NO_THROW(Batch::extract(QStringLiteral("x"), o, Batch::State{QString(), std::numeric_limits<int>::max(), {}}));
 }
+// The streamed pass gives what extract() keeps, also where a prefix to be
+// replaced or a literal with a line break meets the edge of a passed piece.
+TEST(BatchExtract, StreamedPassEqualsTheKeptResult)
+{
+    struct Pieces : Batch::Sink
+    {
+        QString joined;
+        std::vector<Batch::Outcome> outcomes;
+        int count = 0;
+        void text(QStringView piece) override
+        {
+            joined += piece;
+            ++count;
+        }
+        void outcome(const Batch::Outcome &o) override { outcomes.push_back(o); }
+    };
+    QString page;
+    for (int i = 0; page.size() < 300000; ++i)
+        page += QString(i % 7, u' ') + QStringLiteral("x(L\"a%1\", u8\"b\", \"c\\\r\nd\", yL\"\"); // vtqx:keep %2\r\n")
+                                           .arg(i)
+                                           .arg(i % 5 ? QString() : QStringLiteral("\"k\""));
+    for (const StringMode mode : {StringMode::Function, StringMode::Global}) {
+        const Batch::Options o{SourcePage::Cpp, mode, false, Batch::EqualStrings::Reuse, QStringLiteral("F"), true};
+        const Batch::State start{QStringLiteral("String1 = \"c\\\r\nd\"\r\n"), 1, {}};
+        const Batch::Result kept = Batch::extract(page, o, start);
+        Pieces pieces;
+        EXPECT_EQ(Batch::extractTo(page, o, start, {}, pieces), kept.state);
+        EXPECT_GT(pieces.count, 4);
+        EXPECT_TRUE(pieces.joined == kept.text); // too long to print
+        ASSERT_EQ(pieces.outcomes.size(), kept.literals.size());
+        for (size_t i = 0; i < kept.literals.size(); ++i) {
+            EXPECT_EQ(pieces.outcomes[i].action, kept.literals[i].action) << i;
+            EXPECT_EQ(pieces.outcomes[i].name, kept.literals[i].name) << i;
+            EXPECT_EQ(pieces.outcomes[i].literal.pos, kept.literals[i].literal.pos) << i;
+        }
+    }
+}
 } // namespace

@@ -42,6 +42,35 @@ TEST(OutputFile, Utf8OutputCarriesTheMarkItsCompilerReads)
         EXPECT_EQ(encodeOutputText(c.text, c.kind), c.bytes) << int(c.kind);
 }
 
+// Line breaks and surrogate pairs split between pieces, and a character
+// beyond Windows-1252 long after the first chunk went to the file.
+TEST(OutputFile, SavedInPiecesEqualsTheWholeText)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.cpp"));
+    const QString smiley = QString::fromUtf16(u"\U0001F600");
+    const QStringList tails[] = {{QStringLiteral("\u20AC end")},
+                                 {QStringLiteral("\u03A9 end\r")},
+                                 {QString(70000, u'x') + smiley.left(1), smiley.mid(1) + u'\n'}};
+    for (const QStringList &tail : tails) {
+        QStringList pieces;
+        for (int i = 0; i < 20000; ++i)
+            pieces << QStringLiteral("line %1\r").arg(i) << QStringLiteral("\n") << QStringLiteral("\r")
+                   << QStringLiteral("\u00E4");
+        pieces << tail;
+        int runs = 0;
+        saveOutputPieces(path, [&](const auto &piece) {
+            ++runs;
+            for (const QString &p : pieces)
+                piece(p);
+        }, OutputKind::CppCode);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll() == encodeOutputText(pieces.join(QString()), OutputKind::CppCode)) << tail.join(QString()).right(8).toStdString();
+        EXPECT_EQ(runs, tail[0].startsWith(u'\u20AC') ? 1 : 2) << "a second run only for UTF-8";
+    }
+}
+
 TEST(OutputFile, SavesAndReplaces)
 {
     QTemporaryDir dir;

@@ -72,6 +72,41 @@ TEST(TextFile, ACharacterTheEncodingCannotHoldWritesNothing)
     EXPECT_EQ(f.readAll(), QByteArray("old"));
 }
 
+// Any split into pieces gives the bytes, or the error, of the whole text.
+TEST(TextFile, EncodingInPiecesEqualsTheWholeText)
+{
+    const auto whole = [](const QString &text, TextEncoding e) {
+        try {
+            return TextFile::encode(text, e);
+        } catch (const Exception &x) {
+            return x.Message().toUtf8();
+        }
+    };
+    const QString texts[] = {
+        QString(),
+        QStringLiteral("a\r\nb \u20AC\n") + QString::fromUtf16(u"\U0001F600") + QStringLiteral("x"),
+        QStringLiteral("ab\ncd") + QChar(0xD83D),               // unpaired at the end
+        QStringLiteral("a\nb") + QChar(0xD83D) + QStringLiteral("\nc"), // high without its low
+        QStringLiteral("a\n\nbc") + QChar(0xDE00) + QStringLiteral("d"), // low without its high
+        QStringLiteral("x\ny \u4E2D"),                            // not in Windows-1252
+    };
+    for (const QString &text : texts)
+        for (const TextEncoding e : {TextEncoding::Utf8, TextEncoding::Utf8Bom, TextEncoding::Cp1252,
+                                     TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom})
+            for (qsizetype cut = 0; cut <= text.size(); ++cut) {
+                QByteArray out;
+                try {
+                    TextFile::Encoder enc(e);
+                    enc.encode(QStringView(text).first(cut), out);
+                    enc.encode(QStringView(text).sliced(cut), out);
+                    enc.finish(out);
+                } catch (const Exception &x) {
+                    out = x.Message().toUtf8();
+                }
+                EXPECT_EQ(out, whole(text, e)) << text.toStdString() << " cut at " << cut << " encoding " << int(e);
+            }
+}
+
 TEST(TextFile, LoadRefusesWhatIsNotALoadableFile)
 {
     QTemporaryDir dir;
