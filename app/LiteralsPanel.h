@@ -111,6 +111,7 @@ private:
     void dropBackgroundRescan();
     void noteChange(QPlainTextEdit *editor, int position, int removed, int added);
     int pageOf(QPlainTextEdit *editor) const;
+    void fitColumns();
 
     LiteralsModel *m_model;
     QSortFilterProxyModel *m_proxy;

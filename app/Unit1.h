@@ -16,6 +16,7 @@
 #include <QPoint>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -25,6 +26,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QTabWidget;
+class QTextDocument;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -232,7 +234,8 @@ private:
     void updateUndoActions();
     // A page's list, counter and last edit, as its undo steps carry them.
     PageState pageState(int page) const;
-    void setPageState(int page, const PageState &state);
+    // builtList: state.list already filled into a document (shown as it is).
+    void setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList = {});
     PageStateRead pageStateRead(int page);
     PageStateApply pageStateApply(int page);
     // Recent units, in Unit1Recent.cpp.

@@ -127,14 +127,17 @@ PageState TForm1::pageState(int page) const
     return PageState{listText(page), ResNumber[page], LastEdit[page]};
 }
 
-void TForm1::setPageState(int page, const PageState &state)
+void TForm1::setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList)
 {
     if (page == m_currentPage) {
         EditorModel &list = EditorModel::of(Memo1);
         const QString current = list.text();
         if (state.list != current) {
             // Edits of the list editor mark it; the list counts as not written out.
-            if (state.list.startsWith(current)) {
+            if (builtList) {
+                list.adoptDocument(std::move(builtList));
+                Memo1->document()->setModified(true);
+            } else if (state.list.startsWith(current)) {
                 list.append(state.list.mid(current.size()));
             } else {
                 list.setText(state.list);
@@ -208,13 +211,20 @@ void TForm1::toggleKeepMarker(int page, int line)
 // Extract checked
 
 namespace {
-// Runs work on a thread while the window pumps; false when Stop was
-// pressed (the result is dropped: the page and the list stay as they were).
-bool runStoppable(TForm1 &form, std::future<Batch::Result> &work)
+// Waits for work done on a thread while the window pumps.
+template<typename T>
+void waitPumping(TForm1 &form, std::future<T> &work)
 {
     MessagePump pump(5, form.pumpClock());
     while (work.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         pump.pumpNow();
+}
+
+// false when Stop was pressed meanwhile (the result is dropped: the page
+// and the list stay as they were).
+bool runStoppable(TForm1 &form, std::future<Batch::Result> &work)
+{
+    waitPumping(form, work);
     return !form.StopRequest;
 }
 
@@ -251,7 +261,8 @@ void TForm1::extractChecked()
     literalsPanel->refresh();
     EditorModel &m = pageModel(p);
     const QString text = m.text();
-    const Batch::State state{listText(p), ResNumber[p], LastEdit[p]};
+    const PageState before = pageState(p);
+    const Batch::State state{before.list, before.counter, before.lastEdit};
     Batch::Options options;
     options.page = SourcePage(p);
     options.mode = stringMode();
@@ -265,47 +276,64 @@ void TForm1::extractChecked()
     };
 
     StopRequest = false;
+    BusyState busy(*this);
     Batch::Result result;
-    {
-        BusyState busy(*this);
-        const bool ask = p == CppPage && PromtEqualStrings2->isChecked();
-        std::future<Batch::Result> work = start(ask ? Batch::EqualStrings::Reuse : Batch::EqualStrings::NewEntry);
-        if (!runStoppable(*this, work)) {
-            VStatus1->Panel(3).SetText(panelText(PanelText::Stopped, UiLang->language()));
-            return;
-        }
-        result = work.get();
-        if (ask) {
-            const auto repeated = std::count_if(result.literals.begin(), result.literals.end(),
-                                                [](const Batch::Outcome &o) { return o.action == Batch::Action::Reused; });
-            if (repeated > 0) {
-                const QString question = panelText(PanelText::EqualStrings, UiLang->language()).arg(repeated);
-                switch (Ask(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
-                case Dialogs::Button::Yes:
-                    break;
-                case Dialogs::Button::No:
-                    work = start(Batch::EqualStrings::NewEntry);
-                    if (!runStoppable(*this, work))
-                        return;
-                    result = work.get();
-                    break;
-                default:
+    const bool ask = p == CppPage && PromtEqualStrings2->isChecked();
+    std::future<Batch::Result> work = start(ask ? Batch::EqualStrings::Reuse : Batch::EqualStrings::NewEntry);
+    if (!runStoppable(*this, work)) {
+        VStatus1->Panel(3).SetText(panelText(PanelText::Stopped, UiLang->language()));
+        return;
+    }
+    result = work.get();
+    if (ask) {
+        const auto repeated = std::count_if(result.literals.begin(), result.literals.end(),
+                                            [](const Batch::Outcome &o) { return o.action == Batch::Action::Reused; });
+        if (repeated > 0) {
+            const QString question = panelText(PanelText::EqualStrings, UiLang->language()).arg(repeated);
+            switch (Ask(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
+            case Dialogs::Button::Yes:
+                break;
+            case Dialogs::Button::No:
+                work = start(Batch::EqualStrings::NewEntry);
+                if (!runStoppable(*this, work))
                     return;
-                }
+                result = work.get();
+                break;
+            default:
+                return;
             }
         }
     }
 
+    // A long list fills a document of its own on a thread while the page is
+    // rewritten here; the list editor then shows that document.
+    const PageState after{result.state.list, result.state.counter, result.state.lastEdit};
+    std::future<std::unique_ptr<QTextDocument>> listDocument;
+    if (p == m_currentPage && after.list != before.list)
+        listDocument = std::async(std::launch::async, [list = after.list, home = thread()] {
+            std::unique_ptr<QTextDocument> d = EditorModel::buildDocument(list);
+            if (d)
+                d->moveToThread(home);
+            return d;
+        });
+
     // One undo step: the changed stretch of the page with the list and the counter.
-    PageEditStep edit(pageEditor(p)->document(), pageStateRead(p), pageStateApply(p));
-    session(p).setSaved(false);
     int caret = -1;
-    if (result.text != text) {
-        const Difference d = differenceOf(text, result.text);
-        caret = d.from + m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));
+    {
+        PageEditStep edit(pageEditor(p)->document(), before, pageStateRead(p), pageStateApply(p));
+        session(p).setSaved(false);
+        if (result.text != text) {
+            const Difference d = differenceOf(text, result.text);
+            caret = d.from + m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));
+        }
+        edit.commit(after);
     }
-    setPageState(p, PageState{result.state.list, result.state.counter, result.state.lastEdit});
-    edit.commit();
+    std::unique_ptr<QTextDocument> list;
+    if (listDocument.valid()) {
+        waitPumping(*this, listDocument);
+        list = listDocument.get();
+    }
+    setPageState(p, after, std::move(list));
     if (caret >= 0)
         m.setSelection(caret, 0);
 }

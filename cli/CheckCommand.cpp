@@ -27,9 +27,7 @@ int runCheck(const QStringList &arguments, CliStreams &io)
     bool failed = false;
     const int findings = writeLiterals(
         units, json,
-        [](const Batch::Literal &l) {
-            return verdictOf(l.hints) == LiteralVerdict::UserText && !l.hints.testFlag(LiteralHint::Marker);
-        },
+        [](const Batch::Literal &l) { return isUnmarkedUserText(l.hints); },
         io, &failed);
     if (!json)
         io.err << (findings ? cliText(CliText::UnmarkedUserText, lang).arg(findings)

@@ -122,6 +122,11 @@ LiteralVerdict verdictOf(LiteralHints hints)
     return (hints & against) ? LiteralVerdict::ProbablyNot : LiteralVerdict::UserText;
 }
 
+bool isUnmarkedUserText(LiteralHints hints)
+{
+    return verdictOf(hints) == LiteralVerdict::UserText && !hints.testFlag(LiteralHint::Marker);
+}
+
 QStringList hintNames(LiteralHints hints)
 {
     static const char *const names[] = {"preprocessor", "comment", "prefix", "empty",

@@ -28,6 +28,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(LiteralHints)
 //   "" "42" "a.h" "#x" in a comment ...  -> ProbablyNot
 enum class LiteralVerdict { UserText, ProbablyNot };
 LiteralVerdict verdictOf(LiteralHints hints);
+// User text whose line carries no keep marker: checked in the literals
+// panel, reported by vtqx-cli check.
+bool isUnmarkedUserText(LiteralHints hints);
 
 // Short names of the hints ("comment", "prefix", ...), in the order above.
 QStringList hintNames(LiteralHints hints);

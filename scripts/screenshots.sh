@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVTQX_SANITIZE=OFF -DVTQX_TESTS=OFF -DVTQX_BENCH=OFF >/dev/null
-cmake --build build --target vtqx_screenshots
+# A folder of its own: the test build (build/, with sanitizers) stays as it is.
+cmake -S . -B build-shots -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVTQX_SANITIZE=OFF -DVTQX_TESTS=OFF -DVTQX_BENCH=OFF >/dev/null
+cmake --build build-shots --target vtqx_screenshots
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
-  build/docs/screenshots/vtqx_screenshots examples/sample/MainForm.cpp docs
+  build-shots/docs/screenshots/vtqx_screenshots examples/sample/MainForm.cpp docs

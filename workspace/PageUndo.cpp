@@ -40,7 +40,12 @@ void PageStateUndo::redo()
 }
 
 PageEditStep::PageEditStep(QTextDocument *document, PageStateRead read, PageStateApply apply)
-    : m_document(document), m_read(std::move(read)), m_apply(std::move(apply)), m_before(m_read())
+    : PageEditStep(document, read(), read, std::move(apply))
+{
+}
+
+PageEditStep::PageEditStep(QTextDocument *document, PageState before, PageStateRead read, PageStateApply apply)
+    : m_document(document), m_read(std::move(read)), m_apply(std::move(apply)), m_before(std::move(before))
 {
     QTextCursor(m_document).beginEditBlock();
 }
@@ -53,9 +58,14 @@ PageEditStep::~PageEditStep()
 
 void PageEditStep::commit()
 {
+    if (m_open)
+        commit(m_read());
+}
+
+void PageEditStep::commit(const PageState &after)
+{
     if (!m_open)
         return;
-    const PageState after = m_read();
     if (after != m_before)
         m_document->appendUndoItem(new PageStateUndo(m_before, after, m_read, m_apply));
     m_open = false;

@@ -54,12 +54,18 @@ class PageEditStep
 {
 public:
     PageEditStep(QTextDocument *document, PageStateRead read, PageStateApply apply);
+    // The same with the state at the start already at hand (a long list is
+    // costly to read).
+    PageEditStep(QTextDocument *document, PageState before, PageStateRead read, PageStateApply apply);
     ~PageEditStep();
     PageEditStep(const PageEditStep &) = delete;
     PageEditStep &operator=(const PageEditStep &) = delete;
     // Records the state as it is now against the state at construction and
     // ends the step.
     void commit();
+    // Ends the step with the state it leaves, already at hand; the caller
+    // puts that state in place before the step can be undone.
+    void commit(const PageState &after);
 
 private:
     QTextDocument *m_document;

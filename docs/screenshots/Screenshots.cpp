@@ -30,16 +30,33 @@ void settle(int ms = 400)
     loop.exec();
 }
 
-// What the screen shows of the window, decorations aside.
+bool g_failed = false;
+
+// What the screen shows of the window, decorations aside. The screen holds
+// only what lies on it: a window grown past the screen's edge (a resize
+// keeps the top left corner) would come out cut off, so it moves in first.
 void shoot(QWidget *window, const QString &name)
 {
     settle();
-    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    const QRect screen = window->screen()->geometry();
+    if (!screen.contains(window->frameGeometry())) {
+        window->move(screen.topLeft());
+        settle();
+    }
     const QString path = g_outDir + QLatin1Char('/') + name;
-    if (shot.isNull() || !shot.save(path))
+    if (!screen.contains(window->geometry())) {
+        std::fprintf(stderr, "%s: the window (%dx%d) does not fit on the screen (%dx%d)\n", qPrintable(path),
+                     window->width(), window->height(), screen.width(), screen.height());
+        g_failed = true;
+        return;
+    }
+    const QPixmap shot = window->screen()->grabWindow(window->winId());
+    if (shot.isNull() || !shot.save(path)) {
         std::fprintf(stderr, "could not save %s\n", qPrintable(path));
-    else
+        g_failed = true;
+    } else {
         std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
+    }
     std::fflush(stdout);
 }
 
@@ -100,8 +117,9 @@ int main(int argc, char **argv)
         form.SpeedButton4Click();
     shoot(&form, QStringLiteral("main-window.png"));
     // The literals panel beside the pages, on the same literal.
-    form.resize(1240, 640);
+    form.resize(1270, 640);
     form.literalsPanel->show();
+    form.resizeDocks({form.literalsPanel}, {500}, Qt::Horizontal);
     form.literalsPanel->refresh();
     shoot(&form, QStringLiteral("literals-panel.png"));
     form.literalsPanel->hide();
@@ -115,5 +133,5 @@ int main(int argc, char **argv)
 
     Dialogs::install(nullptr);
     form.Saved = {true, true, true}; // nothing to save: the sample stays as it is
-    return 0;
+    return g_failed ? 1 : 0;
 }

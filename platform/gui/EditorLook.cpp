@@ -77,11 +77,16 @@ private:
 
 } // namespace
 
+void installEditorLayout(QTextDocument *doc, QPlainTextEdit *editor)
+{
+    doc->setDocumentLayout(new RowCachingLayout(doc));
+    doc->documentLayout()->setPaintDevice(editor->viewport());
+}
+
 void applyEditorLook(QPlainTextEdit *editor)
 {
     auto *doc = new QTextDocument(editor);
-    doc->setDocumentLayout(new RowCachingLayout(doc));
-    doc->documentLayout()->setPaintDevice(editor->viewport());
+    installEditorLayout(doc, editor);
     editor->setDocument(doc);
 
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);

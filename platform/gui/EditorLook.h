@@ -4,5 +4,9 @@
 // whose layout remembers the size of very long (wrapped) lines, so install
 // the look before anything holds on to the editor's document.
 class QPlainTextEdit;
+class QTextDocument;
 
 void applyEditorLook(QPlainTextEdit *editor);
+
+// Gives doc the layout of the editors' documents, drawing on editor.
+void installEditorLayout(QTextDocument *doc, QPlainTextEdit *editor);

@@ -2,7 +2,11 @@
 
 #include "LineBreak.h"
 
+#include "EditorLook.h"
+
 #include <QFontMetricsF>
+#include <QPointer>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -69,11 +73,71 @@ EditorModel::~EditorModel()
 
 EditorModel::EditorModel(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
 {
-    connect(edit->document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {
+    watchDocument();
+    connect(edit, &QPlainTextEdit::textChanged, this, [this] { invalidate(); });
+}
+
+void EditorModel::watchDocument()
+{
+    connect(m_edit->document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {
         invalidate();
         keepLongLayouts(pos, pos + added);
     });
-    connect(edit, &QPlainTextEdit::textChanged, this, [this] { invalidate(); });
+}
+
+std::unique_ptr<QTextDocument> EditorModel::buildDocument(QString text)
+{
+    if (std::any_of(text.cbegin(), text.cend(), isDocumentBreak))
+        return nullptr;
+    // Normalised in place, as setText() does: quicker than a copy by characters.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    auto doc = std::make_unique<QTextDocument>();
+    // Undo off while filling: the history would only be thrown away.
+    doc->setUndoRedoEnabled(false);
+    QTextCursor(doc.get()).insertText(text);
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(false);
+    return doc;
+}
+
+void EditorModel::adoptDocument(std::unique_ptr<QTextDocument> doc)
+{
+    // The hidden row view shows the old document; the new one wraps again
+    // below if it holds a long line.
+    wrapLongLines(false);
+    QTextDocument *old = m_edit->document();
+    doc->setDefaultFont(old->defaultFont());
+    doc->setDefaultTextOption(old->defaultTextOption());
+    doc->setDocumentMargin(old->documentMargin());
+    doc->setUseDesignMetrics(old->useDesignMetrics());
+    doc->setMaximumBlockCount(old->maximumBlockCount());
+    doc->setUndoRedoEnabled(old->isUndoRedoEnabled());
+    installEditorLayout(doc.get(), m_edit);
+    const QTextCursor caret = m_edit->textCursor();
+    const int anchor = caret.anchor(), position = caret.position();
+    const int hScroll = m_edit->horizontalScrollBar()->value(), vScroll = m_edit->verticalScrollBar()->value();
+    QObject *owner = old->parent();
+    m_cacheNext = QTextBlock(); // would point into the old document
+    // The editor deletes only a document its text control owns; one given to
+    // the editor (or kept by this model for wrapping) goes here.
+    const QPointer<QTextDocument> letGo(old);
+    m_edit->setDocument(doc.get());
+    doc.release()->setParent(owner);
+    if (letGo && (owner == m_edit || owner == this))
+        delete letGo.data();
+    m_standIns = false;
+    invalidate();
+    watchDocument();
+    QTextDocument *now = m_edit->document();
+    const int end = now->characterCount() - 1;
+    QTextCursor c(now);
+    c.setPosition(std::min(anchor, end));
+    c.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
+    m_edit->setTextCursor(c);
+    m_edit->verticalScrollBar()->setValue(vScroll);
+    m_edit->horizontalScrollBar()->setValue(hScroll);
+    keepLongLayouts(0, end + 1);
 }
 
 QString EditorModel::normaliseBreaks(const QString &text)
@@ -166,14 +230,19 @@ QString EditorModel::text() const
         // One copy of the buffer; blocks are separated by U+2029 in it.
         const QString raw = doc->toRawText();
         if (raw.size() == count) {
-            QString out;
-            out.reserve(raw.size() + doc->blockCount());
+            // Written through a pointer: appending char by char checks the
+            // capacity at every character.
+            QString out(raw.size() + doc->blockCount(), Qt::Uninitialized);
+            QChar *o = out.data();
             for (const QChar c : raw) {
-                if (c == QChar::ParagraphSeparator)
-                    out.append(QLatin1String("\r\n"));
-                else
-                    out.append(c);
+                if (c == QChar::ParagraphSeparator) {
+                    *o++ = u'\r';
+                    *o++ = u'\n';
+                } else {
+                    *o++ = c;
+                }
             }
+            out.truncate(o - out.constData());
             return out;
         }
     }

@@ -21,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <memory>
 #include <vector>
 
 class EditorModel : public QObject
@@ -40,6 +41,15 @@ public:
     // Replaces the whole text; any line break (CR LF, CR, LF) becomes one
     // editor line break. Clears the undo history and the modified flag.
     void setText(QString text);
+
+    // A document holding text as setText() would leave it, built on any
+    // thread without touching an editor; null when text holds a character
+    // the document takes as a break (use setText() then).
+    static std::unique_ptr<QTextDocument> buildDocument(QString text);
+    // Shows doc (built by buildDocument(), living on this thread) in place of
+    // the editor's document, with the editor's text settings, caret and
+    // scroll position. Like setText(): no undo step, modified flag clear.
+    void adoptDocument(std::unique_ptr<QTextDocument> doc);
 
     // Length of text() without building it.
     int length() const;
@@ -106,6 +116,8 @@ public:
     static QString normaliseBreaks(const QString &text);
 
 private:
+    // Keeps the caches in step with the shown document's edits.
+    void watchDocument();
     QChar charAtSlow(int pos) const;
     // Raw text of a block with the stand-ins turned back.
     QString blockText(const QTextBlock &b) const;

@@ -1,9 +1,11 @@
 // The literals panel, Extract checked, the keep marker and undo, through
 // the real window.
 #include "BatchExtract.h"
+#include "Command.h"
 #include "FormFixture.h"
 #include "KeepMarker.h"
 #include "LiteralsPanel.h"
+#include "PanelTexts.h"
 #include "Vstatus.h"
 
 #include <QComboBox>
@@ -201,6 +203,43 @@ TEST_F(Panel, ExtractCheckedEqualsExtractingTheCheckedLiteralsOneByOne)
     }
 }
 
+// With Promt Equal Strings on, Extract checked asks once for all repeated
+// texts; each answer gives what answering every one-by-one question alike gives.
+TEST_F(Panel, OneEqualStringsQuestionForAllRepeatsMatchesOneByOneWithTheSameAnswer)
+{
+    writeUnit(QStringLiteral("u"), "a(\"Save\");\r\nb(\"Open\");\r\nc(\"Save\");\r\nd(\"Open\");\r\ne(\"Save\");\r\n",
+              "", "");
+    const bool repeated[] = {false, false, true, true, true};
+    for (const Dialogs::Button answer : {Dialogs::Button::Yes, Dialogs::Button::No}) {
+        SCOPED_TRACE(answer == Dialogs::Button::Yes ? "reuse" : "new entries");
+        openCopy(dir.filePath(QStringLiteral("u.cpp")));
+        form->PromtEqualStrings2->setChecked(true);
+        page(TForm1::CppPage).setSelection(0, 0);
+        for (const bool again : repeated) {
+            form->FindNext1->trigger();
+            if (again)
+                dialogs->answerMessage(answer);
+            form->ToolButton5->click();
+            ASSERT_EQ(dialogs->pending(), 0);
+        }
+        ASSERT_EQ(dialogs->asked().size(), 3u);
+        const Snapshot oneByOne = snap(TForm1::CppPage);
+        const RowCol lastEdit = form->LastEdit[TForm1::CppPage];
+        dialogs->clear();
+
+        openCopy(dir.filePath(QStringLiteral("u.cpp")));
+        form->PromtEqualStrings2->setChecked(true);
+        form->literalsPanel->refresh();
+        dialogs->answerMessage(answer);
+        form->extractCheckedAction->trigger();
+        ASSERT_EQ(dialogs->asked().size(), 1u);
+        EXPECT_EQ(dialogs->last().text, panelText(PanelText::EqualStrings, Language::English).arg(3));
+        EXPECT_EQ(snap(TForm1::CppPage), oneByOne);
+        EXPECT_EQ(form->LastEdit[TForm1::CppPage], lastEdit);
+        dialogs->clear();
+    }
+}
+
 TEST_F(Panel, UndoRestoresPageListAndCounterAndRedoBringsThemBack)
 {
     writeUnit(QStringLiteral("u"),
@@ -225,9 +264,20 @@ TEST_F(Panel, UndoRestoresPageListAndCounterAndRedoBringsThemBack)
     form->ToolButton3->click(); // Change
     states.push_back(snap(TForm1::CppPage));
     form->literalsPanel->refresh();
+    // The list editor keeps its caret and look, and follows typing afterwards.
+    QTextCursor caret = form->Memo1->textCursor();
+    caret.setPosition(3);
+    form->Memo1->setTextCursor(caret);
+    const QFont listFont = form->Memo1->document()->defaultFont();
     form->extractCheckedAction->trigger();
     states.push_back(snap(TForm1::CppPage));
     ASSERT_NE(states[4], states[3]) << "Extract checked took the rest";
+    EXPECT_EQ(form->Memo1->textCursor().position(), 3);
+    EXPECT_EQ(form->Memo1->document()->defaultFont(), listFont);
+    EXPECT_TRUE(form->Memo1->document()->isModified());
+    QTest::keyClick(form->Memo1, Qt::Key_Q);
+    EXPECT_EQ(EditorModel::of(form->Memo1).text(), QString(states[4].list).insert(3, u'q'));
+    QTest::keyClick(form->Memo1, Qt::Key_Backspace);
     EXPECT_TRUE(form->undoAction->isEnabled());
 
     // The page is protected: the window's own shortcuts undo and redo.
@@ -286,6 +336,36 @@ TEST_F(Panel, TheKeepMarkerTakesALiteralOutOfTheCheckedSetAndBack)
     EXPECT_EQ(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Hello there\");"));
     form->literalsPanel->refresh();
     EXPECT_TRUE(model.isChecked(0));
+}
+
+// What vtqx-cli check reports of the saved unit as literals are marked in the panel.
+TEST_F(Panel, ALiteralMarkedInThePanelIsNoLongerReportedByCheck)
+{
+    writeUnit(QStringLiteral("u"), "a(\"Hello there\");\r\nb(\"Good bye\");\r\n", "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    auto check = [&](QString *out) {
+        QString err;
+        QTextStream o(out), e(&err);
+        CliStreams io{o, e, false};
+        out->clear();
+        return runCli({QStringLiteral("vtqx-cli"), QStringLiteral("check"), dir.filePath(QStringLiteral("u.cpp"))}, io);
+    };
+    auto markRow = [&](int row) {
+        form->literalsPanel->refresh();
+        QTableView *t = form->literalsPanel->table();
+        t->setCurrentIndex(t->model()->index(row, 0));
+        form->literalsPanel->keepAction()->trigger();
+        form->SaveCPP1Click();
+    };
+    QString out;
+    ASSERT_EQ(check(&out), ExitFindings);
+    ASSERT_TRUE(out.contains(u"Hello there") && out.contains(u"Good bye")) << out.toStdString();
+    markRow(0);
+    EXPECT_EQ(check(&out), ExitFindings);
+    EXPECT_FALSE(out.contains(u"Hello there")) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"Good bye"));
+    markRow(1);
+    EXPECT_EQ(check(&out), ExitOk) << out.toStdString();
 }
 
 TEST(KeepMarker, AppendsAndRemovesOnlyATrailingMarkerComment)
