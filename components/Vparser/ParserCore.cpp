@@ -67,7 +67,9 @@ bool isSingleChar(const QString &text, QChar c)
 
 } // namespace
 
-void ParserCore::InitLandDot()
+namespace {
+// InitLandDot, inline for the evaluation.
+inline void initLandDot(ParserState &s)
 {
     if (s.OverwriteDecimalSymbol.isEmpty()) {
         const QChar separator = DecimalSeparator();
@@ -76,6 +78,12 @@ void ParserCore::InitLandDot()
     } else if (!sameText(s.LandDot, s.OverwriteDecimalSymbol)) {
         s.LandDot = s.OverwriteDecimalSymbol;
     }
+}
+} // namespace
+
+void ParserCore::InitLandDot()
+{
+    initLandDot(s);
 }
 
 QString ParserCore::EntferneLeerzeichen(const QString &text)
@@ -671,7 +679,7 @@ bool keysContiguous(const Tree &n, const EvalStep &e)
         && at(&e.left) == step + 24;
 }
 
-bool stillValid(const EvalProgram &program)
+inline bool stillValid(const EvalProgram &program)
 {
     // Pre-order: a node is read only after its parent's links were found
     // unchanged, since a replaced child may be freed already. (A function
@@ -912,7 +920,16 @@ long double ParserCore::run(EvalProgram &program)
 long double ParserCore::Eval(const Tree &node)
 {
     // Every leaf conversion starts with InitLandDot; once is enough here.
-    InitLandDot();
+    initLandDot(s);
+    EvalProgram *program = node.m_program.get();
+    if (program && program->translated && program->convert == s.ConvertAllColonsAndDots
+        && sameText(program->landDot, s.LandDot) && stillValid(*program)) [[likely]]
+        return run(*program);
+    return evalPrepared(node);
+}
+
+long double ParserCore::evalPrepared(const Tree &node)
+{
     EvalProgram *program = node.m_program.get();
     if (!program || !stillValid(*program)) {
         if (!program)
