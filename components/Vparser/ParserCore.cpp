@@ -919,6 +919,11 @@ long double ParserCore::run(EvalProgram &program)
 
 long double ParserCore::Eval(const Tree &node)
 {
+    return evalNode(node);
+}
+
+inline long double ParserCore::evalNode(const Tree &node)
+{
     // Every leaf conversion starts with InitLandDot; once is enough here.
     initLandDot(s);
     EvalProgram *program = node.m_program.get();
@@ -967,7 +972,7 @@ long double ParserCore::modl(long double a, long double b)
 
 long double ParserCore::Evaluate(const Tree &root)
 {
-    const long double value = Eval(root);
+    const long double value = evalNode(root);
     // The text is written when it is read, as the settings are now.
     if (s.LandDot.size() == 1) {
         s.Pending = {value, s.Precision, s.LandDot.at(0).unicode(), true};
