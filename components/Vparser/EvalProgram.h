@@ -59,6 +59,7 @@ struct EvalProgram
     std::vector<EvalOp> ops;
     std::vector<long double> stack;
     bool translated = false;
+    bool contiguousKeys = false; // see stillValid
     QString landDot; // the mark and setting the operations were made with
     bool convert = false;
 };

@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <bit>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cmath>
 #include <vector>
 
@@ -64,7 +67,9 @@ bool isSingleChar(const QString &text, QChar c)
 
 } // namespace
 
-void ParserCore::InitLandDot()
+namespace {
+// InitLandDot, inline for the evaluation.
+inline void initLandDot(ParserState &s)
 {
     if (s.OverwriteDecimalSymbol.isEmpty()) {
         const QChar separator = DecimalSeparator();
@@ -73,6 +78,12 @@ void ParserCore::InitLandDot()
     } else if (!sameText(s.LandDot, s.OverwriteDecimalSymbol)) {
         s.LandDot = s.OverwriteDecimalSymbol;
     }
+}
+} // namespace
+
+void ParserCore::InitLandDot()
+{
+    initLandDot(s);
 }
 
 QString ParserCore::EntferneLeerzeichen(const QString &text)
@@ -649,18 +660,54 @@ namespace {
 // Trees up to this many nodes are laid out as an EvalProgram.
 constexpr std::size_t ProgramLimit = 4096;
 
-bool stillValid(const EvalProgram &program)
+// The four fields a step checks (its text's characters and length, Right,
+// Left), when they lie in this order in 32 bytes both in the node and in the
+// step, as they do with the usual 64-bit layouts: then two 16-byte
+// comparisons check a step.
+const unsigned char *nodeKey(const Tree &n)
 {
-    // Every step is checked on every evaluation: differences are gathered
-    // without a branch per step. (A function code's links do not count, but
-    // a change there only lays the tree out again.)
-    quintptr changed = 0;
+    return reinterpret_cast<const unsigned char *>(&n.Value.data_ptr().ptr);
+}
+
+bool keysContiguous(const Tree &n, const EvalStep &e)
+{
+    const auto at = [](const void *p) { return reinterpret_cast<const unsigned char *>(p); };
+    const unsigned char *const node = nodeKey(n);
+    const unsigned char *const step = at(&e.chars);
+    return sizeof(void *) == 8 && sizeof(qsizetype) == 8 && sizeof(n.Right) == 8 && at(&n.Value.data_ptr().size) == node + 8
+        && at(&n.Right) == node + 16 && at(&n.Left) == node + 24 && at(&e.size) == step + 8 && at(&e.right) == step + 16
+        && at(&e.left) == step + 24;
+}
+
+inline bool stillValid(const EvalProgram &program)
+{
+    // Pre-order: a node is read only after its parent's links were found
+    // unchanged, since a replaced child may be freed already. (A function
+    // code's links do not count, but a change there only lays the tree out
+    // again.)
+#ifdef __SSE2__
+    if (program.contiguousKeys) {
+        const __m128i zero = _mm_setzero_si128();
+        for (const EvalStep &e : program.steps) {
+            const unsigned char *const node = nodeKey(*e.node);
+            const unsigned char *const step = reinterpret_cast<const unsigned char *>(&e.chars);
+            const __m128i low = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i_u *>(node)),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i_u *>(step)));
+            const __m128i high = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i_u *>(node + 16)),
+                                               _mm_loadu_si128(reinterpret_cast<const __m128i_u *>(step + 16)));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(low, high), zero)) != 0xffff)
+                return false;
+        }
+        return true;
+    }
+#endif
     for (const EvalStep &e : program.steps) {
         const Tree *n = e.node;
-        changed |= (quintptr(n->Value.data_ptr().data()) ^ quintptr(e.chars)) | (quintptr(n->Value.size()) ^ quintptr(e.size))
-            | (quintptr(n->Right.get()) ^ quintptr(e.right)) | (quintptr(n->Left.get()) ^ quintptr(e.left));
+        if (n->Value.data_ptr().data() != e.chars || n->Value.size() != e.size || n->Right.get() != e.right
+            || n->Left.get() != e.left)
+            return false;
     }
-    return changed == 0;
+    return true;
 }
 } // namespace
 
@@ -697,6 +744,7 @@ bool ParserCore::layOut(const Tree &root, EvalProgram &program)
         }
         program.steps.push_back(std::move(step));
     }
+    program.contiguousKeys = keysContiguous(root, program.steps.front());
     program.translated = false;
     return true;
 }
@@ -871,8 +919,22 @@ long double ParserCore::run(EvalProgram &program)
 
 long double ParserCore::Eval(const Tree &node)
 {
+    return evalNode(node);
+}
+
+inline long double ParserCore::evalNode(const Tree &node)
+{
     // Every leaf conversion starts with InitLandDot; once is enough here.
-    InitLandDot();
+    initLandDot(s);
+    EvalProgram *program = node.m_program.get();
+    if (program && program->translated && program->convert == s.ConvertAllColonsAndDots
+        && sameText(program->landDot, s.LandDot) && stillValid(*program)) [[likely]]
+        return run(*program);
+    return evalPrepared(node);
+}
+
+long double ParserCore::evalPrepared(const Tree &node)
+{
     EvalProgram *program = node.m_program.get();
     if (!program || !stillValid(*program)) {
         if (!program)
@@ -910,7 +972,7 @@ long double ParserCore::modl(long double a, long double b)
 
 long double ParserCore::Evaluate(const Tree &root)
 {
-    const long double value = Eval(root);
+    const long double value = evalNode(root);
     // The text is written when it is read, as the settings are now.
     if (s.LandDot.size() == 1) {
         s.Pending = {value, s.Precision, s.LandDot.at(0).unicode(), true};

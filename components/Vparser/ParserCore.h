@@ -98,6 +98,10 @@ private:
     static bool layOut(const Tree &root, EvalProgram &program);
     void translate(EvalProgram &program);
     long double run(EvalProgram &program);
+    // Eval, inline for Evaluate.
+    long double evalNode(const Tree &node);
+    // Eval after the program was found missing, changed or made for other settings.
+    [[gnu::noinline]] long double evalPrepared(const Tree &node);
     long double evalDeep(const Tree &node);
     long double variableValue(quint8 kind, const QString &text);
     long double leafValue(quint8 kind, const QString &text, LeafCache &cache);

@@ -80,10 +80,15 @@ private:
     // to = from; a short text is copied into to's own buffer when it has room.
     static void assignVariable(QString &to, const QString &from)
     {
-        // Inline for the usual case: a new text of the old text's length.
-        if (from.size() == to.size() && from.size() <= ShortVariable && to.isDetached() && !to.isNull()
-            && !from.isNull()) {
-            std::copy_n(from.constData(), from.size(), to.data());
+        // Inline for the usual case: a short text into our own buffer, with
+        // room for the terminating zero.
+        const qsizetype n = from.size();
+        QString::DataPointer &d = to.data_ptr();
+        if (n <= ShortVariable && to.isDetached() && n < d.size + d.freeSpaceAtEnd() && !from.isNull()) {
+            char16_t *out = d.data();
+            std::copy_n(QStringView(from).utf16(), n, out);
+            out[n] = u'\0';
+            d.size = n;
             return;
         }
         assignVariableText(to, from);

@@ -42,6 +42,7 @@ TEST(TVParserComponent, VariableTextsStayApartFromTheCallersCopies)
         set = QString::fromLatin1(text);
         parser.setX(set);
         EXPECT_EQ(parser.X(), set);
+        EXPECT_EQ(parser.X().utf16()[set.size()], 0) << "zero-terminated";
         EXPECT_EQ(set, QString::fromLatin1(text));
         EXPECT_EQ(before, QStringLiteral("1.5"));
     }

@@ -286,6 +286,30 @@ TEST_F(PointLocaleTest, CachedLeafNumbersFollowEverySettingTheyDependOn)
     EXPECT_EQ(parser.Evaluate(), 27);
 }
 
+// Each field of a node counts: a text shortened in its own buffer, a link
+// replaced, a leaf given links, links taken away.
+TEST_F(PointLocaleTest, DirectChangesOfAnyNodeFieldAreSeen)
+{
+    TVParser parser;
+    parser.setExpression(QStringLiteral("x*3"));
+    ASSERT_TRUE(parser.CreateTree());
+    parser.setX(QStringLiteral("2"));
+    Tree &root = TVParser::TreeRoot();
+    root.Right->Value = QString::fromLatin1("45");
+    EXPECT_EQ(parser.Evaluate(), 90);
+    root.Right->Value.chop(1);
+    EXPECT_EQ(parser.Evaluate(), 8) << "same characters, shorter";
+    root.Right = std::make_unique<Tree>(QStringLiteral("5"));
+    EXPECT_EQ(parser.Evaluate(), 10) << "right link";
+    root.Left = std::make_unique<Tree>(QStringLiteral("-"));
+    EXPECT_EQ(parser.Evaluate(), 0) << "left link; a lone - reads as 0";
+    root.Left->Left = std::make_unique<Tree>(QStringLiteral("9"));
+    root.Left->Right = std::make_unique<Tree>(QStringLiteral("1"));
+    EXPECT_EQ(parser.Evaluate(), 40) << "the leaf became 9-1";
+    root.Left->Right.reset();
+    EXPECT_EQ(parser.Evaluate(), 0) << "a node with one link is a leaf";
+}
+
 // --- the shortcuts of the evaluation --------------------------------------
 
 // Squares by multiplication must give pow's double to the last bit: random
