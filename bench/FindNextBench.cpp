@@ -66,6 +66,22 @@ BENCHMARK(BM_FindNextWithoutLiteral)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// Find Next from regionStart on, back to it after every 50 literals, so that
+// every page size steps over the same kind of text.
+void stepFromRegion(benchmark::State &state, BenchWindow &w, int regionStart)
+{
+    EditorModel &m = w.page();
+    int steps = 0;
+    m.setSelection(regionStart, 0);
+    for (auto _ : state) {
+        if (++steps == 50) {
+            steps = 0;
+            m.setSelection(regionStart, 0);
+        }
+        w.form->SpeedButton4Click();
+    }
+}
+
 // One Find Next that scans 100 characters to the next literal, in the
 // middle of a small and of a large page: the cost must not follow the size.
 void BM_FindNextLiteral100Away(benchmark::State &state)
@@ -75,16 +91,7 @@ void BM_FindNextLiteral100Away(benchmark::State &state)
     const int lineLength = 104;
     const int firstLine = m.lineCount() / 2 - 30;
     const int regionStart = firstLine * lineLength;
-    int steps = 0;
-    m.setSelection(regionStart, 0);
-    for (auto _ : state) {
-        // Back to the start of the region after 50 literals, on both pages.
-        if (++steps == 50) {
-            steps = 0;
-            m.setSelection(regionStart, 0);
-        }
-        w.form->SpeedButton4Click();
-    }
+    stepFromRegion(state, w, regionStart);
     if (m.selectedText() != QStringLiteral("\"ab\""))
         state.SkipWithError("no literal selected");
     state.counters["page_bytes"] = double(m.length());
@@ -105,15 +112,7 @@ void BM_FindNextOnOneLongLine(benchmark::State &state)
     BenchWindow w(line, state.range(1));
     EditorModel &m = w.page();
     const int regionStart = m.length() / 2;
-    int steps = 0;
-    m.setSelection(regionStart, 0);
-    for (auto _ : state) {
-        if (++steps == 50) {
-            steps = 0;
-            m.setSelection(regionStart, 0);
-        }
-        w.form->SpeedButton4Click();
-    }
+    stepFromRegion(state, w, regionStart);
     if (m.selectedText() != QStringLiteral("\"ab\"") || m.lineCount() != 1)
         state.SkipWithError("no literal selected on the one line");
     state.counters["line_bytes"] = double(m.length());
