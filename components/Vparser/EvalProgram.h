@@ -42,15 +42,31 @@ struct EvalOp
         Pop,             // value = stack top, removed
         Function,        // value = function op (value)
         FunctionPower,   // value = (function op (value)) ^ constant
+        VariableFunction,      // value = function op (the variable `leaf`)
+        VariableFunctionPower, // value = (function op (the variable `leaf`)) ^ constant
         Apply,           // value = value op stack top (removed)
         ApplyConstRight, // value = value op constant
         ApplyConstLeft,  // value = constant op value
+        AddConstRight,      // value = value + constant
+        AddConstLeft,       // value = constant + value
+        MultiplyConstRight, // value = value * constant (constant not 0; a zero value gives +0)
+        MultiplyConstLeft,  // value = constant * value (likewise)
     };
     Code code;
     quint8 leaf;
+    bool exact = false; // constant == narrow: read as a double, which loads faster
     char16_t op;
     int step;
+    double narrow = 0; // the constant as a double (a power's exponent is one)
     long double constant;
+
+    void setConstant(long double value)
+    {
+        constant = value;
+        narrow = double(value);
+        exact = narrow == value; // not for NaN, whose bits could change
+    }
+    long double constantValue() const { return exact ? narrow : constant; }
 };
 
 struct EvalProgram

@@ -21,6 +21,12 @@
 
 #include <memory>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VTQX_PARSER_WIDE 1
+#else
+#define VTQX_PARSER_WIDE 0
+#endif
+
 class ParserCore
 {
 public:
@@ -98,6 +104,15 @@ private:
     static bool layOut(const Tree &root, EvalProgram &program);
     void translate(EvalProgram &program);
     long double run(EvalProgram &program);
+    // run(program) when the tree is still the one it was laid out from
+    // (`unchanged` false otherwise); on x86-64 also a version for processors
+    // with AVX2 and FMA, chosen when the program starts.
+#if VTQX_PARSER_WIDE
+    [[gnu::target("default")]] long double runIfUnchanged(EvalProgram &program, bool &unchanged);
+    [[gnu::target("avx2,fma")]] long double runIfUnchanged(EvalProgram &program, bool &unchanged);
+#else
+    long double runIfUnchanged(EvalProgram &program, bool &unchanged);
+#endif
     // Eval, inline for Evaluate.
     long double evalNode(const Tree &node);
     // Eval after the program was found missing, changed or made for other settings.

@@ -18,7 +18,7 @@ struct ParserState
     mutable QString ErgebnisString;
     struct PendingResult
     {
-        long double value = 0;
+        double value = 0; // the text shows no more than a double holds
         int precision = 8;
         char16_t dot = u'.';
         bool pending = false;

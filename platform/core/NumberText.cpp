@@ -127,26 +127,31 @@ bool isCSpace(QChar c)
 
 } // namespace
 
-QChar DecimalSeparator()
+std::atomic<char16_t> NumberTextDetail::separatorInUse{0};
+
+char16_t NumberTextDetail::readSeparator()
 {
     if (g_hasSeparatorOverride)
-        return g_separatorOverride;
+        return g_separatorOverride.unicode();
     static const QChar localeSeparator = [] {
         const QString point = QLocale::system().decimalPoint();
         return point.isEmpty() ? QChar(u'.') : point.front();
     }();
-    return localeSeparator;
+    separatorInUse.store(localeSeparator.unicode(), std::memory_order_relaxed);
+    return localeSeparator.unicode();
 }
 
 void SetDecimalSeparator(QChar separator)
 {
     g_separatorOverride = separator;
     g_hasSeparatorOverride = true;
+    NumberTextDetail::separatorInUse.store(separator.unicode(), std::memory_order_relaxed);
 }
 
 void ResetDecimalSeparator()
 {
     g_hasSeparatorOverride = false;
+    NumberTextDetail::separatorInUse.store(0, std::memory_order_relaxed);
 }
 
 bool TryStrToFloat(QStringView text, long double &value)
