@@ -21,10 +21,12 @@
 
 #include <memory>
 
+#ifndef VTQX_PARSER_WIDE
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define VTQX_PARSER_WIDE 1
 #else
 #define VTQX_PARSER_WIDE 0
+#endif
 #endif
 
 class ParserCore
