@@ -63,16 +63,15 @@ inline long double ExactDecimalValue(bool negative, quint64 significand, qint64 
     // An integer of at most 19 digits and a power of ten up to 10^27 are
     // both exact long doubles, so one multiplication or division rounds
     // exactly as strtold does.
-    static constexpr long double powers[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-                                             1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-                                             1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-    // Up to 10^22 the powers are exact doubles too, which load faster.
-    static constexpr double smallPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    // Up to 10^22 the powers are exact doubles, which load faster than long
+    // doubles; the five above are not.
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr long double largePowers[] = {1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
     long double value = static_cast<long double>(significand);
     if (significand != 0) {
         const qint64 magnitude = exponent < 0 ? -exponent : exponent;
-        const long double power = magnitude <= 22 ? static_cast<long double>(smallPowers[magnitude]) : powers[magnitude];
+        const long double power = magnitude <= 22 ? static_cast<long double>(powers[magnitude]) : largePowers[magnitude - 23];
         value = exponent >= 0 ? value * power : value / power;
     }
     return negative ? -value : value;
