@@ -1,6 +1,8 @@
 #include "BatchExtract.h"
 
 #include "ExtractionList.h"
+#include "FormDescription.h"
+#include "FormValues.h"
 #include "LiteralScanner.h"
 #include "TextSource.h"
 
@@ -67,6 +69,11 @@ private:
     int m_lastLineStart = 0;
 };
 
+bool isIdentifierChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
 void appendEntry(QString &list, const QString &entry)
 {
     list += ExtractionList::lineAddition(list.isEmpty() ? QChar() : list.back(), entry);
@@ -74,59 +81,106 @@ void appendEntry(QString &list, const QString &entry)
 } // namespace
 
 namespace {
-// Repeated Find Next from the top of the page, one literal at a time.
+// The page's literals from the top, one at a time: on a C++ page the runs
+// of Find Next's scanner, each placed by the page's tokens; on a form
+// description page its text values.
 class LiteralWalk
 {
 public:
-    LiteralWalk(const QString &page, SourcePage kind) : m_page(page), m_src(page), m_hinter(page, kind), m_kind(kind) {}
+    LiteralWalk(const QString &page, SourcePage kind) : m_page(page), m_src(page), m_hinter(page, kind), m_kind(kind)
+    {
+        if (kind == SourcePage::Dfm)
+            m_values = readFormValues(page);
+    }
     const TextSource &source() const { return m_src; }
     bool next(Literal &out)
     {
-        const ScanResult r = m_kind == SourcePage::Dfm ? scanDfmLiteral(m_src, m_from, m_row, m_driver)
-                                                       : scanCppLiteral(m_src, m_from, m_driver);
-        if (r.outcome != ScanResult::Found)
-            return false;
-        const int line = m_src.lineOf(r.start);
-        out = Literal{r.start, r.length, m_page.mid(r.start, r.length),
-                      RowCol{line + 1, r.start - m_src.lineStart(line) + 1}, m_hinter.hints(r.start, r.length)};
-        m_from = r.start + r.length;
-        m_row = line + 1;
-        return true;
+        return m_kind == SourcePage::Dfm ? nextValue(out) : nextRun(out);
     }
 
 private:
+    bool nextRun(Literal &out)
+    {
+        const ScanResult r = scanCppLiteral(m_src, m_from, m_driver);
+        if (r.outcome != ScanResult::Found)
+            return false;
+        const RunPlace place = m_hinter.code().place(r.start, r.start + r.length);
+        const bool literal = place.kind == RunKind::Literal || place.kind == RunKind::Group;
+        out = make(place.start, place.end - place.start);
+        out.value = literal ? m_hinter.code().value(*place.group) : out.text;
+        out.hints = m_hinter.hints(place, out.value);
+        m_from = place.end;
+        return true;
+    }
+    bool nextValue(Literal &out)
+    {
+        if (m_next >= m_values.size())
+            return false;
+        FormValue &v = m_values[m_next++];
+        out = make(v.start, v.end - v.start);
+        out.value = cppStringLiteral(v.text);
+        out.path = std::move(v.path);
+        out.hints = valueHints(QString(u'\'' + v.text + u'\''), SourcePage::Dfm);
+        if (isNonDisplayProperty(out.path))
+            out.hints |= LiteralHint::Property;
+        return true;
+    }
+    Literal make(int start, int length) const
+    {
+        const int line = m_src.lineOf(start);
+        return Literal{start, length, m_page.mid(start, length), {}, {},
+                       RowCol{line + 1, start - m_src.lineStart(line) + 1}, {}};
+    }
+
     const QString &m_page;
     const TextSource m_src;
     const LiteralHinter m_hinter;
     const SourcePage m_kind;
     FlatOut m_driver;
     int m_from = 0;
-    int m_row = 1; // the form description scan counts lines from the selection's row
+    std::vector<FormValue> m_values;
+    size_t m_next = 0;
 };
 
 // The one pass behind extract() and extractTo(): outcomes go to sink, the
 // page afterwards into out.
 State run(const QString &page, const Options &options, State st, const std::function<bool(const Literal &)> &choose,
-          Rewritten &out, Sink &sink)
+          Rewritten &out, Sink &sink, std::vector<Cpp::Replacement> *replacements = nullptr,
+          const std::vector<Literal> *walked = nullptr)
 {
     const bool cpp = options.page != SourcePage::Dfm;
-    LiteralWalk walk(page, options.page);
-    const TextSource &src = walk.source();
+    std::optional<LiteralWalk> walk;
+    std::optional<TextSource> pageSource;
+    if (!walked)
+        walk.emplace(page, options.page);
+    else if (!cpp)
+        pageSource.emplace(page);
+    const TextSource &src = walk ? walk->source() : *pageSource;
+    size_t index = 0;
+    const auto next = [&](Literal &l) {
+        if (walk)
+            return walk->next(l);
+        if (index >= walked->size())
+            return false;
+        l = (*walked)[index++];
+        return true;
+    };
 
     const bool reuse = options.equal == EqualStrings::Reuse;
     ExtractionList::EqualValues values;
     if (cpp && reuse)
         values.add(st.list);
     const auto yes = [](const QString &, int) { return Extract::EqualChoice::Reuse; };
-    Extract::OwnerSearch owners([&src](int k) { return src.line(k); });
     int copied = 0; // original text up to here is in out
 
     Outcome o;
-    while (walk.next(o.literal)) {
+    while (next(o.literal)) {
         o.action = Action::Skipped;
         o.name.clear();
         const Literal &l = o.literal;
-        if (!options.includeMarked && l.hints.testFlag(LiteralHint::Marker)) {
+        if (!l.isLiteral()) {
+            o.action = Action::NotLiteral;
+        } else if (!options.includeMarked && l.hints.testFlag(LiteralHint::Marker)) {
             o.action = Action::Marked;
         } else if (choose && !choose(l)) {
             o.action = Action::Skipped;
@@ -138,8 +192,8 @@ State run(const QString &page, const Options &options, State st, const std::func
             const qsizetype lastBreak = l.text.lastIndexOf(u'\n');
             const int caretLineStart = lastBreak >= 0 ? out.size() + int(lastBreak) + 1 : out.lastLineStart();
             const RowCol at{out.row(), out.size() - caretLineStart + 1};
-            const Extract::CppInput in{st.counter, l.text, options.mode, options.extractC, options.root,
-                                       reuse ? values.find(l.text) : std::nullopt};
+            const Extract::CppInput in{st.counter, l.value, options.mode, options.extractC, options.root,
+                                       reuse ? values.find(l.value) : std::nullopt};
             const Extract::CppStep step = Extract::extractCpp(in, yes);
             st.counter = step.counter;
             st.lastEdit = at;
@@ -148,14 +202,23 @@ State run(const QString &page, const Options &options, State st, const std::func
                 if (reuse)
                     values.add(step.entry);
             }
-            out.chop(encodingPrefixLength(out.tail(3)));
+            const int prefix = encodingPrefixLength(out.tail(3));
+            out.chop(prefix);
+            // return"x" must not become returnString1.
+            const QStringView before = out.tail(1);
+            if (!before.isEmpty() && isIdentifierChar(before.front()) && isIdentifierChar(step.replacement.front()))
+                out.append(u" ");
+            if (replacements)
+                replacements->push_back({l.start - prefix, l.start + l.length, out.size(),
+                                         out.size() + int(step.replacement.size())});
             out.append(step.replacement);
             o.action = step.reused ? Action::Reused : Action::Extracted;
             o.name = step.name;
         } else {
             const int selLine = src.lineOf(l.start);
             st.lastEdit = RowCol{selLine + 1, l.start - src.lineStart(src.lineOf(l.start + l.length)) + 1};
-            const QString entry = Extract::dfmEntry(options.root, owners.ownerOf(selLine), src.line(selLine), l.text);
+            const QString entry =
+                FormDescription::propertyEntry(FormDescription::propertyPath(options.root, l.path), l.value);
             if (Extract::repeatsLastEntry(ExtractionList::lastLine(st.list), entry)) {
                 o.action = Action::Repeated;
             } else {
@@ -199,7 +262,19 @@ Result extract(const QString &page, const Options &options, const State &state,
     Result result;
     Collect collect(result.literals);
     Rewritten out(cpp ? page.size() : 0, nullptr);
-    result.state = run(page, options, state, choose, out, collect);
+    result.state = run(page, options, state, choose, out, collect, &result.replacements);
+    result.text = cpp ? out.take() : page;
+    return result;
+}
+
+Result extract(const QString &page, const std::vector<Literal> &literals, const Options &options, const State &state,
+               const std::function<bool(const Literal &)> &choose)
+{
+    const bool cpp = options.page != SourcePage::Dfm;
+    Result result;
+    Collect collect(result.literals);
+    Rewritten out(cpp ? page.size() : 0, nullptr);
+    result.state = run(page, options, state, choose, out, collect, &result.replacements, &literals);
     result.text = cpp ? out.take() : page;
     return result;
 }
@@ -212,6 +287,13 @@ State extractTo(const QString &page, const Options &options, const State &state,
     if (options.page != SourcePage::Dfm)
         out.finish();
     return st;
+}
+
+std::optional<int> proofFailure(const QString &page, const Result &result)
+{
+    if (result.replacements.empty() && result.text == page)
+        return std::nullopt;
+    return Cpp::firstTokenDifference(page, result.text, result.replacements);
 }
 
 } // namespace Batch

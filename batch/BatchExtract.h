@@ -10,10 +10,13 @@
 #include "RowCol.h"
 #include "SourcePage.h"
 #include "StringMode.h"
+#include "TokenProof.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace Batch {
@@ -41,14 +44,20 @@ struct State
     bool operator==(const State &) const = default;
 };
 
-// A literal as Find Next selects it.
+// A literal of the page, read from its tokens: on a C++ page each run of
+// the literal scanner (a whole literal, a group of adjacent literals as one,
+// or a run that is no literal, with the reason in its hints); on a form
+// description page each text value, read whole.
 struct Literal
 {
-    int start = 0; // position of the opening quote in the original page
+    int start = 0; // position of the opening quote (the first piece) in the original page
     int length = 0;
-    QString text; // what the found text box shows
-    RowCol pos;   // row and column of its start, as the status bar counts them
+    QString text;  // the page's text from start on: what a selection of it shows
+    QString value; // what its entry holds: the literal, a group's joined literal, a form value as a C++ literal
+    QStringList path; // form description: the property's path below the root object
+    RowCol pos;       // row and column of its start, as the status bar counts them
     LiteralHints hints;
+    bool isLiteral() const { return !(hints & kNotLiteralHints); }
 };
 
 enum class Action {
@@ -56,7 +65,8 @@ enum class Action {
     Reused,    // C++: the source names an equal entry; the list is unchanged
     Repeated,  // form description: the entry equals the list's last line
     Marked,    // left alone: its line carries the marker
-    Skipped,   // not chosen: Find Next went past it
+    Skipped,   // not chosen
+    NotLiteral, // left alone: no literal of the code, whatever was chosen
 };
 
 struct Outcome
@@ -70,19 +80,36 @@ struct Result
 {
     QString text; // the page afterwards (a form description page is never rewritten)
     State state;
-    std::vector<Outcome> literals; // every literal Find Next finds, in order
+    std::vector<Outcome> literals;                // every literal of the page, in order
+    std::vector<Cpp::Replacement> replacements; // C++ page: what became of the extracted literals' text
 };
 
-// Every literal repeated Find Next from the top of the page finds, with its
-// hints. page: the page text with CR LF line breaks, as the editor holds it.
+// Whether result's text changed nothing of page but the extracted literals,
+// each into the expression that names its entry (TokenProof): none when it
+// holds, else the position in page where it fails. A form description page
+// always holds.
+std::optional<int> proofFailure(const QString &page, const Result &result);
+
+// Every literal of the page from the top, with its hints. page: the page
+// text with CR LF line breaks, as the editor holds it. Where every run of
+// the scanner is a whole literal, these are the literals repeated Find Next
+// finds; where one is not (a quote in a comment or a character literal),
+// the next run starts behind what holds it.
 std::vector<Literal> findLiterals(const QString &page, SourcePage kind);
 
 // Extracts the literals that choose accepts (every one when choose is
-// empty) except marked ones unless asked. Raises Exception where Extract
+// empty) except marked ones unless asked and runs that are no literal. A
+// group of adjacent literals becomes one entry, its whole text replaced by
+// one expression. Raises Exception where Extract
 // would (counter overflow, a reused name too large for the Function mode);
 // nothing is returned then. Cost: one pass over the page plus, per literal,
 // its length and its entry.
 Result extract(const QString &page, const Options &options, const State &state,
+               const std::function<bool(const Literal &)> &choose = {});
+
+// extract() over the literals findLiterals() gave for page, which it does
+// not read again.
+Result extract(const QString &page, const std::vector<Literal> &literals, const Options &options, const State &state,
                const std::function<bool(const Literal &)> &choose = {});
 
 // Receives what extract() would return, piece by piece in page order.

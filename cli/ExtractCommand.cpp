@@ -1,10 +1,17 @@
-// vtqx-cli extract: every chosen literal of whole units extracted, as the
-// window would one by one; the unit rewritten (or written to --out) with the
-// extraction list and the three generator outputs beside it. Every unit is
-// checked first, with the page encoded and the outputs generated but nothing
-// written: an error in any unit writes nothing. Only then is each unit
-// extracted again and its files written one after another, each streamed to
-// disk, so that a large unit's texts never exist whole side by side.
+// vtqx-cli extract: every chosen literal of whole units extracted; each unit
+// rewritten (or written to --out) with its extraction list, continued from
+// the last run, and the three generator outputs beside it.
+//
+//   1. every unit, in parallel: refuse special files, load the page, read
+//      the list back, find the highest number in use, find the literals
+//   2. in unit order: extract, numbering on from the highest number in use
+//      anywhere in the run (or --start), so no number is given twice
+//   3. every unit, in parallel: prove the rewrite (only the extracted
+//      literals changed), encode the page, the list and the outputs
+//   4. check every target, stage every file beside its target, and rename
+//      them all only when all are staged
+// An error in any unit before step 4 ends writes nothing; a failure while
+// staging removes every temporary file. The originals stay as they were.
 #include "Commands.h"
 #include "Literals.h"
 
@@ -13,11 +20,15 @@
 #include "FormDescription.h"
 #include "Generators.h"
 #include "OutputFile.h"
+#include "PageDiff.h"
 #include "Paths.h"
+#include "StagedFiles.h"
+#include "TextSource.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <limits>
 #include <optional>
@@ -28,182 +39,211 @@ struct ExtractOptions
 {
     Batch::Options batch;
     bool userTextOnly = false;
-    int start = 0;
+    std::optional<int> start;
     QString outDir; // "" = rewrite in place
+    QString root, className;
+    bool dryRun = false;
+    bool diff = false;
 };
 
-// A unit's page, loaded once and kept until the unit is written.
+using Generate = bool (*)(const GeneratorInput &, const LineSink &);
+
+// A unit's work from reading to the bytes of its files.
 struct UnitWork
 {
     CliPage page;
     QString root, className;
-    int counter = 0;         // after the last pass
-    qsizetype extracted = 0; // literals extracted or reused in it
+    QString listPath;     // where the list is read and written
+    QString list;         // the list as read back ("" when there is none)
+    QSet<QString> listed; // form page: the property paths already listed
+    int inUse = 0;        // the highest number the list or the page uses
+    std::vector<Batch::Literal> literals;
+    Batch::Result result;
+    int start = 0;
+    qsizetype extracted = 0, reused = 0;
+    std::vector<std::pair<QString, QByteArray>> files; // target, bytes
+    QString diff;
     QString error;
 };
 
-// The files a unit's extraction writes.
-struct Targets
+bool chosen(const ExtractOptions &o, const UnitWork &w, const Batch::Literal &l)
 {
-    QString page;                                    // the page afterwards; "" on a form description page
-    std::vector<std::pair<QString, QString>> copies; // with --out: target and source of the other pages
-    QString list;
-    std::vector<std::pair<QString, bool (*)(const GeneratorInput &, const LineSink &)>> outputs;
-};
-
-bool chosen(const ExtractOptions &o, const Batch::Literal &l)
-{
-    return !o.userTextOnly || verdictOf(l.hints) == LiteralVerdict::UserText;
+    if (o.userTextOnly && verdictOf(l.hints) != LiteralVerdict::UserText)
+        return false;
+    // A form value that the list holds already is not listed again.
+    return o.batch.page != SourcePage::Dfm ||
+           !w.listed.contains(FormDescription::propertyPath(w.root, l.path));
 }
 
-GeneratorInput generatorInput(const ExtractOptions &o, const UnitWork &w, const QString &list)
+QString folderOf(const SourceUnit &unit, const ExtractOptions &o)
 {
-    return GeneratorInput{list, o.batch.mode, o.batch.page, w.className, Language::English};
+    return o.outDir.isEmpty() ? unit.folder() : Paths::withTrailingSeparator(o.outDir);
 }
 
-// Named after the unit, in its folder or in --out.
-Targets targetsOf(const SourceUnit &unit, const UnitWork &w, const ExtractOptions &o)
+// The list and the outputs of a page: <base>.list.txt, .rc, .norc.cpp,
+// .loadrc.cpp for the C++ page; <base>.dfm.list.txt ... for the form page.
+QString outputBase(const SourceUnit &unit, const ExtractOptions &o)
 {
-    const QString folder = o.outDir.isEmpty() ? unit.folder() : Paths::withTrailingSeparator(o.outDir);
-    const auto target = [&](const QString &source) { return folder + Paths::namePart(source); };
-    Targets t;
-    const SourcePage page = o.batch.page;
-    if (page == SourcePage::Cpp)
-        t.page = target(w.page.path);
+    return folderOf(unit, o) + unit.baseName() +
+           (o.batch.page == SourcePage::Dfm ? QStringLiteral(".dfm") : QString());
+}
+
+void refuseSpecialFiles(const SourceUnit &unit, Language lang)
+{
+    for (SourcePage p : kSourcePages) {
+        const QFileInfo info(unit.path(p));
+        if (info.exists() && !info.isFile())
+            throw Exception(cliText(CliText::NotRegularFile, lang).arg(unit.path(p)));
+    }
+}
+
+// Step 1. Errors name the file.
+void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language lang)
+{
+    refuseSpecialFiles(unit, lang);
+    w.page = loadPage(unit, o.batch.page);
+    if (w.page.text.contains(QChar(u'\0')))
+        throw Exception(cliText(CliText::NulBytes, lang).arg(w.page.path));
+    const QString head = formHeadLine(unit);
+    w.root = o.root.isEmpty() ? FormDescription::objectNameOfLine(head) : o.root;
+    w.className = o.className.isEmpty() ? FormDescription::classNameOfLine(head) : o.className;
+    if (w.root.trimmed().isEmpty() || w.className.trimmed().isEmpty())
+        throw Exception(cliText(CliText::NoFormDescription, lang).arg(unit.path(SourcePage::Cpp)));
+
+    const bool form = o.batch.page == SourcePage::Dfm;
+    w.listPath = outputBase(unit, o) + QStringLiteral(".list.txt");
+    // With --out, a list there continues; else the one beside the unit.
+    const QString inPlace = unit.folder() + unit.baseName() + (form ? QStringLiteral(".dfm") : QString()) +
+                            QStringLiteral(".list.txt");
+    const QString source = QFileInfo(w.listPath).isFile() ? w.listPath : inPlace;
+    if (QFileInfo(source).exists()) {
+        if (!QFileInfo(source).isFile())
+            throw Exception(cliText(CliText::NotRegularFile, lang).arg(source));
+        const auto loaded = TextFile::load(source);
+        w.list = TextFile::withCrLfBreaks(loaded.text);
+        const ExtractionList::ListFile read = ExtractionList::readListFile(w.list, form);
+        if (read.fault != ExtractionList::ListFile::None)
+            throw Exception(cliText(read.fault == ExtractionList::ListFile::NameTwice ? CliText::ListNameTwice
+                                                                                      : CliText::ListNotAnEntry,
+                                    lang)
+                                .arg(source)
+                                .arg(read.faultLine));
+        w.inUse = read.highest;
+        if (form)
+            w.listed = QSet<QString>(read.names.begin(), read.names.end());
+    }
+    if (!form)
+        w.inUse = std::max(w.inUse, ExtractionList::highestNumberInPage(w.page.text));
+    w.literals = Batch::findLiterals(w.page.text, o.batch.page);
+}
+
+// Step 2: the one extraction of the unit, from counter on.
+void extract(const ExtractOptions &o, int counter, UnitWork &w)
+{
+    Batch::Options options = o.batch;
+    options.root = w.root;
+    w.start = counter;
+    w.result = Batch::extract(w.page.text, w.literals, options, Batch::State{w.list, counter, {}},
+                              [&](const Batch::Literal &l) { return chosen(o, w, l); });
+    w.literals = {};
+    for (const Batch::Outcome &out : w.result.literals) {
+        w.extracted += out.action == Batch::Action::Extracted || out.action == Batch::Action::Reused;
+        w.reused += out.action == Batch::Action::Reused;
+    }
+}
+
+QByteArray outputBytes(Generate generate, const GeneratorInput &in, OutputKind kind)
+{
+    // The lines as the output window joins them.
+    QString text;
+    bool first = true;
+    generate(in, [&](const QString &line) {
+        if (!first)
+            text += u"\r\n";
+        first = false;
+        text += line;
+    });
+    return encodeOutputText(text, kind);
+}
+
+// Step 3: the proof and the bytes of every file. Errors name the file.
+void encode(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language lang)
+{
+    const bool cpp = o.batch.page == SourcePage::Cpp;
+    const QString folder = folderOf(unit, o);
+    if (cpp) {
+        if (const std::optional<int> at = Batch::proofFailure(w.page.text, w.result)) {
+            const TextSource src(w.page.text);
+            const int line = src.lineOf(*at);
+            throw Exception(cliText(CliText::ProofFailed, lang)
+                                .arg(w.page.path)
+                                .arg(line + 1)
+                                .arg(*at - src.lineStart(line) + 1));
+        }
+        if (o.diff)
+            w.diff = unifiedDiff(w.page.path, w.page.text, w.result.text, w.result.replacements);
+        QByteArray bytes = TextFile::encode(w.result.text, w.page.encoding);
+        if (bytes.size() > TextFile::kMaxSize)
+            throw Exception(QStringLiteral("%1: %2 bytes exceed what the tool can open again")
+                                .arg(w.page.path)
+                                .arg(bytes.size()));
+        w.files.emplace_back(folder + Paths::namePart(w.page.path), std::move(bytes));
+        w.result.text = QString();
+    }
     if (!o.outDir.isEmpty())
         for (SourcePage p : kSourcePages) {
             const QString path = unit.path(p);
-            if ((p != page || page == SourcePage::Dfm) && QFile::exists(path))
-                t.copies.emplace_back(target(path), path);
+            if ((p != SourcePage::Cpp || !cpp) && QFile::exists(path)) {
+                QFile f(path);
+                if (!f.open(QIODevice::ReadOnly))
+                    throw Exception(QStringLiteral("%1: %2").arg(path, f.errorString()));
+                w.files.emplace_back(folder + Paths::namePart(path), f.readAll());
+            }
         }
-    const QString base = folder + unit.baseName();
-    t.list = base + QStringLiteral(".list.txt");
-    const std::pair<const char *, bool (*)(const GeneratorInput &, const LineSink &)> generators[] = {
-        {".rc", writeResourceScript}, {".norc.cpp", writeCodeWithoutResourceFile}, {".loadrc.cpp", writeCodeForResourceFile}};
-    // Whether a generator gives anything depends on the page, not on the list.
-    for (const auto &[suffix, generate] : generators)
-        if (generate(generatorInput(o, w, QString()), [](const QString &) {}))
-            t.outputs.emplace_back(base + QLatin1String(suffix), generate);
-    return t;
+    const QString &list = w.result.state.list;
+    w.files.emplace_back(w.listPath, encodeOutputText(list));
+    const GeneratorInput in{list, o.batch.mode, o.batch.page, w.className, Language::English};
+    const std::tuple<const char *, Generate, OutputKind> outputs[] = {
+        {".rc", writeResourceScript, OutputKind::ResourceScript},
+        {".norc.cpp", writeCodeWithoutResourceFile, OutputKind::CppCode},
+        {".loadrc.cpp", writeCodeForResourceFile, OutputKind::CppCode}};
+    const QString base = outputBase(unit, o);
+    for (const auto &[suffix, generate, kind] : outputs)
+        if (generate(GeneratorInput{QString(), in.mode, in.page, in.className, in.language}, [](const QString &) {}))
+            w.files.emplace_back(base + QLatin1String(suffix), outputBytes(generate, in, kind));
 }
 
-// Counts what a pass extracts and hands the page afterwards on to its writer.
-class PageSink : public Batch::Sink
+template <typename Work>
+void eachUnit(int n, int jobs, std::vector<UnitWork> &works, CliStreams &io, Language lang, Work work)
 {
-public:
-    explicit PageSink(PageWriter *writer) : m_writer(writer) {}
-    void text(QStringView piece) override
-    {
-        if (m_writer)
-            m_writer->write(piece);
-    }
-    void outcome(const Batch::Outcome &o) override
-    {
-        extracted += o.action == Batch::Action::Extracted || o.action == Batch::Action::Reused;
-    }
-    qsizetype extracted = 0;
-
-private:
-    PageWriter *m_writer;
-};
-
-// Saves to the page's own file, or (--out) to another; dry only checks.
-PageWriter pageWriter(const SourceUnit &unit, SourcePage page, const QString &target, bool dry)
-{
-    return QFileInfo(target) == QFileInfo(unit.path(page)) ? unit.saver(page, dry)
-                                                            : unit.saverAs(page, target, dry);
-}
-
-// One extraction pass over the unit's page from counter on, the page
-// afterwards going to the writer (with a C++ page); returns the list.
-// Errors of the page's save name its file.
-QString pass(const ExtractOptions &o, int counter, UnitWork &w, const SourceUnit &unit, const Targets &t, bool dry)
-{
-    std::optional<PageWriter> writer;
-    try {
-        if (!t.page.isEmpty())
-            writer.emplace(pageWriter(unit, o.batch.page, t.page, dry));
-        Batch::Options options = o.batch;
-        options.root = w.root;
-        PageSink sink(writer ? &*writer : nullptr);
-        Batch::State st = Batch::extractTo(w.page.text, options, Batch::State{QString(), counter, {}},
-                                           [&](const Batch::Literal &l) { return chosen(o, l); }, sink);
-        if (writer)
-            writer->commit();
-        w.counter = st.counter;
-        w.extracted = sink.extracted;
-        return std::move(st.list);
-    } catch (const Exception &e) {
-        if (!writer || e.Message().contains(t.page))
-            throw;
-        throw Exception(t.page + QStringLiteral(": ") + e.Message());
-    }
-}
-
-// Checks that the unit extracts from counter on, writing nothing: loads it
-// the first time, encodes the page as its save would, and runs the
-// generators over the list. Errors name the file.
-void check(SourceUnit &unit, const ExtractOptions &o, int counter, UnitWork &w)
-{
-    w.error.clear();
-    try {
-        if (w.page.path.isEmpty()) {
-            w.page = loadPage(unit, o.batch.page);
-            const QString head = formHeadLine(unit);
-            w.root = FormDescription::objectNameOfLine(head);
-            w.className = FormDescription::classNameOfLine(head);
+    runParallel(n, jobs, [&](int i) {
+        UnitWork &w = works[size_t(i)];
+        if (!w.error.isEmpty())
+            return;
+        try {
+            work(i, w);
+        } catch (const Exception &e) {
+            w.error = e.Message();
         }
-        const Targets t = targetsOf(unit, w, o);
-        const QString list = pass(o, counter, w, unit, t, true);
-        const GeneratorInput in = generatorInput(o, w, list);
-        for (const auto &output : t.outputs)
-            output.second(in, [](const QString &) {});
-    } catch (const Exception &e) {
-        w.error = e.Message().contains(w.page.path) || w.page.path.isEmpty()
-                      ? e.Message()
-                      : w.page.path + QStringLiteral(": ") + e.Message();
-    }
+    }, io, lang);
 }
 
-// Writes a checked unit: the page afterwards, the copies, the list and the
-// outputs, one file after another. The page's text is dropped once written.
-void write(const SourceUnit &unit, const ExtractOptions &o, int counter, UnitWork &w)
+// Prints every unit's error; true when there was one.
+bool reportErrors(const std::vector<UnitWork> &works, CliStreams &io)
 {
-    const Targets t = targetsOf(unit, w, o);
-    const QString list = pass(o, counter, w, unit, t, false);
-    w.page.text = QString();
-    for (const auto &[target, source] : t.copies) {
-        QFile f(source);
-        if (!f.open(QIODevice::ReadOnly))
-            throw Exception(QStringLiteral("Cannot read file \"%1\". %2").arg(source, f.errorString()));
-        TextFile::writeAtomically(target, f.readAll());
-    }
-    saveOutputPieces(t.list, [&](const auto &piece) { piece(list); });
-    const GeneratorInput in = generatorInput(o, w, list);
-    for (const auto &[path, generate] : t.outputs)
-        saveOutputPieces(path, [&](const auto &piece) {
-            // The lines as the output window joins them.
-            bool first = true;
-            generate(in, [&](const QString &line) {
-                if (!first)
-                    piece(u"\r\n");
-                first = false;
-                piece(line);
-            });
-        });
+    bool failed = false;
+    for (const UnitWork &w : works)
+        if (!w.error.isEmpty()) {
+            fail(io, w.error);
+            failed = true;
+        }
+    return failed;
 }
 
-std::vector<QString> targetPaths(const Targets &t)
+int nothingChanged(CliStreams &io, Language lang)
 {
-    std::vector<QString> out;
-    if (!t.page.isEmpty())
-        out.push_back(t.page);
-    for (const auto &copy : t.copies)
-        out.push_back(copy.first);
-    out.push_back(t.list);
-    for (const auto &output : t.outputs)
-        out.push_back(output.first);
-    return out;
+    io.err << cliText(CliText::NothingChanged, lang) << '\n' << Qt::flush;
+    return ExitError;
 }
 } // namespace
 
@@ -221,6 +261,10 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     parser.addOption({QStringLiteral("page"), cliText(CliText::PageOption, lang), QStringLiteral("cpp|dfm")});
     parser.addOption({QStringLiteral("start"), cliText(CliText::StartOption, lang), QStringLiteral("N")});
     parser.addOption({QStringLiteral("out"), cliText(CliText::OutOption, lang), QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("root"), cliText(CliText::RootOption, lang), QStringLiteral("NAME")});
+    parser.addOption({QStringLiteral("class"), cliText(CliText::ClassOption, lang), QStringLiteral("NAME")});
+    parser.addOption({QStringLiteral("dry-run"), cliText(CliText::DryRunOption, lang)});
+    parser.addOption({QStringLiteral("diff"), cliText(CliText::DiffOption, lang)});
     int exit = ExitOk;
     if (!parseCommon(parser, arguments, io, &exit))
         return exit;
@@ -244,12 +288,19 @@ int runExtract(const QStringList &arguments, CliStreams &io)
         return fail(io, cliText(CliText::AllAndUserText, lang));
     o.userTextOnly = parser.isSet(QStringLiteral("user-text"));
     if (parser.isSet(QStringLiteral("start"))) {
-        const std::optional<int> start = ExtractionList::parseInt32(parser.value(QStringLiteral("start")));
+        const QString value = parser.value(QStringLiteral("start"));
+        const std::optional<int> start = ExtractionList::parseInt32(value);
         if (!start)
-            return fail(io, cliText(CliText::BadStart, lang).arg(parser.value(QStringLiteral("start"))));
+            return fail(io, cliText(CliText::BadStart, lang).arg(value));
+        if (*start < 0)
+            return fail(io, cliText(CliText::NegativeStart, lang).arg(value));
         o.start = *start;
     }
     o.outDir = parser.value(QStringLiteral("out"));
+    o.root = parser.value(QStringLiteral("root"));
+    o.className = parser.value(QStringLiteral("class"));
+    o.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    o.diff = parser.isSet(QStringLiteral("diff"));
 
     std::vector<SourceUnit> units;
     try {
@@ -258,65 +309,90 @@ int runExtract(const QStringList &arguments, CliStreams &io)
         return fail(io, e.Message());
     }
     const int n = int(units.size());
+    const int jobs = jobsOf(parser);
     std::vector<UnitWork> works(units.size());
-    // The numbering runs on from unit to unit: a first pass counts each
-    // unit's new entries (the count does not depend on where the counter
-    // starts), then every unit is checked with its own start.
-    std::vector<int> starts(units.size(), o.start);
-    runParallel(n, jobsOf(parser), [&](int i) { check(units[size_t(i)], o, n > 1 ? 0 : o.start, works[size_t(i)]); },
-                io, lang);
-    if (n > 1) {
-        qint64 counter = o.start;
-        for (int i = 0; i < n; ++i) {
-            starts[size_t(i)] = int(std::min<qint64>(counter, std::numeric_limits<int>::max()));
-            if (works[size_t(i)].error.isEmpty())
-                counter += works[size_t(i)].counter;
-        }
-        runParallel(n, jobsOf(parser), [&](int i) {
-            if (works[size_t(i)].error.isEmpty())
-                check(units[size_t(i)], o, starts[size_t(i)], works[size_t(i)]);
-        }, io, lang);
-    }
 
-    bool failed = false;
-    std::set<QString> targets;
-    for (int i = 0; i < n; ++i) {
-        const UnitWork &w = works[size_t(i)];
-        if (!w.error.isEmpty()) {
-            fail(io, w.error);
-            failed = true;
-            continue;
+    eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { prepare(units[size_t(i)], o, w, lang); });
+    if (reportErrors(works, io))
+        return nothingChanged(io, lang);
+
+    // New numbers follow the highest in use anywhere in the run.
+    int inUse = 0;
+    const UnitWork *user = nullptr;
+    for (const UnitWork &w : works)
+        if (w.inUse > inUse) {
+            inUse = w.inUse;
+            user = &w;
         }
-        for (const QString &path : targetPaths(targetsOf(units[size_t(i)], w, o)))
-            if (!targets.insert(QDir::cleanPath(path)).second) {
-                fail(io, cliText(CliText::SameOutput, lang).arg(path));
+    if (o.start && *o.start < inUse) {
+        fail(io, cliText(CliText::StartInUse, lang).arg(*o.start).arg(inUse).arg(user->page.path));
+        return nothingChanged(io, lang);
+    }
+    int counter = o.start.value_or(inUse);
+    for (UnitWork &w : works) {
+        try {
+            extract(o, counter, w);
+            counter = w.result.state.counter;
+        } catch (const Exception &e) {
+            w.error = w.page.path + QStringLiteral(": ") + e.Message();
+            break;
+        }
+    }
+    if (reportErrors(works, io))
+        return nothingChanged(io, lang);
+
+    eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { encode(units[size_t(i)], o, w, lang); });
+    bool failed = reportErrors(works, io);
+    std::set<QString> targets;
+    for (const UnitWork &w : works)
+        for (const auto &file : w.files)
+            if (!targets.insert(QDir::cleanPath(file.first)).second) {
+                fail(io, cliText(CliText::SameOutput, lang).arg(file.first));
                 failed = true;
             }
-    }
-    if (failed) {
-        io.err << cliText(CliText::NothingChanged, lang) << '\n' << Qt::flush;
-        return ExitError;
-    }
-    if (!o.outDir.isEmpty())
-        QDir().mkpath(o.outDir);
-    // Units are written on all threads; each unit's files one after another.
-    runParallel(n, jobsOf(parser), [&](int i) {
-        UnitWork &w = works[size_t(i)];
-        try {
-            write(units[size_t(i)], o, starts[size_t(i)], w);
-        } catch (const Exception &e) {
-            w.error = e.Message();
-        }
-    }, io, lang);
-    for (const UnitWork &w : works)
-        if (!w.error.isEmpty()) {
-            fail(io, w.error);
-            failed = true;
-        }
     if (failed)
-        return ExitError;
+        return nothingChanged(io, lang);
+
+    if (o.dryRun || o.diff) {
+        for (const UnitWork &w : works) {
+            if (o.diff) {
+                io.out << w.diff;
+                continue;
+            }
+            const qsizetype fresh = w.extracted - w.reused;
+            QString line = cliText(CliText::WouldExtract, lang).arg(w.page.path).arg(w.extracted).arg(fresh).arg(w.reused);
+            if (fresh > 0 && o.batch.page == SourcePage::Cpp)
+                line += cliText(CliText::WouldNumber, lang).arg(w.start + 1).arg(w.result.state.counter);
+            io.out << line << '\n';
+        }
+        io.out.flush();
+        return ExitOk;
+    }
+
+    try {
+        if (!o.outDir.isEmpty() && !QDir().mkpath(o.outDir))
+            throw Exception(QStringLiteral("%1: cannot create the folder").arg(o.outDir));
+        for (const UnitWork &w : works)
+            for (const auto &file : w.files)
+                StagedFiles::checkTarget(file.first);
+        StagedFiles staged;
+        for (UnitWork &w : works)
+            for (auto &file : w.files) {
+                staged.stage(file.first, file.second);
+                file.second = QByteArray();
+            }
+        staged.commit();
+    } catch (const Exception &e) {
+        fail(io, e.Message());
+        return nothingChanged(io, lang);
+    }
     for (const UnitWork &w : works)
-        io.out << cliText(CliText::Extracted, lang).arg(w.page.path).arg(w.extracted).arg(w.counter) << '\n';
+        io.out << (w.extracted == 1 ? cliText(CliText::ExtractedOne, lang).arg(w.page.path).arg(w.result.state.counter)
+                                    : cliText(CliText::Extracted, lang)
+                                          .arg(w.page.path)
+                                          .arg(w.extracted)
+                                          .arg(w.result.state.counter))
+               << '\n';
     io.out.flush();
     return ExitOk;
 }

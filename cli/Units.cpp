@@ -21,6 +21,22 @@ QString folderOf(const QString &path)
     const QString dir = Paths::directoryPart(path);
     return dir.isEmpty() ? QString() : Paths::withTrailingSeparator(dir);
 }
+
+// The code extract writes beside a unit is no unit of its own.
+bool isGeneratedOutput(const QString &path)
+{
+    return path.endsWith(QLatin1String(".norc.cpp"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".loadrc.cpp"), Qt::CaseInsensitive);
+}
+
+bool isUnitFileName(const QString &path)
+{
+    const QString ext = Paths::extensionTail(Paths::namePart(QDir::cleanPath(path)));
+    for (const char *unit : {".cpp", ".h", ".dfm"})
+        if (ext.compare(QLatin1String(unit), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
 } // namespace
 
 std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang)
@@ -37,12 +53,23 @@ std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang
         const QString arg = QFileInfo::exists(given) ? given
                                                      : Paths::resolveCaseInsensitive(folderOf(given), Paths::namePart(given));
         const QFileInfo info(arg);
-        if (info.isDir()) {
-            QDirIterator it(arg, QDir::Files, QDirIterator::Subdirectories);
+        if (info.isDir() && isUnitFileName(arg)) {
+            throw Exception(cliText(CliText::FolderLikeUnit, lang).arg(given));
+        } else if (info.isDir()) {
+            // Nothing named like a C++ source is passed over in silence.
+            QDirIterator it(arg, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                            QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString file = it.next();
-                if (Paths::extensionTail(Paths::namePart(file)).compare(QLatin1String(".cpp"), Qt::CaseInsensitive) == 0)
-                    add(QDir::cleanPath(file));
+                if (Paths::extensionTail(Paths::namePart(file)).compare(QLatin1String(".cpp"), Qt::CaseInsensitive) != 0 ||
+                    isGeneratedOutput(file))
+                    continue;
+                const QFileInfo entry = it.fileInfo();
+                if (entry.isDir())
+                    throw Exception(cliText(CliText::FolderLikeUnit, lang).arg(file));
+                if (!entry.isFile())
+                    throw Exception(cliText(CliText::NotRegularFile, lang).arg(file));
+                add(QDir::cleanPath(file));
             }
         } else if (!info.exists()) {
             throw Exception(cliText(CliText::NoSuchFile, lang).arg(given));
@@ -121,6 +148,14 @@ bool parseCommon(QCommandLineParser &parser, const QStringList &arguments, CliSt
         io.out << parser.helpText();
         *exit = ExitOk;
         return false;
+    }
+    if (parser.isSet(QStringLiteral("jobs"))) {
+        bool ok = false;
+        const int jobs = parser.value(QStringLiteral("jobs")).toInt(&ok);
+        if (!ok || jobs <= 0) {
+            *exit = fail(io, cliText(CliText::BadJobs, cliLanguage()).arg(parser.value(QStringLiteral("jobs"))));
+            return false;
+        }
     }
     if (parser.positionalArguments().isEmpty()) {
         *exit = fail(io, cliText(CliText::NoUnit, cliLanguage()));

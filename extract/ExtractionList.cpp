@@ -1,5 +1,10 @@
 #include "ExtractionList.h"
 
+#include <QSet>
+
+#include <algorithm>
+#include <limits>
+
 #include "Blanks.h"
 #include "Exception.h"
 #include "LineBreak.h"
@@ -182,6 +187,98 @@ QString entryValue(const QString &line)
 QString stringIdentifier(int number)
 {
     return QString::number(qint64(number) + 100);
+}
+
+namespace {
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+// The number of the digits at text[at..], saturated at the 32-bit limit;
+// *end: one past them.
+int digitsAt(QStringView text, qsizetype at, qsizetype *end)
+{
+    qint64 n = 0;
+    qsizetype k = at;
+    for (; k < text.size() && text[k] >= u'0' && text[k] <= u'9'; ++k)
+        n = std::min<qint64>(n * 10 + (text[k].unicode() - u'0'), std::numeric_limits<int>::max());
+    *end = k;
+    return int(n);
+}
+} // namespace
+
+int highestNumberInPage(QStringView text)
+{
+    int highest = 0;
+    for (const QStringView word : {QStringView(u"String"), QStringView(u"LoadTextRC")}) {
+        const bool call = word == u"LoadTextRC";
+        for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
+            if (at > 0 && isWordChar(text[at - 1]))
+                continue;
+            qsizetype k = at + word.size();
+            if (call) {
+                while (k < text.size() && (text[k] == u' ' || text[k] == u'\t'))
+                    ++k;
+                if (k >= text.size() || text[k] != u'(')
+                    continue;
+                ++k;
+                while (k < text.size() && (text[k] == u' ' || text[k] == u'\t'))
+                    ++k;
+            }
+            qsizetype end = 0;
+            const int n = digitsAt(text, k, &end);
+            if (end == k || (end < text.size() && isWordChar(text[end]) && !call))
+                continue;
+            highest = std::max(highest, n);
+        }
+    }
+    return highest;
+}
+
+ListFile readListFile(const QString &text, bool formPage)
+{
+    ListFile out;
+    QSet<QString> seen;
+    int lineNo = 0;
+    forEachLine(text, [&](const QString &line) {
+        ++lineNo;
+        if (out.fault != ListFile::None || stripBlanks(line).isEmpty())
+            return;
+        QString name;
+        bool ok = false;
+        if (formPage) {
+            const qsizetype eq = line.indexOf(QLatin1String(" = \""));
+            const QString tail = stripBlanks(line);
+            ok = eq > 0 && tail.endsWith(QLatin1String("\";"));
+            name = stripBlanks(line.left(eq));
+        } else {
+            const Entry e = splitEntry(line);
+            name = e.name;
+            ok = !name.isEmpty() && !name.front().isDigit() &&
+                 std::all_of(name.begin(), name.end(), isWordChar) && e.value.size() >= 2 &&
+                 e.value.startsWith(u'"') && e.value.endsWith(u'"');
+            if (ok) {
+                qsizetype end = 0;
+                qsizetype d = 0;
+                while (d < name.size() && !name[d].isDigit())
+                    ++d;
+                if (d < name.size())
+                    out.highest = std::max(out.highest, digitsAt(name, d, &end));
+            }
+        }
+        if (!ok) {
+            out.fault = ListFile::NotAnEntry;
+        } else if (seen.contains(name)) {
+            out.fault = ListFile::NameTwice;
+        } else {
+            seen.insert(name);
+            out.names << name;
+            return;
+        }
+        out.faultLine = lineNo;
+    });
+    return out;
 }
 
 } // namespace ExtractionList

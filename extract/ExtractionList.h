@@ -76,6 +76,26 @@ QString stringName(int n);
 // name " = " value, or name ", " value in the Function mode.
 QString valueEntry(const QString &name, const QString &value, StringMode mode);
 
+// --- Lists that last from one extraction to the next ---
+
+// The highest N that a name StringN or a call LoadTextRC(N) in the page's
+// text carries (whole words only); 0 when there is none. One pass.
+int highestNumberInPage(QStringView text);
+
+// A list file read back before it is continued.
+struct ListFile
+{
+    enum Fault { None, NotAnEntry, NameTwice };
+    Fault fault = None;
+    int faultLine = 0;   // 1-based line of the fault
+    int highest = 0;     // the highest number of a name (C++ page)
+    QStringList names;   // the names (C++ page) or property paths (form page), in order
+};
+// C++ page: every line not blank is  name = "text"  or  name, "text"  with a
+// name of letters, digits and "_". Form page:  path = "text";  A name or
+// path may stand once.
+ListFile readListFile(const QString &text, bool formPage);
+
 // --- Taking a line apart for the generators ---
 
 // Function mode: number of a name of the text before the first double quote.

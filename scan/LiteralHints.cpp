@@ -117,8 +117,10 @@ bool looksLikeIdentifier(QStringView s, bool cpp)
 
 LiteralVerdict verdictOf(LiteralHints hints)
 {
-    const LiteralHints against = LiteralHint::Preprocessor | LiteralHint::Comment | LiteralHint::Empty |
-                                 LiteralHint::NoLetter | LiteralHint::Identifier | LiteralHint::ResourceCall;
+    if (hints & kNotLiteralHints)
+        return LiteralVerdict::NotLiteral;
+    const LiteralHints against = LiteralHint::Empty | LiteralHint::NoLetter | LiteralHint::Identifier |
+                                 LiteralHint::ResourceCall | LiteralHint::CodeText | LiteralHint::Property;
     return (hints & against) ? LiteralVerdict::ProbablyNot : LiteralVerdict::UserText;
 }
 
@@ -129,8 +131,9 @@ bool isUnmarkedUserText(LiteralHints hints)
 
 QStringList hintNames(LiteralHints hints)
 {
-    static const char *const names[] = {"preprocessor", "comment", "prefix", "empty",
-                                        "no-letter", "identifier", "resource-call", "marker"};
+    static const char *const names[] = {"preprocessor", "comment",   "prefix",     "empty",     "no-letter",
+                                        "identifier",   "resource-call", "marker", "char-literal", "spans-code",
+                                        "raw-string",   "suffix",    "code-text",  "property",  "adjacent"};
     QStringList out;
     for (unsigned bit = 0; bit < std::size(names); ++bit)
         if (hints.testFlag(LiteralHint(1u << bit)))
@@ -153,11 +156,6 @@ int encodingPrefixLength(QStringView before)
     return 0;
 }
 
-// One pass over a C++ text, as a compiler's first phase sees it (without
-// raw strings and trigraphs): strings and character literals end at their
-// quote or the line's end, a quote after a digit separates digits (1'000),
-// a "#" first on a line starts a directive that runs on while lines end
-// with a backslash.
 LiteralHinter::LiteralHinter(const QString &text, SourcePage page)
     : m_text(text), m_cpp(page != SourcePage::Dfm)
 {
@@ -169,79 +167,18 @@ LiteralHinter::LiteralHinter(const QString &text, SourcePage page)
     m_marked.assign(m_lineStarts.size(), false);
     if (!m_cpp)
         return;
-
-    enum { Code, LineComment, BlockComment, String, Char } state = Code;
-    int begin = 0, line = 0, directive = -1;
-    bool onlyBlanks = true;   // the line so far holds nothing but blanks
-    QChar last;               // last character other than CR
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        const QChar next = i + 1 < n ? text.at(i + 1) : QChar();
-        if (c == u'\n') {
-            if (state == LineComment) {
-                m_comments.emplace_back(begin, int(i));
-                state = Code;
-            } else if (state == String || state == Char) {
-                state = Code;
-            }
-            if (directive >= 0 && last != u'\\') {
-                m_preprocessor.emplace_back(directive, int(i));
-                directive = -1;
-            }
-            ++line;
-            onlyBlanks = true;
-            last = c;
+    m_code = std::make_unique<const CodeMap>(QStringView(m_text));
+    // A line comment that starts with the marker marks its line.
+    for (const auto &[begin, end] : m_code->comments()) {
+        QStringView c = QStringView(m_text).sliced(begin, end - begin);
+        if (!c.startsWith(u"//"))
             continue;
-        }
-        if (c != u'\r')
-            last = c;
-        switch (state) {
-        case Code:
-            if (c == u'/' && next == u'/') {
-                state = LineComment;
-                begin = int(i);
-                QStringView rest = QStringView(text).mid(i + 2);
-                while (!rest.isEmpty() && (rest.front() == u' ' || rest.front() == u'\t'))
-                    rest = rest.mid(1);
-                if (rest.startsWith(kKeepMarker))
-                    m_marked[line] = true;
-                ++i;
-            } else if (c == u'/' && next == u'*') {
-                state = BlockComment;
-                begin = int(i);
-                ++i;
-            } else if (c == u'"') {
-                state = String;
-            } else if (c == u'\'' && !(i > 0 && text.at(i - 1).isDigit())) {
-                state = Char;
-            } else if (c == u'#' && onlyBlanks && directive < 0) {
-                directive = int(i);
-            }
-            break;
-        case LineComment:
-            break;
-        case BlockComment:
-            if (c == u'*' && next == u'/') {
-                m_comments.emplace_back(begin, int(i + 2));
-                state = Code;
-                ++i;
-            }
-            break;
-        case String:
-        case Char:
-            if (c == u'\\' && next != u'\n' && next != u'\r')
-                ++i;
-            else if (c == (state == String ? u'"' : u'\''))
-                state = Code;
-            break;
-        }
-        if (!isBlank(c))
-            onlyBlanks = false;
+        c = c.sliced(2);
+        while (!c.isEmpty() && (c.front() == u' ' || c.front() == u'\t'))
+            c = c.sliced(1);
+        if (c.startsWith(kKeepMarker))
+            m_marked[size_t(lineOf(begin))] = true;
     }
-    if (state == LineComment || state == BlockComment)
-        m_comments.emplace_back(begin, int(n));
-    if (directive >= 0)
-        m_preprocessor.emplace_back(directive, int(n));
 }
 
 int LiteralHinter::lineOf(int pos) const
@@ -255,24 +192,45 @@ bool LiteralHinter::inRanges(const std::vector<std::pair<int, int>> &ranges, int
     return it != ranges.begin() && pos < std::prev(it)->second;
 }
 
-LiteralHints LiteralHinter::hints(int start, int length) const
+LiteralHints valueHints(QStringView quoted, SourcePage page)
 {
+    const bool cpp = page != SourcePage::Dfm;
+    const QStringView inner = quoted.size() >= 2 ? quoted.sliced(1, quoted.size() - 2) : QStringView();
     LiteralHints h;
-    const QStringView text(m_text);
-    const QStringView inner = length >= 2 ? text.mid(start + 1, length - 2) : QStringView();
-    if (m_marked[lineOf(start)])
-        h |= LiteralHint::Marker;
     if (inner.isEmpty())
         h |= LiteralHint::Empty;
-    if (!hasLetter(inner, m_cpp))
+    if (!hasLetter(inner, cpp))
         h |= LiteralHint::NoLetter;
-    if (looksLikeIdentifier(inner, m_cpp))
+    if (looksLikeIdentifier(inner, cpp))
         h |= LiteralHint::Identifier;
+    return h;
+}
+
+LiteralHints LiteralHinter::hints(const RunPlace &place, QStringView value) const
+{
+    LiteralHints h = valueHints(value, SourcePage::Cpp) | positionHints(place.start, place.end);
+    static const LiteralHint reasons[] = {LiteralHint(0),          LiteralHint::Adjacent,  LiteralHint::Comment,
+                                          LiteralHint::CharLiteral, LiteralHint::RawString, LiteralHint::Preprocessor,
+                                          LiteralHint::Suffix,      LiteralHint::SpansCode};
+    h |= reasons[int(place.kind)];
+    if (place.group && place.group->codeText)
+        h |= LiteralHint::CodeText;
+    return h;
+}
+
+LiteralHints LiteralHinter::positionHints(int start, int end) const
+{
+    LiteralHints h;
+    const int last = lineOf(std::max(start, end - 1));
+    for (int line = lineOf(start); line <= last; ++line)
+        if (m_marked[size_t(line)])
+            h |= LiteralHint::Marker;
     if (!m_cpp)
         return h;
-    if (inRanges(m_comments, start))
+    const QStringView text(m_text);
+    if (inRanges(m_code->comments(), start))
         h |= LiteralHint::Comment;
-    if (inRanges(m_preprocessor, start))
+    if (inRanges(m_code->directives(), start))
         h |= LiteralHint::Preprocessor;
     const int from = std::max(0, start - 3);
     const int prefix = encodingPrefixLength(text.mid(from, start - from));
@@ -293,4 +251,10 @@ LiteralHints LiteralHinter::hints(int start, int length) const
             h |= LiteralHint::ResourceCall;
     }
     return h;
+}
+
+LiteralHints LiteralHinter::hints(int start, int length) const
+{
+    return valueHints(QStringView(m_text).mid(start, length), m_cpp ? SourcePage::Cpp : SourcePage::Dfm) |
+           positionHints(start, start + length);
 }

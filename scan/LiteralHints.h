@@ -2,12 +2,14 @@
 // Facts about a literal that a reviewer needs before extracting it, and the
 // verdict drawn from them. Hints never change what Find Next finds: they are
 // read for literals the scanner has already found.
+#include "CodeMap.h"
 #include "SourcePage.h"
 
 #include <QFlags>
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <vector>
 
 enum class LiteralHint : unsigned {
@@ -19,15 +21,30 @@ enum class LiteralHint : unsigned {
     Identifier = 1u << 5,   // no blank, with . / \\ _ or ::    "config.ini"  "a/b"  "C:\\x"  "MAX_LEN"  "std::x"
     ResourceCall = 1u << 6, // already the text of a loading call   _("x")  tr("x")  LoadStr("x")
     Marker = 1u << 7,       // the line carries // vtqx:keep    f("x"); // vtqx:keep
+    CharLiteral = 1u << 8,  // inside a character literal        c = '"';
+    SpansCode = 1u << 9,    // runs across code                  "open<line break>x = "
+    RawString = 1u << 10,   // a raw string or inside one        R"x(a")x"
+    Suffix = 1u << 11,      // a user-defined suffix             "a"_s
+    CodeText = 1u << 12,    // text the compiler reads           extern "C"  asm("nop")  static_assert(x, "m")
+    Property = 1u << 13,    // a form property without display text   Font.Name = 'Arial'  DataField = 'ID'
+    Adjacent = 1u << 14,    // adjacent literals, joined into one  "a" "b"
 };
 Q_DECLARE_FLAGS(LiteralHints, LiteralHint)
 Q_DECLARE_OPERATORS_FOR_FLAGS(LiteralHints)
 
-// User text unless a hint other than Prefix or Marker says otherwise:
-//   "Hello" L"Hello" "%d files"          -> UserText
-//   "" "42" "a.h" "#x" in a comment ...  -> ProbablyNot
-enum class LiteralVerdict { UserText, ProbablyNot };
+// Not a literal where the run is no string literal of the code (a comment,
+// a character literal, a raw string, a preprocessor line, a suffix, code);
+// otherwise user text unless a hint other than Prefix, Marker or Adjacent
+// says otherwise:
+//   "Hello" L"Hello" "%d files" "a" "b"    -> UserText
+//   "" "42" "a.h" extern "C"                -> ProbablyNot
+//   // say "x"   '"'   #include "a.h"        -> NotLiteral
+enum class LiteralVerdict { UserText, ProbablyNot, NotLiteral };
 LiteralVerdict verdictOf(LiteralHints hints);
+// The hints that make a run no literal.
+inline constexpr LiteralHints kNotLiteralHints = LiteralHints(
+    unsigned(LiteralHint::Comment) | unsigned(LiteralHint::Preprocessor) | unsigned(LiteralHint::CharLiteral) |
+    unsigned(LiteralHint::SpansCode) | unsigned(LiteralHint::RawString) | unsigned(LiteralHint::Suffix));
 // User text whose line carries no keep marker: checked in the literals
 // panel, reported by vtqx-cli check.
 bool isUnmarkedUserText(LiteralHints hints);
@@ -45,24 +62,32 @@ inline constexpr QLatin1String kKeepMarker("vtqx:keep");
 //   x = L"   -> 1     u8"  -> 2     xL"   -> 0     _u8"  -> 0     8"  -> 0
 int encodingPrefixLength(QStringView before);
 
-// Hints for the literals of one page text. The constructor reads the text
-// once (comments, preprocessor lines and markers of a C++ page); hints()
-// then costs the literal's length plus a search among the comments.
+// Hints for text as a literal's value: Empty, NoLetter, Identifier.
+// quoted: the value with its quotes ("..." or '...').
+LiteralHints valueHints(QStringView quoted, SourcePage page);
+
+// Hints for the literals of one page text. The constructor reads a C++
+// page's tokens once (CodeMap: comments, preprocessor lines, markers,
+// literals); hints() then costs the literal's length plus a search.
 class LiteralHinter
 {
 public:
     LiteralHinter(const QString &text, SourcePage page);
     // The literal at start (its opening quote) of the given length.
     LiteralHints hints(int start, int length) const;
+    // A C++ run placed by the code map, with the value it would extract
+    // (the joined literal of a group).
+    LiteralHints hints(const RunPlace &place, QStringView value) const;
+    const CodeMap &code() const { return *m_code; }
 
 private:
     int lineOf(int pos) const;
     bool inRanges(const std::vector<std::pair<int, int>> &ranges, int pos) const;
+    LiteralHints positionHints(int start, int end) const;
 
     const QString m_text;
     const bool m_cpp;
     std::vector<int> m_lineStarts;
-    std::vector<std::pair<int, int>> m_comments;     // [begin, end), in order
-    std::vector<std::pair<int, int>> m_preprocessor; // [begin, end), in order
-    std::vector<bool> m_marked;                      // per line
+    std::unique_ptr<const CodeMap> m_code; // C++ page only
+    std::vector<bool> m_marked;            // per line
 };

@@ -30,6 +30,23 @@ enum class CliText {
     UnmarkedUserText, // %1 count
     NoUnmarkedUserText,
     Extracted,       // %1 unit, %2 literals, %3 counter
+    ExtractedOne,    // %1 unit, %2 counter
+    RootOption,
+    ClassOption,
+    DryRunOption,
+    DiffOption,
+    NoFormDescription, // %1 unit
+    NegativeStart,     // %1 the value
+    StartInUse,        // %1 the value, %2 the number in use, %3 where
+    ListNotAnEntry,    // %1 file, %2 line
+    ListNameTwice,     // %1 file, %2 line
+    ProofFailed,       // %1 file, %2 row, %3 column
+    NotRegularFile,    // %1 path
+    NulBytes,          // %1 path
+    FolderLikeUnit,    // %1 path
+    BadJobs,           // %1 the value
+    WouldExtract,      // %1 unit, %2 literals, %3 new entries, %4 reused
+    WouldNumber,       // %1 first, %2 last number
 };
 
 QString cliText(CliText id, Language lang);
