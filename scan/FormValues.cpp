@@ -84,7 +84,8 @@ private:
             QStringView rest = m_page.sliced(from, m_p - from);
             const qsizetype colon = rest.indexOf(u':');
             const QString name = (colon >= 0 ? rest.first(colon) : rest).trimmed().toString();
-            m_levels.push_back({m_levels.empty() ? QStringList() : QStringList{name}});
+            // The object on the first line is the root; its properties need no owner.
+            m_levels.push_back({m_line == 0 ? QStringList() : QStringList{name}});
             return;
         }
         if (w == u"end") {

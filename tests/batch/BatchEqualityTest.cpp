@@ -3,7 +3,10 @@
 // character in the list, the page, the counter and the last edit position.
 #include "BatchExtract.h"
 #include "FormDescription.h"
+#include "ExtractStep.h"
 #include "FormFixture.h"
+#include "LiteralScanner.h"
+#include "TextSource.h"
 #include "TextFile.h"
 
 #include <QDirIterator>
@@ -65,6 +68,47 @@ QString generatedText(SourcePage page, QRandomGenerator &rng)
         out += page == SourcePage::Dfm ? QString::fromUtf16(dfm[rng.bounded(int(std::size(dfm)))])
                                        : QString::fromUtf16(cpp[rng.bounded(int(std::size(cpp)))]);
     return out;
+}
+
+struct Flat
+{
+    void pump() {}
+    bool stopRequested() const { return false; }
+    void openQuote(int) {}
+};
+
+// How many of the page's literals are also Find Next's runs, one for one
+// from the top, with the entry the window would make: the batch reads
+// tokens and whole form values, Find Next pairs quotes, so they part at the
+// first group of adjacent literals, quote the scanner pairs wrongly or
+// form value of several pieces.
+int agreedPrefix(const QString &page, SourcePage kind, const QString &root)
+{
+    const std::vector<Batch::Literal> literals = Batch::findLiterals(page, kind);
+    const TextSource src(page);
+    Extract::OwnerSearch owners([&src](int k) { return src.line(k); });
+    Flat d;
+    int from = 0, row = 1;
+    for (size_t i = 0; i < literals.size(); ++i) {
+        const ScanResult r = kind == SourcePage::Dfm ? scanDfmLiteral(src, from, row, d) : scanCppLiteral(src, from, d);
+        const Batch::Literal &l = literals[i];
+        // The batch keeps a name off an identifier in front (MACRO_L"x"); the window does not.
+        const int prefix = encodingPrefixLength(QStringView(page).mid(std::max(0, l.start - 3), std::min(3, l.start)));
+        const QChar before = l.start - prefix > 0 ? page[l.start - prefix - 1] : QChar(u' ');
+        if (r.outcome != ScanResult::Found || r.start != l.start || r.length != l.length ||
+            l.hints.testFlag(LiteralHint::Adjacent) || before.isLetterOrNumber() || before == u'_' ||
+            (kind == SourcePage::Cpp && l.value != l.text)) // a line splice, gone from the entry
+            return int(i);
+        if (kind == SourcePage::Dfm) {
+            const int line = src.lineOf(r.start);
+            if (Extract::dfmEntry(root, owners.ownerOf(line), src.line(line), l.text) !=
+                FormDescription::propertyEntry(FormDescription::propertyPath(root, l.path), l.value))
+                return int(i);
+        }
+        from = r.start + r.length;
+        row = src.lineOf(r.start) + 1;
+    }
+    return int(literals.size());
 }
 
 class BatchEquality : public FormFixture
@@ -137,11 +181,19 @@ protected:
                      const Batch::State &start, const std::function<bool(int)> &choose)
     {
         SCOPED_TRACE(describe(c, kind));
-        const Batch::Result window = runWindow(text, kind, c, root, start, choose);
-        int index = 0;
+        // Only literals of the code before the two ways part are chosen.
+        const QString page = TextFile::withCrLfBreaks(text);
+        const int agreed = agreedPrefix(page, kind, root);
+        const std::vector<Batch::Literal> literals = Batch::findLiterals(page, kind);
+        const auto chosen = [&](int i) { return i < agreed && literals[size_t(i)].isLiteral() && choose(i); };
+        const Batch::Result window = runWindow(text, kind, c, root, start, chosen);
+        const auto indexOf = [&](const Batch::Literal &l) {
+            return int(std::find_if(literals.begin(), literals.end(), [&](const Batch::Literal &k) { return k.start == l.start; }) -
+                       literals.begin());
+        };
         const Batch::Result batch =
-            Batch::extract(TextFile::withCrLfBreaks(text), Batch::Options{kind, c.mode, c.extractC, c.equal, root, true}, start,
-                           [&](const Batch::Literal &) { return choose(index++); });
+            Batch::extract(page, Batch::Options{kind, c.mode, c.extractC, c.equal, root, true}, start,
+                           [&](const Batch::Literal &l) { return chosen(indexOf(l)); });
         EXPECT_EQ(batch.text, window.text);
         EXPECT_EQ(batch.state.list, window.state.list);
         EXPECT_EQ(batch.state.counter, window.state.counter);

@@ -54,7 +54,9 @@ TEST(BatchExtract, FormDescriptionPageKeepsItsTextAndSkipsARepeatedEntry)
     const QString dfm = QStringLiteral("object Main: TMain\r\n"
                                        "  object Btn: TButton\r\n"
                                        "    Caption = 'Go'\r\n"
-                                       "    Hint = 'a' + 'a'\r\n"
+                                       "    Hint = 'a' +\r\n"
+                                       "      'a'\r\n"
+                                       "    Hint = 'a'#97\r\n"
                                        "  end\r\n"
                                        "end\r\n");
     const Batch::Options o{SourcePage::Dfm, StringMode::Global, false, Batch::EqualStrings::NewEntry,
@@ -62,15 +64,15 @@ TEST(BatchExtract, FormDescriptionPageKeepsItsTextAndSkipsARepeatedEntry)
     const Batch::Result r = Batch::extract(dfm, o, Batch::State{QString(), 3, {}});
     EXPECT_EQ(r.text, dfm);
     EXPECT_EQ(actions(r), (std::vector{Action::Extracted, Action::Extracted, Action::Repeated}));
-    EXPECT_EQ(r.state.list, QStringLiteral("Main->Btn->Caption = \"Go\";\r\nMain->Btn->Hint = \"a\";\r\n"));
+    EXPECT_EQ(r.state.list, QStringLiteral("Main->Btn->Caption = \"Go\";\r\nMain->Btn->Hint = \"aa\";\r\n"));
     EXPECT_EQ(r.state.counter, 3);
-    EXPECT_EQ(r.state.lastEdit, (RowCol{4, 18}));
+    EXPECT_EQ(r.state.lastEdit, (RowCol{6, 12}));
 }
 
 TEST(BatchExtract, CounterOverflowRaisesAndReturnsNothing)
 {
     const Batch::Options o{};
-    EXPECT_THROW(Batch::extract(QStringLiteral("\"a\" \"b\""), o, Batch::State{QString(), std::numeric_limits<int>::max() - 1, {}}),
+    EXPECT_THROW(Batch::extract(QStringLiteral("\"a\", \"b\""), o, Batch::State{QString(), std::numeric_limits<int>::max() - 1, {}}),
                  Exception);
     // Nothing to extract: nothing to overflow.
     EXPECT_NO_THROW(Batch::extract(QStringLiteral("x"), o, Batch::State{QString(), std::numeric_limits<int>::max(), {}}));

@@ -35,7 +35,7 @@ ScanResult firstLiteral(const QString &text, bool dfm)
     return dfm ? scanDfmLiteral(src, 0, 1, d) : scanCppLiteral(src, 0, d);
 }
 
-constexpr auto User = LiteralVerdict::UserText, Not = LiteralVerdict::ProbablyNot;
+constexpr auto User = LiteralVerdict::UserText, Not = LiteralVerdict::ProbablyNot, NotLit = LiteralVerdict::NotLiteral;
 
 class CppHints : public ::testing::TestWithParam<HintCase> {};
 
@@ -55,11 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{u"Caption = \"Hello, world\";", {}, User},
         HintCase{u"ShowMessage(\"Done.\");", {}, User}, // a dot that ends a sentence
         HintCase{u"s.printf(\"%d files\\n\", n);", {}, User},
-        HintCase{u"#include \"Unit1.h\"", H::Preprocessor | H::Identifier, Not},
-        HintCase{u"  #define TITLE \\\r\n    \"My Tool\"", H::Preprocessor, Not}, // a continued directive
+        HintCase{u"#include \"Unit1.h\"", H::Preprocessor | H::Identifier, NotLit},
+        HintCase{u"  #define TITLE \\\r\n    \"My Tool\"", H::Preprocessor, NotLit}, // a continued directive
         HintCase{u"#define A 1\r\nx = \"My Tool\";", {}, User},
-        HintCase{u"x = 1; // say \"hi\" here", H::Comment, Not},
-        HintCase{u"/* a\r\n \"old text\" */", H::Comment, Not},
+        HintCase{u"x = 1; // say \"hi\" here", H::Comment, NotLit},
+        HintCase{u"/* a\r\n \"old text\" */", H::Comment, NotLit},
         HintCase{u"s = \"//\" \"not a comment\";", H::Identifier | H::NoLetter, Not},
         HintCase{u"c = '\"'; s = \"real\";", {}, User}, // the scanner pairs the quote in '"'
         HintCase{u"x = L\"Hello\";", H::Prefix, User},
@@ -90,9 +90,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LiteralVerdict, PrefixAndMarkerDoNotDecide)
 {
     EXPECT_EQ(verdictOf(H::Prefix | H::Marker), LiteralVerdict::UserText);
-    EXPECT_EQ(verdictOf(H::ResourceCall), LiteralVerdict::ProbablyNot);
-    for (LiteralHint h : {H::Preprocessor, H::Comment, H::Empty, H::NoLetter, H::Identifier})
+    EXPECT_EQ(verdictOf(H::Prefix | H::Marker | H::Adjacent), LiteralVerdict::UserText);
+    for (LiteralHint h : {H::ResourceCall, H::Empty, H::NoLetter, H::Identifier, H::CodeText, H::Property})
         EXPECT_EQ(verdictOf(h), LiteralVerdict::ProbablyNot) << hintNames(h).join(u',').toStdString();
+    // What is no string literal of the code never counts as text, whatever else holds.
+    for (LiteralHint h : {H::Preprocessor, H::Comment, H::CharLiteral, H::SpansCode, H::RawString, H::Suffix})
+        EXPECT_EQ(verdictOf(h | H::Marker | H::Prefix), LiteralVerdict::NotLiteral) << hintNames(h).join(u',').toStdString();
 }
 
 TEST(DfmHints, ContentRulesOnlyAndNoEscapes)
@@ -167,7 +170,7 @@ TEST(RealUnitHints, TableOverTheSharedUnits)
             if (line.startsWith(QLatin1String("#include"))) {
                 ++count.include;
                 EXPECT_TRUE(h.testFlag(H::Preprocessor)) << path.toStdString() << ": " << line.toStdString();
-                EXPECT_EQ(verdictOf(h), LiteralVerdict::ProbablyNot);
+                EXPECT_EQ(verdictOf(h), LiteralVerdict::NotLiteral);
             }
             EXPECT_FALSE(h.testFlag(H::Marker)) << "no shared unit carries the marker";
             const QString inner = text.mid(r.start + 1, r.length - 2);
