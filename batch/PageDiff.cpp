@@ -54,7 +54,7 @@ QString unifiedDiff(const QString &path, const QString &before, const QString &a
     for (const Cpp::Replacement &r : replacements) {
         const Block k{a.lineOf(r.oldStart), a.lineOf(std::max(r.oldStart, r.oldEnd - 1)), b.lineOf(r.newStart),
                       b.lineOf(std::max(r.newStart, r.newEnd - 1))};
-        if (!blocks.empty() && k.oldFirst <= blocks.back().oldLast) {
+        if (!blocks.empty() && k.oldFirst <= blocks.back().oldLast + 1) { // touching lines form one change
             blocks.back().oldLast = std::max(blocks.back().oldLast, k.oldLast);
             blocks.back().newLast = std::max(blocks.back().newLast, k.newLast);
         } else {

@@ -182,7 +182,12 @@ void encode(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Langua
         }
         if (o.diff)
             w.diff = unifiedDiff(w.page.path, w.page.text, w.result.text, w.result.replacements);
-        QByteArray bytes = TextFile::encode(w.result.text, w.page.encoding);
+        QByteArray bytes;
+        try {
+            bytes = TextFile::encode(w.result.text, w.page.encoding);
+        } catch (const Exception &e) {
+            throw Exception(w.page.path + QStringLiteral(": ") + e.Message());
+        }
         if (bytes.size() > TextFile::kMaxSize)
             throw Exception(QStringLiteral("%1: %2 bytes exceed what the tool can open again")
                                 .arg(w.page.path)

@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 const QByteArray kCpp = "#include \"EDITFRM.H\"\r\n"
                         "void TEditForm::Go()\r\n"
@@ -155,14 +159,13 @@ TEST_F(Cli, ExtractWritesTheUnitListAndOutputsNumberingOnAcrossUnits)
     // In place, every literal but the marked ones.
     r = run({QStringLiteral("extract"), path(QStringLiteral("A/one.dfm"))});
     ASSERT_EQ(r.exit, ExitOk) << r.err.toStdString();
-    EXPECT_EQ(read(QStringLiteral("A/ONE.CPP")), "#include String1\r\n"
+    EXPECT_EQ(read(QStringLiteral("A/ONE.CPP")), "#include \"EDITFRM.H\"\r\n"
                                                  "void TEditForm::Go()\r\n"
                                                  "{\r\n"
-                                                 "  Caption = String2;\r\n"
-                                                 "  Key = String3;\r\n"
+                                                 "  Caption = String1;\r\n"
+                                                 "  Key = String2;\r\n"
                                                  "}\r\n");
-    EXPECT_EQ(read(QStringLiteral("A/ONE.list.txt")),
-              "String1 = \"EDITFRM.H\"\r\nString2 = \"Hello world\"\r\nString3 = \"app.key\"\r\n");
+    EXPECT_EQ(read(QStringLiteral("A/ONE.list.txt")), "String1 = \"Hello world\"\r\nString2 = \"app.key\"\r\n");
 }
 
 TEST_F(Cli, ExtractLeavesEveryFileUntouchedOnError)
@@ -186,7 +189,7 @@ TEST_F(Cli, ExtractLeavesEveryFileUntouchedOnError)
              write(QStringLiteral("Z/BAD.CPP"), "// caf\xE9\r\nx = \"Hi\";\r\n");
              write(QStringLiteral("Z/BAD.DFM"), "object Form\xCE\xA9: TForm\r\nend\r\n");
          }, {QStringLiteral("--mode"), QStringLiteral("form")}, "BAD.CPP"},
-        {"counter overflow", [] {}, {QStringLiteral("--start"), QStringLiteral("2147483647")}, "BAD.CPP"},
+        {"counter overflow", [] {}, {QStringLiteral("--start"), QStringLiteral("2147483647")}, "GOOD.CPP"},
         {"bad mode", [] {}, {QStringLiteral("--mode"), QStringLiteral("local")}, "local"},
         {"same output names", [&] { writeUnit(QStringLiteral("Y/GOOD")); },
          {QStringLiteral("--out"), path(QStringLiteral("O"))}, "GOOD", {path(QStringLiteral("Y"))}},
@@ -207,5 +210,130 @@ TEST_F(Cli, ExtractLeavesEveryFileUntouchedOnError)
         EXPECT_TRUE(r.err.contains(QLatin1String(c.named))) << r.err.toStdString();
         EXPECT_EQ(snapshot(), before);
     }
+}
+} // namespace
+
+namespace {
+// A second run continues the first: entries and numbers stay, a new literal
+// gets the next number, and the outputs hold both; the form page keeps a
+// list of its own.
+TEST_F(Cli, ExtractContinuesTheListAndNeverGivesANumberTwice)
+{
+    writeUnit(QStringLiteral("U/ONE"));
+    const QStringList fn{QStringLiteral("extract"), QStringLiteral("--mode"), QStringLiteral("function")};
+    ASSERT_EQ(run(fn + QStringList{path(QStringLiteral("U/ONE.CPP"))}).exit, ExitOk);
+    QByteArray cpp = read(QStringLiteral("U/ONE.CPP"));
+    cpp.replace("}\r\n", "  Hint = \"New text\";\r\n  Again = \"Hello world\";\r\n}\r\n");
+    write(QStringLiteral("U/ONE.CPP"), cpp);
+    Run r = run(fn + QStringList{QStringLiteral("--reuse-equal"), path(QStringLiteral("U/ONE.CPP"))});
+    ASSERT_EQ(r.exit, ExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QLatin1String("2 literals extracted, counter 3"))) << r.out.toStdString();
+    EXPECT_EQ(read(QStringLiteral("U/ONE.list.txt")),
+              "String1, \"Hello world\"\r\nString2, \"app.key\"\r\nString3, \"New text\"\r\n");
+    EXPECT_TRUE(read(QStringLiteral("U/ONE.CPP")).contains("Hint = EditForm->LoadTextRC(3);\r\n"
+                                                         "  Again = EditForm->LoadTextRC(1);"));
+    const QByteArray rc = read(QStringLiteral("U/ONE.rc"));
+    EXPECT_TRUE(rc.contains("101, \"Hello world\"") && rc.contains("103, \"New text\"")) << rc.toStdString();
+
+    r = run({QStringLiteral("extract"), QStringLiteral("--page"), QStringLiteral("dfm"), path(QStringLiteral("U/ONE.CPP"))});
+    ASSERT_EQ(r.exit, ExitOk) << r.err.toStdString();
+    EXPECT_EQ(read(QStringLiteral("U/ONE.dfm.list.txt")), "EditForm->Caption = \"Edit\";\r\n");
+    EXPECT_TRUE(read(QStringLiteral("U/ONE.list.txt")).startsWith("String1, \"Hello world\"")) << "the C++ list stays";
+
+    // Numbers in use are refused as a start; so are negative ones and a list that is no list.
+    for (const char *start : {"2", "-5"}) {
+        const auto before = snapshot();
+        r = run({QStringLiteral("extract"), QStringLiteral("--start"), QLatin1String(start), path(QStringLiteral("U/ONE.CPP"))});
+        EXPECT_EQ(r.exit, ExitError);
+        EXPECT_TRUE(r.err.contains(QLatin1String(start[0] == '-' ? "negative" : "number 3"))) << r.err.toStdString();
+        EXPECT_EQ(snapshot(), before);
+    }
+    write(QStringLiteral("U/ONE.list.txt"), "String1, \"a\"\r\nString1, \"b\"\r\n");
+    r = run(fn + QStringList{path(QStringLiteral("U/ONE.CPP"))});
+    EXPECT_EQ(r.exit, ExitError);
+    EXPECT_TRUE(r.err.contains(QLatin1String("ONE.list.txt:2:"))) << r.err.toStdString();
+}
+
+// Nothing is written when a unit has no form description, a source is a
+// FIFO or a target cannot be written; --dry-run and --diff write nothing.
+TEST_F(Cli, ExtractWritesAllOrNothing)
+{
+    writeUnit(QStringLiteral("A/GOOD"));
+    write(QStringLiteral("A/MAIN.CPP"), "x = \"Hi\";\r\n");
+    auto before = snapshot();
+    Run r = run({QStringLiteral("extract"), path(QStringLiteral("A"))});
+    EXPECT_EQ(r.exit, ExitError);
+    EXPECT_TRUE(r.err.contains(QLatin1String("MAIN.CPP: the unit has no form description"))) << r.err.toStdString();
+    EXPECT_EQ(snapshot(), before);
+
+    r = run({QStringLiteral("extract"), QStringLiteral("--dry-run"), path(QStringLiteral("A/GOOD.CPP"))});
+    EXPECT_EQ(r.exit, ExitOk);
+    EXPECT_TRUE(r.out.contains(QLatin1String("would extract 2 literal(s): 2 new entries, 0 reused, numbered 1 to 2")))
+        << r.out.toStdString();
+    r = run({QStringLiteral("extract"), QStringLiteral("--diff"), path(QStringLiteral("A/GOOD.CPP"))});
+    EXPECT_TRUE(r.out.contains(QLatin1String("@@ -1,6 +1,6 @@\n #include \"EDITFRM.H\"\n void TEditForm::Go()\n {\n"
+                                             "-  Caption = \"Hello world\";\n-  Key = \"app.key\";\n"
+                                             "+  Caption = String1;\n+  Key = String2;\n }\n")))
+        << r.out.toStdString();
+    EXPECT_EQ(snapshot(), before);
+
+    r = run({QStringLiteral("extract"), QStringLiteral("--root"), QStringLiteral("Main"), QStringLiteral("--class"),
+             QStringLiteral("TMain"), path(QStringLiteral("A"))});
+    ASSERT_EQ(r.exit, ExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QLatin1String("MAIN.CPP: 1 literal extracted, counter 3"))) << r.out.toStdString();
+
+    // A FIFO as a header is refused before anything is read from it.
+    writeUnit(QStringLiteral("F/PIPE"));
+    QFile::remove(path(QStringLiteral("F/PIPE.H")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("F/PIPE.H"))).constData(), 0600), 0);
+    before = snapshot();
+    r = run({QStringLiteral("extract"), path(QStringLiteral("F/PIPE.CPP")), path(QStringLiteral("A/GOOD.CPP"))});
+    EXPECT_EQ(r.exit, ExitError);
+    EXPECT_TRUE(r.err.contains(QLatin1String("PIPE.H: not a regular file"))) << r.err.toStdString();
+    EXPECT_EQ(snapshot(), before);
+    QFile::remove(path(QStringLiteral("F/PIPE.H")));
+
+    // A list that cannot be replaced stops every unit.
+    writeUnit(QStringLiteral("R/LOCKED"));
+    write(QStringLiteral("R/LOCKED.list.txt"), "");
+    QFile::setPermissions(path(QStringLiteral("R")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    before = snapshot();
+    r = run({QStringLiteral("extract"), path(QStringLiteral("R/LOCKED.CPP")), path(QStringLiteral("F/PIPE.CPP"))});
+    QFile::setPermissions(path(QStringLiteral("R")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (::geteuid() != 0) { // root writes anywhere
+        EXPECT_EQ(r.exit, ExitError);
+        EXPECT_EQ(snapshot(), before);
+    }
+}
+
+// A full disk leaves every original and no temporary file behind.
+TEST_F(Cli, ExtractOnAFullDiskChangesNothing)
+{
+    QTemporaryDir mount;
+    const QByteArray target = QFile::encodeName(mount.path());
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a 64 KiB tmpfs here (needs root)";
+    const QString unit = mount.path() + QStringLiteral("/BIG");
+    QByteArray cpp = "void TEditForm::Go()\r\n{\r\n";
+    for (int i = 0; i < 900; ++i)
+        cpp += "  Caption = \"Some text number " + QByteArray::number(i) + "\";\r\n";
+    cpp += "}\r\n";
+    const auto put = [](const QString &p, const QByteArray &b) {
+        QFile f(p);
+        return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
+    };
+    const bool written = put(unit + QStringLiteral(".CPP"), cpp) && put(unit + QStringLiteral(".DFM"), kDfm);
+    const QStringList before = QDir(mount.path()).entryList(QDir::Files | QDir::Hidden);
+    const Run r = written ? run({QStringLiteral("extract"), unit + QStringLiteral(".CPP")}) : Run{};
+    QFile f(unit + QStringLiteral(".CPP"));
+    const QByteArray after = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    const QStringList files = QDir(mount.path()).entryList(QDir::Files | QDir::Hidden);
+    f.close();
+    ::umount(target.constData());
+    ASSERT_TRUE(written);
+    EXPECT_EQ(r.exit, ExitError);
+    EXPECT_TRUE(r.err.contains(QLatin1String("No space left on device"))) << r.err.toStdString();
+    EXPECT_EQ(after, cpp);
+    EXPECT_EQ(files, before);
 }
 } // namespace
