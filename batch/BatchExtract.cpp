@@ -107,7 +107,12 @@ private:
         const RunPlace place = m_hinter.code().place(r.start, r.start + r.length);
         const bool literal = place.kind == RunKind::Literal || place.kind == RunKind::Group;
         out = make(place.start, place.end - place.start);
-        out.value = literal ? m_hinter.code().value(*place.group) : out.text;
+        if (literal) {
+            QString value = m_hinter.code().value(*place.group);
+            out.value = value == out.text ? out.text : std::move(value); // one copy where they agree
+        } else {
+            out.value = out.text;
+        }
         out.hints = m_hinter.hints(place, out.value);
         m_from = place.end;
         return true;
@@ -268,13 +273,13 @@ Result extract(const QString &page, const Options &options, const State &state,
 }
 
 Result extract(const QString &page, const std::vector<Literal> &literals, const Options &options, const State &state,
-               const std::function<bool(const Literal &)> &choose)
+               const std::function<bool(const Literal &)> &choose, Sink *outcomes)
 {
     const bool cpp = options.page != SourcePage::Dfm;
     Result result;
     Collect collect(result.literals);
     Rewritten out(cpp ? page.size() : 0, nullptr);
-    result.state = run(page, options, state, choose, out, collect, &result.replacements, &literals);
+    result.state = run(page, options, state, choose, out, outcomes ? *outcomes : collect, &result.replacements, &literals);
     result.text = cpp ? out.take() : page;
     return result;
 }

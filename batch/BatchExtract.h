@@ -107,10 +107,12 @@ std::vector<Literal> findLiterals(const QString &page, SourcePage kind);
 Result extract(const QString &page, const Options &options, const State &state,
                const std::function<bool(const Literal &)> &choose = {});
 
+class Sink;
 // extract() over the literals findLiterals() gave for page, which it does
-// not read again.
+// not read again. With outcomes, each outcome goes there as it is decided
+// and the result's literals stay empty.
 Result extract(const QString &page, const std::vector<Literal> &literals, const Options &options, const State &state,
-               const std::function<bool(const Literal &)> &choose = {});
+               const std::function<bool(const Literal &)> &choose = {}, Sink *outcomes = nullptr);
 
 // Receives what extract() would return, piece by piece in page order.
 class Sink

@@ -28,3 +28,23 @@ inline QString largeUnit(int lines, int *literals)
     }
     return text;
 }
+
+// A unit of the given number of lines whose texts repeat, as real code's
+// do: a few short words ("OK", "Cancel", "Error") over and over.
+inline QString repeatedTextsUnit(int lines, int *literals)
+{
+    const QString templates[] = {
+        QStringLiteral("    Button%1->Caption = \"OK\"; Cancel%1->Caption = \"Cancel\";"),
+        QStringLiteral("    if (!Save%1()) ShowMessage(\"Error\"); else Status->SimpleText = \"Saved\";"),
+        QStringLiteral("    Grid%1->Cells[0][%1] = \"Name\"; Grid%1->Cells[1][%1] = \"Price\";"),
+        QStringLiteral("    Total%1 += Amount%1 * Price%1; // no text here"),
+    };
+    const int perTemplate[] = {2, 2, 2, 0};
+    QString text;
+    *literals = 0;
+    for (int i = 0; i < lines; ++i) {
+        text += templates[i % 4].arg(i) + QStringLiteral("\r\n");
+        *literals += perTemplate[i % 4];
+    }
+    return text;
+}

@@ -7,9 +7,10 @@
 //   2. in unit order: extract, numbering on from the highest number in use
 //      anywhere in the run (or --start), so no number is given twice
 //   3. every unit, in parallel: prove the rewrite (only the extracted
-//      literals changed), encode the page, the list and the outputs
-//   4. check every target, stage every file beside its target, and rename
-//      them all only when all are staged
+//      literals changed)
+//   4. check every target; every unit, in parallel: stage its files beside
+//      their targets, encoded as they are written; rename them all only when
+//      all are staged
 // An error in any unit before step 4 ends writes nothing; a failure while
 // staging removes every temporary file. The originals stay as they were.
 #include "Commands.h"
@@ -48,7 +49,7 @@ struct ExtractOptions
 
 using Generate = bool (*)(const GeneratorInput &, const LineSink &);
 
-// A unit's work from reading to the bytes of its files.
+// A unit's work from reading to writing.
 struct UnitWork
 {
     CliPage page;
@@ -61,7 +62,6 @@ struct UnitWork
     Batch::Result result;
     int start = 0;
     qsizetype extracted = 0, reused = 0;
-    std::vector<std::pair<QString, QByteArray>> files; // target, bytes
     QString diff;
     QString error;
 };
@@ -137,85 +137,145 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
     w.literals = Batch::findLiterals(w.page.text, o.batch.page);
 }
 
+// Counts what an extraction did with its literals.
+class Counter : public Batch::Sink
+{
+public:
+    void text(QStringView) override {}
+    void outcome(const Batch::Outcome &o) override
+    {
+        extracted += o.action == Batch::Action::Extracted || o.action == Batch::Action::Reused;
+        reused += o.action == Batch::Action::Reused;
+    }
+    qsizetype extracted = 0, reused = 0;
+};
+
 // Step 2: the one extraction of the unit, from counter on.
 void extract(const ExtractOptions &o, int counter, UnitWork &w)
 {
     Batch::Options options = o.batch;
     options.root = w.root;
     w.start = counter;
+    Counter count;
     w.result = Batch::extract(w.page.text, w.literals, options, Batch::State{w.list, counter, {}},
-                              [&](const Batch::Literal &l) { return chosen(o, w, l); });
+                              [&](const Batch::Literal &l) { return chosen(o, w, l); }, &count);
     w.literals = {};
-    for (const Batch::Outcome &out : w.result.literals) {
-        w.extracted += out.action == Batch::Action::Extracted || out.action == Batch::Action::Reused;
-        w.reused += out.action == Batch::Action::Reused;
-    }
+    w.extracted = count.extracted;
+    w.reused = count.reused;
 }
 
-QByteArray outputBytes(Generate generate, const GeneratorInput &in, OutputKind kind)
+// Step 3: the proof that only the extracted literals changed, and the diff.
+void prove(const ExtractOptions &o, UnitWork &w, Language lang)
 {
-    // The lines as the output window joins them.
-    QString text;
-    bool first = true;
-    generate(in, [&](const QString &line) {
-        if (!first)
-            text += u"\r\n";
-        first = false;
-        text += line;
-    });
-    return encodeOutputText(text, kind);
+    if (o.batch.page != SourcePage::Cpp)
+        return;
+    if (const std::optional<int> at = Batch::proofFailure(w.page.text, w.result)) {
+        const TextSource src(w.page.text);
+        const int line = src.lineOf(*at);
+        throw Exception(
+            cliText(CliText::ProofFailed, lang).arg(w.page.path).arg(line + 1).arg(*at - src.lineStart(line) + 1));
+    }
+    if (o.diff)
+        w.diff = unifiedDiff(w.page.path, w.page.text, w.result.text, w.result.replacements);
 }
 
-// Step 3: the proof and the bytes of every file. Errors name the file.
-void encode(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language lang)
+const std::tuple<const char *, Generate, OutputKind> kOutputs[] = {
+    {".rc", writeResourceScript, OutputKind::ResourceScript},
+    {".norc.cpp", writeCodeWithoutResourceFile, OutputKind::CppCode},
+    {".loadrc.cpp", writeCodeForResourceFile, OutputKind::CppCode}};
+
+GeneratorInput generatorInput(const ExtractOptions &o, const UnitWork &w, const QString &list)
+{
+    return GeneratorInput{list, o.batch.mode, o.batch.page, w.className, Language::English};
+}
+
+// The files a unit writes, in the order stage() writes them: the page
+// (C++ page), with --out the other pages, the list, the outputs the page has.
+std::vector<QString> targetsOf(const SourceUnit &unit, const ExtractOptions &o, const UnitWork &w)
 {
     const bool cpp = o.batch.page == SourcePage::Cpp;
     const QString folder = folderOf(unit, o);
-    if (cpp) {
-        if (const std::optional<int> at = Batch::proofFailure(w.page.text, w.result)) {
-            const TextSource src(w.page.text);
-            const int line = src.lineOf(*at);
-            throw Exception(cliText(CliText::ProofFailed, lang)
-                                .arg(w.page.path)
-                                .arg(line + 1)
-                                .arg(*at - src.lineStart(line) + 1));
-        }
-        if (o.diff)
-            w.diff = unifiedDiff(w.page.path, w.page.text, w.result.text, w.result.replacements);
-        QByteArray bytes;
+    std::vector<QString> out;
+    if (cpp)
+        out.push_back(folder + Paths::namePart(w.page.path));
+    if (!o.outDir.isEmpty())
+        for (SourcePage p : kSourcePages)
+            if ((p != SourcePage::Cpp || !cpp) && QFile::exists(unit.path(p)))
+                out.push_back(folder + Paths::namePart(unit.path(p)));
+    out.push_back(w.listPath);
+    // Whether a generator gives anything depends on the page, not on the list.
+    for (const auto &[suffix, generate, kind] : kOutputs)
+        if (generate(generatorInput(o, w, QString()), [](const QString &) {}))
+            out.push_back(outputBase(unit, o) + QLatin1String(suffix));
+    return out;
+}
+
+// Step 4: every file of the unit written beside its target, one at a time,
+// the bytes streamed. Errors name the file.
+void stage(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, StagedFiles &staged)
+{
+    const std::vector<QString> targets = targetsOf(unit, o, w);
+    auto target = targets.begin();
+    if (o.batch.page == SourcePage::Cpp) {
+        staged.begin(*target++);
         try {
-            bytes = TextFile::encode(w.result.text, w.page.encoding);
+            TextFile::Encoder encoder(w.page.encoding);
+            QByteArray bytes;
+            qint64 size = 0;
+            const QStringView text(w.result.text);
+            constexpr qsizetype kChunk = 256 * 1024;
+            for (qsizetype at = 0; at <= text.size(); at += kChunk) {
+                if (at < text.size())
+                    encoder.encode(text.sliced(at, std::min(kChunk, text.size() - at)), bytes);
+                else
+                    encoder.finish(bytes);
+                size += bytes.size();
+                staged.write(bytes);
+                bytes.resize(0);
+            }
+            if (size > TextFile::kMaxSize)
+                throw Exception(QStringLiteral("%1 bytes exceed what the tool can open again").arg(size));
         } catch (const Exception &e) {
             throw Exception(w.page.path + QStringLiteral(": ") + e.Message());
         }
-        if (bytes.size() > TextFile::kMaxSize)
-            throw Exception(QStringLiteral("%1: %2 bytes exceed what the tool can open again")
-                                .arg(w.page.path)
-                                .arg(bytes.size()));
-        w.files.emplace_back(folder + Paths::namePart(w.page.path), std::move(bytes));
+        staged.end();
         w.result.text = QString();
     }
     if (!o.outDir.isEmpty())
         for (SourcePage p : kSourcePages) {
             const QString path = unit.path(p);
-            if ((p != SourcePage::Cpp || !cpp) && QFile::exists(path)) {
+            if ((p != SourcePage::Cpp || o.batch.page != SourcePage::Cpp) && QFile::exists(path)) {
                 QFile f(path);
                 if (!f.open(QIODevice::ReadOnly))
                     throw Exception(QStringLiteral("%1: %2").arg(path, f.errorString()));
-                w.files.emplace_back(folder + Paths::namePart(path), f.readAll());
+                staged.stage(*target++, f.readAll());
             }
         }
     const QString &list = w.result.state.list;
-    w.files.emplace_back(w.listPath, encodeOutputText(list));
-    const GeneratorInput in{list, o.batch.mode, o.batch.page, w.className, Language::English};
-    const std::tuple<const char *, Generate, OutputKind> outputs[] = {
-        {".rc", writeResourceScript, OutputKind::ResourceScript},
-        {".norc.cpp", writeCodeWithoutResourceFile, OutputKind::CppCode},
-        {".loadrc.cpp", writeCodeForResourceFile, OutputKind::CppCode}};
-    const QString base = outputBase(unit, o);
-    for (const auto &[suffix, generate, kind] : outputs)
-        if (generate(GeneratorInput{QString(), in.mode, in.page, in.className, in.language}, [](const QString &) {}))
-            w.files.emplace_back(base + QLatin1String(suffix), outputBytes(generate, in, kind));
+    const auto write = [&](QByteArrayView b) { staged.write(b); };
+    const auto restart = [&] { staged.restart(); };
+    staged.begin(*target++);
+    encodeOutputPieces([&](const auto &piece) { piece(list); }, OutputKind::Text, write, restart);
+    staged.end();
+    const GeneratorInput in = generatorInput(o, w, list);
+    for (const auto &[suffix, generate, kind] : kOutputs) {
+        if (target == targets.end() || !target->endsWith(QLatin1String(suffix)))
+            continue;
+        staged.begin(*target++);
+        encodeOutputPieces(
+            [&, generate = generate](const auto &piece) {
+                // The lines as the output window joins them.
+                bool first = true;
+                generate(in, [&](const QString &line) {
+                    if (!first)
+                        piece(u"\r\n");
+                    first = false;
+                    piece(line);
+                });
+            },
+            kind, write, restart);
+        staged.end();
+    }
 }
 
 template <typename Work>
@@ -346,13 +406,13 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
 
-    eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { encode(units[size_t(i)], o, w, lang); });
+    eachUnit(n, jobs, works, io, lang, [&](int, UnitWork &w) { prove(o, w, lang); });
     bool failed = reportErrors(works, io);
     std::set<QString> targets;
-    for (const UnitWork &w : works)
-        for (const auto &file : w.files)
-            if (!targets.insert(QDir::cleanPath(file.first)).second) {
-                fail(io, cliText(CliText::SameOutput, lang).arg(file.first));
+    for (size_t i = 0; i < works.size(); ++i)
+        for (const QString &target : targetsOf(units[i], o, works[i]))
+            if (!targets.insert(QDir::cleanPath(target)).second) {
+                fail(io, cliText(CliText::SameOutput, lang).arg(target));
                 failed = true;
             }
     if (failed)
@@ -377,19 +437,22 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     try {
         if (!o.outDir.isEmpty() && !QDir().mkpath(o.outDir))
             throw Exception(QStringLiteral("%1: cannot create the folder").arg(o.outDir));
-        for (const UnitWork &w : works)
-            for (const auto &file : w.files)
-                StagedFiles::checkTarget(file.first);
-        StagedFiles staged;
-        for (UnitWork &w : works)
-            for (auto &file : w.files) {
-                staged.stage(file.first, file.second);
-                file.second = QByteArray();
-            }
-        staged.commit();
+        for (const QString &target : targets)
+            StagedFiles::checkTarget(target);
     } catch (const Exception &e) {
         fail(io, e.Message());
         return nothingChanged(io, lang);
+    }
+    // Every unit's files are staged (removed again when any fails), then all renamed.
+    std::vector<StagedFiles> staged(works.size());
+    eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { stage(units[size_t(i)], o, w, staged[size_t(i)]); });
+    if (reportErrors(works, io))
+        return nothingChanged(io, lang);
+    try {
+        for (StagedFiles &s : staged)
+            s.commit();
+    } catch (const Exception &e) {
+        return fail(io, e.Message());
     }
     for (const UnitWork &w : works)
         io.out << (w.extracted == 1 ? cliText(CliText::ExtractedOne, lang).arg(w.page.path).arg(w.result.state.counter)

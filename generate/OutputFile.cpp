@@ -110,6 +110,12 @@ void encodeOutput(const TextPieces &produce, OutputKind kind, const std::functio
 }
 } // namespace
 
+void encodeOutputPieces(const TextPieces &produce, OutputKind kind, const std::function<void(QByteArrayView)> &write,
+                        const std::function<void()> &restart)
+{
+    encodeOutput(produce, kind, write, restart);
+}
+
 QByteArray encodeOutputText(const QString &text, OutputKind kind)
 {
     QByteArray out;

@@ -22,6 +22,12 @@ void saveOutputText(const QString &path, const QString &text, OutputKind kind = 
 // with each piece in order.
 using TextPieces = std::function<void(const std::function<void(QStringView piece)> &piece)>;
 
+// The bytes of encodeOutputText() for the text that produce gives, handed
+// to write in chunks; restart() is called before a second try drops what
+// write got (a character did not fit Windows-1252).
+void encodeOutputPieces(const TextPieces &produce, OutputKind kind, const std::function<void(QByteArrayView)> &write,
+                        const std::function<void()> &restart);
+
 // saveOutputText() of the text that produce gives, encoded and written in
 // chunks so that a large output need not exist whole. produce runs a second
 // time when a character does not fit Windows-1252.

@@ -57,7 +57,7 @@ int spliceLength(QStringView text, int p)
     return q + 1 - p;
 }
 
-int Lexer::skipSplices(int p) const
+int Lexer::skipSplicesFrom(int p) const
 {
     while (p < m_n && m_text[p] == u'\\') {
         const int len = spliceLength(m_text, p);
@@ -103,6 +103,15 @@ int Lexer::lexNumber(int p) const
 int Lexer::lexQuoted(int p, QChar quote, bool *terminated) const
 {
     for (p = skipSplices(p); p < m_n; p = step(p)) {
+        // Plain characters at once.
+        while (p < m_n) {
+            const char16_t u = m_text[p].unicode();
+            if (u == quote.unicode() || u == u'\\' || u == u'\n' || u == u'\r')
+                break;
+            ++p;
+        }
+        if (p >= m_n)
+            break;
         const QChar c = m_text[p];
         if (c == quote) {
             *terminated = true;
@@ -172,6 +181,8 @@ int Lexer::lexSuffix(int p, bool string) const
 int Lexer::lexLineComment(int p) const
 {
     for (p = skipSplices(p); p < m_n && !isLineBreak(m_text[p]); p = step(p)) {
+        while (p + 1 < m_n && m_text[p + 1] != u'\\' && !isLineBreak(m_text[p + 1]))
+            ++p;
     }
     return std::min(p, m_n);
 }
@@ -220,6 +231,12 @@ bool Lexer::next(Token &t)
     int p = skipSplices(m_pos);
     while (p < m_n) {
         const QChar c = m_text[p];
+        if (c == u' ' || c == u'\t') { // the common case, without a look for splices
+            ++p;
+            if (p < m_n && m_text[p] == u'\\')
+                p = skipSplicesFrom(p);
+            continue;
+        }
         if (isLineBreak(c)) {
             m_atLineStart = true;
             m_inDirective = false;
@@ -260,6 +277,11 @@ bool Lexer::next(Token &t)
                 spelling[len] = m_text[q].unicode();
             ++len;
             end = ++q;
+            if (len >= 4) { // past any prefix: the rest of a plain run at once
+                while (end < m_n && isIdentifierChar(m_text[end]))
+                    ++end;
+                q = end;
+            }
         }
         const Prefix prefix = len <= 3 ? prefixOf(spelling, len) : Prefix::None;
         const int quote = skipSplices(end);

@@ -45,9 +45,36 @@ public:
     // The next token, comments included; false at the end of the text.
     bool next(Token &t);
 
+    // Where the lexer stands between two tokens. The tokens from there on
+    // depend on nothing else but the text from pos on.
+    struct State
+    {
+        int pos = 0;
+        bool atLineStart = true;
+        bool inDirective = false;
+        int directiveTokens = 0;
+        bool includeDirective = false;
+        bool sameContext(const State &o) const
+        {
+            return atLineStart == o.atLineStart && inDirective == o.inDirective &&
+                   directiveTokens == o.directiveTokens && includeDirective == o.includeDirective;
+        }
+    };
+    State state() const { return {m_pos, m_atLineStart, m_inDirective, m_directiveTokens, m_includeDirective}; }
+    void setState(const State &s)
+    {
+        m_pos = s.pos;
+        m_atLineStart = s.atLineStart;
+        m_inDirective = s.inDirective;
+        m_directiveTokens = s.directiveTokens;
+        m_includeDirective = s.includeDirective;
+    }
+
 private:
     QChar at(int p) const { return p < m_n ? m_text[p] : QChar(); }
-    int skipSplices(int p) const;
+    // p, or past the line splices that start there.
+    int skipSplices(int p) const { return p < m_n && m_text[p] == u'\\' ? skipSplicesFrom(p) : p; }
+    int skipSplicesFrom(int p) const;
     int step(int p) const { return skipSplices(p + 1); }
     int lexIdentifierTail(int p) const;
     int lexNumber(int p) const;

@@ -5,62 +5,83 @@
 namespace Cpp {
 
 namespace {
-// One side of the comparison: a lexer with its current token.
-struct Side
-{
-    explicit Side(QStringView text) : text(text), lexer(text) { advance(); }
-    void advance() { more = lexer.next(token); }
-    QStringView spelling() const { return text.sliced(token.start, token.end - token.start); }
-
-    QStringView text;
-    Lexer lexer;
-    Token token;
-    bool more = false;
-};
-
 bool isExpressionToken(const Token &t)
 {
     return t.kind == TokenKind::Identifier || t.kind == TokenKind::Number || t.kind == TokenKind::Punct;
 }
 } // namespace
 
+// The lexer is a function of the text ahead and its state between tokens.
+// So the proof needs one pass over the old text only:
+//   1. outside the stretches the texts are equal, character for character;
+//   2. the old text, lexed whole, has each stretch as whole tokens: string
+//      literals of the code (and comments between them);
+//   3. the new text, lexed from the state the old text had in front of a
+//      stretch, has there an expression of whole tokens, after which the
+//      lexer is in the state the old text reaches behind its stretch.
+// Then every token outside the stretches is the same in both texts.
 std::optional<int> firstTokenDifference(QStringView before, QStringView after,
                                         const std::vector<Replacement> &replacements)
 {
-    Side a(before), b(after);
+    int oldAt = 0, newAt = 0;
+    for (const Replacement &r : replacements) {
+        if (r.oldStart < oldAt || r.oldEnd < r.oldStart || r.newStart - newAt != r.oldStart - oldAt ||
+            r.oldEnd > before.size() || r.newEnd > after.size())
+            return std::max(0, std::min(r.oldStart, int(before.size())));
+        if (before.sliced(oldAt, r.oldStart - oldAt) != after.sliced(newAt, r.newStart - newAt))
+            return oldAt + int(std::mismatch(before.begin() + oldAt, before.begin() + r.oldStart, after.begin() + newAt).first -
+                               (before.begin() + oldAt));
+        oldAt = r.oldEnd;
+        newAt = r.newEnd;
+    }
+    if (before.size() - oldAt != after.size() - newAt || before.sliced(oldAt) != after.sliced(newAt))
+        return oldAt;
+
+    Lexer a(before), b(after);
+    Token t;
+    Lexer::State front = a.state();
     size_t k = 0;
-    for (;;) {
-        const Replacement *r = k < replacements.size() ? &replacements[k] : nullptr;
-        if (r && (!a.more || a.token.end > r->oldStart)) {
-            // The old stretch: its tokens wholly inside it.
-            for (; a.more && a.token.start < r->oldEnd; a.advance())
-                if (a.token.start < r->oldStart || a.token.end > r->oldEnd)
-                    return a.token.start;
-            // The new stretch: an expression, wholly inside it, nothing of it outside.
-            if (!b.more || b.token.start != r->newStart)
-                return r->oldStart;
-            int end = r->newStart;
-            for (; b.more && b.token.start < r->newEnd; b.advance()) {
-                if (!isExpressionToken(b.token) || b.token.directive || b.token.end > r->newEnd)
-                    return r->oldStart;
-                end = b.token.end;
-            }
-            if (end != r->newEnd)
-                return r->oldStart;
-            ++k;
+    while (k < replacements.size() && a.next(t)) {
+        const Replacement &r = replacements[k];
+        if (t.end <= r.oldStart) {
+            front = a.state();
             continue;
         }
-        if (!a.more || !b.more) {
-            if (a.more || b.more)
-                return a.more ? a.token.start : int(before.size());
-            return std::nullopt;
+        // The old stretch: whole literals of the code, comments between them.
+        bool literal = false;
+        for (bool more = true; more && t.start < r.oldEnd;) {
+            if (t.start < r.oldStart || t.end > r.oldEnd || t.directive ||
+                (t.kind != TokenKind::String && t.kind != TokenKind::Comment))
+                return t.start;
+            literal = literal || t.kind == TokenKind::String;
+            const Lexer::State s = a.state();
+            more = a.next(t);
+            if (!more || t.start >= r.oldEnd)
+                a.setState(s); // t belongs to what follows
         }
-        if (a.token.kind != b.token.kind || a.token.directive != b.token.directive || a.spelling() != b.spelling() ||
-            (r && b.token.end > r->newStart))
-            return a.token.start;
-        a.advance();
-        b.advance();
+        if (!literal)
+            return r.oldStart;
+        const Lexer::State behind = a.state();
+        // The new stretch, from the same state: an expression of whole tokens.
+        Lexer::State start = front;
+        start.pos += r.newStart - r.oldStart;
+        b.setState(start);
+        int end = -1;
+        Token u;
+        while (b.state().pos < r.newEnd && b.next(u)) {
+            if (u.start < r.newStart || u.end > r.newEnd || !isExpressionToken(u) || u.directive)
+                return r.oldStart;
+            end = u.end;
+            if (end == r.newEnd)
+                break;
+        }
+        Lexer::State reached = b.state();
+        if (end != r.newEnd || reached.pos - r.newEnd != behind.pos - r.oldEnd || !reached.sameContext(behind))
+            return r.oldStart;
+        front = behind;
+        ++k;
     }
+    return k < replacements.size() ? std::optional<int>(replacements[k].oldStart) : std::nullopt;
 }
 
 } // namespace Cpp

@@ -31,27 +31,55 @@ void StagedFiles::checkTarget(const QString &target)
     }
 }
 
-void StagedFiles::stage(const QString &target, const QByteArray &bytes)
+void StagedFiles::stage(const QString &target, QByteArrayView bytes)
+{
+    begin(target);
+    write(bytes);
+    end();
+}
+
+void StagedFiles::begin(const QString &target)
 {
     const QFileInfo info(target);
-    QFile file;
     for (int attempt = 0;; ++attempt) {
-        file.setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                         QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0')));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        m_file.setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                           QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0')));
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             break;
-        if (attempt == 8 || file.error() != QFileDevice::OpenError || !QFile::exists(file.fileName()))
-            throw Exception(QStringLiteral("%1: %2").arg(target, file.errorString()));
+        if (attempt == 8 || !QFile::exists(m_file.fileName()))
+            throw Exception(QStringLiteral("%1: %2").arg(target, m_file.errorString()));
     }
-    m_staged.emplace_back(file.fileName(), target);
+    m_staged.emplace_back(m_file.fileName(), target);
     // A replaced file keeps its permissions.
     if (info.exists())
-        file.setPermissions(info.permissions());
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    const QString reason = file.errorString();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError)
-        throw Exception(QStringLiteral("%1: %2").arg(target, written ? file.errorString() : reason));
+        m_file.setPermissions(info.permissions());
+}
+
+void StagedFiles::write(QByteArrayView bytes)
+{
+    if (m_file.write(bytes.data(), bytes.size()) != bytes.size())
+        failed(m_file.errorString());
+}
+
+void StagedFiles::restart()
+{
+    if (!m_file.resize(0) || !m_file.seek(0))
+        failed(m_file.errorString());
+}
+
+void StagedFiles::end()
+{
+    const bool flushed = m_file.flush();
+    const QString reason = m_file.errorString();
+    m_file.close();
+    if (!flushed || m_file.error() != QFileDevice::NoError)
+        failed(flushed ? m_file.errorString() : reason);
+}
+
+void StagedFiles::failed(const QString &reason)
+{
+    m_file.close();
+    throw Exception(QStringLiteral("%1: %2").arg(m_staged.back().second, reason));
 }
 
 void StagedFiles::commit()
@@ -66,6 +94,7 @@ void StagedFiles::commit()
 
 void StagedFiles::removeAll()
 {
+    m_file.close();
     for (const auto &staged : m_staged)
         QFile::remove(staged.first);
     m_staged.clear();

@@ -5,6 +5,7 @@
 // destruction without commit(), removes every temporary file and leaves
 // every target as it was.
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <utility>
@@ -23,12 +24,20 @@ public:
     static void checkTarget(const QString &target);
     // Writes bytes to a new temporary file beside target. Raises Exception
     // naming target and the system's reason ("No space left on device").
-    void stage(const QString &target, const QByteArray &bytes);
+    void stage(const QString &target, QByteArrayView bytes);
+    // The same with the bytes in pieces: begin(), write() as often as
+    // needed, restart() to drop what was written, end() to close the file.
+    void begin(const QString &target);
+    void write(QByteArrayView bytes);
+    void restart();
+    void end();
     // Renames every staged file over its target, in the order staged.
     // Raises Exception naming the target that could not be replaced.
     void commit();
 
 private:
     void removeAll();
+    [[noreturn]] void failed(const QString &reason);
     std::vector<std::pair<QString, QString>> m_staged; // temporary, target
+    QFile m_file; // the one being written
 };
