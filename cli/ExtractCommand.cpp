@@ -112,10 +112,10 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
 
     const bool form = o.batch.page == SourcePage::Dfm;
     w.listPath = outputBase(unit, o) + QStringLiteral(".list.txt");
-    // With --out, a list there continues; else the one beside the unit.
-    const QString inPlace = unit.folder() + unit.baseName() + (form ? QStringLiteral(".dfm") : QString()) +
-                            QStringLiteral(".list.txt");
-    const QString source = QFileInfo(w.listPath).isFile() ? w.listPath : inPlace;
+    // The unit's own list continues, also when --out writes the result
+    // elsewhere: the same run with --out gives the same files again.
+    const QString source = unit.folder() + unit.baseName() + (form ? QStringLiteral(".dfm") : QString()) +
+                           QStringLiteral(".list.txt");
     if (QFileInfo(source).exists()) {
         if (!QFileInfo(source).isFile())
             throw Exception(cliText(CliText::NotRegularFile, lang).arg(source));
