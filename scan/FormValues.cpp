@@ -106,7 +106,10 @@ private:
             return;
         }
         skipBlanks();
-        if (w.isEmpty() || at(m_p) != u'=') {
+        // A property name: letters first, parts joined by single dots.
+        const bool name = !w.isEmpty() && (w.front().isLetter() || w.front() == u'_') && !w.endsWith(u'.') &&
+                          !w.contains(u"..");
+        if (!name || at(m_p) != u'=') {
             m_p = std::max(m_p, lineStart + 1);
             skipToLineEnd();
             return;
