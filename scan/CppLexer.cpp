@@ -129,23 +129,23 @@ int Lexer::lexQuoted(int p, QChar quote, bool *terminated) const
     return std::min(p, m_n);
 }
 
-// R"delim( ... )delim": the delimiter and the body are read raw. On an
-// invalid delimiter the token runs to the next quote; unterminated, to the
-// end of the text.
+// R"delim( ... )delim": the delimiter and the body are read raw. The
+// delimiter is up to 16 basic characters other than blanks, parentheses and
+// backslash; a quote is one of them. On an invalid delimiter the token runs
+// to the next quote after the opening one; unterminated, to the end of the
+// text.
 int Lexer::lexRaw(int quote, bool *ok) const
 {
+    const auto isDelimiterChar = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u > u' ' && u < 0x7f && u != u'(' && u != u')' && u != u'\\' && u != u'$' && u != u'@' && u != u'`';
+    };
     int p = quote + 1;
-    while (p < m_n && p - quote - 1 <= 16) {
-        const QChar c = m_text[p];
-        if (c == u'(')
-            break;
-        if (c == u' ' || c == u')' || c == u'\\' || c == u'"' || c.unicode() < 0x20)
-            break;
+    while (p < m_n && p - quote - 1 < 16 && isDelimiterChar(m_text[p]))
         ++p;
-    }
     *ok = false;
-    if (p >= m_n || m_text[p] != u'(' || p - quote - 1 > 16) {
-        const qsizetype next = m_text.indexOf(u'"', p);
+    if (p >= m_n || m_text[p] != u'(') {
+        const qsizetype next = m_text.indexOf(u'"', quote + 1);
         return next < 0 ? m_n : int(next) + 1;
     }
     const QStringView delim = m_text.sliced(quote + 1, p - quote - 1);
@@ -174,8 +174,13 @@ int Lexer::lexSuffix(int p, bool string) const
         return end;
     if (!string)
         return p;
-    const QStringView id = m_text.sliced(q, end - q);
-    return id == u"s" || id == u"sv" ? end : p;
+    // "s" or "sv", spelled across any splices.
+    char16_t id[3] = {};
+    int len = 0;
+    for (int r = q; r < end && len < 3; r = skipSplices(r + 1))
+        id[len++] = m_text[r].unicode();
+    const bool standard = (len == 1 && id[0] == u's') || (len == 2 && id[0] == u's' && id[1] == u'v');
+    return standard ? end : p;
 }
 
 int Lexer::lexLineComment(int p) const
@@ -224,6 +229,10 @@ void Lexer::lexLiteral(Token &t, int quote, bool raw)
     }
     t.end = ok ? lexSuffix(t.close, q == u'"') : t.close;
     t.suffix = t.end != t.close;
+    if (!ok) { // no literal: quote and close are those of a plain token
+        t.quote = t.start;
+        t.close = t.end;
+    }
 }
 
 bool Lexer::next(Token &t)
