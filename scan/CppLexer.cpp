@@ -1,5 +1,8 @@
 #include "CppLexer.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace Cpp {
 
 namespace {
@@ -22,6 +25,14 @@ bool isIdentifierStart(QChar c)
 bool isIdentifierChar(QChar c)
 {
     return isIdentifierStart(c) || (c >= u'0' && c <= u'9');
+}
+
+// What a digit separator must stand before, as compilers read it: no "$",
+// nothing beyond ASCII.
+bool isAsciiIdentifierChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
 }
 
 bool isDigit(QChar c)
@@ -86,7 +97,7 @@ int Lexer::lexNumber(int p) const
         const int after = step(q);
         if ((c == u'e' || c == u'E' || c == u'p' || c == u'P') && (at(after) == u'+' || at(after) == u'-')) {
             end = after + 1;
-        } else if (c == u'\'' && isIdentifierChar(at(after))) {
+        } else if (c == u'\'' && isAsciiIdentifierChar(at(after))) {
             end = after + 1;
         } else if (isIdentifierChar(c) || c == u'.') {
             end = q + 1;
@@ -162,25 +173,27 @@ int Lexer::lexRaw(int quote, bool *ok) const
 }
 
 // A user-defined suffix behind a literal's closing quote: an identifier that
-// starts with "_", or the standard "s" and "sv" of strings. Anything else is
-// a token of its own, as compilers take it.
+// starts with "_" or a letter beyond ASCII, or behind a string one of the
+// standard library's literal suffixes ("s", "sv", "min", "i"...). Anything
+// else is a token of its own, as compilers take it ("%d"PRId64).
 int Lexer::lexSuffix(int p, bool string) const
 {
     const int q = skipSplices(p);
     if (q >= m_n || !isIdentifierStart(m_text[q]))
         return p;
     const int end = lexIdentifierTail(q);
-    if (m_text[q] == u'_')
+    if (m_text[q] == u'_' || (m_text[q].unicode() >= 0x80 && m_text[q].isLetter()))
         return end;
     if (!string)
         return p;
-    // "s" or "sv", spelled across any splices.
-    char16_t id[3] = {};
+    // The suffixes of the standard library's literals, spelled across any splices.
+    char16_t id[4] = {};
     int len = 0;
-    for (int r = q; r < end && len < 3; r = skipSplices(r + 1))
+    for (int r = q; r < end && len < 4; r = skipSplices(r + 1))
         id[len++] = m_text[r].unicode();
-    const bool standard = (len == 1 && id[0] == u's') || (len == 2 && id[0] == u's' && id[1] == u'v');
-    return standard ? end : p;
+    static const char16_t *const standard[] = {u"s", u"sv", u"h", u"min", u"ms", u"us", u"ns", u"i", u"il", u"if", u"d", u"y"};
+    const std::u16string_view v(id, size_t(len));
+    return std::find(std::begin(standard), std::end(standard), v) != std::end(standard) ? end : p;
 }
 
 int Lexer::lexLineComment(int p) const

@@ -49,8 +49,11 @@ private:
 
     QString spliced(QString s)
     {
-        if (!s.isEmpty() && pick(6) == 0)
-            s.insert(pick(int(s.size()) + 1), QStringLiteral("\\\n"));
+        // Not right before a letter beyond ASCII: clang does not look
+        // through the splice for it in an identifier or a suffix.
+        const int at = pick(int(s.size()) + 1);
+        if (!s.isEmpty() && pick(6) == 0 && (at == s.size() || s[at].unicode() < 0x80))
+            s.insert(at, QStringLiteral("\\\n"));
         return s;
     }
 
@@ -126,7 +129,7 @@ TEST(LexerAgainstClang, RealUnits)
 
 TEST(LexerAgainstClang, GeneratedTexts)
 {
-    for (unsigned seed = 1; seed <= 400; ++seed) {
+    for (unsigned seed = 1; seed <= 1000; ++seed) {
         const QString text = TextGenerator(seed).text();
         const QString invariants = checkLexerInvariants(text);
         ASSERT_EQ(invariants, QString()) << "seed " << seed << ":\n" << text.toStdString();

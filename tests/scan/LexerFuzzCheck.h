@@ -19,5 +19,6 @@ bool clangAvailable();
 // not crossing a preprocessor line's end). "" when they agree.
 QString compareWithClang(const QString &text);
 
-// Fuzz check: the input is UTF-8 text (NULs read as blanks).
+// Fuzz check: the input is UTF-8 text (NULs read as blanks, characters
+// beyond ASCII as "é").
 QString checkLexerInput(const uint8_t *data, size_t size);

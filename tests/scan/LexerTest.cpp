@@ -59,8 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"R\"(a\\\n\"b)\"", "R:R[\"(a\\\n\"b)\"]"}, // a raw string keeps its splice
         Case{u"R\"a\"b(x)a\"b\"", R"*(R:R["a"b(x)a"b"])*"},       // any basic character but ( ) \ and blanks
         Case{u"R\"a b(x)a b\" ;", R"*(O:R"a b(x)a b" P:;)*"},     // a bad delimiter: up to the next quote
-        Case{u"\"a\"_s \"a\"s \"a\"sv \"a\"x 'c'_u 'c's 12_km",
-             R"*(S:["a"]_s S:["a"]s S:["a"]sv S:["a"] I:x C:['c']_u C:['c'] I:s N:12_km)*"},
+        Case{u"\"a\"_s \"a\"s \"a\"sv \"a\"min \"a\"x \"a\"svx 'c'_u 'c's 12_km",
+             R"*(S:["a"]_s S:["a"]s S:["a"]sv S:["a"]min S:["a"] I:x S:["a"] I:svx C:['c']_u C:['c'] I:s N:12_km)*"},
+        Case{u"\"a\"é \"a\"\u00a0 'c'ü", "S:[\"a\"]é S:[\"a\"] I:\u00a0 C:['c']ü"}, // a letter beyond ASCII
         Case{u"MACRO_L\"x\" u8x\"y\" LR x", R"*(I:MACRO_L S:["x"] I:u8x S:["y"] I:LR I:x)*"},
         Case{u"\"abc\nx '\n\"", "O:\"abc I:x O:' O:\""})); // unterminated: to the line's end
 
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
     NumbersCommentsSplices, LexerTokens,
     ::testing::Values(
         Case{u"1'000 0x1'F 1.5e+3 .5 0x1p-3 a.5", R"*(N:1'000 N:0x1'F N:1.5e+3 N:.5 N:0x1p-3 I:a N:.5)*"},
-        Case{u"1'a'\n1''", R"*(N:1'a O:' N:1 O:'')*"}, // a separator needs a digit or letter behind it
+        Case{u"1'a'\n1''\n1'é'", R"*(N:1'a O:' N:1 O:'' N:1 C:['é'])*"}, // a separator needs an ASCII letter or digit
         Case{u"// \"a\"\n/* 'b'\n */x/*/*/", R"*(/:// "a" /:/* 'b'
  */ I:x /:/*/*/)*"},
         Case{u"\"a\\\nb\" u\\\n8\"c\" ab\\ \nc // x\\\ny\nz",
