@@ -79,14 +79,6 @@ int Lexer::skipSplicesFrom(int p) const
     return p;
 }
 
-int Lexer::lexIdentifierTail(int p) const
-{
-    int end = p;
-    for (int q = skipSplices(p); q < m_n && isIdentifierChar(m_text[q]); q = skipSplices(q))
-        end = ++q;
-    return end;
-}
-
 // pp-number = digit | "." digit, then digits, identifier characters, "'"
 // before a digit or letter, "e+" "e-" "p+" "p-" and ".".
 int Lexer::lexNumber(int p) const
@@ -172,24 +164,26 @@ int Lexer::lexRaw(int quote, bool *ok) const
     return m_n;
 }
 
-// A user-defined suffix behind a literal's closing quote: an identifier that
-// starts with "_" or a letter beyond ASCII, or behind a string one of the
-// standard library's literal suffixes ("s", "sv", "min", "i"...). Anything
-// else is a token of its own, as compilers take it ("%d"PRId64).
+// A user-defined suffix behind a literal's closing quote: an identifier
+// (without "$") that starts with "_" or a letter beyond ASCII, or behind a
+// string one whose ASCII start is a suffix of the standard library's
+// literals ("s", "sv", "min", "i"...). Anything else is a token of its own,
+// as compilers take it ("%d"PRId64).
 int Lexer::lexSuffix(int p, bool string) const
 {
     const int q = skipSplices(p);
-    if (q >= m_n || !isIdentifierStart(m_text[q]))
+    if (q >= m_n || !isIdentifierStart(m_text[q]) || m_text[q] == u'$')
         return p;
-    const int end = lexIdentifierTail(q);
+    int end = q;
+    for (int r = q; r < m_n && isIdentifierChar(m_text[r]) && m_text[r] != u'$'; r = skipSplices(r))
+        end = ++r;
     if (m_text[q] == u'_' || (m_text[q].unicode() >= 0x80 && m_text[q].isLetter()))
         return end;
     if (!string)
         return p;
-    // The suffixes of the standard library's literals, spelled across any splices.
     char16_t id[4] = {};
     int len = 0;
-    for (int r = q; r < end && len < 4; r = skipSplices(r + 1))
+    for (int r = q; r < end && len < 4 && isAsciiIdentifierChar(m_text[r]); r = skipSplices(r + 1))
         id[len++] = m_text[r].unicode();
     static const char16_t *const standard[] = {u"s", u"sv", u"h", u"min", u"ms", u"us", u"ns", u"i", u"il", u"if", u"d", u"y"};
     const std::u16string_view v(id, size_t(len));

@@ -76,7 +76,6 @@ private:
     int skipSplices(int p) const { return p < m_n && m_text[p] == u'\\' ? skipSplicesFrom(p) : p; }
     int skipSplicesFrom(int p) const;
     int step(int p) const { return skipSplices(p + 1); }
-    int lexIdentifierTail(int p) const;
     int lexNumber(int p) const;
     int lexQuoted(int p, QChar quote, bool *terminated) const;
     int lexRaw(int quote, bool *ok) const;
