@@ -79,8 +79,8 @@ int Lexer::skipSplicesFrom(int p) const
     return p;
 }
 
-// pp-number = digit | "." digit, then digits, identifier characters, "'"
-// before a digit or letter, "e+" "e-" "p+" "p-" and ".".
+// pp-number = digit | "." digit, then digits, identifier characters but "$",
+// "'" before an ASCII digit or letter, "e+" "e-" "p+" "p-" and ".".
 int Lexer::lexNumber(int p) const
 {
     int end = p;
@@ -91,7 +91,7 @@ int Lexer::lexNumber(int p) const
             end = after + 1;
         } else if (c == u'\'' && isAsciiIdentifierChar(at(after))) {
             end = after + 1;
-        } else if (isIdentifierChar(c) || c == u'.') {
+        } else if ((isIdentifierChar(c) && c != u'$') || c == u'.') {
             end = q + 1;
         } else {
             break;
