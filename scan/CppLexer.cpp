@@ -277,7 +277,7 @@ bool Lexer::next(Token &t)
         m_pos = t.end;
         return true;
     }
-    if (m_atLineStart && c == u'#') {
+    if (m_atLineStart && c == u'#' && at(after) != u'#') { // "##" starts no directive
         m_inDirective = true;
         m_directiveTokens = 0;
         m_includeDirective = false;

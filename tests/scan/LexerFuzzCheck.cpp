@@ -366,8 +366,8 @@ QString checkLexerInput(const uint8_t *data, size_t size)
         else if (c >= 0x80)
             text[i] = afterSplice(text, i) ? u'e' : QChar(0xe9);
     }
-    // clang reads "\n\r" as one line break (a splice takes both); we, like
-    // other compilers, as two. Not a line ending anybody writes.
+    // clang reads "\n\r" as one line break (a splice takes both), the lexer
+    // as two. Not a line ending anybody writes.
     text.replace(QStringLiteral("\n\r"), QStringLiteral("\n\n"));
     // clang_tokenize knows no header names: <a"b"> would be a string there.
     std::vector<std::pair<int, int>> headerNames;

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"#define X \"a\" \\\n \"b\"\n\"c\"", R"*(P@:# I@:define I@:X S@:["a"] S@:["b"] S:["c"])*"},
         Case{u"#define Y /*\n*/ \"y\"\nx # \"z\"", R"*(P@:# I@:define I@:Y /@:/*
 */ S@:["y"] I:x P:# S:["z"])*"},
-        Case{u"/* c */ #if 0\n  #error don't", R"*(/:/* c */ P@:# I@:if N@:0 P@:# I@:error I@:don O@:'t)*"}));
+        Case{u"/* c */ #if 0\n  #error don't\n## \"x\"", R"*(/:/* c */ P@:# I@:if N@:0 P@:# I@:error I@:don O@:'t P:# P:# S:["x"])*"}));
 
 // The scanner's runs over a page, each placed by the code map and the next
 // scan started where the place ends: kind, then the placed text.
