@@ -369,7 +369,8 @@ QString checkLexerInput(const uint8_t *data, size_t size)
     // clang reads "\n\r" as one line break (a splice takes both), the lexer
     // as two. Not a line ending anybody writes.
     text.replace(QStringLiteral("\n\r"), QStringLiteral("\n\n"));
-    // clang_tokenize knows no header names: <a"b"> would be a string there.
+    // clang_tokenize knows no header names: <a"b"> would hold a string
+    // there, <a/*b> a comment.
     std::vector<std::pair<int, int>> headerNames;
     Cpp::Lexer lexer(text);
     for (Cpp::Token t; lexer.next(t);)
@@ -377,7 +378,7 @@ QString checkLexerInput(const uint8_t *data, size_t size)
             headerNames.emplace_back(t.start, t.end);
     for (const auto &[start, end] : headerNames)
         for (int i = start; i < end; ++i)
-            if (text[i] == u'"' || text[i] == u'\'')
+            if (text[i] == u'"' || text[i] == u'\'' || text[i] == u'/')
                 text[i] = u'_';
     QString failure = checkLexerInvariants(text);
     if (failure.isEmpty() && clangAvailable())
