@@ -80,14 +80,18 @@ int Lexer::skipSplicesFrom(int p) const
 }
 
 // pp-number = digit | "." digit, then digits, identifier characters but "$",
-// "'" before an ASCII digit or letter, "e+" "e-" "p+" "p-" and ".".
+// "'" before an ASCII digit or letter, "e+" "e-", "p+" "p-" after "0x" (a
+// hexadecimal float; compilers differ on 1p+2, which is no number) and ".".
 int Lexer::lexNumber(int p) const
 {
+    const QChar x = at(step(p));
+    const bool hex = m_text[p] == u'0' && (x == u'x' || x == u'X');
     int end = p;
     for (int q = p; q < m_n;) {
         const QChar c = m_text[q];
         const int after = step(q);
-        if ((c == u'e' || c == u'E' || c == u'p' || c == u'P') && (at(after) == u'+' || at(after) == u'-')) {
+        const bool exponent = c == u'e' || c == u'E' || (hex && (c == u'p' || c == u'P'));
+        if (exponent && (at(after) == u'+' || at(after) == u'-')) {
             end = after + 1;
         } else if (c == u'\'' && isAsciiIdentifierChar(at(after))) {
             end = after + 1;

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
     NumbersCommentsSplices, LexerTokens,
     ::testing::Values(
         Case{u"1'000 0x1'F 1.5e+3 .5 0x1p-3 a.5", R"*(N:1'000 N:0x1'F N:1.5e+3 N:.5 N:0x1p-3 I:a N:.5)*"},
-        Case{u"02$'L'", R"*(N:02 I:$ C:['L'])*"},
+        Case{u"02$'L' 1p+2 0X1P-2 0x1e+2", R"*(N:02 I:$ C:['L'] N:1p P:+ N:2 N:0X1P-2 N:0x1e+2)*"},
         Case{u"1'a'\n1''\n1'é'", R"*(N:1'a O:' N:1 O:'' N:1 C:['é'])*"}, // a separator needs an ASCII letter or digit
         Case{u"// \"a\"\n/* 'b'\n */x/*/*/", R"*(/:// "a" /:/* 'b'
  */ I:x /:/*/*/)*"},
