@@ -110,10 +110,18 @@ int Lexer::lexNumber(int p) const
 int Lexer::lexQuoted(int p, QChar quote, bool *terminated) const
 {
     for (p = skipSplices(p); p < m_n; p = step(p)) {
-        // Plain characters at once.
+        // Plain characters at once, and the splices among them: a backslash
+        // that starts none is an escape.
         while (p < m_n) {
             const char16_t u = m_text[p].unicode();
-            if (u == quote.unicode() || u == u'\\' || u == u'\n' || u == u'\r')
+            if (u == u'\\') {
+                const int splice = spliceLength(m_text, p);
+                if (splice == 0)
+                    break;
+                p += splice;
+                continue;
+            }
+            if (u == quote.unicode() || u == u'\n' || u == u'\r')
                 break;
             ++p;
         }
