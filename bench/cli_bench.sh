@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 
 mkdir "$work/large" "$work/repeat"
 "$build/bench/large_unit" "$work/large"
-"$build/bench/large_unit" "$work/repeat" 400000 repeat
+"$build/bench/large_unit" "$work/repeat" 100000 repeat
 uptime
 timing() { # RUNS COMMAND...
   local runs=$1; shift
@@ -28,7 +28,7 @@ for unit in large/Large repeat/Repeat; do
   peak=$(/usr/bin/time -f %M $extract 2>&1 >/dev/null | tail -1)
   echo "$unit: $bytes bytes, peak memory $((peak / 1024)) MiB, $(awk "BEGIN { printf \"%.1f\", $peak * 1024 / $bytes }") x the unit"
   # xgettext warns about every empty literal: its messages go nowhere.
-  timing 5 "$extract" "xgettext --extract-all -L C++ -o $work/x.pot $work/$unit.cpp 2>/dev/null"
+  timing 3 "$extract" "xgettext --extract-all -L C++ -o $work/x.pot $work/$unit.cpp 2>/dev/null"
 done
 
 unit=${VTQX_BENCH_UNIT:-../shared/units/kasse/VerkaufFrm}

@@ -156,8 +156,9 @@ TEST(RealUnits, OnlyTheExtractedLiteralsChange)
                     EXPECT_TRUE(result.state.list.contains(out.literal.value)) << out.literal.value.toStdString();
                 }
                 EXPECT_EQ(int(result.replacements.size()), extracted);
-                if (userText)
+                if (userText) {
                     EXPECT_GE(extracted, runsTakenForText - lost);
+                }
             }
     }
 }
