@@ -663,12 +663,18 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     for (int p = 0; p < 3; ++p) {
         QPlainTextEdit *m = pageEditor(p);
-        if (watched == m && event->type() == QEvent::KeyPress) {
+        if (watched == m && event->type() == QEvent::KeyPress && !m_typing) {
             // Only keys that produce a character count as typing (control
             // characters such as Backspace and Return included, Delete not).
+            // The editor takes the key first: its edit is the step that undo
+            // goes back from, and the mark after it keeps the saved state.
             const auto *key = static_cast<QKeyEvent *>(event);
-            if (!key->text().isEmpty() && key->key() != Qt::Key_Delete)
+            if (!key->text().isEmpty() && key->key() != Qt::Key_Delete) {
+                const QScopedValueRollback guard(m_typing, true);
+                QCoreApplication::sendEvent(watched, event);
                 keyPressed(p);
+                return true;
+            }
         } else if (watched == m->viewport() && event->type() == QEvent::MouseButtonRelease && !m_releasing) {
             // The editor settles its selection on the release (a click inside
             // a selection clears it): let it handle the event first, then

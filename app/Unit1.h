@@ -104,7 +104,8 @@ public:
     // The literals panel and its commands (objectNames LiteralsPanel,
     // LiteralsPanel1, ExtractChecked1, Undo1, Redo1, EditorKeepMarker1).
     LiteralsPanel *literalsPanel;
-    QAction *literalsPanelAction, *extractCheckedAction, *undoAction, *redoAction, *editorKeepAction;
+    QAction *literalsPanelAction, *extractCheckedAction, *undoAction, *redoAction, *editorKeepAction,
+        *focusFilterAction; // FocusFilter1: Ctrl+F puts the focus in the panel's filter box
     TForm2 *Form2;
     TForm3 *Form3;
     UiLanguage *UiLang;
@@ -195,7 +196,8 @@ public slots:
     void UseFunction1Click();
 
     // Literals panel, Extract checked, the keep marker, undo and redo
-    // Selects the literal at start of page as Find Next selects what it finds.
+    // Selects the literal at start of page as Find Next selects what it
+    // finds; the focus stays where it is.
     void showLiteral(int page, int start, int length);
     // Extracts the panel's checked literals of the shown page in one step.
     void extractChecked();
@@ -226,6 +228,7 @@ private:
     void keyPressed(int page);
     void mouseReleased(int page);
     bool m_releasing = false; // a mouse release is being handed to an editor first
+    bool m_typing = false;    // a key press is being handed to an editor first
     void setModeChecked(QAction *chosen);
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
     // The panel and its commands, in Unit1Panel.cpp.

@@ -257,7 +257,7 @@ TEST_F(MainWindow, MenusHoldTheirItemsAndSeparatorsInOrder)
               QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 ExtractChecked1 - FindText1 - Undo1 Redo1"));
     EXPECT_EQ(layout(form->Options1), QStringLiteral("PromtEqualStrings2 OnExtractFindNext2 - UseglobalStrings2 "
                                                      "UseFormStrings2 UseFunction2 - English1 German1 - "
-                                                     "LiteralsPanel1"));
+                                                     "LiteralsPanel1 FocusFilter1"));
 }
 
 TEST(ApplicationIdentity, SetsNoDisplayNameThatTitlesWouldCarry)
