@@ -668,8 +668,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             // characters such as Backspace and Return included, Delete not).
             // The editor takes the key first: its edit is the step that undo
             // goes back from, and the mark after it keeps the saved state.
+            // Undo and redo are no typing: the document tells whether they
+            // reached the saved state.
             const auto *key = static_cast<QKeyEvent *>(event);
-            if (!key->text().isEmpty() && key->key() != Qt::Key_Delete) {
+            if (!key->text().isEmpty() && key->key() != Qt::Key_Delete && !key->matches(QKeySequence::Undo) &&
+                !key->matches(QKeySequence::Redo)) {
                 const QScopedValueRollback guard(m_typing, true);
                 QCoreApplication::sendEvent(watched, event);
                 keyPressed(p);
