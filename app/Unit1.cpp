@@ -6,8 +6,10 @@
 #include "FolderMemory.h"
 #include "LiteralsPanel.h"
 #include "ToolbarIcons.h"
+#include "ToolkitTexts.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
+#include "WindowTexts.h"
 #include "Vreg.h"
 #include "Vstatus.h"
 
@@ -58,6 +60,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(applicationIcon());
     UiLang = new UiLanguage(this);
+    QtTexts = new ToolkitTexts(this);
     VReg1 = named(new TVReg(this), "VReg1");
     VReg1->Programmname = QStringLiteral("VTQX");
     VReg1->Firmenname = QStringLiteral("Varnosel");
@@ -470,7 +473,39 @@ void TForm1::FormCreate()
         else if (auto *w = qobject_cast<QWidget *>(o))
             PageControl1->setTabText(PageControl1->indexOf(w), text);
     }
+    // The table's caption of the Change button is the unchecked Toggle Found
+    // state's; the box decides which one shows.
+    CheckBox2Click();
     applyPanelCaptions();
+    Form2->setWindowTitle(windowText(WindowText::AboutTitle, lang));
+}
+
+void TForm1::updateToolTips()
+{
+    const Language lang = UiLang->language();
+    const auto key = [](QAction *a) { return a ? a->shortcut().toString(QKeySequence::NativeText) : QString(); };
+    // Extract shows Ctrl+T in its menu, but Change/Toggle owns the key.
+    const struct
+    {
+        QToolButton *button;
+        QAction *item;
+        WindowText what;
+    } buttons[] = {
+        {ToolButton1, Open1, WindowText::OpenTip},
+        {ToolButton12, nullptr, WindowText::SaveTip},
+        {ToolButton2, SaveAll1, WindowText::SaveAllTip},
+        {ToolButton13, FindText1, WindowText::SearchTip},
+        {ToolButton3, ChangeToggle1, CheckBox2->isChecked() ? WindowText::ToggleTip : WindowText::ChangeTip},
+        {ToolButton6, ExtractC1, WindowText::ExtractCTip},
+        {ToolButton5, nullptr, WindowText::ExtractTip},
+        {ToolButton4, FindNext1, WindowText::FindNextTip},
+        {ToolButton8, nullptr, WindowText::StopTip},
+        {ToolButton7, nullptr, WindowText::ExitTip},
+    };
+    for (const auto &b : buttons)
+        b.button->setToolTip(buttonToolTip(b.button->text(), key(b.item), b.what, lang));
+    Image1->setToolTip(windowText(WindowText::NumberTip, lang));
+    Image2->setToolTip(windowText(WindowText::ResourceTip, lang));
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -554,6 +589,7 @@ void TForm1::About1Click()
 void TForm1::English1Click()
 {
     UiLang->setLanguage(Language::English);
+    QtTexts->setLanguage(Language::English);
     FormCreate();
     UiLang->announce();
     English1->setChecked(true);
@@ -563,6 +599,7 @@ void TForm1::English1Click()
 void TForm1::German1Click()
 {
     UiLang->setLanguage(Language::German);
+    QtTexts->setLanguage(Language::German);
     FormCreate();
     UiLang->announce();
     German1->setChecked(true);

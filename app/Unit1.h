@@ -37,6 +37,7 @@ class TForm3;
 class FolderMemory;
 class TVReg;
 class TVStatus;
+class ToolkitTexts;
 class UiLanguage;
 
 class TForm1 : public QMainWindow
@@ -109,6 +110,7 @@ public:
     TForm2 *Form2;
     TForm3 *Form3;
     UiLanguage *UiLang;
+    ToolkitTexts *QtTexts; // the toolkit's own texts follow UiLang
 
     // --- Helpers over the state ---
     int activePage() const;
@@ -230,6 +232,8 @@ private:
     bool m_releasing = false; // a mouse release is being handed to an editor first
     bool m_typing = false;    // a key press is being handed to an editor first
     void setModeChecked(QAction *chosen);
+    // Tool tips of the toolbar buttons and the icons, in the UI language.
+    void updateToolTips();
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
     // The panel and its commands, in Unit1Panel.cpp.
     void buildPanel();

@@ -50,10 +50,31 @@ TEST_F(MainWindow, EveryCaptionFollowsTheLanguageAndComesBack)
     EXPECT_TRUE(form->German1->isChecked());
     EXPECT_FALSE(form->English1->isChecked());
     form->English1Click();
-    for (const CaptionEntry &c : captionTable())
-        EXPECT_EQ(captionOf(*form, c), c.english) << c.objectName;
+    for (const CaptionEntry &c : captionTable()) {
+        if (QLatin1String(c.objectName) != u"ToolButton3") {
+            EXPECT_EQ(captionOf(*form, c), c.english) << c.objectName;
+        }
+    }
     EXPECT_TRUE(form->English1->isChecked());
     EXPECT_FALSE(form->German1->isChecked());
+}
+
+// The Change button names what it does with Toggle Found on or off, after
+// any sequence of switches.
+TEST_F(MainWindow, TheChangeButtonCaptionFollowsToggleFoundThroughLanguageSwitches)
+{
+    const QString toggle[] = {QStringLiteral("Toggle"), QStringLiteral("Tauschen")};
+    const QString change[] = {QStringLiteral("Change"), QStringLiteral("Ändern")};
+    for (const bool found : {true, false}) {
+        if (form->CheckBox2->isChecked() != found)
+            form->CheckBox2->click();
+        for (QAction *language : {form->German1, form->English1, form->English1, form->German1, form->German1,
+                                  form->English1}) {
+            language->trigger();
+            const int de = form->UiLang->isGerman() ? 1 : 0;
+            EXPECT_EQ(form->ToolButton3->text(), found ? toggle[de] : change[de]) << language->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindow, SwitchIsAnnouncedAfterTheCaptionsAreSet)
@@ -269,4 +290,28 @@ TEST(ApplicationIdentity, SetsNoDisplayNameThatTitlesWouldCarry)
     QCoreApplication::setApplicationName(QStringLiteral("probe"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
     QCoreApplication::setApplicationName(before);
+}
+
+// Tool tips name the command and its key, in the UI language; the panel's
+// cells show their whole text where the column cuts it off.
+TEST_F(MainWindow, ToolTipsNameTheCommandAndItsKeyInBothLanguages)
+{
+    EXPECT_EQ(form->ToolButton4->toolTip().section(u'\n', 0, 0), QStringLiteral("Find Next (Ctrl+N)"));
+    EXPECT_EQ(form->ToolButton1->toolTip().section(u'\n', 0, 0), QStringLiteral("Open (F3)"));
+    EXPECT_EQ(form->ToolButton5->toolTip().section(u'\n', 0, 0), QStringLiteral("Extract"));
+    EXPECT_EQ(form->ToolButton3->toolTip().section(u'\n', 0, 0), QStringLiteral("Toggle (Ctrl+T)"));
+    form->CheckBox2->click();
+    EXPECT_EQ(form->ToolButton3->toolTip().section(u'\n', 0, 0), QStringLiteral("Change (Ctrl+T)"));
+    const QString englishImage = form->Image1->toolTip();
+    form->German1->trigger();
+    EXPECT_EQ(form->ToolButton4->toolTip().section(u'\n', 0, 0), QStringLiteral("Nächster (Strg+N)"));
+    EXPECT_EQ(form->ToolButton3->toolTip().section(u'\n', 0, 0), QStringLiteral("Ändern (Strg+T)"));
+    for (QWidget *w : std::initializer_list<QWidget *>{form->ToolButton1, form->ToolButton12, form->ToolButton2,
+                                                       form->ToolButton13, form->ToolButton3, form->ToolButton6,
+                                                       form->ToolButton5, form->ToolButton4, form->ToolButton8,
+                                                       form->ToolButton7, form->Image1, form->Image2})
+        EXPECT_TRUE(w->toolTip().contains(u'\n') || w == form->Image1 || w == form->Image2) << w->objectName().toStdString();
+    EXPECT_FALSE(form->Image1->toolTip().isEmpty());
+    EXPECT_NE(form->Image1->toolTip(), englishImage);
+    form->English1->trigger();
 }

@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTableView>
+#include <QToolTip>
 
 namespace {
 QStringList unitSources()
@@ -588,4 +589,24 @@ TEST_F(Panel, TheKeyboardDrivesThePanelAndTheEditorFollows)
     EXPECT_EQ(panel->filterBox()->text(), QString());
     EXPECT_EQ(t->model()->rowCount(), 3);
     EXPECT_EQ(t->currentIndex().row(), 1);
+}
+
+TEST_F(Panel, ACellTheColumnCutsOffShowsItsWholeTextAsToolTip)
+{
+    const QByteArray longText(200, 'w');
+    writeUnit(QStringLiteral("u"), "a(\"Hi\");\r\nb(\"" + longText + "\");\r\n", "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    LiteralsPanel *panel = form->literalsPanel;
+    panel->refresh();
+    QTableView *t = panel->table();
+    const auto tipAt = [&](int row, int column) {
+        const QModelIndex i = t->model()->index(row, column);
+        QHelpEvent help(QEvent::ToolTip, t->visualRect(i).center(), t->viewport()->mapToGlobal(t->visualRect(i).center()));
+        QApplication::sendEvent(t->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(1, LiteralsModel::TextColumn), u'"' + QString::fromLatin1(longText) + u'"');
+    EXPECT_EQ(tipAt(0, LiteralsModel::VerdictColumn), panelText(PanelText::NoReasons, Language::English));
+    tipAt(0, LiteralsModel::TextColumn);
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
