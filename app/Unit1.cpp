@@ -367,6 +367,7 @@ void TForm1::wire()
         m->installEventFilter(this);
         m->viewport()->installEventFilter(this);
     }
+    CoolBar1->installEventFilter(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -478,6 +479,7 @@ void TForm1::FormCreate()
     CheckBox2Click();
     applyPanelCaptions();
     Form2->setWindowTitle(windowText(WindowText::AboutTitle, lang));
+    fitToolBar(); // the captions' widths changed
 }
 
 void TForm1::updateToolTips()
@@ -637,6 +639,7 @@ void TForm1::StoreOptions()
          function = UseFunction2->isChecked();
     VReg1->PushBool(QStringLiteral("RB1"), global, form, function);
     VReg1->Push(QStringLiteral("LiteralsPanel"), TVReg::checkCode(!literalsPanel->isHidden()));
+    storeLayout();
 }
 
 void TForm1::RestoreOptions()
@@ -668,6 +671,7 @@ void TForm1::RestoreOptions()
         panel = VReg1->PopCheckBox(QStringLiteral("LiteralsPanel"), false);
     } catch (const Exception &) {
     }
+    restoreLayout();
     literalsPanel->setVisible(panel);
     CheckBox1Click();
     CheckBox2Click();
@@ -698,6 +702,8 @@ void TForm1::UseFunction1Click() { setModeChecked(UseFunction2); }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == CoolBar1 && event->type() == QEvent::Resize)
+        fitToolBar();
     for (int p = 0; p < 3; ++p) {
         QPlainTextEdit *m = pageEditor(p);
         if (watched == m && event->type() == QEvent::KeyPress && !m_typing) {

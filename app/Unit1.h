@@ -234,6 +234,14 @@ private:
     void setModeChecked(QAction *chosen);
     // Tool tips of the toolbar buttons and the icons, in the UI language.
     void updateToolTips();
+    // The layout, in Unit1Layout.cpp.
+    void storeLayout();
+    void restoreLayout();
+    void growForPanel();
+    void fitToolBar();
+    bool m_geometryRestored = false;
+    bool m_grownForPanel = false;
+    bool m_fittingToolBar = false;
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
     // The panel and its commands, in Unit1Panel.cpp.
     void buildPanel();

@@ -33,6 +33,10 @@ void TForm1::buildPanel()
         literalsPanel->watch(m);
     literalsPanel->setPage(Memo2, SourcePage::Cpp);
 
+    connect(literalsPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            growForPanel();
+    });
     literalsPanelAction = literalsPanel->toggleViewAction();
     literalsPanelAction->setObjectName(QStringLiteral("LiteralsPanel1"));
     Options1->addSeparator();

@@ -1,11 +1,15 @@
 #include "AppIdentity.h"
 #include "FormFixture.h"
+#include "LiteralsPanel.h"
 #include "UiLanguage.h"
 #include "Vstatus.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QTableView>
+#include <QToolBar>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -314,4 +318,48 @@ TEST_F(MainWindow, ToolTipsNameTheCommandAndItsKeyInBothLanguages)
     EXPECT_FALSE(form->Image1->toolTip().isEmpty());
     EXPECT_NE(form->Image1->toolTip(), englishImage);
     form->English1->trigger();
+}
+
+// Every toolbar command stays on the toolbar: none behind the extension.
+static void expectWholeToolBar(TForm1 &form)
+{
+    for (QToolButton *b : form.ToolBar1->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        if (b->objectName().startsWith(u"qt_"))
+            continue; // the extension button
+        EXPECT_TRUE(b->isVisible() && form.ToolBar1->rect().contains(b->geometry()))
+            << b->objectName().toStdString() << " outside the toolbar";
+    }
+}
+
+TEST_F(MainWindow, TheLayoutIsRememberedAndTheToolBarNeverHidesACommand)
+{
+    EXPECT_EQ(form->size(), QSize(711, 558));
+    expectWholeToolBar(*form);
+    form->literalsPanelAction->trigger();
+    QApplication::processEvents();
+    EXPECT_GT(form->width(), 711) << "the window grows for the panel";
+    EXPECT_GE(form->PageControl1->width(), 300);
+    expectWholeToolBar(*form);
+    // A narrow window with a wide panel: icons only, every one of them there.
+    form->resize(711, 558);
+    form->resizeDocks({form->literalsPanel}, {600}, Qt::Horizontal);
+    QApplication::processEvents();
+    expectWholeToolBar(*form);
+
+    form->resize(1000, 700);
+    form->resizeDocks({form->literalsPanel}, {420}, Qt::Horizontal);
+    QHeaderView *columns = form->literalsPanel->table()->horizontalHeader();
+    columns->resizeSection(LiteralsModel::TextColumn, 250);
+    QApplication::processEvents();
+    const int panelWidth = form->literalsPanel->width();
+    ASSERT_TRUE(form->close());
+
+    form = std::make_unique<TForm1>();
+    form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), QSize(1000, 700));
+    EXPECT_TRUE(form->literalsPanel->isVisible());
+    EXPECT_EQ(form->literalsPanel->width(), panelWidth);
+    EXPECT_EQ(form->literalsPanel->table()->horizontalHeader()->sectionSize(LiteralsModel::TextColumn), 250);
+    expectWholeToolBar(*form);
 }
