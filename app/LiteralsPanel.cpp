@@ -543,9 +543,22 @@ void LiteralsPanel::rescan()
     if (m_editor && m_kind != SourcePage::Header)
         literals = Batch::findLiterals(EditorModel::of(m_editor).text(), m_kind);
     const int p = pageOf(m_editor);
-    m_model->setLiterals(std::move(literals), p >= 0 ? &m_watched[size_t(p)].checks : nullptr);
+    replaceRows(std::move(literals), p);
     m_dirty = false;
     m_lastCostMs = m_lastBlockingMs = clock.elapsed();
+}
+
+// The current row keeps its place in the table (after an extract, the row
+// that followed it), without moving the editor's selection.
+void LiteralsPanel::replaceRows(std::vector<Batch::Literal> literals, int page)
+{
+    const int row = m_table->currentIndex().row();
+    const int column = std::max(0, m_table->currentIndex().column());
+    m_model->setLiterals(std::move(literals), page >= 0 ? &m_watched[size_t(page)].checks : nullptr);
+    if (row >= 0 && m_proxy->rowCount() > 0) {
+        const QScopedValueRollback guard(m_restoringCurrent, true);
+        m_table->setCurrentIndex(m_proxy->index(std::min(row, m_proxy->rowCount() - 1), column));
+    }
 }
 
 void LiteralsPanel::startBackgroundRescan()
@@ -589,7 +602,7 @@ void LiteralsPanel::collectBackgroundRescan()
     QElapsedTimer clock;
     clock.start();
     const int p = pageOf(m_editor);
-    m_model->setLiterals(std::move(scan.literals), p >= 0 ? &m_watched[size_t(p)].checks : nullptr);
+    replaceRows(std::move(scan.literals), p);
     m_dirty = false;
     m_lastBlockingMs = m_pendingReadMs + clock.elapsed();
     m_lastCostMs = m_pendingReadMs + scan.ms;

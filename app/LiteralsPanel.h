@@ -164,6 +164,7 @@ protected:
 private:
     void schedule();
     void rescan();
+    void replaceRows(std::vector<Batch::Literal> literals, int page);
     void startBackgroundRescan();
     void collectBackgroundRescan();
     void dropBackgroundRescan();

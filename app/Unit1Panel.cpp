@@ -231,7 +231,12 @@ void TForm1::toggleKeepMarker(int page, int line)
     const int start = m.lineIndex(line);
     if (start < 0)
         return;
-    m.replace(start, int(old.size()), changed);
+    // Only the marker's stretch changes: the check marks of the line's
+    // literals stay with them.
+    int same = 0;
+    while (same < std::min(old.size(), changed.size()) && old.at(same) == changed.at(same))
+        ++same;
+    m.replace(start + same, int(old.size()) - same, changed.mid(same));
     m.setSelection(start, 0);
 }
 

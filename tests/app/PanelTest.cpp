@@ -9,12 +9,15 @@
 #include "Vstatus.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTableView>
+
+#include <random>
 #include <QToolTip>
 
 namespace {
@@ -609,4 +612,94 @@ TEST_F(Panel, ACellTheColumnCutsOffShowsItsWholeTextAsToolTip)
     EXPECT_EQ(tipAt(0, LiteralsModel::VerdictColumn), panelText(PanelText::NoReasons, Language::English));
     tipAt(0, LiteralsModel::TextColumn);
     QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+// The session of the crash report (extracts, Save All, a filter typed and
+// cleared, a row unchecked, the keep marker on another row), its steps drawn
+// at random with undo, redo, Extract checked and typing among them, and
+// background rescans landing in between. Under the sanitizers a stale row or
+// index shows; afterwards the rows are the page's literals again.
+// VTQX_SESSION_ROUNDS sets the number of sessions (default 12).
+TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
+{
+    QByteArray cpp;
+    for (int i = 0; i < 30; ++i)
+        cpp += "  s" + QByteArray::number(i) + "(\"Rezept " + QByteArray::number(i) + "\", \"x" +
+               QByteArray::number(i % 4) + ".ini\"); // " + QByteArray::number(i) + "\r\n";
+    const int rounds =
+        qEnvironmentVariableIsSet("VTQX_SESSION_ROUNDS") ? std::max(1, qEnvironmentVariableIntValue("VTQX_SESSION_ROUNDS")) : 12;
+    const unsigned seed = unsigned(QDateTime::currentMSecsSinceEpoch());
+    std::printf("[ session ] seed %u, %d sessions\n", seed, rounds);
+    std::mt19937 random(seed);
+    const auto pick = [&](int n) { return n > 0 ? int(random() % unsigned(n)) : 0; };
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE(round);
+        form = std::make_unique<TForm1>();
+        form->show();
+        form->OnExtractFindNext2->setChecked(false);
+        form->PromtEqualStrings2->setChecked(false);
+        form->literalsPanel->show();
+        writeUnit(QStringLiteral("u"), cpp, "", "");
+        openUnit(QStringLiteral("u.cpp"));
+        dialogs->clear();
+        form->CheckBox1->click(); // writable: typing is one of the steps
+        LiteralsPanel *panel = form->literalsPanel;
+        QTableView *t = panel->table();
+        const auto someRow = [&] {
+            const int n = t->model()->rowCount();
+            if (n > 0)
+                t->setCurrentIndex(t->model()->index(pick(n), pick(LiteralsModel::ColumnCount)));
+            return n > 0;
+        };
+        for (int step = 0; step < 30; ++step) {
+            switch (pick(10)) {
+            case 0: // a row chosen, then Extract
+                if (someRow())
+                    form->ToolButton5->click();
+                break;
+            case 1:
+                form->SaveAll1Click();
+                break;
+            case 2: {
+                const QString filter = QStringLiteral("ezept 1").left(1 + pick(4));
+                QTest::keyClicks(panel->filterBox(), filter);
+                QApplication::processEvents();
+                if (pick(2))
+                    QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
+                break;
+            }
+            case 3:
+                if (someRow())
+                    QTest::keyClick(t, Qt::Key_Space);
+                break;
+            case 4:
+                if (someRow())
+                    panel->keepAction()->trigger();
+                break;
+            case 5:
+                form->undoAction->trigger();
+                break;
+            case 6:
+                form->redoAction->trigger();
+                break;
+            case 7:
+                form->extractCheckedAction->trigger();
+                break;
+            case 8:
+                page(TForm1::CppPage).setSelection(pick(page(TForm1::CppPage).length()), 0);
+                QTest::keyClicks(form->Memo2, QStringLiteral("\"q"));
+                break;
+            default:
+                QTest::qWait(pick(40));
+            }
+        }
+        ASSERT_TRUE(dialogs->asked().empty()) << dialogs->last().text.toStdString();
+        QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
+        panel->refresh();
+        std::vector<Hit> expected;
+        for (const Batch::Literal &l : Batch::findLiterals(page(TForm1::CppPage).text(), SourcePage::Cpp))
+            expected.push_back({l.start, l.length, l.text});
+        EXPECT_EQ(rows(), expected);
+        EXPECT_EQ(panel->filter().checkedShown(), panel->model().checkedCount());
+    }
 }
