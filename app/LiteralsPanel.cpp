@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QStyle>
@@ -275,12 +276,11 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_table->installEventFilter(this);
     m_table->viewport()->installEventFilter(this);
     m_keep = new QAction(this);
     m_keep->setObjectName(QStringLiteral("PanelKeepMarker1"));
-    m_table->addAction(m_keep);
     layout->addWidget(m_table, 1);
 
     auto *row = new QHBoxLayout;
@@ -313,13 +313,29 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     connect(m_proxy, &LiteralsFilter::countsChanged, this, &LiteralsPanel::updateCounts);
     connect(m_table, &QTableView::clicked, this, [this](const QModelIndex &index) { choose(index, false); });
     connect(m_extract, &QToolButton::clicked, this, &LiteralsPanel::extractCheckedRequested);
+    // The menu acts on the literal it was opened for, also when rows that a
+    // rescan brought meanwhile put another literal in its place.
+    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        const Batch::Literal *l = currentLiteral();
+        if (!l)
+            return;
+        QMenu menu(m_table);
+        menu.addAction(m_keep);
+        m_menuStart = l->start;
+        menu.exec(m_table->viewport()->mapToGlobal(pos));
+        m_menuStart = -1;
+    });
     connect(m_keep, &QAction::triggered, this, [this] {
-        if (const Batch::Literal *l = currentLiteral())
+        if (m_menuStart >= 0)
+            emit keepRequested(m_menuStart);
+        else if (const Batch::Literal *l = currentLiteral())
             emit keepRequested(l->start);
     });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (!m_restoringCurrent)
             choose(current, false);
+        if (m_menuStart >= 0)
+            return; // the open menu keeps its item as it was offered
         const Batch::Literal *l = currentLiteral();
         m_keep->setEnabled(l && m_kind != SourcePage::Dfm);
         m_keep->setText(panelText(l && l->hints.testFlag(LiteralHint::Marker) ? PanelText::UnmarkKeep

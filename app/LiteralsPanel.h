@@ -180,6 +180,7 @@ private:
     QLabel *m_count;
     QTimer *m_filterTimer;
     bool m_restoringCurrent = false;
+    int m_menuStart = -1; // the literal the open context menu was opened for
     QTableView *m_table;
     QLineEdit *m_filter;
     QToolButton *m_extract;

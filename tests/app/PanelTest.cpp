@@ -9,7 +9,9 @@
 #include "Vstatus.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateTime>
+#include <QSignalSpy>
 #include <QLabel>
 #include <QLineEdit>
 #include <QDirIterator>
@@ -615,9 +617,10 @@ TEST_F(Panel, ACellTheColumnCutsOffShowsItsWholeTextAsToolTip)
 }
 
 // The session of the crash report (extracts, Save All, a filter typed and
-// cleared, a row unchecked, the keep marker on another row), its steps drawn
-// at random with undo, redo, Extract checked and typing among them, and
-// background rescans landing in between. Under the sanitizers a stale row or
+// cleared, a row unchecked, the keep marker on another row through its
+// context menu), its steps drawn at random with undo, redo, Extract checked,
+// typing, page and language switches among them, and background rescans
+// landing in between. Under the sanitizers a stale row or
 // index shows; afterwards the rows are the page's literals again.
 // VTQX_SESSION_ROUNDS sets the number of sessions (default 12).
 TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
@@ -652,7 +655,7 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
             return n > 0;
         };
         for (int step = 0; step < 30; ++step) {
-            switch (pick(10)) {
+            switch (pick(13)) {
             case 0: // a row chosen, then Extract
                 if (someRow())
                     form->ToolButton5->click();
@@ -689,13 +692,45 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
                 page(TForm1::CppPage).setSelection(pick(page(TForm1::CppPage).length()), 0);
                 QTest::keyClicks(form->Memo2, QStringLiteral("\"q"));
                 break;
+            case 9: // the marker through the row's context menu, as the report did it
+                if (someRow()) {
+                    const QRect cell = t->visualRect(t->currentIndex());
+                    QTimer answer;
+                    answer.setInterval(5);
+                    bool offered = false;
+                    QObject::connect(&answer, &QTimer::timeout, [&] {
+                        if (QWidget *menu = QApplication::activePopupWidget()) {
+                            answer.stop();
+                            offered = panel->keepAction()->isEnabled();
+                            if (offered) {
+                                QTest::keyClick(menu, Qt::Key_Down);
+                                QTest::keyClick(menu, Qt::Key_Return);
+                            } else {
+                                QTest::keyClick(menu, Qt::Key_Escape);
+                            }
+                        }
+                    });
+                    answer.start();
+                    QSignalSpy kept(panel, &LiteralsPanel::keepRequested);
+                    QContextMenuEvent menu(QContextMenuEvent::Mouse, cell.center(), t->viewport()->mapToGlobal(cell.center()));
+                    QApplication::sendEvent(t->viewport(), &menu);
+                    answer.stop();
+                    EXPECT_EQ(kept.count(), offered ? 1 : 0);
+                }
+                break;
+            case 10:
+                form->PageControl1->setCurrentIndex(pick(3));
+                break;
+            case 11:
+                (pick(2) ? form->German1 : form->English1)->trigger();
+                break;
             default:
                 QTest::qWait(pick(40));
             }
         }
         ASSERT_TRUE(dialogs->asked().empty()) << dialogs->last().text.toStdString();
         QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
-        panel->refresh();
+        showPage(TForm1::CppPage);
         std::vector<Hit> expected;
         for (const Batch::Literal &l : Batch::findLiterals(page(TForm1::CppPage).text(), SourcePage::Cpp))
             expected.push_back({l.start, l.length, l.text});
