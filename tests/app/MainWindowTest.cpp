@@ -310,14 +310,10 @@ TEST_F(MainWindow, ToolTipsNameTheCommandAndItsKeyInBothLanguages)
     form->German1->trigger();
     EXPECT_EQ(form->ToolButton4->toolTip().section(u'\n', 0, 0), QStringLiteral("Nächster (Strg+N)"));
     EXPECT_EQ(form->ToolButton3->toolTip().section(u'\n', 0, 0), QStringLiteral("Ändern (Strg+T)"));
-    for (QWidget *w : std::initializer_list<QWidget *>{form->ToolButton1, form->ToolButton12, form->ToolButton2,
-                                                       form->ToolButton13, form->ToolButton3, form->ToolButton6,
-                                                       form->ToolButton5, form->ToolButton4, form->ToolButton8,
-                                                       form->ToolButton7, form->Image1, form->Image2})
-        EXPECT_TRUE(w->toolTip().contains(u'\n') || w == form->Image1 || w == form->Image2) << w->objectName().toStdString();
-    EXPECT_FALSE(form->Image1->toolTip().isEmpty());
+    for (QToolButton *b : {form->ToolButton12, form->ToolButton8, form->ToolButton7})
+        EXPECT_FALSE(b->toolTip().section(u'\n', 1).isEmpty()) << b->objectName().toStdString();
     EXPECT_NE(form->Image1->toolTip(), englishImage);
-    form->English1->trigger();
+    EXPECT_FALSE(form->Image2->toolTip().isEmpty());
 }
 
 // Every toolbar command stays on the toolbar: none behind the extension.
