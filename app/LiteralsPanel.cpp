@@ -8,14 +8,19 @@
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QSortFilterProxyModel>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTableView>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -39,7 +44,21 @@ void LiteralsModel::setLiterals(std::vector<Batch::Literal> literals, const std:
         const auto it = checks ? checks->find(l.start) : std::map<int, bool>::const_iterator();
         m_checked[i] = checks && it != checks->end() ? it->second : checkedByDefault(l);
     }
+    m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
     endResetModel();
+}
+
+void LiteralsModel::applyMarks(const std::map<int, bool> &marks)
+{
+    for (size_t i = 0; i < m_literals.size(); ++i) {
+        const auto it = marks.find(m_literals[i].start);
+        if (it == marks.end() || m_checked[i] == it->second)
+            continue;
+        m_checked[i] = it->second;
+        m_checkedCount += it->second ? 1 : -1;
+        const QModelIndex at = index(int(i), RowColumn);
+        emit dataChanged(at, at, {Qt::CheckStateRole});
+    }
 }
 
 void LiteralsModel::setLanguage(Language lang)
@@ -106,10 +125,124 @@ bool LiteralsModel::setData(const QModelIndex &index, const QVariant &value, int
     if (role != Qt::CheckStateRole || index.column() != RowColumn || index.row() >= rowCount())
         return false;
     const bool on = value.toInt() == int(Qt::Checked);
-    m_checked[size_t(index.row())] = on;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
+    if (m_checked[size_t(index.row())] != on) {
+        m_checkedCount += on ? 1 : -1;
+        m_checked[size_t(index.row())] = on;
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+    }
     emit checkChanged(m_literals[size_t(index.row())].start, on);
     return true;
+}
+
+// ---------------------------------------------------------------------------
+// LiteralsFilter
+
+LiteralsFilter::LiteralsFilter(LiteralsModel *source, QObject *parent) : QAbstractProxyModel(parent), m_model(source)
+{
+    QAbstractProxyModel::setSourceModel(source);
+    connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); });
+    connect(source, &QAbstractItemModel::modelReset, this, [this] {
+        rebuild(false);
+        endResetModel();
+        emit countsChanged();
+    });
+    connect(source, &QAbstractItemModel::headerDataChanged, this, &QAbstractItemModel::headerDataChanged);
+    connect(source, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to, const QList<int> &roles) {
+                if (m_rows.empty())
+                    return;
+                const bool checks = roles.contains(Qt::CheckStateRole);
+                if (from.row() == to.row()) {
+                    const QModelIndex a = mapFromSource(from);
+                    if (!a.isValid())
+                        return;
+                    if (checks)
+                        m_checkedShown += m_model->isChecked(from.row()) ? 1 : -1;
+                    emit dataChanged(a, index(a.row(), to.column()), roles);
+                } else {
+                    if (checks)
+                        rebuild(true);
+                    emit dataChanged(index(0, from.column()), index(rowCount() - 1, to.column()), roles);
+                }
+                if (checks)
+                    emit countsChanged();
+            });
+    rebuild(false);
+}
+
+void LiteralsFilter::setFilterText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    // A filter that holds the old one shows a part of what is shown now.
+    const bool narrowing = text.contains(m_text, Qt::CaseInsensitive);
+    m_text = text;
+    beginResetModel();
+    rebuild(narrowing);
+    endResetModel();
+    emit countsChanged();
+}
+
+void LiteralsFilter::rebuild(bool narrowing)
+{
+    const auto &ls = m_model->literals();
+    std::vector<int> rows;
+    m_checkedShown = 0;
+    const auto take = [&](int r) {
+        if (m_text.isEmpty() || ls[size_t(r)].text.contains(m_text, Qt::CaseInsensitive)) {
+            rows.push_back(r);
+            m_checkedShown += m_model->isChecked(r);
+        }
+    };
+    if (narrowing) {
+        rows.reserve(m_rows.size());
+        for (const int r : m_rows)
+            take(r);
+    } else {
+        rows.reserve(ls.size());
+        for (int r = 0; r < int(ls.size()); ++r)
+            take(r);
+    }
+    m_rows = std::move(rows);
+}
+
+QModelIndex LiteralsFilter::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 || column >= LiteralsModel::ColumnCount)
+        return {};
+    return createIndex(row, column);
+}
+
+QModelIndex LiteralsFilter::parent(const QModelIndex &) const
+{
+    return {};
+}
+
+int LiteralsFilter::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int LiteralsFilter::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : LiteralsModel::ColumnCount;
+}
+
+QModelIndex LiteralsFilter::mapToSource(const QModelIndex &proxyIndex) const
+{
+    if (!proxyIndex.isValid() || proxyIndex.row() >= rowCount())
+        return {};
+    return m_model->index(m_rows[size_t(proxyIndex.row())], proxyIndex.column());
+}
+
+QModelIndex LiteralsFilter::mapFromSource(const QModelIndex &sourceIndex) const
+{
+    if (!sourceIndex.isValid())
+        return {};
+    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), sourceIndex.row());
+    if (it == m_rows.end() || *it != sourceIndex.row())
+        return {};
+    return createIndex(int(it - m_rows.begin()), sourceIndex.column());
 }
 
 // ---------------------------------------------------------------------------
@@ -124,13 +257,14 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     m_filter = new QLineEdit(body);
     m_filter->setObjectName(QStringLiteral("LiteralsFilter"));
     m_filter->setClearButtonEnabled(true);
+    m_filter->installEventFilter(this);
     layout->addWidget(m_filter);
+    m_count = new QLabel(body);
+    m_count->setObjectName(QStringLiteral("LiteralsCount"));
+    layout->addWidget(m_count);
 
     m_model = new LiteralsModel(this);
-    m_proxy = new QSortFilterProxyModel(this);
-    m_proxy->setSourceModel(m_model);
-    m_proxy->setFilterKeyColumn(LiteralsModel::TextColumn);
-    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy = new LiteralsFilter(m_model, this);
     m_table = new QTableView(body);
     m_table->setObjectName(QStringLiteral("LiteralsTable"));
     m_table->setModel(m_proxy);
@@ -142,10 +276,11 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->installEventFilter(this);
+    m_table->viewport()->installEventFilter(this);
     m_keep = new QAction(this);
     m_keep->setObjectName(QStringLiteral("PanelKeepMarker1"));
-    m_table->addAction(m_keep);
     layout->addWidget(m_table, 1);
 
     auto *row = new QHBoxLayout;
@@ -166,22 +301,41 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     m_poll = new QTimer(this);
     m_poll->setObjectName(QStringLiteral("LiteralsRescanPoll"));
     m_poll->setInterval(5);
+    // Keys that arrive together filter once, right after the last of them.
+    m_filterTimer = new QTimer(this);
+    m_filterTimer->setObjectName(QStringLiteral("LiteralsFilterTimer"));
+    m_filterTimer->setSingleShot(true);
+    m_filterTimer->setInterval(0);
     connect(m_timer, &QTimer::timeout, this, &LiteralsPanel::startBackgroundRescan);
     connect(m_poll, &QTimer::timeout, this, &LiteralsPanel::collectBackgroundRescan);
-    connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
-    connect(m_table, &QTableView::clicked, this, [this](const QModelIndex &index) {
-        const QModelIndex source = m_proxy->mapToSource(index);
-        if (!source.isValid())
-            return;
-        const Batch::Literal &l = m_model->literals()[size_t(source.row())];
-        emit literalClicked(l.start, l.length);
-    });
+    connect(m_filter, &QLineEdit::textChanged, m_filterTimer, qOverload<>(&QTimer::start));
+    connect(m_filterTimer, &QTimer::timeout, this, &LiteralsPanel::applyFilter);
+    connect(m_proxy, &LiteralsFilter::countsChanged, this, &LiteralsPanel::updateCounts);
+    connect(m_table, &QTableView::clicked, this, [this](const QModelIndex &index) { choose(index, false); });
     connect(m_extract, &QToolButton::clicked, this, &LiteralsPanel::extractCheckedRequested);
+    // The menu acts on the literal it was opened for, also when rows that a
+    // rescan brought meanwhile put another literal in its place.
+    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        const Batch::Literal *l = currentLiteral();
+        if (!l)
+            return;
+        QMenu menu(m_table);
+        menu.addAction(m_keep);
+        m_menuStart = l->start;
+        menu.exec(m_table->viewport()->mapToGlobal(pos));
+        m_menuStart = -1;
+    });
     connect(m_keep, &QAction::triggered, this, [this] {
-        if (const Batch::Literal *l = currentLiteral())
+        if (m_menuStart >= 0)
+            emit keepRequested(m_menuStart);
+        else if (const Batch::Literal *l = currentLiteral())
             emit keepRequested(l->start);
     });
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (!m_restoringCurrent)
+            choose(current, false);
+        if (m_menuStart >= 0)
+            return; // the open menu keeps its item as it was offered
         const Batch::Literal *l = currentLiteral();
         m_keep->setEnabled(l && m_kind != SourcePage::Dfm);
         m_keep->setText(panelText(l && l->hints.testFlag(LiteralHint::Marker) ? PanelText::UnmarkKeep
@@ -207,6 +361,96 @@ void LiteralsPanel::setLanguage(Language lang)
     m_keep->setText(panelText(PanelText::MarkKeep, lang));
     m_model->setLanguage(lang);
     fitColumns();
+    updateCounts();
+}
+
+void LiteralsPanel::choose(const QModelIndex &index, bool activate)
+{
+    const QModelIndex source = m_proxy->mapToSource(index);
+    if (!source.isValid())
+        return;
+    const Batch::Literal &l = m_model->literals()[size_t(source.row())];
+    if (activate)
+        emit literalActivated(l.start, l.length);
+    else
+        emit literalChosen(l.start, l.length);
+}
+
+// The current row stays current when the filter still shows it.
+void LiteralsPanel::applyFilter()
+{
+    const QModelIndex current = m_proxy->mapToSource(m_table->currentIndex());
+    m_proxy->setFilterText(m_filter->text());
+    if (const QModelIndex again = m_proxy->mapFromSource(current); again.isValid()) {
+        const QScopedValueRollback guard(m_restoringCurrent, true);
+        m_table->setCurrentIndex(again);
+        m_table->scrollTo(again);
+    }
+}
+
+QString LiteralsPanel::countText() const
+{
+    const int shown = m_proxy->rowCount();
+    return panelCount(shown, m_proxy->checkedShown(), m_model->rowCount() - shown, m_lang);
+}
+
+void LiteralsPanel::updateCounts()
+{
+    m_count->setText(countText());
+    const int left = checkedHidden();
+    QString tip = panelText(PanelText::ExtractCheckedTip, m_lang);
+    if (left > 0)
+        tip += u'\n' + panelText(PanelText::LeftOut, m_lang).arg(left);
+    m_extract->setToolTip(tip);
+}
+
+QString LiteralsPanel::cellToolTip(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return {};
+    if (index.column() != LiteralsModel::TextColumn && index.column() != LiteralsModel::HintsColumn)
+        return index.data(Qt::ToolTipRole).toString();
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const int room = m_table->visualRect(index).width() - 2 * (m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    return m_table->fontMetrics().horizontalAdvance(text) > room ? text : QString();
+}
+
+// Keyboard: Space toggles the current row's check, Enter hands the focus to
+// the editor at its literal; Escape in the filter box clears it. Tool tips of
+// cells show what the column cuts off.
+bool LiteralsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QModelIndex current = m_table->currentIndex();
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && current.isValid()) {
+                choose(current, true);
+                return true;
+            }
+            if (key->key() == Qt::Key_Space && current.isValid()) {
+                const QModelIndex box = current.siblingAtColumn(LiteralsModel::RowColumn);
+                const bool on = box.data(Qt::CheckStateRole).toInt() == int(Qt::Checked);
+                m_proxy->setData(box, int(on ? Qt::Unchecked : Qt::Checked), Qt::CheckStateRole);
+                return true;
+            }
+        }
+    } else if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !m_filter->text().isEmpty()) {
+            m_filter->clear();
+            applyFilter();
+            return true;
+        }
+    } else if (watched == m_table->viewport() && event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = cellToolTip(m_table->indexAt(help->pos()));
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, m_table->viewport());
+        return true;
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 // Row and column numbers are short: the literal's text gets the room.
@@ -315,9 +559,22 @@ void LiteralsPanel::rescan()
     if (m_editor && m_kind != SourcePage::Header)
         literals = Batch::findLiterals(EditorModel::of(m_editor).text(), m_kind);
     const int p = pageOf(m_editor);
-    m_model->setLiterals(std::move(literals), p >= 0 ? &m_watched[size_t(p)].checks : nullptr);
+    replaceRows(std::move(literals), p);
     m_dirty = false;
     m_lastCostMs = m_lastBlockingMs = clock.elapsed();
+}
+
+// The current row keeps its place in the table (after an extract, the row
+// that followed it), without moving the editor's selection.
+void LiteralsPanel::replaceRows(std::vector<Batch::Literal> literals, int page)
+{
+    const int row = m_table->currentIndex().row();
+    const int column = std::max(0, m_table->currentIndex().column());
+    m_model->setLiterals(std::move(literals), page >= 0 ? &m_watched[size_t(page)].checks : nullptr);
+    if (row >= 0 && m_proxy->rowCount() > 0) {
+        const QScopedValueRollback guard(m_restoringCurrent, true);
+        m_table->setCurrentIndex(m_proxy->index(std::min(row, m_proxy->rowCount() - 1), column));
+    }
 }
 
 void LiteralsPanel::startBackgroundRescan()
@@ -361,7 +618,7 @@ void LiteralsPanel::collectBackgroundRescan()
     QElapsedTimer clock;
     clock.start();
     const int p = pageOf(m_editor);
-    m_model->setLiterals(std::move(scan.literals), p >= 0 ? &m_watched[size_t(p)].checks : nullptr);
+    replaceRows(std::move(scan.literals), p);
     m_dirty = false;
     m_lastBlockingMs = m_pendingReadMs + clock.elapsed();
     m_lastCostMs = m_pendingReadMs + scan.ms;
@@ -385,13 +642,33 @@ std::function<bool(const Batch::Literal &)> LiteralsPanel::chooser() const
     // entries misses the cache on nearly every lookup.
     std::vector<int> starts;
     const auto &ls = m_model->literals();
-    for (size_t i = 0; i < ls.size(); ++i)
-        if (m_model->isChecked(int(i)))
-            starts.push_back(ls[i].start);
+    for (int row = 0; row < m_proxy->rowCount(); ++row)
+        if (const int i = m_proxy->sourceRow(row); m_model->isChecked(i))
+            starts.push_back(ls[size_t(i)].start);
     std::sort(starts.begin(), starts.end());
     return [starts = std::move(starts)](const Batch::Literal &l) {
         return std::binary_search(starts.begin(), starts.end(), l.start);
     };
+}
+
+std::map<int, bool> LiteralsPanel::marks(QPlainTextEdit *editor) const
+{
+    const int p = pageOf(editor);
+    return p >= 0 ? m_watched[size_t(p)].checks : std::map<int, bool>();
+}
+
+void LiteralsPanel::restoreMarks(QPlainTextEdit *editor, const std::map<int, bool> &marks)
+{
+    const int p = pageOf(editor);
+    if (p < 0 || marks.empty())
+        return;
+    std::map<int, bool> &checks = m_watched[size_t(p)].checks;
+    std::map<int, bool> restored;
+    for (const auto &[at, on] : marks)
+        if (checks.emplace(at, on).second)
+            restored.emplace(at, on);
+    if (editor == m_editor && !restored.empty())
+        m_model->applyMarks(restored);
 }
 
 const Batch::Literal *LiteralsPanel::currentLiteral() const

@@ -6,8 +6,10 @@
 #include "FolderMemory.h"
 #include "LiteralsPanel.h"
 #include "ToolbarIcons.h"
+#include "ToolkitTexts.h"
 #include "Unit2.h"
 #include "UiLanguage.h"
+#include "WindowTexts.h"
 #include "Vreg.h"
 #include "Vstatus.h"
 
@@ -58,6 +60,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(applicationIcon());
     UiLang = new UiLanguage(this);
+    QtTexts = new ToolkitTexts(this);
     VReg1 = named(new TVReg(this), "VReg1");
     VReg1->Programmname = QStringLiteral("VTQX");
     VReg1->Firmenname = QStringLiteral("Varnosel");
@@ -364,6 +367,7 @@ void TForm1::wire()
         m->installEventFilter(this);
         m->viewport()->installEventFilter(this);
     }
+    CoolBar1->installEventFilter(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -470,7 +474,40 @@ void TForm1::FormCreate()
         else if (auto *w = qobject_cast<QWidget *>(o))
             PageControl1->setTabText(PageControl1->indexOf(w), text);
     }
+    // The table's caption of the Change button is the unchecked Toggle Found
+    // state's; the box decides which one shows.
+    CheckBox2Click();
     applyPanelCaptions();
+    Form2->setWindowTitle(windowText(WindowText::AboutTitle, lang));
+    fitToolBar(); // the captions' widths changed
+}
+
+void TForm1::updateToolTips()
+{
+    const Language lang = UiLang->language();
+    const auto key = [](QAction *a) { return a ? a->shortcut().toString(QKeySequence::NativeText) : QString(); };
+    // Extract shows Ctrl+T in its menu, but Change/Toggle owns the key.
+    const struct
+    {
+        QToolButton *button;
+        QAction *item;
+        WindowText what;
+    } buttons[] = {
+        {ToolButton1, Open1, WindowText::OpenTip},
+        {ToolButton12, nullptr, WindowText::SaveTip},
+        {ToolButton2, SaveAll1, WindowText::SaveAllTip},
+        {ToolButton13, FindText1, WindowText::SearchTip},
+        {ToolButton3, ChangeToggle1, CheckBox2->isChecked() ? WindowText::ToggleTip : WindowText::ChangeTip},
+        {ToolButton6, ExtractC1, WindowText::ExtractCTip},
+        {ToolButton5, nullptr, WindowText::ExtractTip},
+        {ToolButton4, FindNext1, WindowText::FindNextTip},
+        {ToolButton8, nullptr, WindowText::StopTip},
+        {ToolButton7, nullptr, WindowText::ExitTip},
+    };
+    for (const auto &b : buttons)
+        b.button->setToolTip(buttonToolTip(b.button->text(), key(b.item), b.what, lang));
+    Image1->setToolTip(windowText(WindowText::NumberTip, lang));
+    Image2->setToolTip(windowText(WindowText::ResourceTip, lang));
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -554,6 +591,7 @@ void TForm1::About1Click()
 void TForm1::English1Click()
 {
     UiLang->setLanguage(Language::English);
+    QtTexts->setLanguage(Language::English);
     FormCreate();
     UiLang->announce();
     English1->setChecked(true);
@@ -563,6 +601,7 @@ void TForm1::English1Click()
 void TForm1::German1Click()
 {
     UiLang->setLanguage(Language::German);
+    QtTexts->setLanguage(Language::German);
     FormCreate();
     UiLang->announce();
     German1->setChecked(true);
@@ -600,6 +639,7 @@ void TForm1::StoreOptions()
          function = UseFunction2->isChecked();
     VReg1->PushBool(QStringLiteral("RB1"), global, form, function);
     VReg1->Push(QStringLiteral("LiteralsPanel"), TVReg::checkCode(!literalsPanel->isHidden()));
+    storeLayout();
 }
 
 void TForm1::RestoreOptions()
@@ -631,6 +671,7 @@ void TForm1::RestoreOptions()
         panel = VReg1->PopCheckBox(QStringLiteral("LiteralsPanel"), false);
     } catch (const Exception &) {
     }
+    restoreLayout();
     literalsPanel->setVisible(panel);
     CheckBox1Click();
     CheckBox2Click();
@@ -661,14 +702,25 @@ void TForm1::UseFunction1Click() { setModeChecked(UseFunction2); }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == CoolBar1 && event->type() == QEvent::Resize)
+        fitToolBar();
     for (int p = 0; p < 3; ++p) {
         QPlainTextEdit *m = pageEditor(p);
-        if (watched == m && event->type() == QEvent::KeyPress) {
+        if (watched == m && event->type() == QEvent::KeyPress && !m_typing) {
             // Only keys that produce a character count as typing (control
             // characters such as Backspace and Return included, Delete not).
+            // The editor takes the key first: its edit is the step that undo
+            // goes back from, and the mark after it keeps the saved state.
+            // Undo and redo are no typing: the document tells whether they
+            // reached the saved state.
             const auto *key = static_cast<QKeyEvent *>(event);
-            if (!key->text().isEmpty() && key->key() != Qt::Key_Delete)
+            if (!key->text().isEmpty() && key->key() != Qt::Key_Delete && !key->matches(QKeySequence::Undo) &&
+                !key->matches(QKeySequence::Redo)) {
+                const QScopedValueRollback guard(m_typing, true);
+                QCoreApplication::sendEvent(watched, event);
                 keyPressed(p);
+                return true;
+            }
         } else if (watched == m->viewport() && event->type() == QEvent::MouseButtonRelease && !m_releasing) {
             // The editor settles its selection on the release (a click inside
             // a selection clears it): let it handle the event first, then

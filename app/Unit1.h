@@ -37,6 +37,7 @@ class TForm3;
 class FolderMemory;
 class TVReg;
 class TVStatus;
+class ToolkitTexts;
 class UiLanguage;
 
 class TForm1 : public QMainWindow
@@ -104,10 +105,12 @@ public:
     // The literals panel and its commands (objectNames LiteralsPanel,
     // LiteralsPanel1, ExtractChecked1, Undo1, Redo1, EditorKeepMarker1).
     LiteralsPanel *literalsPanel;
-    QAction *literalsPanelAction, *extractCheckedAction, *undoAction, *redoAction, *editorKeepAction;
+    QAction *literalsPanelAction, *extractCheckedAction, *undoAction, *redoAction, *editorKeepAction,
+        *focusFilterAction; // FocusFilter1: Ctrl+F puts the focus in the panel's filter box
     TForm2 *Form2;
     TForm3 *Form3;
     UiLanguage *UiLang;
+    ToolkitTexts *QtTexts; // the toolkit's own texts follow UiLang
 
     // --- Helpers over the state ---
     int activePage() const;
@@ -195,7 +198,8 @@ public slots:
     void UseFunction1Click();
 
     // Literals panel, Extract checked, the keep marker, undo and redo
-    // Selects the literal at start of page as Find Next selects what it finds.
+    // Selects the literal at start of page as Find Next selects what it
+    // finds; the focus stays where it is.
     void showLiteral(int page, int start, int length);
     // Extracts the panel's checked literals of the shown page in one step.
     void extractChecked();
@@ -226,7 +230,18 @@ private:
     void keyPressed(int page);
     void mouseReleased(int page);
     bool m_releasing = false; // a mouse release is being handed to an editor first
+    bool m_typing = false;    // a key press is being handed to an editor first
     void setModeChecked(QAction *chosen);
+    // Tool tips of the toolbar buttons and the icons, in the UI language.
+    void updateToolTips();
+    // The layout, in Unit1Layout.cpp.
+    void storeLayout();
+    void restoreLayout();
+    void growForPanel();
+    void fitToolBar();
+    bool m_geometryRestored = false;
+    bool m_grownForPanel = false;
+    bool m_fittingToolBar = false;
     void createOutputWindow(); // Form3, in Unit1Generate.cpp
     // The panel and its commands, in Unit1Panel.cpp.
     void buildPanel();

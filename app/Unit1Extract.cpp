@@ -24,6 +24,16 @@ void appendListLine(EditorModel &list, const QString &entry)
     list.appendOnNewLine(entry + QStringLiteral("\r\n"));
 }
 
+// Marks the page when the command ends, also when it changed no text (the
+// form description, a cancel). Declared before the edit step, so that the
+// mark comes after the step: a page marked before its edit could not find
+// its saved state again by undo.
+struct MarkWhenDone
+{
+    PageSession &session;
+    ~MarkWhenDone() { session.setSaved(false); }
+};
+
 QString lastListLine(const EditorModel &list)
 {
     const int n = list.lineCount();
@@ -55,9 +65,8 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         EditorModel &dfm = pageModel(DfmPage);
         if (dfm.selLength() == 0)
             return;
+        const MarkWhenDone mark{session(DfmPage)};
         PageEditStep edit(Memo4->document(), pageStateRead(DfmPage), pageStateApply(DfmPage));
-        // Marked even where no text changes (the form description, a cancel).
-        session(DfmPage).setSaved(false);
         Tracked[DfmPage] = LastEdit[DfmPage] = dfm.selectionRowCol();
 
         MessagePump pump;
@@ -73,9 +82,8 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         if (cpp.selLength() == 0)
             return;
         // One undo step: the text edit with the list and the counter.
+        const MarkWhenDone mark{session(CppPage)};
         PageEditStep edit(Memo2->document(), pageStateRead(CppPage), pageStateApply(CppPage));
-        // Marked even where no text changes (the form description, a cancel).
-        session(CppPage).setSaved(false);
         Tracked[CppPage] = LastEdit[CppPage] = cpp.selectionRowCol();
 
         Extract::CppInput in{ResNumber[CppPage], found, stringMode(), extractC, Edit3->text(), std::nullopt};

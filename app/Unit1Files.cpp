@@ -253,6 +253,7 @@ void TForm1::CheckBox1Click()
 void TForm1::CheckBox2Click()
 {
     ToolButton3->setText(Msg(CheckBox2->isChecked() ? 12 : 13));
+    updateToolTips();
 }
 
 void TForm1::Memo2KeyPress()

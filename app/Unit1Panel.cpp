@@ -33,6 +33,10 @@ void TForm1::buildPanel()
         literalsPanel->watch(m);
     literalsPanel->setPage(Memo2, SourcePage::Cpp);
 
+    connect(literalsPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            growForPanel();
+    });
     literalsPanelAction = literalsPanel->toggleViewAction();
     literalsPanelAction->setObjectName(QStringLiteral("LiteralsPanel1"));
     Options1->addSeparator();
@@ -66,8 +70,24 @@ void TForm1::buildPanel()
     connectGuarded(literalsPanel, &LiteralsPanel::extractCheckedRequested, this, &TForm1::extractChecked);
     connectGuarded(undoAction, &QAction::triggered, this, &TForm1::undoPageEdit);
     connectGuarded(redoAction, &QAction::triggered, this, &TForm1::redoPageEdit);
-    connect(literalsPanel, &LiteralsPanel::literalClicked, this, [this](int start, int length) {
+    // The current row drives the editor's selection; the focus stays in the
+    // panel until Enter hands it to the editor.
+    connect(literalsPanel, &LiteralsPanel::literalChosen, this, [this](int start, int length) {
         runGuarded(this, [&] { showLiteral(activePage(), start, length); });
+    });
+    connect(literalsPanel, &LiteralsPanel::literalActivated, this, [this](int start, int length) {
+        runGuarded(this, [&] {
+            showLiteral(activePage(), start, length);
+            pageEditor(activePage())->setFocus();
+        });
+    });
+    focusFilterAction = item("FocusFilter1", QKeySequence(Qt::CTRL | Qt::Key_F));
+    Options1->addAction(focusFilterAction);
+    connect(focusFilterAction, &QAction::triggered, this, [this] {
+        literalsPanel->show();
+        literalsPanel->raise();
+        literalsPanel->filterBox()->setFocus(Qt::ShortcutFocusReason);
+        literalsPanel->filterBox()->selectAll();
     });
     connect(literalsPanel, &LiteralsPanel::keepRequested, this, [this](int start) {
         runGuarded(this, [&] { toggleKeepMarker(activePage(), pageModel(activePage()).lineFromChar(start)); });
@@ -109,6 +129,7 @@ void TForm1::applyPanelCaptions()
     undoAction->setText(panelText(PanelText::Undo, lang));
     redoAction->setText(panelText(PanelText::Redo, lang));
     editorKeepAction->setText(panelText(PanelText::MarkKeep, lang));
+    focusFilterAction->setText(panelText(PanelText::FocusFilter, lang));
 }
 
 void TForm1::updateUndoActions()
@@ -124,7 +145,7 @@ void TForm1::updateUndoActions()
 
 PageState TForm1::pageState(int page) const
 {
-    return PageState{listText(page), ResNumber[page], LastEdit[page]};
+    return PageState{listText(page), ResNumber[page], LastEdit[page], literalsPanel->marks(pageEditor(page))};
 }
 
 void TForm1::setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList)
@@ -151,6 +172,13 @@ void TForm1::setPageState(int page, const PageState &state, std::unique_ptr<QTex
     ResNumber[page] = state.counter;
     LastEdit[page] = state.lastEdit;
     showResNumber();
+    // An undo calls this before it puts the text back: the marks follow once
+    // their literals are there again.
+    if (!state.marks.empty())
+        QMetaObject::invokeMethod(
+            literalsPanel,
+            [panel = literalsPanel, editor = pageEditor(page), marks = state.marks] { panel->restoreMarks(editor, marks); },
+            Qt::QueuedConnection);
 }
 
 PageStateRead TForm1::pageStateRead(int page)
@@ -172,8 +200,9 @@ void TForm1::undoPageEdit()
     QTextDocument *d = pageEditor(p)->document();
     if (BaseName.isEmpty() || Busy || !d->isUndoAvailable())
         return;
+    // The document knows the step of the last save: undo back to it clears
+    // the page's mark, and redo sets it again.
     d->undo();
-    session(p).setSaved(false);
     updateUndoActions();
 }
 
@@ -184,7 +213,6 @@ void TForm1::redoPageEdit()
     if (BaseName.isEmpty() || Busy || !d->isRedoAvailable())
         return;
     d->redo();
-    session(p).setSaved(false);
     updateUndoActions();
 }
 
@@ -203,7 +231,12 @@ void TForm1::toggleKeepMarker(int page, int line)
     const int start = m.lineIndex(line);
     if (start < 0)
         return;
-    m.replace(start, int(old.size()), changed);
+    // Only the marker's stretch changes: the check marks of the line's
+    // literals stay with them.
+    int same = 0;
+    while (same < std::min(old.size(), changed.size()) && old.at(same) == changed.at(same))
+        ++same;
+    m.replace(start + same, int(old.size()) - same, changed.mid(same));
     m.setSelection(start, 0);
 }
 
@@ -269,6 +302,7 @@ void TForm1::extractChecked()
     options.extractC = literalsPanel->extractC();
     options.root = Edit3->text();
     const auto choose = literalsPanel->chooser();
+    const int leftOut = literalsPanel->checkedHidden();
     const auto start = [&](Batch::EqualStrings equal) {
         Batch::Options o = options;
         o.equal = equal;
@@ -307,7 +341,7 @@ void TForm1::extractChecked()
 
     // A long list fills a document of its own on a thread while the page is
     // rewritten here; the list editor then shows that document.
-    const PageState after{result.state.list, result.state.counter, result.state.lastEdit};
+    const PageState after{result.state.list, result.state.counter, result.state.lastEdit, {}};
     std::future<std::unique_ptr<QTextDocument>> listDocument;
     if (p == m_currentPage && after.list != before.list)
         listDocument = std::async(std::launch::async, [list = after.list, home = thread()] {
@@ -321,13 +355,15 @@ void TForm1::extractChecked()
     int caret = -1;
     {
         PageEditStep edit(pageEditor(p)->document(), before, pageStateRead(p), pageStateApply(p));
-        session(p).setSaved(false);
         if (result.text != text) {
             const Difference d = differenceOf(text, result.text);
             caret = d.from + m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));
         }
         edit.commit(after);
     }
+    session(p).setSaved(false);
+    VStatus1->Panel(3).SetText(leftOut > 0 ? panelText(PanelText::LeftOut, UiLang->language()).arg(leftOut)
+                                           : QString());
     std::unique_ptr<QTextDocument> list;
     if (listDocument.valid()) {
         waitPumping(*this, listDocument);

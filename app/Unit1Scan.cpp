@@ -84,8 +84,7 @@ void TForm1::showLiteral(int page, int start, int length)
 {
     if (BaseName.isEmpty() || Busy || page != activePage())
         return;
-    if (showScanResult(*this, page, ScanResult{ScanResult::Found, start, length}))
-        Edit1->setFocus();
+    showScanResult(*this, page, ScanResult{ScanResult::Found, start, length});
     Timer1Timer();
 }
 
@@ -159,14 +158,15 @@ void TForm1::SpeedButton3Click()
     const int page = activePage();
     if (page == HeaderPage)
         return;
-    // Marks even when the text stays the same.
-    session(page).setSaved(false);
     EditorModel &m = pageModel(page);
     EditorModel &found = EditorModel::of(Edit1);
     const int start = m.selStart();
     const QString old = m.selectedText();
     // One undoable edit, also on a page protected against typing.
     const int inserted = m.replace(start, m.selLength(), found.text());
+    // Marks even when the text stays the same; after the edit, so that its
+    // undo can find the saved state again.
+    session(page).setSaved(false);
     m.setSelection(start, inserted);
     if (CheckBox2->isChecked())
         found.setText(old);

@@ -48,6 +48,30 @@ QString panelText(PanelText id, Language lang)
     case PanelText::Stopped:
         return de ? QStringLiteral("Abgebrochen: die Seite und die Liste sind unverändert.")
                   : QStringLiteral("Stopped: the page and the list are unchanged.");
+    case PanelText::CountRows:
+        return de ? QStringLiteral("%1 Zeilen, %2 markiert") : QStringLiteral("%1 rows, %2 checked");
+    case PanelText::CountOneRow:
+        return de ? QStringLiteral("1 Zeile, %2 markiert") : QStringLiteral("1 row, %2 checked");
+    case PanelText::CountHidden:
+        return de ? QStringLiteral("(%1 vom Filter ausgeblendet)") : QStringLiteral("(%1 hidden by the filter)");
+    case PanelText::ExtractCheckedTip:
+        return de ? QStringLiteral("Extrahiert die markierten Zeilen, die der Filter zeigt")
+                  : QStringLiteral("Extracts the checked rows the filter shows");
+    case PanelText::LeftOut:
+        return de ? QStringLiteral("%1 markierte Zeilen sind vom Filter ausgeblendet und werden nicht extrahiert.")
+                  : QStringLiteral("%1 checked rows are hidden by the filter and left out.");
+    case PanelText::FocusFilter:
+        return de ? QStringLiteral("Literale filtern") : QStringLiteral("Filter literals");
     }
     return QString();
+}
+
+QString panelCount(int rows, int checked, int hidden, Language lang)
+{
+    QString s = panelText(rows == 1 ? PanelText::CountOneRow : PanelText::CountRows, lang)
+                    .replace(QStringLiteral("%1"), QString::number(rows))
+                    .replace(QStringLiteral("%2"), QString::number(checked));
+    if (hidden > 0)
+        s += u' ' + panelText(PanelText::CountHidden, lang).arg(hidden);
+    return s;
 }

@@ -25,7 +25,16 @@ enum class PanelText {
     Redo,
     EqualStrings,     // %1 number of repeated texts: the one question of Extract checked
     Stopped,          // Extract checked was stopped: nothing changed
+    CountRows,        // %1 rows shown, %2 of them checked (panelCount() picks the form)
+    CountOneRow,      // the same for one row: %2 checked
+    CountHidden,      // %1 rows hidden by the filter, after the count
+    ExtractCheckedTip, // the button's tool tip
+    LeftOut,          // %1 checked rows hidden by the filter: in the tool tip and the status bar
+    FocusFilter,      // the window's item that puts the focus in the filter box (Ctrl+F)
 };
 
 // The text id in lang, placeholders unfilled.
 QString panelText(PanelText id, Language lang);
+
+// "n rows, m checked", and "(k hidden by the filter)" when k > 0.
+QString panelCount(int rows, int checked, int hidden, Language lang);

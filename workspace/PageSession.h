@@ -16,7 +16,15 @@ public:
     QTextDocument *document() const { return m_document; }
 
     bool isSaved() const { return !m_document || !m_document->isModified(); }
-    void setSaved(bool saved) { m_document->setModified(!saved); }
+    // Marking a page that is marked already changes nothing: the document
+    // keeps the undo step of its last save, and undo back to it clears the
+    // mark (redo sets it again). Mark after an edit, not before it: a mark
+    // on an unmarked page loses the way back.
+    void setSaved(bool saved)
+    {
+        if (m_document->isModified() == saved)
+            m_document->setModified(!saved);
+    }
     // After the page's file was written: saved, and entries of the list not
     // written out yet now exist nowhere else.
     void noteSaved()

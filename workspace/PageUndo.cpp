@@ -8,7 +8,7 @@
 PageStateUndo::PageStateUndo(const PageState &before, const PageState &after, PageStateRead read,
                              PageStateApply apply)
     : m_beforeCounter(before.counter), m_afterCounter(after.counter), m_beforeEdit(before.lastEdit),
-      m_afterEdit(after.lastEdit), m_read(std::move(read)), m_apply(std::move(apply))
+      m_afterEdit(after.lastEdit), m_beforeMarks(before.marks), m_read(std::move(read)), m_apply(std::move(apply))
 {
     const qsizetype n = std::min(before.list.size(), after.list.size());
     qsizetype i = 0;
@@ -19,24 +19,25 @@ PageStateUndo::PageStateUndo(const PageState &before, const PageState &after, Pa
     m_afterTail = after.list.mid(i);
 }
 
-void PageStateUndo::put(const QString &tail, int counter, RowCol lastEdit)
+void PageStateUndo::put(const QString &tail, int counter, RowCol lastEdit, std::map<int, bool> marks)
 {
     PageState s = m_read();
     s.list.truncate(m_prefix);
     s.list += tail;
     s.counter = counter;
     s.lastEdit = lastEdit;
+    s.marks = std::move(marks);
     m_apply(s);
 }
 
 void PageStateUndo::undo()
 {
-    put(m_beforeTail, m_beforeCounter, m_beforeEdit);
+    put(m_beforeTail, m_beforeCounter, m_beforeEdit, m_beforeMarks);
 }
 
 void PageStateUndo::redo()
 {
-    put(m_afterTail, m_afterCounter, m_afterEdit);
+    put(m_afterTail, m_afterCounter, m_afterEdit, {});
 }
 
 PageEditStep::PageEditStep(QTextDocument *document, PageStateRead read, PageStateApply apply)

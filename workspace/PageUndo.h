@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 
 class QTextDocument;
 
@@ -17,6 +18,9 @@ struct PageState
     QString list; // the page's extraction list (CR LF)
     int counter = 0;
     RowCol lastEdit;
+    // The user's check marks of the page's literals, by start. Undo puts
+    // back the marks the step dropped with their literals; redo leaves them.
+    std::map<int, bool> marks;
     bool operator==(const PageState &) const = default;
 };
 
@@ -35,12 +39,13 @@ public:
     void redo() override;
 
 private:
-    void put(const QString &tail, int counter, RowCol lastEdit);
+    void put(const QString &tail, int counter, RowCol lastEdit, std::map<int, bool> marks);
 
     qsizetype m_prefix; // length of the lists' common head
     QString m_beforeTail, m_afterTail;
     int m_beforeCounter, m_afterCounter;
     RowCol m_beforeEdit, m_afterEdit;
+    std::map<int, bool> m_beforeMarks;
     PageStateRead m_read;
     PageStateApply m_apply;
 };

@@ -1,6 +1,6 @@
 // Drives the real main window through the sample unit and saves what the
-// screen shows: a found literal, the literals panel, the resource script, the
-// German captions.
+// screen shows: a found literal, the literals panel, the panel filtered with
+// its counts, the resource script, the German captions and a German question.
 // Run on a virtual display by scripts/screenshots.sh.
 #include "EditorModel.h"
 #include "LiteralsPanel.h"
@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -122,6 +124,10 @@ int main(int argc, char **argv)
     form.resizeDocks({form.literalsPanel}, {500}, Qt::Horizontal);
     form.literalsPanel->refresh();
     shoot(&form, QStringLiteral("literals-panel.png"));
+    // Filtered: the count says how many rows the filter hides.
+    form.literalsPanel->filterBox()->setText(QStringLiteral("Rezept"));
+    shoot(&form, QStringLiteral("literals-filter.png"));
+    form.literalsPanel->filterBox()->clear();
     form.literalsPanel->hide();
     form.resize(960, 640);
     for (int i = 0; i < 5; ++i)
@@ -130,6 +136,16 @@ int main(int argc, char **argv)
 
     form.German1Click();
     shoot(&form, QStringLiteral("german.png"));
+    // A question of the close prompts, with the toolkit's German buttons.
+    QTimer::singleShot(300, [] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            shoot(box, QStringLiteral("german-question.png"));
+            if (auto *m = qobject_cast<QMessageBox *>(box))
+                m->button(QMessageBox::Cancel)->click();
+        }
+    });
+    QtDialogs().message(&form, QStringLiteral("VTQX"), form.BaseName + form.Msg(8), Dialogs::Icon::Exclamation,
+                        Dialogs::Buttons::YesNoCancel);
 
     Dialogs::install(nullptr);
     form.Saved = {true, true, true}; // nothing to save: the sample stays as it is

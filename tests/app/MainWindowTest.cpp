@@ -1,11 +1,15 @@
 #include "AppIdentity.h"
 #include "FormFixture.h"
+#include "LiteralsPanel.h"
 #include "UiLanguage.h"
 #include "Vstatus.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QTableView>
+#include <QToolBar>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -50,10 +54,31 @@ TEST_F(MainWindow, EveryCaptionFollowsTheLanguageAndComesBack)
     EXPECT_TRUE(form->German1->isChecked());
     EXPECT_FALSE(form->English1->isChecked());
     form->English1Click();
-    for (const CaptionEntry &c : captionTable())
-        EXPECT_EQ(captionOf(*form, c), c.english) << c.objectName;
+    for (const CaptionEntry &c : captionTable()) {
+        if (QLatin1String(c.objectName) != u"ToolButton3") {
+            EXPECT_EQ(captionOf(*form, c), c.english) << c.objectName;
+        }
+    }
     EXPECT_TRUE(form->English1->isChecked());
     EXPECT_FALSE(form->German1->isChecked());
+}
+
+// The Change button names what it does with Toggle Found on or off, after
+// any sequence of switches.
+TEST_F(MainWindow, TheChangeButtonCaptionFollowsToggleFoundThroughLanguageSwitches)
+{
+    const QString toggle[] = {QStringLiteral("Toggle"), QStringLiteral("Tauschen")};
+    const QString change[] = {QStringLiteral("Change"), QStringLiteral("Ändern")};
+    for (const bool found : {true, false}) {
+        if (form->CheckBox2->isChecked() != found)
+            form->CheckBox2->click();
+        for (QAction *language : {form->German1, form->English1, form->English1, form->German1, form->German1,
+                                  form->English1}) {
+            language->trigger();
+            const int de = form->UiLang->isGerman() ? 1 : 0;
+            EXPECT_EQ(form->ToolButton3->text(), found ? toggle[de] : change[de]) << language->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindow, SwitchIsAnnouncedAfterTheCaptionsAreSet)
@@ -257,7 +282,7 @@ TEST_F(MainWindow, MenusHoldTheirItemsAndSeparatorsInOrder)
               QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 ExtractChecked1 - FindText1 - Undo1 Redo1"));
     EXPECT_EQ(layout(form->Options1), QStringLiteral("PromtEqualStrings2 OnExtractFindNext2 - UseglobalStrings2 "
                                                      "UseFormStrings2 UseFunction2 - English1 German1 - "
-                                                     "LiteralsPanel1"));
+                                                     "LiteralsPanel1 FocusFilter1"));
 }
 
 TEST(ApplicationIdentity, SetsNoDisplayNameThatTitlesWouldCarry)
@@ -269,4 +294,68 @@ TEST(ApplicationIdentity, SetsNoDisplayNameThatTitlesWouldCarry)
     QCoreApplication::setApplicationName(QStringLiteral("probe"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
     QCoreApplication::setApplicationName(before);
+}
+
+// Tool tips name the command and its key, in the UI language; the panel's
+// cells show their whole text where the column cuts it off.
+TEST_F(MainWindow, ToolTipsNameTheCommandAndItsKeyInBothLanguages)
+{
+    EXPECT_EQ(form->ToolButton4->toolTip().section(u'\n', 0, 0), QStringLiteral("Find Next (Ctrl+N)"));
+    EXPECT_EQ(form->ToolButton1->toolTip().section(u'\n', 0, 0), QStringLiteral("Open (F3)"));
+    EXPECT_EQ(form->ToolButton5->toolTip().section(u'\n', 0, 0), QStringLiteral("Extract"));
+    EXPECT_EQ(form->ToolButton3->toolTip().section(u'\n', 0, 0), QStringLiteral("Toggle (Ctrl+T)"));
+    form->CheckBox2->click();
+    EXPECT_EQ(form->ToolButton3->toolTip().section(u'\n', 0, 0), QStringLiteral("Change (Ctrl+T)"));
+    const QString englishImage = form->Image1->toolTip();
+    form->German1->trigger();
+    EXPECT_EQ(form->ToolButton4->toolTip().section(u'\n', 0, 0), QStringLiteral("Nächster (Strg+N)"));
+    EXPECT_EQ(form->ToolButton3->toolTip().section(u'\n', 0, 0), QStringLiteral("Ändern (Strg+T)"));
+    for (QToolButton *b : {form->ToolButton12, form->ToolButton8, form->ToolButton7})
+        EXPECT_FALSE(b->toolTip().section(u'\n', 1).isEmpty()) << b->objectName().toStdString();
+    EXPECT_NE(form->Image1->toolTip(), englishImage);
+    EXPECT_FALSE(form->Image2->toolTip().isEmpty());
+}
+
+// Every toolbar command stays on the toolbar: none behind the extension.
+static void expectWholeToolBar(TForm1 &form)
+{
+    for (QToolButton *b : form.ToolBar1->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        if (b->objectName().startsWith(u"qt_"))
+            continue; // the extension button
+        EXPECT_TRUE(b->isVisible() && form.ToolBar1->rect().contains(b->geometry()))
+            << b->objectName().toStdString() << " outside the toolbar";
+    }
+}
+
+TEST_F(MainWindow, TheLayoutIsRememberedAndTheToolBarNeverHidesACommand)
+{
+    EXPECT_EQ(form->size(), QSize(711, 558));
+    expectWholeToolBar(*form);
+    form->literalsPanelAction->trigger();
+    QApplication::processEvents();
+    EXPECT_GT(form->width(), 711) << "the window grows for the panel";
+    EXPECT_GE(form->PageControl1->width(), 300);
+    expectWholeToolBar(*form);
+    // A narrow window with a wide panel: icons only, every one of them there.
+    form->resize(711, 558);
+    form->resizeDocks({form->literalsPanel}, {600}, Qt::Horizontal);
+    QApplication::processEvents();
+    expectWholeToolBar(*form);
+
+    form->resize(1000, 700);
+    form->resizeDocks({form->literalsPanel}, {420}, Qt::Horizontal);
+    QHeaderView *columns = form->literalsPanel->table()->horizontalHeader();
+    columns->resizeSection(LiteralsModel::TextColumn, 250);
+    QApplication::processEvents();
+    const int panelWidth = form->literalsPanel->width();
+    ASSERT_TRUE(form->close());
+
+    form = std::make_unique<TForm1>();
+    form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), QSize(1000, 700));
+    EXPECT_TRUE(form->literalsPanel->isVisible());
+    EXPECT_EQ(form->literalsPanel->width(), panelWidth);
+    EXPECT_EQ(form->literalsPanel->table()->horizontalHeader()->sectionSize(LiteralsModel::TextColumn), 250);
+    expectWholeToolBar(*form);
 }

@@ -9,10 +9,18 @@
 #include "Vstatus.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QSignalSpy>
+#include <QLabel>
+#include <QLineEdit>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTableView>
+
+#include <random>
+#include <QToolTip>
 
 namespace {
 QStringList unitSources()
@@ -421,5 +429,312 @@ TEST_F(Panel, AnEditSchedulesOneRescanAfterAPauseThatGrowsWithWhatARescanBlocks)
                     form->literalsPanel->rescanDelayMs(), typing, updated);
         EXPECT_GE(form->literalsPanel->rescanDelayMs(), std::min<qint64>(2 * form->literalsPanel->lastBlockingMs(), 2000));
         form->CheckBox1->click();
+    }
+}
+
+// What is shown is what is extracted: checked rows the filter hides stay as
+// they are, and the count, the button's tool tip and the status bar say so.
+TEST_F(Panel, ExtractCheckedTakesOnlyTheCheckedRowsTheFilterShows)
+{
+    writeUnit(QStringLiteral("u"),
+              "a(\"Rezept anlegen\");\r\nb(\"Open file\");\r\nc(\"Rezept drucken\");\r\nd(\"Close all\");\r\n"
+              "e(\"Rezepte\"); // vtqx:keep\r\n",
+              "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    LiteralsPanel *panel = form->literalsPanel;
+    panel->refresh();
+    EXPECT_EQ(panel->countLabel()->text(), QStringLiteral("5 rows, 4 checked"));
+    QTest::keyClicks(panel->filterBox(), QStringLiteral("rezept"));
+    QTRY_COMPARE(panel->table()->model()->rowCount(), 3);
+    EXPECT_EQ(panel->countLabel()->text(), QStringLiteral("3 rows, 2 checked (2 hidden by the filter)"));
+    const QString leftOut = panelText(PanelText::LeftOut, Language::English).arg(2);
+    EXPECT_TRUE(panel->extractButton()->toolTip().contains(leftOut)) << panel->extractButton()->toolTip().toStdString();
+
+    panel->extractButton()->click();
+    EXPECT_NE(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Rezept anlegen\");"));
+    EXPECT_EQ(page(TForm1::CppPage).line(1), QStringLiteral("b(\"Open file\");"));
+    EXPECT_NE(page(TForm1::CppPage).line(2), QStringLiteral("c(\"Rezept drucken\");"));
+    EXPECT_EQ(page(TForm1::CppPage).line(3), QStringLiteral("d(\"Close all\");"));
+    EXPECT_EQ(form->VStatus1->Panel(3).Text(), leftOut);
+    EXPECT_EQ(EditorModel::of(form->Memo1).lineCount(), 2);
+
+    // The filter stays; a German count follows the switch.
+    form->German1->trigger();
+    panel->refresh();
+    EXPECT_EQ(panel->countLabel()->text(), QStringLiteral("1 Zeile, 0 markiert (2 vom Filter ausgeblendet)"));
+}
+
+// Undo back to the state of the last save clears "(Modified)", redo marks
+// the page again, and Exit asks nothing (the scripted dialogs fail on any
+// question).
+TEST_F(Panel, UndoBackToTheSavedStateClearsTheMarkAndExitDoesNotAsk)
+{
+    writeUnit(QStringLiteral("u"), "a(\"One\");\r\nb(\"Two\");\r\n", "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    dialogs->clear();
+    const auto modified = [&] {
+        form->PageStatus();
+        return form->VStatus1->Panel(0).Text().endsWith(form->Msg(2));
+    };
+    form->activateWindow();
+    form->Memo2->setFocus();
+    form->FindNext1->trigger();
+    form->ToolButton5->click(); // Extract
+    ASSERT_TRUE(modified());
+    QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(modified());
+    bool canClose = false;
+    form->FormCloseQuery(canClose); // what Exit runs
+    EXPECT_TRUE(canClose);
+    EXPECT_TRUE(dialogs->asked().empty());
+    QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(modified());
+
+    // Saved in the middle: undo to that step clears, one more marks again.
+    form->SaveCPP1Click();
+    form->FindNext1->trigger();
+    EditorModel::of(form->Edit1).setText(QStringLiteral("\"Zwei\""));
+    form->ToolButton3->click(); // Change
+    EXPECT_TRUE(modified());
+    form->undoAction->trigger();
+    EXPECT_FALSE(modified());
+    form->undoAction->trigger();
+    EXPECT_TRUE(modified());
+    form->redoAction->trigger();
+    EXPECT_FALSE(modified());
+
+    // Typing on a writable page, undone by the editor itself.
+    form->CheckBox1->click();
+    ASSERT_FALSE(form->Memo2->isReadOnly());
+    page(TForm1::CppPage).setSelection(0, 0);
+    QTest::keyClicks(form->Memo2, QStringLiteral("xy"));
+    EXPECT_TRUE(modified());
+    const QString typed = page(TForm1::CppPage).text();
+    QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(page(TForm1::CppPage).text(), typed.mid(2)) << "one step for the typed run";
+    EXPECT_FALSE(modified());
+}
+
+// A row's check mark goes with the step that took its literal: undo brings
+// the literal back unchecked, as the user left it; marks set later stay.
+TEST_F(Panel, UndoOfAnExtractBringsBackTheRowsCheckMark)
+{
+    writeUnit(QStringLiteral("u"), "a(\"One\");\r\nb(\"Two\");\r\nc(\"Three\");\r\n", "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    LiteralsPanel *panel = form->literalsPanel;
+    panel->refresh();
+    const LiteralsModel &model = panel->model();
+    QTableView *t = panel->table();
+    form->activateWindow();
+    t->setFocus();
+    t->setCurrentIndex(t->model()->index(0, LiteralsModel::TextColumn));
+    QTest::keyClick(t, Qt::Key_Space);
+    ASSERT_FALSE(model.isChecked(0));
+
+    page(TForm1::CppPage).setSelection(0, 0);
+    form->FindNext1->trigger();
+    form->ToolButton5->click(); // Extract the unchecked "One"
+    panel->refresh();
+    ASSERT_EQ(model.rowCount(), 2);
+    t->setCurrentIndex(t->model()->index(1, LiteralsModel::TextColumn));
+    QTest::keyClick(t, Qt::Key_Space); // "Three", after the extract
+    ASSERT_FALSE(model.isChecked(1));
+
+    form->undoAction->trigger();
+    QApplication::processEvents();
+    panel->refresh();
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_FALSE(model.isChecked(0));
+    EXPECT_TRUE(model.isChecked(1));
+    EXPECT_FALSE(model.isChecked(2));
+    form->redoAction->trigger();
+    QApplication::processEvents();
+    panel->refresh();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_FALSE(model.isChecked(1));
+}
+
+TEST_F(Panel, TheKeyboardDrivesThePanelAndTheEditorFollows)
+{
+    writeUnit(QStringLiteral("u"), "a(\"One\");\r\nb(\"Two\");\r\nc(\"Three\");\r\n", "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    LiteralsPanel *panel = form->literalsPanel;
+    panel->refresh();
+    const std::vector<Hit> hits = rows();
+    ASSERT_EQ(hits.size(), 3u);
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
+    QTableView *t = panel->table();
+    const auto selected = [&] { return Hit{page(0).selStart(), page(0).selLength(), EditorModel::of(form->Edit1).text()}; };
+
+    clickRow(0);
+    EXPECT_EQ(QApplication::focusWidget(), t);
+    EXPECT_EQ(selected(), hits[0]);
+    QTest::keyClick(t, Qt::Key_Down);
+    EXPECT_EQ(selected(), hits[1]);
+    QTest::keyClick(t, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(selected(), hits[2]);
+    QTest::keyClick(t, Qt::Key_Space);
+    EXPECT_FALSE(panel->model().isChecked(2));
+    QTest::keyClick(t, Qt::Key_Space);
+    EXPECT_TRUE(panel->model().isChecked(2));
+    QTest::keyClick(t, Qt::Key_Up);
+    QTest::keyClick(t, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), form->Memo2);
+    EXPECT_EQ(selected(), hits[1]);
+
+    QTest::keyClick(form->Memo2, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), panel->filterBox());
+    QTest::keyClicks(panel->filterBox(), QStringLiteral("t"));
+    QTRY_COMPARE(t->model()->rowCount(), 2);
+    // The current row stays current while the filter shows it.
+    EXPECT_EQ(t->currentIndex().row(), 0);
+    EXPECT_EQ(selected(), hits[1]);
+    QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
+    EXPECT_EQ(panel->filterBox()->text(), QString());
+    EXPECT_EQ(t->model()->rowCount(), 3);
+    EXPECT_EQ(t->currentIndex().row(), 1);
+}
+
+TEST_F(Panel, ACellTheColumnCutsOffShowsItsWholeTextAsToolTip)
+{
+    const QByteArray longText(200, 'w');
+    writeUnit(QStringLiteral("u"), "a(\"Hi\");\r\nb(\"" + longText + "\");\r\n", "", "");
+    openUnit(QStringLiteral("u.cpp"));
+    LiteralsPanel *panel = form->literalsPanel;
+    panel->refresh();
+    QTableView *t = panel->table();
+    const auto tipAt = [&](int row, int column) {
+        const QModelIndex i = t->model()->index(row, column);
+        QHelpEvent help(QEvent::ToolTip, t->visualRect(i).center(), t->viewport()->mapToGlobal(t->visualRect(i).center()));
+        QApplication::sendEvent(t->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(1, LiteralsModel::TextColumn), u'"' + QString::fromLatin1(longText) + u'"');
+    EXPECT_EQ(tipAt(0, LiteralsModel::VerdictColumn), panelText(PanelText::NoReasons, Language::English));
+    tipAt(0, LiteralsModel::TextColumn);
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+// The session of the crash report (extracts, Save All, a filter typed and
+// cleared, a row unchecked, the keep marker on another row through its
+// context menu), its steps drawn at random with undo, redo, Extract checked,
+// typing, page and language switches among them, and background rescans
+// landing in between. Under the sanitizers a stale row or
+// index shows; afterwards the rows are the page's literals again.
+// VTQX_SESSION_ROUNDS sets the number of sessions (default 12).
+TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
+{
+    QByteArray cpp;
+    for (int i = 0; i < 30; ++i)
+        cpp += "  s" + QByteArray::number(i) + "(\"Rezept " + QByteArray::number(i) + "\", \"x" +
+               QByteArray::number(i % 4) + ".ini\"); // " + QByteArray::number(i) + "\r\n";
+    const int rounds =
+        qEnvironmentVariableIsSet("VTQX_SESSION_ROUNDS") ? std::max(1, qEnvironmentVariableIntValue("VTQX_SESSION_ROUNDS")) : 12;
+    const unsigned seed = unsigned(QDateTime::currentMSecsSinceEpoch());
+    std::printf("[ session ] seed %u, %d sessions\n", seed, rounds);
+    std::mt19937 random(seed);
+    const auto pick = [&](int n) { return n > 0 ? int(random() % unsigned(n)) : 0; };
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE(round);
+        form = std::make_unique<TForm1>();
+        form->show();
+        form->OnExtractFindNext2->setChecked(false);
+        form->PromtEqualStrings2->setChecked(false);
+        form->literalsPanel->show();
+        writeUnit(QStringLiteral("u"), cpp, "", "");
+        openUnit(QStringLiteral("u.cpp"));
+        dialogs->clear();
+        form->CheckBox1->click(); // writable: typing is one of the steps
+        LiteralsPanel *panel = form->literalsPanel;
+        QTableView *t = panel->table();
+        const auto someRow = [&] {
+            const int n = t->model()->rowCount();
+            if (n > 0)
+                t->setCurrentIndex(t->model()->index(pick(n), pick(LiteralsModel::ColumnCount)));
+            return n > 0;
+        };
+        for (int step = 0; step < 30; ++step) {
+            switch (pick(13)) {
+            case 0: // a row chosen, then Extract
+                if (someRow())
+                    form->ToolButton5->click();
+                break;
+            case 1:
+                form->SaveAll1Click();
+                break;
+            case 2: {
+                const QString filter = QStringLiteral("ezept 1").left(1 + pick(4));
+                QTest::keyClicks(panel->filterBox(), filter);
+                QApplication::processEvents();
+                if (pick(2))
+                    QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
+                break;
+            }
+            case 3:
+                if (someRow())
+                    QTest::keyClick(t, Qt::Key_Space);
+                break;
+            case 4:
+                if (someRow())
+                    panel->keepAction()->trigger();
+                break;
+            case 5:
+                form->undoAction->trigger();
+                break;
+            case 6:
+                form->redoAction->trigger();
+                break;
+            case 7:
+                form->extractCheckedAction->trigger();
+                break;
+            case 8:
+                page(TForm1::CppPage).setSelection(pick(page(TForm1::CppPage).length()), 0);
+                QTest::keyClicks(form->Memo2, QStringLiteral("\"q"));
+                break;
+            case 9: // the marker through the row's context menu, as the report did it
+                if (someRow()) {
+                    const QRect cell = t->visualRect(t->currentIndex());
+                    QTimer answer;
+                    answer.setInterval(5);
+                    bool offered = false;
+                    QObject::connect(&answer, &QTimer::timeout, [&] {
+                        if (QWidget *menu = QApplication::activePopupWidget()) {
+                            answer.stop();
+                            offered = panel->keepAction()->isEnabled();
+                            if (offered) {
+                                QTest::keyClick(menu, Qt::Key_Down);
+                                QTest::keyClick(menu, Qt::Key_Return);
+                            } else {
+                                QTest::keyClick(menu, Qt::Key_Escape);
+                            }
+                        }
+                    });
+                    answer.start();
+                    QSignalSpy kept(panel, &LiteralsPanel::keepRequested);
+                    QContextMenuEvent menu(QContextMenuEvent::Mouse, cell.center(), t->viewport()->mapToGlobal(cell.center()));
+                    QApplication::sendEvent(t->viewport(), &menu);
+                    answer.stop();
+                    EXPECT_EQ(kept.count(), offered ? 1 : 0);
+                }
+                break;
+            case 10:
+                form->PageControl1->setCurrentIndex(pick(3));
+                break;
+            case 11:
+                (pick(2) ? form->German1 : form->English1)->trigger();
+                break;
+            default:
+                QTest::qWait(pick(40));
+            }
+        }
+        ASSERT_TRUE(dialogs->asked().empty()) << dialogs->last().text.toStdString();
+        QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
+        showPage(TForm1::CppPage);
+        std::vector<Hit> expected;
+        for (const Batch::Literal &l : Batch::findLiterals(page(TForm1::CppPage).text(), SourcePage::Cpp))
+            expected.push_back({l.start, l.length, l.text});
+        EXPECT_EQ(rows(), expected);
+        EXPECT_EQ(panel->filter().checkedShown(), panel->model().checkedCount());
     }
 }

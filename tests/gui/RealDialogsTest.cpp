@@ -5,6 +5,7 @@
 #include "QtPrint.h"
 #include "SettingsKey.h"
 #include "Unit1.h"
+#include "Unit2.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -182,4 +183,48 @@ TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)
     form.SaveAll1->trigger();
     EXPECT_TRUE(shown.contains(QStringLiteral("Unit1.cpp"))) << shown.toStdString();
     EXPECT_TRUE(form.isVisible());
+}
+
+// The toolkit's own texts follow the UI language: the standard buttons of a
+// question and the file dialog's buttons, through the real window's commands.
+TEST(RealDialogs, TheGermanUiShowsGermanStandardButtonsAndEnglishComesBack)
+{
+    QFile::remove(SettingsKey::location(QStringLiteral("Varnosel"), QStringLiteral("VTQX")));
+    TForm1 form;
+    form.show();
+    const auto buttonsOfAQuestion = [&] {
+        QStringList seen;
+        whenModal([&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box)
+                return false;
+            for (const auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+                seen << box->button(b)->text();
+            box->button(QMessageBox::Cancel)->click();
+            return true;
+        });
+        form.Ask(QStringLiteral("?"), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
+        return seen;
+    };
+    const auto cancelOfTheOpenDialog = [&] {
+        QString seen;
+        whenModal([&](QWidget *w) {
+            auto *dlg = qobject_cast<QFileDialog *>(w);
+            if (!dlg)
+                return false;
+            QPushButton *cancel = dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel);
+            seen = cancel->text();
+            cancel->click();
+            return true;
+        });
+        form.Open1->trigger();
+        return seen;
+    };
+    form.German1->trigger();
+    EXPECT_EQ(buttonsOfAQuestion(), (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}));
+    EXPECT_EQ(cancelOfTheOpenDialog(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(form.Form2->windowTitle(), QStringLiteral("Über"));
+    form.English1->trigger();
+    EXPECT_EQ(buttonsOfAQuestion(), (QStringList{QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(cancelOfTheOpenDialog(), QStringLiteral("Cancel"));
 }

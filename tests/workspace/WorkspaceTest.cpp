@@ -124,12 +124,13 @@ TEST(Workspace, SettleUnsaved)
 } // namespace
 
 // A page edit step: text, list, counter and last edit go back and forth as
-// one; the list's head edited in between stays as the user left it.
+// one; the list's head edited in between stays as the user left it. Undo
+// hands back the check marks the step dropped; redo hands none.
 TEST(Workspace, APageEditStepUndoesTextAndStateTogether)
 {
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("f(\"a\");"));
-    PageState state{QStringLiteral("S1=x\r\n"), 1, {1, 1}};
+    PageState state{QStringLiteral("S1=x\r\n"), 1, {1, 1}, {{2, false}}};
     const auto read = [&] { return state; };
     const auto apply = [&](const PageState &s) { state = s; };
     {
@@ -138,7 +139,7 @@ TEST(Workspace, APageEditStepUndoesTextAndStateTogether)
         c.setPosition(2);
         c.setPosition(5, QTextCursor::KeepAnchor);
         c.insertText(QStringLiteral("S2"));
-        state = {QStringLiteral("S1=x\r\nS2=a\r\n"), 2, {1, 3}};
+        state = {QStringLiteral("S1=x\r\nS2=a\r\n"), 2, {1, 3}, {}};
         step.commit();
     }
     { // a step that changes nothing adds nothing
@@ -148,9 +149,9 @@ TEST(Workspace, APageEditStepUndoesTextAndStateTogether)
     state.list.replace(0, 2, QStringLiteral("T1")); // the user edits the list's head
     doc.undo();
     EXPECT_EQ(doc.toRawText(), QStringLiteral("f(\"a\");"));
-    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\n"), 1, {1, 1}}));
+    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\n"), 1, {1, 1}, {{2, false}}}));
     EXPECT_FALSE(doc.isUndoAvailable()) << "one step";
     doc.redo();
     EXPECT_EQ(doc.toRawText(), QStringLiteral("f(S2);"));
-    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\nS2=a\r\n"), 2, {1, 3}}));
+    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\nS2=a\r\n"), 2, {1, 3}, {}}));
 }

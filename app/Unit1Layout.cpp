@@ -1,0 +1,95 @@
+// The window's remembered layout (geometry, the dock's state and width, the
+// panel's column widths) and a toolbar that never hides a command.
+#include "Unit1.h"
+
+#include "Exception.h"
+#include "LiteralsPanel.h"
+#include "Vreg.h"
+
+#include <QHeaderView>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+// Settings values of the layout: the toolkit's own state records, as base64
+// text (the settings hold text only).
+const QString kGeometry = QStringLiteral("WindowGeometry");
+const QString kState = QStringLiteral("WindowState");
+const QString kColumns = QStringLiteral("LiteralsColumns");
+
+QByteArray stored(TVReg *reg, const QString &name)
+{
+    try {
+        return QByteArray::fromBase64(reg->Pop(name).toLatin1());
+    } catch (const Exception &) {
+        return {}; // not text: the layout's default
+    }
+}
+} // namespace
+
+void TForm1::storeLayout()
+{
+    VReg1->Push(kGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    VReg1->Push(kState, QString::fromLatin1(saveState().toBase64()));
+    VReg1->Push(kColumns, QString::fromLatin1(literalsPanel->table()->horizontalHeader()->saveState().toBase64()));
+}
+
+void TForm1::restoreLayout()
+{
+    // A value that cannot be read leaves its part of the layout as it is.
+    m_geometryRestored = restoreGeometry(stored(VReg1, kGeometry));
+    restoreState(stored(VReg1, kState));
+    literalsPanel->table()->horizontalHeader()->restoreState(stored(VReg1, kColumns));
+}
+
+// Without a stored geometry the window keeps its first size until the panel
+// is first shown, and then grows by the panel's width (within the screen).
+void TForm1::growForPanel()
+{
+    if (m_geometryRestored || m_grownForPanel || !literalsPanel->isVisible() || literalsPanel->isFloating())
+        return;
+    m_grownForPanel = true;
+    if (dockWidgetArea(literalsPanel) == Qt::BottomDockWidgetArea)
+        return;
+    const int grow = std::max(literalsPanel->sizeHint().width(), 360);
+    int width = this->width() + grow;
+    if (const QScreen *s = screen())
+        width = std::min(width, s->availableGeometry().width());
+    if (width > this->width()) {
+        // A small screen: the editors keep their room first.
+        const int dock = std::max(200, width - this->width());
+        resize(width, height());
+        resizeDocks({literalsPanel}, {dock}, Qt::Horizontal);
+    }
+}
+
+// Text under the icons only while every button has room for it; else icons
+// alone (the tool tips name each command), and the central area keeps room
+// for those.
+void TForm1::fitToolBar()
+{
+    if (m_fittingToolBar)
+        return;
+    const QScopedValueRollback guard(m_fittingToolBar, true);
+    const auto setStyle = [this](Qt::ToolButtonStyle style) {
+        const bool text = style == Qt::ToolButtonTextUnderIcon;
+        ToolBar1->setToolButtonStyle(style);
+        for (QToolButton *b : ToolBar1->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+            if (b->objectName().startsWith(u"qt_"))
+                continue; // the toolbar's own extension button
+            b->setToolButtonStyle(style);
+            b->setMinimumSize(text ? 66 : 40, 52);
+        }
+        return ToolBar1->sizeHint().width();
+    };
+    const int narrow = setStyle(Qt::ToolButtonIconOnly);
+    CoolBar1->setMinimumWidth(narrow);
+    const int wide = setStyle(Qt::ToolButtonTextUnderIcon);
+    if (wide > CoolBar1->width())
+        setStyle(Qt::ToolButtonIconOnly);
+}
