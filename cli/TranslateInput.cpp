@@ -4,6 +4,7 @@
 #include "Paths.h"
 #include "SourceTexts.h"
 #include "TextFile.h"
+#include "Units.h"
 
 #include <QDir>
 
@@ -21,17 +22,16 @@ void addModeOption(QCommandLineParser &parser)
 
 std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io)
 {
-    const QCommandLineOption help = parser.addHelpOption();
+    const Language lang = cliLanguage();
+    addHelpAndVersion(parser, lang);
     parser.addPositionalArgument(QStringLiteral("UNIT"),
                                  QStringLiteral("Any file of the unit, or its path without extension."));
     if (!parser.parse(arguments)) {
-        io.err << "vtqx-cli " << arguments.value(0) << ": " << parser.errorText() << '\n';
+        io.err << "vtqx-cli " << arguments.value(0) << ": " << parseErrorText(parser, lang) << '\n';
         return ExitError;
     }
-    if (parser.isSet(help)) {
-        io.out << parser.helpText();
+    if (answerHelpOrVersion(parser, arguments.value(0), io, lang))
         return ExitOk;
-    }
     if (parser.positionalArguments().size() != 1) {
         io.err << "vtqx-cli " << arguments.value(0) << ": exactly one UNIT expected\n";
         return ExitError;

@@ -7,7 +7,8 @@ PACKAGES=("$@"
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-webengine-dev
   xvfb xauth binutils-mingw-w64-x86-64 cpp
   desktop-file-utils appstream dpkg-dev breeze-icon-theme libqt6svg6
-  libgettextpo-dev gettext)
+  libgettextpo-dev gettext
+  python3-jsonschema)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
