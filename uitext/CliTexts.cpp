@@ -124,6 +124,28 @@ const Pair kTexts[] = {
      u"PO-Vorlage der Extraktionsliste der Unit, für Übersetzer"},
     {CliText::RcSummary, u"resource script with a string table per translated PO file",
      u"Ressourcenskript mit einer Stringtabelle je übersetzter PO-Datei"},
+    {CliText::PotDescription, u"Writes the PO template of a unit's extraction list.",
+     u"Schreibt die PO-Vorlage der Extraktionsliste einer Unit."},
+    {CliText::RcDescription,
+     u"Writes a resource script with a string table per translated PO file; texts without "
+     u"translation keep the source text and are listed on standard error.",
+     u"Schreibt ein Ressourcenskript mit einer Stringtabelle je übersetzter PO-Datei; Texte ohne "
+     u"Übersetzung behalten den Quelltext und werden auf der Standardfehlerausgabe aufgeführt."},
+    {CliText::PotOutOption, u"Write to FILE instead of standard output.",
+     u"In DATEI statt auf die Standardausgabe schreiben."},
+    {CliText::RcOutOption, u"Write to FILE (as the output window saves) instead of standard output.",
+     u"In DATEI (wie das Ausgabefenster speichert) statt auf die Standardausgabe schreiben."},
+    {CliText::PoOption, u"A translated PO file (repeatable).", u"Eine übersetzte PO-Datei (wiederholbar)."},
+    {CliText::StringModeOption, u"String mode of the list: global, form or function (default: as its lines show).",
+     u"String-Modus der Liste: global, form oder function (Vorgabe: wie ihre Zeilen zeigen)."},
+    {CliText::ListUnitArgument, u"Any file of the unit, or its path without extension.",
+     u"Eine Datei der Unit oder ihr Pfad ohne Erweiterung."},
+    {CliText::OneUnitExpected, u"%1: exactly one UNIT expected", u"%1: genau eine UNIT erwartet"},
+    {CliText::PoExpected, u"rc: at least one --po FILE expected", u"rc: mindestens eine --po DATEI erwartet"},
+    {CliText::ListUnreadable, u"cannot read the extraction list %1: %2",
+     u"die Extraktionsliste %1 kann nicht gelesen werden: %2"},
+    {CliText::UnknownStringMode, u"unknown string mode '%1'", u"unbekannter String-Modus '%1'"},
+    {CliText::Fallback, u"fallback: %1", u"Quelltext bleibt: %1"},
 };
 } // namespace
 

@@ -80,6 +80,19 @@ enum class CliText {
     ExtractSummary,
     PotSummary,
     RcSummary,
+    // pot and rc
+    PotDescription,
+    RcDescription,
+    PotOutOption,
+    RcOutOption,
+    PoOption,
+    StringModeOption,
+    ListUnitArgument,
+    OneUnitExpected,   // %1 the command
+    PoExpected,
+    ListUnreadable,    // %1 path, %2 why
+    UnknownStringMode, // %1 the value
+    Fallback,          // %1 what kept the source text
 };
 
 QString cliText(CliText id, Language lang);
