@@ -291,5 +291,27 @@ TEST_F(Findings, EachCommandHasHelpAndVersion)
     EXPECT_EQ(run({QStringLiteral("-V")}).out, QStringLiteral("vtqx-cli ") + cliVersion() + u'\n');
     const CliRun bad = run({QStringLiteral("list"), QStringLiteral("--bogus"), QStringLiteral("x.cpp")});
     EXPECT_EQ(bad.err, QStringLiteral("vtqx-cli: unknown option '--bogus'\n"));
+
+    // Under a German locale every line is German, Qt's parts included.
+    write(QStringLiteral("EDIT.cpp"), kCpp);
+    const auto german = [](const QStringList &args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VTQX_CLI), args);
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    };
+    const QString help = german({QStringLiteral("check"), QStringLiteral("--help")});
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Aufruf: vtqx-cli check [Optionen] UNIT...\n"))) << help.toStdString();
+    for (const char *english : {"Usage", "Options:", "Arguments:", "Exit status", "Show ", "Displays"})
+        EXPECT_FALSE(help.contains(QLatin1String(english))) << english;
+    EXPECT_EQ(german({QStringLiteral("check"), QStringLiteral("--page")}),
+              QStringLiteral("vtqx-cli: die Option '--page' braucht einen Wert\n"));
+    EXPECT_EQ(german({QStringLiteral("check"), QStringLiteral("--page"), QStringLiteral("cpp"), QStringLiteral("EDIT.cpp")}),
+              QDir::currentPath() + QStringLiteral("/EDIT.cpp:3:13: user-text \"Hello world\"\n"
+                                                   "1 Benutzertext-Literal(e) ohne Behalten-Markierung\n"));
 }
 } // namespace
