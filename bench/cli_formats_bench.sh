@@ -19,7 +19,7 @@ uptime
 runs=()
 for args in "list" "list --format json" "check --format sarif" "check --format gcc"; do
   # check exits 1: it finds user text
-  peak=$(/usr/bin/time -f %M $cli $args "$unit" 2>&1 >/dev/null | tail -1)
+  peak=$( (/usr/bin/time -f %M $cli $args "$unit" 2>&1 >/dev/null || true) | tail -1)
   out=$($cli $args "$unit" 2>/dev/null | wc -c || true)
   echo "$args: peak memory $((peak / 1024)) MiB, $(awk "BEGIN { printf \"%.1f\", $peak * 1024 / $bytes }") x the unit ($bytes bytes); $out bytes written"
   runs+=("$cli $args $unit")

@@ -3,7 +3,6 @@
 
 #include "Exception.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -69,6 +68,44 @@ QString messageOf(const Batch::Literal &l)
     return QLatin1String(ruleOf(l).message) + u' ' + oneLine(l.value);
 }
 
+// JSON written by hand for the items, which come by the hundred thousand:
+// QJsonDocument would build and sort each one first.
+void appendJson(QString &to, QStringView s)
+{
+    to += u'"';
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c >= 0x20 && c != u'"' && c != u'\\')
+            continue;
+        to += s.sliced(copied, i - copied);
+        copied = i + 1;
+        switch (c) {
+        case u'"': to += u"\\\""; break;
+        case u'\\': to += u"\\\\"; break;
+        case u'\n': to += u"\\n"; break;
+        case u'\r': to += u"\\r"; break;
+        case u'\t': to += u"\\t"; break;
+        default:
+            to += u"\\u00";
+            to += QChar(u"0123456789abcdef"[c >> 4]);
+            to += QChar(u"0123456789abcdef"[c & 15]);
+        }
+    }
+    to += s.sliced(copied);
+    to += u'"';
+}
+void appendJson(QString &to, QLatin1String s)
+{
+    to += u'"';
+    to += s; // names of our own: nothing to escape
+    to += u'"';
+}
+void appendJson(QString &to, int n)
+{
+    to += QString::number(n);
+}
+
 class TextWriter : public FindingWriter
 {
 public:
@@ -95,24 +132,44 @@ private:
     QTextStream &m_out;
 };
 
-// One array, an object per finding, written as found.
+// One array, an object per finding on a line of its own, written as found.
 class JsonWriter : public FindingWriter
 {
 public:
     explicit JsonWriter(QTextStream &out) : m_out(out) { m_out << '['; }
     void finding(const Finding &f) override
     {
-        QJsonObject o = literalJson(f.page.path, f.literal);
-        o.insert(QStringLiteral("page"), pageName(f.page.page));
-        QByteArray item = QJsonDocument(o).toJson(QJsonDocument::Indented);
-        item.chop(1); // its line break
-        m_out << (m_first ? "\n" : ",\n") << QString::fromUtf8(item);
+        const Batch::Literal &l = f.literal;
+        QString &o = m_item;
+        o.clear();
+        o += QLatin1String(m_first ? "\n{\"column\": " : ",\n{\"column\": ");
+        appendJson(o, l.pos.col);
+        o += QLatin1String(", \"file\": ");
+        appendJson(o, f.page.path);
+        o += QLatin1String(", \"hints\": [");
+        const QStringList hints = hintNames(l.hints);
+        for (qsizetype i = 0; i < hints.size(); ++i) {
+            if (i)
+                o += QLatin1String(", ");
+            appendJson(o, hints[i]);
+        }
+        o += QLatin1String("], \"page\": ");
+        appendJson(o, pageName(f.page.page));
+        o += QLatin1String(", \"row\": ");
+        appendJson(o, l.pos.row);
+        o += QLatin1String(", \"text\": ");
+        appendJson(o, l.text);
+        o += QLatin1String(", \"verdict\": ");
+        appendJson(o, verdictName(verdictOf(l.hints)));
+        o += u'}';
+        m_out << o;
         m_first = false;
     }
     void end() override { m_out << (m_first ? "]\n" : "\n]\n"); }
 
 private:
     QTextStream &m_out;
+    QString m_item;
     bool m_first = true;
 };
 
@@ -143,33 +200,48 @@ public:
     {
         const Batch::Literal &l = f.literal;
         const Rule &r = ruleOf(l);
-        QJsonObject artifact;
-        if (f.page.belowCurrent) {
-            artifact.insert(QStringLiteral("uri"), QString::fromLatin1(QUrl::toPercentEncoding(f.page.relativePath, "/")));
-            artifact.insert(QStringLiteral("uriBaseId"), QStringLiteral("%SRCROOT%"));
-        } else {
-            artifact.insert(QStringLiteral("uri"), QUrl::fromLocalFile(f.page.relativePath).toString(QUrl::FullyEncoded));
+        if (f.page.relativePath != m_uriOf) { // a new page
+            m_uriOf = f.page.relativePath;
+            m_artifact.clear();
+            m_artifact += QLatin1String("{\"uri\":");
+            if (f.page.belowCurrent) {
+                appendJson(m_artifact, QString::fromLatin1(QUrl::toPercentEncoding(m_uriOf, "/")));
+                m_artifact += QLatin1String(",\"uriBaseId\":\"%SRCROOT%\"}");
+            } else {
+                appendJson(m_artifact, QUrl::fromLocalFile(m_uriOf).toString(QUrl::FullyEncoded));
+                m_artifact += u'}';
+            }
         }
         // The end column is the one after the last character, on the last line.
         const qsizetype lastBreak = l.text.lastIndexOf(u'\n');
         const int endLine = l.pos.row + int(l.text.count(u'\n'));
         const int endColumn = lastBreak < 0 ? l.pos.col + int(l.text.size()) : int(l.text.size() - lastBreak);
-        QJsonObject region{{QStringLiteral("startLine"), l.pos.row},
-                           {QStringLiteral("startColumn"), l.pos.col},
-                           {QStringLiteral("endColumn"), endColumn}};
-        if (endLine != l.pos.row)
-            region.insert(QStringLiteral("endLine"), endLine);
-        const QJsonObject location{
-            {QStringLiteral("physicalLocation"),
-             QJsonObject{{QStringLiteral("artifactLocation"), artifact}, {QStringLiteral("region"), region}}}};
-        const QJsonObject result{
-            {QStringLiteral("ruleId"), QLatin1String(r.id)},
-            {QStringLiteral("ruleIndex"), int(&r - kRules)},
-            {QStringLiteral("level"), QLatin1String(r.level)},
-            {QStringLiteral("message"), QJsonObject{{QStringLiteral("text"), messageOf(l)}}},
-            {QStringLiteral("locations"), QJsonArray{location}},
-            {QStringLiteral("partialFingerprints"), QJsonObject{{QStringLiteral("vtqxLiteral/v1"), f.fingerprint}}}};
-        m_out << (m_first ? "\n      " : ",\n      ") << compact(result);
+        QString &o = m_item;
+        o.clear();
+        o += QLatin1String(m_first ? "\n      {\"ruleId\":" : ",\n      {\"ruleId\":");
+        appendJson(o, QLatin1String(r.id));
+        o += QLatin1String(",\"ruleIndex\":");
+        appendJson(o, int(&r - kRules));
+        o += QLatin1String(",\"level\":");
+        appendJson(o, QLatin1String(r.level));
+        o += QLatin1String(",\"message\":{\"text\":");
+        appendJson(o, messageOf(l));
+        o += QLatin1String("},\"locations\":[{\"physicalLocation\":{\"artifactLocation\":");
+        o += m_artifact;
+        o += QLatin1String(",\"region\":{\"startLine\":");
+        appendJson(o, l.pos.row);
+        o += QLatin1String(",\"startColumn\":");
+        appendJson(o, l.pos.col);
+        if (endLine != l.pos.row) {
+            o += QLatin1String(",\"endLine\":");
+            appendJson(o, endLine);
+        }
+        o += QLatin1String(",\"endColumn\":");
+        appendJson(o, endColumn);
+        o += QLatin1String("}}}],\"partialFingerprints\":{\"vtqxLiteral/v1\":");
+        appendJson(o, f.fingerprint);
+        o += QLatin1String("}}");
+        m_out << o;
         m_first = false;
     }
     void end() override { m_out << (m_first ? "]\n  }]\n}\n" : "\n    ]\n  }]\n}\n"); }
@@ -181,6 +253,8 @@ private:
     }
 
     QTextStream &m_out;
+    QString m_item;
+    QString m_uriOf, m_artifact; // the page's artifact location, made once per page
     bool m_first = true;
 };
 
@@ -191,6 +265,22 @@ QString belowCurrent(const QString &path, bool *below)
     const QString relative = QDir::current().relativeFilePath(absolute);
     *below = relative != u".." && !relative.startsWith(QLatin1String("../")) && !QDir::isAbsolutePath(relative);
     return *below ? relative : absolute;
+}
+// 64-bit FNV-1a over the parts' UTF-16 code units, each part ended by a
+// zero: fixed for good, so fingerprints stay what they were across builds.
+QString fingerprintOf(std::initializer_list<QStringView> parts)
+{
+    quint64 h = 14695981039346656037ull;
+    const auto mix = [&h](char16_t c) {
+        h = (h ^ (c & 0xff)) * 1099511628211ull;
+        h = (h ^ (c >> 8)) * 1099511628211ull;
+    };
+    for (QStringView part : parts) {
+        for (QChar c : part)
+            mix(c.unicode());
+        mix(0);
+    }
+    return QStringLiteral("%1").arg(h, 16, 16, QLatin1Char('0'));
 }
 } // namespace
 
@@ -341,12 +431,7 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fing
                 Finding f{ref, l, 0, QString()};
                 if (fingerprints) {
                     f.copy = copies[qHash(l.text, 0x5eed)]++;
-                    QCryptographicHash h(QCryptographicHash::Sha256);
-                    for (const QString &part : {ref.unit, pageName(page), l.text, QString::number(f.copy)}) {
-                        h.addData(part.toUtf8());
-                        h.addData(QByteArrayView("\0", 1));
-                    }
-                    f.fingerprint = QString::fromLatin1(h.result().toHex().left(32));
+                    f.fingerprint = fingerprintOf({ref.unit, pageName(page), l.text, QString::number(f.copy)});
                 }
                 if (found(f))
                     ++totals.written;
