@@ -405,7 +405,11 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fing
             if ((page == SourcePage::Cpp && pages == PageChoice::Dfm) ||
                 (page == SourcePage::Dfm && pages == PageChoice::Cpp))
                 continue;
-            if (page == SourcePage::Dfm && pages == PageChoice::Both && !QFileInfo::exists(unit.path(page)))
+            // Of both pages, one whose file is missing is left out, as long
+            // as the other one is there.
+            const SourcePage other = page == SourcePage::Cpp ? SourcePage::Dfm : SourcePage::Cpp;
+            if (pages == PageChoice::Both && !QFileInfo::exists(unit.path(page)) &&
+                (page == SourcePage::Dfm || QFileInfo::exists(unit.path(other))))
                 continue;
             PageRef ref;
             ref.page = page;

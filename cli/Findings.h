@@ -97,8 +97,9 @@ struct ScanTotals
 };
 
 // Reads each chosen page of each unit in turn and passes every literal that
-// keep accepts to found, as it is found. A unit without a form description
-// has no form page when both pages are read. A page that cannot be read is
+// keep accepts to found, as it is found. When both pages are read, a unit
+// without a form description has no form page, and a form without a C++
+// source no C++ page. A page that cannot be read is
 // told on the error stream. Holds one page at a time.
 ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fingerprints,
                      const std::function<bool(const Batch::Literal &)> &keep,
