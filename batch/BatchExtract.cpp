@@ -260,6 +260,13 @@ std::vector<Literal> findLiterals(const QString &page, SourcePage kind)
     return out;
 }
 
+void forEachLiteral(const QString &page, SourcePage kind, const std::function<void(const Literal &)> &found)
+{
+    LiteralWalk walk(page, kind);
+    for (Literal l; walk.next(l);)
+        found(l);
+}
+
 Result extract(const QString &page, const Options &options, const State &state,
                const std::function<bool(const Literal &)> &choose)
 {

@@ -96,6 +96,9 @@ std::optional<int> proofFailure(const QString &page, const Result &result);
 // finds; where one is not (a quote in a comment or a character literal),
 // the next run starts behind what holds it.
 std::vector<Literal> findLiterals(const QString &page, SourcePage kind);
+// The same literals handed to found one at a time, none kept: what a
+// command that reports each as it is found needs.
+void forEachLiteral(const QString &page, SourcePage kind, const std::function<void(const Literal &)> &found);
 
 // Extracts the literals that choose accepts (every one when choose is
 // empty) except marked ones unless asked and runs that are no literal. A

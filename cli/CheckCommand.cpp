@@ -1,41 +1,86 @@
-// vtqx-cli check: the literals of the C++ source judged user text that carry
-// no keep marker. Exit 1 when there are any: a check for CI.
+// vtqx-cli check: the literals of the units judged user text that carry no
+// keep marker, written as they are found. Exit 1 when there are any (not
+// counting those a baseline accepts): a check for CI.
 #include "Commands.h"
-#include "Literals.h"
+#include "Findings.h"
 
 #include "Exception.h"
 
+#include <optional>
 
 int runCheck(const QStringList &arguments, CliStreams &io)
 {
     const Language lang = cliLanguage();
     QCommandLineParser parser;
     addCommonOptions(parser, lang);
-    parser.addOption({QStringLiteral("json"), cliText(CliText::JsonOption, lang)});
+    addFindingOptions(parser, lang);
+    parser.addOption({QStringLiteral("baseline"), cliText(CliText::BaselineOption, lang), QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("write-baseline"), cliText(CliText::WriteBaselineOption, lang),
+                      QStringLiteral("FILE")});
     int exit = ExitOk;
+    FindingOptions options;
     if (!parseCommon(parser, arguments, io, &exit))
         return exit;
-    std::vector<UnitLiterals> units;
+    if (!findingOptions(parser, &options, io, lang))
+        return ExitError;
+    const bool writing = parser.isSet(QStringLiteral("write-baseline"));
+    if (writing && parser.isSet(QStringLiteral("baseline")))
+        return fail(io, cliText(CliText::BaselineAndWrite, lang));
+    std::optional<Baseline> baseline;
+    std::vector<SourceUnit> units;
     try {
-        std::vector<SourceUnit> located = resolveUnits(parser.positionalArguments(), lang);
-        units = readLiterals(located, SourcePage::Cpp, jobsOf(parser), io,
-                             lang);
+        if (writing)
+            baseline.emplace(parser.value(QStringLiteral("write-baseline")));
+        else if (parser.isSet(QStringLiteral("baseline"))) {
+            baseline.emplace(parser.value(QStringLiteral("baseline")));
+            baseline->load(lang);
+        }
+        units = resolveUnits(parser.positionalArguments(), lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
-    const bool json = parser.isSet(QStringLiteral("json"));
-    bool failed = false;
-    const int findings = writeLiterals(
-        units, json,
+
+    // Recording a baseline writes no findings.
+    const std::unique_ptr<FindingWriter> writer = writing ? nullptr : findingWriter(options.format, io.out);
+    const ScanTotals totals = scanUnits(
+        units, options.pages, options.format == OutputFormat::Sarif,
         [](const Batch::Literal &l) { return isUnmarkedUserText(l.hints); },
-        io, &failed);
-    if (!json)
-        io.err << (findings ? cliText(CliText::UnmarkedUserText, lang).arg(findings)
-                            : cliText(CliText::NoUnmarkedUserText, lang))
-               << '\n';
+        [&](const Finding &f) {
+            if (writing) {
+                baseline->record(f);
+                return false;
+            }
+            if (baseline && baseline->accepts(f))
+                return false;
+            writer->finding(f);
+            return true;
+        },
+        io);
+    if (writer)
+        writer->end();
     io.out.flush();
+    if (writing) {
+        if (totals.failed)
+            return ExitError; // a baseline must hold every unit
+        try {
+            baseline->save(lang);
+        } catch (const Exception &e) {
+            return fail(io, e.Message());
+        }
+        if (!options.quiet)
+            io.err << cliText(CliText::BaselineWritten, lang).arg(baseline->recorded()).arg(parser.value(
+                          QStringLiteral("write-baseline")))
+                   << '\n';
+        io.err.flush();
+        return ExitOk;
+    }
+    const bool lines = options.format == OutputFormat::Text || options.format == OutputFormat::Gcc;
+    if (lines && !options.quiet)
+        io.err << (totals.written ? cliText(CliText::UnmarkedUserText, lang).arg(totals.written)
+                                  : cliText(CliText::NoUnmarkedUserText, lang))
+               << '\n';
     io.err.flush();
-    if (failed)
+    if (totals.failed)
         return ExitError;
-    return findings ? ExitFindings : ExitOk;
+    return totals.written ? ExitFindings : ExitOk;
 }

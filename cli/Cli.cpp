@@ -1,37 +1,35 @@
 #include "Command.h"
 
-#include <QCoreApplication>
-
 namespace {
-void printUsage(QTextStream &to)
+void printUsage(QTextStream &to, Language lang)
 {
-    to << "Usage: vtqx-cli COMMAND [OPTIONS] UNIT...\n"
-          "Prepares C++ form units for more than one display language.\n\n"
-          "Commands:\n";
+    to << cliText(CliText::Usage, lang).arg(QStringLiteral("vtqx-cli COMMAND"), QStringLiteral("UNIT...")) << '\n'
+       << cliText(CliText::ToolDescription, lang) << "\n\n"
+       << cliText(CliText::CommandsHeading, lang) << '\n';
     for (const CliCommand &command : cliCommands())
-        to << "  " << QString::fromLatin1(command.name).leftJustified(10) << command.summary << '\n';
-    to << "\nvtqx-cli COMMAND --help shows the options of a command.\n";
+        to << "  " << QString::fromLatin1(command.name).leftJustified(10) << cliText(command.summary, lang) << '\n';
+    to << "\n" << cliText(CliText::CommandHelpHint, lang) << '\n';
 }
 } // namespace
 
 int runCli(const QStringList &argv, CliStreams &io)
 {
+    const Language lang = cliLanguage();
     const QString first = argv.value(1);
-    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
-        io.out << "vtqx-cli " << QCoreApplication::applicationVersion() << '\n';
+    if (first == QLatin1String("--version") || first == QLatin1String("-V") || first == QLatin1String("-v")) {
+        io.out << "vtqx-cli " << cliVersion() << '\n';
         return ExitOk;
     }
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        printUsage(io.out);
+        printUsage(io.out, lang);
         return ExitOk;
     }
     for (const CliCommand &command : cliCommands())
         if (first == QLatin1String(command.name))
             return command.run(argv.mid(1), io);
-    if (first.isEmpty())
-        io.err << "vtqx-cli: no command given\n\n";
-    else
-        io.err << "vtqx-cli: unknown command '" << first << "'\n\n";
-    printUsage(io.err);
+    io.err << "vtqx-cli: "
+           << (first.isEmpty() ? cliText(CliText::NoCommand, lang) : cliText(CliText::UnknownCommand, lang).arg(first))
+           << "\n\n";
+    printUsage(io.err, lang);
     return ExitError;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A subcommand of vtqx-cli: its name, a one-line summary for the usage text
 // and the function that runs it with the arguments after its name.
+#include "CliTexts.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -20,12 +22,15 @@ struct CliStreams
 struct CliCommand
 {
     const char *name;
-    const char *summary;
+    CliText summary;
     int (*run)(const QStringList &arguments, CliStreams &io);
 };
 
 // Every command, in the order the usage text lists them (Commands.cpp).
 const std::vector<CliCommand> &cliCommands();
+
+// The tool's version, as -V and --version print it.
+QString cliVersion();
 
 // Runs vtqx-cli with argv as given (program name first); the testable core
 // of main().

@@ -8,11 +8,16 @@ int runRcCommand(const QStringList &arguments, CliStreams &io);
 const std::vector<CliCommand> &cliCommands()
 {
     static const std::vector<CliCommand> commands = {
-        {"list", "every literal with its position, hints and verdict", runList},
-        {"check", "unmarked literals judged user text; exit 1 when there are any", runCheck},
-        {"extract", "extract the literals of whole units and write the list and the outputs", runExtract},
-        {"pot", "PO template of the unit's extraction list, for translators", runPotCommand},
-        {"rc", "resource script with a string table per translated PO file", runRcCommand},
+        {"list", CliText::ListSummary, runList},
+        {"check", CliText::CheckSummary, runCheck},
+        {"extract", CliText::ExtractSummary, runExtract},
+        {"pot", CliText::PotSummary, runPotCommand},
+        {"rc", CliText::RcSummary, runRcCommand},
     };
     return commands;
+}
+
+QString cliVersion()
+{
+    return QStringLiteral(VTQX_VERSION);
 }

@@ -1,34 +1,37 @@
-// vtqx-cli list: every literal with file, row, column, text, hints and verdict.
+// vtqx-cli list: every literal with file, row, column, text, hints and
+// verdict, written as it is found.
 #include "Commands.h"
-#include "Literals.h"
+#include "Findings.h"
 
 #include "Exception.h"
-
 
 int runList(const QStringList &arguments, CliStreams &io)
 {
     const Language lang = cliLanguage();
     QCommandLineParser parser;
     addCommonOptions(parser, lang);
-    parser.addOption({QStringLiteral("page"), cliText(CliText::PageOption, lang), QStringLiteral("cpp|dfm")});
-    parser.addOption({QStringLiteral("json"), cliText(CliText::JsonOption, lang)});
+    addFindingOptions(parser, lang);
     int exit = ExitOk;
+    FindingOptions options;
     if (!parseCommon(parser, arguments, io, &exit))
         return exit;
-    SourcePage page;
-    if (!pageOption(parser.value(QStringLiteral("page")), &page))
-        return fail(io, cliText(CliText::BadPage, lang).arg(parser.value(QStringLiteral("page"))));
-    std::vector<UnitLiterals> units;
+    if (!findingOptions(parser, &options, io, lang))
+        return ExitError;
+    std::vector<SourceUnit> units;
     try {
-        std::vector<SourceUnit> located = resolveUnits(parser.positionalArguments(), lang);
-        units = readLiterals(located, page, jobsOf(parser), io, lang);
+        units = resolveUnits(parser.positionalArguments(), lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
-    bool failed = false;
-    writeLiterals(units, parser.isSet(QStringLiteral("json")), [](const Batch::Literal &) { return true; }, io, &failed);
-    if (failed)
-        exit = ExitError;
+    const std::unique_ptr<FindingWriter> writer = findingWriter(options.format, io.out);
+    const ScanTotals totals = scanUnits(
+        units, options.pages, options.format == OutputFormat::Sarif, [](const Batch::Literal &) { return true; },
+        [&](const Finding &f) {
+            writer->finding(f);
+            return true;
+        },
+        io);
+    writer->end();
     io.out.flush();
-    return exit;
+    return totals.failed ? ExitError : ExitOk;
 }

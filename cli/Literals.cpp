@@ -1,33 +1,7 @@
 #include "Literals.h"
-
-#include "Exception.h"
+#include "Findings.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-
-std::vector<UnitLiterals> readLiterals(std::vector<SourceUnit> &units, SourcePage page, int jobs, CliStreams &io,
-                                       Language lang)
-{
-    std::vector<UnitLiterals> out(units.size());
-    runParallel(int(units.size()), jobs, [&](int i) {
-        UnitLiterals &u = out[size_t(i)];
-        u.path = units[size_t(i)].path(page);
-        try {
-            const CliPage p = loadPage(units[size_t(i)], page);
-            u.literals = Batch::findLiterals(p.text, page);
-        } catch (const Exception &e) {
-            u.error = e.Message();
-        }
-    }, io, lang);
-    return out;
-}
-
-namespace {
-QString verdictName(LiteralHints h)
-{
-    return verdictOf(h) == LiteralVerdict::UserText ? QStringLiteral("user-text") : QStringLiteral("probably-not");
-}
-} // namespace
 
 QString literalLine(const QString &path, const Batch::Literal &l)
 {
@@ -38,7 +12,7 @@ QString literalLine(const QString &path, const Batch::Literal &l)
         .arg(path)
         .arg(l.pos.row)
         .arg(l.pos.col)
-        .arg(verdictName(l.hints), hints.isEmpty() ? QString() : QStringLiteral(" [") + hints.join(u',') + u']',
+        .arg(verdictName(verdictOf(l.hints)), hints.isEmpty() ? QString() : QStringLiteral(" [") + hints.join(u',') + u']',
              text);
 }
 
@@ -49,7 +23,7 @@ QJsonObject literalJson(const QString &path, const Batch::Literal &l)
                        {QStringLiteral("column"), l.pos.col},
                        {QStringLiteral("text"), l.text},
                        {QStringLiteral("hints"), QJsonArray::fromStringList(hintNames(l.hints))},
-                       {QStringLiteral("verdict"), verdictName(l.hints)}};
+                       {QStringLiteral("verdict"), verdictName(verdictOf(l.hints))}};
 }
 
 bool pageOption(const QString &value, SourcePage *page)
@@ -63,29 +37,3 @@ bool pageOption(const QString &value, SourcePage *page)
     return true;
 }
 
-int writeLiterals(const std::vector<UnitLiterals> &units, bool json,
-                  const std::function<bool(const Batch::Literal &)> &keep, CliStreams &io, bool *failed)
-{
-    QJsonArray array;
-    int written = 0;
-    *failed = false;
-    for (const UnitLiterals &u : units) {
-        if (!u.error.isEmpty()) {
-            fail(io, u.error);
-            *failed = true;
-            continue;
-        }
-        for (const Batch::Literal &l : u.literals) {
-            if (!keep(l))
-                continue;
-            ++written;
-            if (json)
-                array.append(literalJson(u.path, l));
-            else
-                io.out << literalLine(u.path, l) << '\n';
-        }
-    }
-    if (json)
-        io.out << QJsonDocument(array).toJson();
-    return written;
-}

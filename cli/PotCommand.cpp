@@ -9,10 +9,10 @@
 
 int runPotCommand(const QStringList &arguments, CliStreams &io)
 {
+    const Language lang = cliLanguage();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes the PO template of a unit's extraction list."));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Write to FILE instead of standard output."),
-                                 QStringLiteral("FILE"));
+    parser.setApplicationDescription(cliText(CliText::PotDescription, lang));
+    const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::PotOutOption, lang), QStringLiteral("FILE"));
     parser.addOption(out);
     addModeOption(parser);
     if (const std::optional<int> done = parseCommand(parser, arguments, io))

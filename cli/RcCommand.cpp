@@ -10,22 +10,18 @@
 
 int runRcCommand(const QStringList &arguments, CliStreams &io)
 {
+    const Language lang = cliLanguage();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes a resource script with a string table per translated PO file; texts without "
-                       "translation keep the source text and are listed on standard error."));
-    const QCommandLineOption po(QStringLiteral("po"), QStringLiteral("A translated PO file (repeatable)."),
-                                QStringLiteral("FILE"));
-    const QCommandLineOption out(
-        QStringLiteral("out"), QStringLiteral("Write to FILE (as the output window saves) instead of standard output."),
-        QStringLiteral("FILE"));
+    parser.setApplicationDescription(cliText(CliText::RcDescription, lang));
+    const QCommandLineOption po(QStringLiteral("po"), cliText(CliText::PoOption, lang), QStringLiteral("FILE"));
+    const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::RcOutOption, lang), QStringLiteral("FILE"));
     parser.addOption(po);
     parser.addOption(out);
     addModeOption(parser);
     if (const std::optional<int> done = parseCommand(parser, arguments, io))
         return *done;
     if (!parser.isSet(po)) {
-        io.err << "vtqx-cli rc: at least one --po FILE expected\n";
+        io.err << "vtqx-cli " << cliText(CliText::PoExpected, lang) << '\n';
         return ExitError;
     }
     const std::optional<UnitList> list = readUnitList(parser.positionalArguments().constFirst(), parser, io);
@@ -39,8 +35,8 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
         in.list = list->text;
         in.mode = list->mode;
         const Translation::Script script = *Translation::translatedScript(in, translations);
-        for (const QString &line : Translation::fallbackReport(script.fallbacks, Language::English))
-            io.err << "fallback: " << line << '\n';
+        for (const QString &line : Translation::fallbackReport(script.fallbacks, lang))
+            io.err << cliText(CliText::Fallback, lang).arg(line) << '\n';
         const QString text = script.lines.join(u'\n') + u'\n';
         if (parser.isSet(out)) {
             saveOutputText(parser.value(out), text, OutputKind::ResourceScript);

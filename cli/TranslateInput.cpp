@@ -4,36 +4,33 @@
 #include "Paths.h"
 #include "SourceTexts.h"
 #include "TextFile.h"
+#include "Units.h"
 
 #include <QDir>
 
 namespace {
-const QCommandLineOption kMode(QStringLiteral("mode"),
-                               QStringLiteral("String mode of the list: global, form or function "
-                                              "(default: as its lines show)."),
-                               QStringLiteral("MODE"));
+const QString kMode = QStringLiteral("mode");
 } // namespace
 
 void addModeOption(QCommandLineParser &parser)
 {
-    parser.addOption(kMode);
+    parser.addOption({kMode, cliText(CliText::StringModeOption, cliLanguage()), QStringLiteral("MODE")});
 }
 
 std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io)
 {
-    const QCommandLineOption help = parser.addHelpOption();
+    const Language lang = cliLanguage();
+    addHelpAndVersion(parser, lang);
     parser.addPositionalArgument(QStringLiteral("UNIT"),
-                                 QStringLiteral("Any file of the unit, or its path without extension."));
+                                 cliText(CliText::ListUnitArgument, lang));
     if (!parser.parse(arguments)) {
-        io.err << "vtqx-cli " << arguments.value(0) << ": " << parser.errorText() << '\n';
+        io.err << "vtqx-cli " << arguments.value(0) << ": " << parseErrorText(parser, lang) << '\n';
         return ExitError;
     }
-    if (parser.isSet(help)) {
-        io.out << parser.helpText();
+    if (answerHelpOrVersion(parser, arguments.value(0), io, lang))
         return ExitOk;
-    }
     if (parser.positionalArguments().size() != 1) {
-        io.err << "vtqx-cli " << arguments.value(0) << ": exactly one UNIT expected\n";
+        io.err << "vtqx-cli " << cliText(CliText::OneUnitExpected, lang).arg(arguments.value(0)) << '\n';
         return ExitError;
     }
     return std::nullopt;
@@ -54,8 +51,9 @@ std::optional<UnitList> readUnitList(const QString &unit, const QCommandLinePars
     try {
         out.text = TextFile::load(out.path).text;
     } catch (const Exception &e) {
-        io.err << "vtqx-cli: cannot read the extraction list " << QDir::toNativeSeparators(out.path) << ": "
-               << e.Message() << '\n';
+        io.err << "vtqx-cli: "
+               << cliText(CliText::ListUnreadable, cliLanguage()).arg(QDir::toNativeSeparators(out.path), e.Message())
+               << '\n';
         return std::nullopt;
     }
     if (!parser.isSet(kMode)) {
@@ -70,7 +68,7 @@ std::optional<UnitList> readUnitList(const QString &unit, const QCommandLinePars
     else if (mode == u"function")
         out.mode = StringMode::Function;
     else {
-        io.err << "vtqx-cli: unknown string mode '" << parser.value(kMode) << "'\n";
+        io.err << "vtqx-cli: " << cliText(CliText::UnknownStringMode, cliLanguage()).arg(parser.value(kMode)) << '\n';
         return std::nullopt;
     }
     return out;

@@ -5,6 +5,7 @@
 #include "Paths.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
@@ -12,6 +13,8 @@
 #include <atomic>
 #include <map>
 #include <thread>
+
+#include <unistd.h>
 
 namespace {
 // The folder part of a path with its separator; "" for a bare name (the
@@ -39,8 +42,36 @@ bool isUnitFileName(const QString &path)
 }
 } // namespace
 
-std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang)
+QStringList expandUnitArguments(const QStringList &arguments, Language lang)
 {
+    QStringList out;
+    for (const QString &arg : arguments) {
+        const bool fromStdin = arg == u"-";
+        if (!fromStdin && !arg.startsWith(u'@')) {
+            out << arg;
+            continue;
+        }
+        QFile file;
+        const QString name = fromStdin ? QStringLiteral("-") : arg.mid(1);
+        const bool open = fromStdin ? file.open(STDIN_FILENO, QIODevice::ReadOnly)
+                                    : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+        if (!open)
+            throw Exception(cliText(CliText::UnitListUnreadable, lang).arg(name, file.errorString()));
+        // Line by line: a list on standard input may be long.
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (!line.isEmpty())
+                out << line;
+        }
+        if (file.error() != QFileDevice::NoError)
+            throw Exception(cliText(CliText::UnitListUnreadable, lang).arg(name, file.errorString()));
+    }
+    return out;
+}
+
+std::vector<SourceUnit> resolveUnits(const QStringList &given, Language lang)
+{
+    const QStringList arguments = expandUnitArguments(given, lang);
     std::map<QString, SourceUnit> units; // by folder + base name: sorted, each once
     const auto add = [&](const QString &file) {
         SourceUnit u = SourceUnit::locate(file, lang);
@@ -128,9 +159,70 @@ void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStrea
         io.err << '\r' << QString(40, u' ') << '\r' << Qt::flush;
 }
 
+void addHelpAndVersion(QCommandLineParser &parser, Language lang)
+{
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, cliText(CliText::HelpOption, lang)});
+    parser.addOption({{QStringLiteral("V"), QStringLiteral("version")}, cliText(CliText::VersionOption, lang)});
+}
+
+bool answerHelpOrVersion(const QCommandLineParser &parser, const QString &command, CliStreams &io, Language lang)
+{
+    if (parser.isSet(QStringLiteral("help")))
+        io.out << commandHelp(parser, command, lang);
+    else if (parser.isSet(QStringLiteral("version")))
+        io.out << "vtqx-cli " << cliVersion() << '\n';
+    else
+        return false;
+    return true;
+}
+
+QString commandHelp(const QCommandLineParser &parser, const QString &command, Language lang)
+{
+    // Qt's text from the second line on: the options and arguments, laid
+    // out; only its headings are in English.
+    QStringList lines = parser.helpText().split(u'\n');
+    const QString usage = lines.isEmpty() ? QString() : lines.takeFirst();
+    const qsizetype options = usage.indexOf(QLatin1String(" [options]"));
+    const QString arguments = options < 0 ? QString() : usage.mid(options + 11);
+    for (QString &line : lines) {
+        if (line == u"Options:")
+            line = cliText(CliText::OptionsHeading, lang);
+        else if (line == u"Arguments:")
+            line = cliText(CliText::ArgumentsHeading, lang);
+    }
+    QString summary;
+    for (const CliCommand &c : cliCommands())
+        if (command == QLatin1String(c.name))
+            summary = cliText(c.summary, lang);
+    QString text = cliText(CliText::Usage, lang).arg(QStringLiteral("vtqx-cli ") + command, arguments) + u'\n';
+    if (!summary.isEmpty() && (lines.isEmpty() || lines.constFirst().isEmpty()))
+        text += summary + u'\n';
+    text += lines.join(u'\n');
+    if (!text.endsWith(u'\n'))
+        text += u'\n';
+    return text + u'\n' + cliText(CliText::ExitCodes, lang);
+}
+
+QString parseErrorText(const QCommandLineParser &parser, Language lang)
+{
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().constFirst();
+        return cliText(CliText::UnknownOption, lang).arg(QLatin1String(name.size() == 1 ? "-" : "--") + name);
+    }
+    // Qt names the option between quotes: "Missing value after '--page'."
+    const QString qt = parser.errorText();
+    const qsizetype open = qt.indexOf(u'\''), close = qt.lastIndexOf(u'\'');
+    const QString name = open >= 0 && close > open ? qt.mid(open + 1, close - open - 1) : QString();
+    if (qt.startsWith(QLatin1String("Missing value")))
+        return cliText(CliText::MissingValue, lang).arg(name);
+    if (qt.startsWith(QLatin1String("Unexpected value")))
+        return cliText(CliText::UnexpectedValue, lang).arg(name);
+    return qt;
+}
+
 void addCommonOptions(QCommandLineParser &parser, Language lang)
 {
-    parser.addHelpOption();
+    addHelpAndVersion(parser, lang);
     parser.addOption({{QStringLiteral("j"), QStringLiteral("jobs")},
                       cliText(CliText::JobsOption, lang),
                       QStringLiteral("N")});
@@ -140,12 +232,12 @@ void addCommonOptions(QCommandLineParser &parser, Language lang)
 
 bool parseCommon(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io, int *exit)
 {
+    const Language lang = cliLanguage();
     if (!parser.parse(arguments)) {
-        *exit = fail(io, parser.errorText());
+        *exit = fail(io, parseErrorText(parser, lang));
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        io.out << parser.helpText();
+    if (answerHelpOrVersion(parser, arguments.value(0), io, lang)) {
         *exit = ExitOk;
         return false;
     }

@@ -8,7 +8,7 @@ PACKAGES=("$@"
   xvfb xauth binutils-mingw-w64-x86-64 cpp
   desktop-file-utils appstream dpkg-dev breeze-icon-theme libqt6svg6
   libgettextpo-dev gettext qt6-translations-l10n
-  libclang-14-dev)
+  libclang-14-dev python3-jsonschema)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -47,6 +47,52 @@ enum class CliText {
     BadJobs,           // %1 the value
     WouldExtract,      // %1 unit, %2 literals, %3 new entries, %4 reused
     WouldNumber,       // %1 first, %2 last number
+    // list and check: formats, pages, baselines
+    FormatOption,
+    BadFormat,         // %1 the value
+    PagesOption,
+    BadPages,          // %1 the value
+    BaselineOption,
+    WriteBaselineOption,
+    BaselineAndWrite,
+    BadBaseline,       // %1 file, %2 why
+    BaselineWritten,   // %1 count, %2 file
+    CannotWrite,       // %1 file, %2 why
+    QuietOption,
+    UnitListUnreadable, // %1 file, %2 why
+    // what every command shares: help, version, parse errors
+    HelpOption,
+    VersionOption,
+    Usage,             // %1 "vtqx-cli COMMAND", %2 the arguments
+    OptionsHeading,
+    ArgumentsHeading,
+    ExitCodes,
+    UnknownOption,     // %1 the option
+    MissingValue,      // %1 the option
+    UnexpectedValue,   // %1 the option
+    UnknownCommand,    // %1 the word
+    NoCommand,
+    ToolDescription,
+    CommandsHeading,
+    CommandHelpHint,
+    ListSummary,
+    CheckSummary,
+    ExtractSummary,
+    PotSummary,
+    RcSummary,
+    // pot and rc
+    PotDescription,
+    RcDescription,
+    PotOutOption,
+    RcOutOption,
+    PoOption,
+    StringModeOption,
+    ListUnitArgument,
+    OneUnitExpected,   // %1 the command
+    PoExpected,
+    ListUnreadable,    // %1 path, %2 why
+    UnknownStringMode, // %1 the value
+    Fallback,          // %1 what kept the source text
 };
 
 QString cliText(CliText id, Language lang);

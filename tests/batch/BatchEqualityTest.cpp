@@ -161,6 +161,7 @@ protected:
         return Batch::Result{page(p).text(),
                              Batch::State{EditorModel::of(form->Memo1).text(), form->ResNumber[TForm1::CppPage],
                                           form->LastEdit[p]},
+                             {},
                              {}};
     }
 

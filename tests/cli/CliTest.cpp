@@ -90,7 +90,7 @@ TEST_F(Cli, CheckFailsOnUnmarkedUserTextAndPassesWithTheMarker)
 {
     writeUnit(QStringLiteral("EDITFRM"));
     // a lower-case name finds the upper-case files
-    Run r = run({QStringLiteral("check"), path(QStringLiteral("editfrm.cpp"))});
+    Run r = run({QStringLiteral("check"), QStringLiteral("--page"), QStringLiteral("cpp"), path(QStringLiteral("editfrm.cpp"))});
     EXPECT_EQ(r.exit, ExitFindings) << r.err.toStdString();
     EXPECT_EQ(r.out.count(u'\n'), 1) << r.out.toStdString(); // the include and the key are not user text
     EXPECT_TRUE(r.out.contains(QStringLiteral("EDITFRM.CPP:4:13: user-text \"Hello world\""))) << r.out.toStdString();
@@ -98,7 +98,7 @@ TEST_F(Cli, CheckFailsOnUnmarkedUserTextAndPassesWithTheMarker)
     QByteArray marked = kCpp;
     marked.replace("\"Hello world\";", "\"Hello world\"; // vtqx:keep");
     write(QStringLiteral("EDITFRM.CPP"), marked);
-    r = run({QStringLiteral("check"), dir.path()});
+    r = run({QStringLiteral("check"), QStringLiteral("--page"), QStringLiteral("cpp"), dir.path()});
     EXPECT_EQ(r.exit, ExitOk) << r.out.toStdString();
     EXPECT_EQ(r.out, QString());
 
@@ -112,11 +112,11 @@ TEST_F(Cli, CheckFailsOnUnmarkedUserTextAndPassesWithTheMarker)
 TEST_F(Cli, ListGivesPositionHintsAndVerdictAlsoAsJson)
 {
     writeUnit(QStringLiteral("EDITFRM"));
-    Run r = run({QStringLiteral("list"), path(QStringLiteral("EDITFRM.H"))});
+    Run r = run({QStringLiteral("list"), QStringLiteral("--page"), QStringLiteral("cpp"), path(QStringLiteral("EDITFRM.H"))});
     EXPECT_EQ(r.exit, ExitOk);
     const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("EDITFRM.CPP:1:10: probably-not [preprocessor,identifier] \"EDITFRM.H\"")))
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("EDITFRM.CPP:1:10: not-literal [preprocessor,identifier] \"EDITFRM.H\"")))
         << lines[0].toStdString();
     EXPECT_TRUE(lines[2].endsWith(QStringLiteral(":5:9: probably-not [identifier] \"app.key\"")));
     r = run({QStringLiteral("list"), QStringLiteral("--json"), QStringLiteral("--page"), QStringLiteral("dfm"),
