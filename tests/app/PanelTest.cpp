@@ -1,5 +1,6 @@
 // The literals panel, Extract checked, the keep marker and undo, through
 // the real window.
+#include "AgreedPrefix.h"
 #include "BatchExtract.h"
 #include "Command.h"
 #include "FormFixture.h"
@@ -20,6 +21,7 @@
 #include <QTableView>
 
 #include <random>
+#include <set>
 #include <QToolTip>
 
 namespace {
@@ -145,18 +147,26 @@ TEST_F(Panel, RowsAreFindNextsWalkAndAClickedRowIsSelectedAsFindNextSelectsIt)
             showPage(p);
             QStringList status;
             const std::vector<Hit> hits = walk(p, &status);
-            ASSERT_EQ(rows(), hits);
-            if (hits.empty())
+            // The rows are the page's literals; Find Next's runs up to where the two part.
+            const std::vector<Hit> shown = rows();
+            const size_t agreed = size_t(agreedPrefix(page(p).text(), p == TForm1::DfmPage ? SourcePage::Dfm : SourcePage::Cpp,
+                                                      form->Edit3->text()));
+            ASSERT_LE(agreed, hits.size());
+            EXPECT_EQ(std::vector<Hit>(shown.begin(), shown.begin() + qsizetype(agreed)),
+                      std::vector<Hit>(hits.begin(), hits.begin() + qsizetype(agreed)));
+            if (shown.empty())
                 continue;
-            for (size_t k : {size_t(0), hits.size() / 2, hits.size() - 1}) {
+            for (size_t k : {size_t(0), shown.size() / 2, shown.size() - 1}) {
                 page(p).setSelection(0, 0);
                 EditorModel::of(form->Edit1).setText(QString());
                 clickRow(int(k));
-                EXPECT_EQ(page(p).selStart(), hits[k].start);
-                EXPECT_EQ(page(p).selLength(), hits[k].length);
-                EXPECT_EQ(EditorModel::of(form->Edit1).text(), hits[k].text);
+                EXPECT_EQ(page(p).selStart(), shown[k].start);
+                EXPECT_EQ(page(p).selLength(), shown[k].length);
+                EXPECT_EQ(EditorModel::of(form->Edit1).text(), shown[k].text);
                 EXPECT_EQ(form->Edit1->textCursor().selectedText().size(), form->Edit1->toPlainText().size());
-                EXPECT_EQ(statusPosition(), status[qsizetype(k)]);
+                if (k < agreed) {
+                    EXPECT_EQ(statusPosition(), status[qsizetype(k)]);
+                }
             }
         }
     }
@@ -178,9 +188,12 @@ TEST_F(Panel, ExtractCheckedEqualsExtractingTheCheckedLiteralsOneByOne)
         for (int p : {TForm1::CppPage, TForm1::DfmPage}) {
             openCopy(u);
             showPage(p);
+            // Rows from where the literals part from Find Next's runs stay unchecked.
+            const int agreed = agreedPrefix(page(p).text(), p == TForm1::DfmPage ? SourcePage::Dfm : SourcePage::Cpp,
+                                            form->Edit3->text());
             std::vector<bool> checked;
             for (int r = 0; r < form->literalsPanel->model().rowCount(); ++r)
-                checked.push_back(form->literalsPanel->model().isChecked(r));
+                checked.push_back(r < agreed && form->literalsPanel->model().isChecked(r));
             // One by one: Find Next through all, Extract the checked ones.
             page(p).setSelection(0, 0);
             for (size_t k = 0;; ++k) {
@@ -190,8 +203,7 @@ TEST_F(Panel, ExtractCheckedEqualsExtractingTheCheckedLiteralsOneByOne)
                 dialogs->clear();
                 if (ended || page(p).selLength() == 0)
                     break;
-                ASSERT_LT(k, checked.size());
-                if (checked[k])
+                if (k < checked.size() && checked[k])
                     (extractC && p == TForm1::CppPage ? form->ToolButton6 : form->ToolButton5)->click();
             }
             const Snapshot oneByOne = snap(p);
@@ -199,6 +211,9 @@ TEST_F(Panel, ExtractCheckedEqualsExtractingTheCheckedLiteralsOneByOne)
 
             openCopy(u);
             showPage(p);
+            QAbstractItemModel *table = form->literalsPanel->table()->model();
+            for (int r = agreed; r < table->rowCount(); ++r)
+                table->setData(table->index(r, LiteralsModel::RowColumn), Qt::Unchecked, Qt::CheckStateRole);
             form->literalsPanel->modeBox()->setCurrentIndex(extractC ? 1 : 0);
             const Snapshot before = snap(p);
             form->extractCheckedAction->trigger();
@@ -208,6 +223,38 @@ TEST_F(Panel, ExtractCheckedEqualsExtractingTheCheckedLiteralsOneByOne)
             form->undoAction->trigger();
             EXPECT_EQ(snap(p), before);
         }
+    }
+}
+
+// Extract checked with the panel's own check marks, on the sample unit and
+// two real units: only the checked literals change, as the engine's proof
+// and its one-pass result agree.
+TEST_F(Panel, ExtractCheckedWithTheDefaultMarksChangesNothingButTheLiterals)
+{
+    // The sample, and two real units with character literals and adjacent literals.
+    QStringList units{QStringLiteral(VTQX_SOURCE_DIR "/examples/sample/MainForm.cpp")};
+    for (const QString &u : unitSources())
+        if (u.endsWith(QLatin1String("KasseMainFrm.cpp")) || u.endsWith(QLatin1String("PasswManager.cpp")))
+            units << u;
+    form->UseFunction2->trigger();
+    for (const QString &u : units) {
+        SCOPED_TRACE(u.toStdString());
+        openCopy(u);
+        showPage(TForm1::CppPage);
+        const QString before = page(TForm1::CppPage).text();
+        std::set<int> checked;
+        for (int r = 0; r < form->literalsPanel->model().rowCount(); ++r)
+            if (form->literalsPanel->model().isChecked(r))
+                checked.insert(form->literalsPanel->model().literals()[size_t(r)].start);
+        const Batch::Options o{SourcePage::Cpp, StringMode::Function, false, Batch::EqualStrings::NewEntry,
+                               form->Edit3->text(), false};
+        const Batch::Result expected = Batch::extract(before, o, Batch::State{},
+                                                      [&](const Batch::Literal &l) { return checked.count(l.start) > 0; });
+        EXPECT_EQ(Batch::proofFailure(before, expected), std::nullopt);
+        form->extractCheckedAction->trigger();
+        EXPECT_EQ(page(TForm1::CppPage).text(), expected.text);
+        EXPECT_EQ(expected.replacements.size(), checked.size());
+        EXPECT_FALSE(checked.empty());
     }
 }
 

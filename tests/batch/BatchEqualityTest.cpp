@@ -3,10 +3,8 @@
 // character in the list, the page, the counter and the last edit position.
 #include "BatchExtract.h"
 #include "FormDescription.h"
-#include "ExtractStep.h"
+#include "AgreedPrefix.h"
 #include "FormFixture.h"
-#include "LiteralScanner.h"
-#include "TextSource.h"
 #include "TextFile.h"
 
 #include <QDirIterator>
@@ -68,47 +66,6 @@ QString generatedText(SourcePage page, QRandomGenerator &rng)
         out += page == SourcePage::Dfm ? QString::fromUtf16(dfm[rng.bounded(int(std::size(dfm)))])
                                        : QString::fromUtf16(cpp[rng.bounded(int(std::size(cpp)))]);
     return out;
-}
-
-struct Flat
-{
-    void pump() {}
-    bool stopRequested() const { return false; }
-    void openQuote(int) {}
-};
-
-// How many of the page's literals are also Find Next's runs, one for one
-// from the top, with the entry the window would make: the batch reads
-// tokens and whole form values, Find Next pairs quotes, so they part at the
-// first group of adjacent literals, quote the scanner pairs wrongly or
-// form value of several pieces.
-int agreedPrefix(const QString &page, SourcePage kind, const QString &root)
-{
-    const std::vector<Batch::Literal> literals = Batch::findLiterals(page, kind);
-    const TextSource src(page);
-    Extract::OwnerSearch owners([&src](int k) { return src.line(k); });
-    Flat d;
-    int from = 0, row = 1;
-    for (size_t i = 0; i < literals.size(); ++i) {
-        const ScanResult r = kind == SourcePage::Dfm ? scanDfmLiteral(src, from, row, d) : scanCppLiteral(src, from, d);
-        const Batch::Literal &l = literals[i];
-        // The batch keeps a name off an identifier in front (MACRO_L"x"); the window does not.
-        const int prefix = encodingPrefixLength(QStringView(page).mid(std::max(0, l.start - 3), std::min(3, l.start)));
-        const QChar before = l.start - prefix > 0 ? page[l.start - prefix - 1] : QChar(u' ');
-        if (r.outcome != ScanResult::Found || r.start != l.start || r.length != l.length ||
-            l.hints.testFlag(LiteralHint::Adjacent) || before.isLetterOrNumber() || before == u'_' ||
-            (kind == SourcePage::Cpp && l.value != l.text)) // a line splice, gone from the entry
-            return int(i);
-        if (kind == SourcePage::Dfm) {
-            const int line = src.lineOf(r.start);
-            if (Extract::dfmEntry(root, owners.ownerOf(line), src.line(line), l.text) !=
-                FormDescription::propertyEntry(FormDescription::propertyPath(root, l.path), l.value))
-                return int(i);
-        }
-        from = r.start + r.length;
-        row = src.lineOf(r.start) + 1;
-    }
-    return int(literals.size());
 }
 
 class BatchEquality : public FormFixture
