@@ -23,6 +23,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <QPalette>
+
 #include <algorithm>
 #include <chrono>
 
@@ -42,7 +44,7 @@ void LiteralsModel::setLiterals(std::vector<Batch::Literal> literals, const std:
     for (size_t i = 0; i < m_literals.size(); ++i) {
         const Batch::Literal &l = m_literals[i];
         const auto it = checks ? checks->find(l.start) : std::map<int, bool>::const_iterator();
-        m_checked[i] = checks && it != checks->end() ? it->second : checkedByDefault(l);
+        m_checked[i] = l.isLiteral() && (checks && it != checks->end() ? it->second : checkedByDefault(l));
     }
     m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
     endResetModel();
@@ -52,7 +54,7 @@ void LiteralsModel::applyMarks(const std::map<int, bool> &marks)
 {
     for (size_t i = 0; i < m_literals.size(); ++i) {
         const auto it = marks.find(m_literals[i].start);
-        if (it == marks.end() || m_checked[i] == it->second)
+        if (it == marks.end() || m_checked[i] == it->second || !m_literals[i].isLiteral())
             continue;
         m_checked[i] = it->second;
         m_checkedCount += it->second ? 1 : -1;
@@ -84,16 +86,27 @@ QVariant LiteralsModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const Batch::Literal &l = m_literals[size_t(index.row())];
-    const bool userText = verdictOf(l.hints) == LiteralVerdict::UserText;
+    const LiteralVerdict verdict = verdictOf(l.hints);
     if (role == Qt::CheckStateRole && index.column() == RowColumn)
         return int(m_checked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked);
+    // A run that is no literal is greyed, and says why wherever the mouse rests.
+    if (verdict == LiteralVerdict::NotLiteral) {
+        if (role == Qt::ForegroundRole)
+            return QPalette().color(QPalette::Disabled, QPalette::Text);
+        if (role == Qt::ToolTipRole)
+            return panelText(PanelText::NotLiteralTip, m_lang).arg(hintNames(l.hints & kNotLiteralHints).join(QStringLiteral(", ")));
+    }
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case RowColumn: return l.pos.row;
         case ColColumn: return l.pos.col;
         case TextColumn: return l.text;
         case HintsColumn: return hintNames(l.hints).join(QStringLiteral(", "));
-        case VerdictColumn: return panelText(userText ? PanelText::UserText : PanelText::ProbablyNot, m_lang);
+        case VerdictColumn:
+            return panelText(verdict == LiteralVerdict::UserText      ? PanelText::UserText
+                             : verdict == LiteralVerdict::NotLiteral ? PanelText::NotLiteral
+                                                                     : PanelText::ProbablyNot,
+                             m_lang);
         }
     }
     if (role == Qt::ToolTipRole && index.column() == VerdictColumn) {
@@ -115,14 +128,15 @@ QVariant LiteralsModel::headerData(int section, Qt::Orientation orientation, int
 Qt::ItemFlags LiteralsModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() == RowColumn)
+    if (index.column() == RowColumn && index.row() < rowCount() && m_literals[size_t(index.row())].isLiteral())
         f |= Qt::ItemIsUserCheckable;
     return f;
 }
 
 bool LiteralsModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::CheckStateRole || index.column() != RowColumn || index.row() >= rowCount())
+    if (role != Qt::CheckStateRole || index.column() != RowColumn || index.row() >= rowCount() ||
+        !m_literals[size_t(index.row())].isLiteral())
         return false;
     const bool on = value.toInt() == int(Qt::Checked);
     if (m_checked[size_t(index.row())] != on) {
@@ -411,8 +425,11 @@ QString LiteralsPanel::cellToolTip(const QModelIndex &index) const
     if (index.column() != LiteralsModel::TextColumn && index.column() != LiteralsModel::HintsColumn)
         return index.data(Qt::ToolTipRole).toString();
     const QString text = index.data(Qt::DisplayRole).toString();
+    const QString reason = index.data(Qt::ToolTipRole).toString(); // a row that is no literal says why
     const int room = m_table->visualRect(index).width() - 2 * (m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    return m_table->fontMetrics().horizontalAdvance(text) > room ? text : QString();
+    if (m_table->fontMetrics().horizontalAdvance(text) <= room)
+        return reason;
+    return reason.isEmpty() ? text : text + u'\n' + reason;
 }
 
 // Keyboard: Space toggles the current row's check, Enter hands the focus to

@@ -339,6 +339,17 @@ void TForm1::extractChecked()
         }
     }
 
+    // Nothing is applied that changes more than the checked literals.
+    std::future<std::optional<int>> proof =
+        std::async(std::launch::async, [&text, &result] { return Batch::proofFailure(text, result); });
+    waitPumping(*this, proof);
+    if (const std::optional<int> at = proof.get()) {
+        const int line = m.lineFromChar(*at);
+        Ask(panelText(PanelText::ProofFailed, UiLang->language()).arg(line + 1).arg(*at - m.lineIndex(line) + 1),
+            Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return;
+    }
+
     // A long list fills a document of its own on a thread while the page is
     // rewritten here; the list editor then shows that document.
     const PageState after{result.state.list, result.state.counter, result.state.lastEdit, {}};

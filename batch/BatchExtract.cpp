@@ -209,14 +209,16 @@ State run(const QString &page, const Options &options, State st, const std::func
             }
             const int prefix = encodingPrefixLength(out.tail(3));
             out.chop(prefix);
-            // return"x" must not become returnString1.
+            const int newStart = out.size();
+            // return"x" must not become returnString1, nor "x"y String1y.
             const QStringView before = out.tail(1);
             if (!before.isEmpty() && isIdentifierChar(before.front()) && isIdentifierChar(step.replacement.front()))
                 out.append(u" ");
-            if (replacements)
-                replacements->push_back({l.start - prefix, l.start + l.length, out.size(),
-                                         out.size() + int(step.replacement.size())});
             out.append(step.replacement);
+            if (copied < page.size() && isIdentifierChar(page[copied]) && isIdentifierChar(step.replacement.back()))
+                out.append(u" ");
+            if (replacements)
+                replacements->push_back({l.start - prefix, l.start + l.length, newStart, out.size()});
             o.action = step.reused ? Action::Reused : Action::Extracted;
             o.name = step.name;
         } else {

@@ -2,6 +2,8 @@
 
 #include "CppLexer.h"
 
+#include <algorithm>
+
 namespace Cpp {
 
 namespace {
@@ -68,15 +70,22 @@ std::optional<int> firstTokenDifference(QStringView before, QStringView after,
         b.setState(start);
         int end = -1;
         Token u;
-        while (b.state().pos < r.newEnd && b.next(u)) {
-            if (u.start < r.newStart || u.end > r.newEnd || !isExpressionToken(u) || u.directive)
-                return r.oldStart;
-            end = u.end;
-            if (end == r.newEnd)
+        const auto blanks = [&](int from, int to) {
+            return std::all_of(after.begin() + from, after.begin() + to, [](QChar c) { return c == u' '; });
+        };
+        for (int gap = r.newStart;;) {
+            const Lexer::State s = b.state();
+            if (!b.next(u) || u.start >= r.newEnd) {
+                b.setState(s); // what follows the stretch
                 break;
+            }
+            // Blanks may keep the expression apart from its neighbours; nothing else.
+            if (u.start < r.newStart || u.end > r.newEnd || !isExpressionToken(u) || u.directive || !blanks(gap, u.start))
+                return r.oldStart;
+            end = gap = u.end;
         }
-        Lexer::State reached = b.state();
-        if (end != r.newEnd || reached.pos - r.newEnd != behind.pos - r.oldEnd || !reached.sameContext(behind))
+        const Lexer::State reached = b.state();
+        if (end < 0 || !blanks(end, r.newEnd) || behind.pos != r.oldEnd || !reached.sameContext(behind))
             return r.oldStart;
         front = behind;
         ++k;

@@ -20,6 +20,16 @@ QString panelText(PanelText id, Language lang)
         return de ? QStringLiteral("Benutzertext") : QStringLiteral("user text");
     case PanelText::ProbablyNot:
         return de ? QStringLiteral("eher nicht") : QStringLiteral("probably not");
+    case PanelText::NotLiteral:
+        return de ? QStringLiteral("kein Literal") : QStringLiteral("not a literal");
+    case PanelText::NotLiteralTip:
+        return de ? QStringLiteral("Kein Zeichenkettenliteral des Codes (%1): Markierte extrahieren lässt es, wie es ist.")
+                  : QStringLiteral("No string literal of the code (%1): Extract checked leaves it as it is.");
+    case PanelText::ProofFailed:
+        return de ? QStringLiteral("Die Umschreibung würde bei Zeile %1, Spalte %2 anderen Code als die markierten "
+                                   "Literale ändern. Die Seite und die Liste bleiben unverändert.")
+                  : QStringLiteral("The rewrite would change code other than the checked literals at row %1, "
+                                   "column %2. The page and the list stay as they are.");
     case PanelText::NoReasons:
         return de ? QStringLiteral("Kein Hinweis spricht dagegen") : QStringLiteral("No hint speaks against it");
     case PanelText::Filter:

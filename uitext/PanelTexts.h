@@ -31,6 +31,9 @@ enum class PanelText {
     ExtractCheckedTip, // the button's tool tip
     LeftOut,          // %1 checked rows hidden by the filter: in the tool tip and the status bar
     FocusFilter,      // the window's item that puts the focus in the filter box (Ctrl+F)
+    NotLiteral,       // the third verdict
+    NotLiteralTip,    // %1 the reasons: the tool tip of a row that is no literal
+    ProofFailed,      // %1 row, %2 column: Extract checked refused a rewrite
 };
 
 // The text id in lang, placeholders unfilled.

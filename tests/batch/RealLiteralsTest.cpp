@@ -88,6 +88,11 @@ TEST(TokenProof, RefusesWhatIsNoCleanReplacement)
     EXPECT_TRUE(proof(QStringLiteral("f(\"x\", x); // \"b\"\r\ny = 'c';"), {2, 5, 2, 5})) << "a literal is no expression";
     EXPECT_TRUE(proof(QStringLiteral("f(String1, x); // \"b\"\r\ny = 'd';"), {2, 5, 2, 9})) << "a change outside";
     EXPECT_TRUE(proof(QStringLiteral("f(a /*, x); // \"b\"\r\ny = 'c';"), {2, 5, 2, 6}));
+    // The batch keeps a name apart from a name or number on either side.
+    const QString glued = QStringLiteral("return\"a\"x;");
+    const Batch::Result r = Batch::extract(glued, Batch::Options{}, Batch::State{});
+    EXPECT_EQ(r.text, QStringLiteral("return String1 x;"));
+    EXPECT_EQ(Batch::proofFailure(glued, r), std::nullopt);
 }
 
 // The shared units' C++ sources; none when absent.

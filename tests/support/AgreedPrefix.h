@@ -3,7 +3,7 @@
 // the top, with the entry the window would make. The batch reads tokens and
 // whole form values, Find Next pairs quotes, so they part at the first group
 // of adjacent literals, quote the scanner pairs wrongly, literal with a line
-// splice, literal right behind a name (the batch keeps them apart) or form
+// splice, literal right behind or before a name (the batch keeps them apart) or form
 // value of several pieces.
 #include "BatchExtract.h"
 #include "ExtractStep.h"
@@ -28,8 +28,10 @@ inline int agreedPrefix(const QString &page, SourcePage kind, const QString &roo
         const Batch::Literal &l = literals[i];
         const int prefix = encodingPrefixLength(QStringView(page).mid(std::max(0, l.start - 3), std::min(3, l.start)));
         const QChar before = l.start - prefix > 0 ? page[l.start - prefix - 1] : QChar(u' ');
+        const QChar after = l.start + l.length < page.size() ? page[l.start + l.length] : QChar(u' ');
         if (r.outcome != ScanResult::Found || r.start != l.start || r.length != l.length ||
             l.hints.testFlag(LiteralHint::Adjacent) || before.isLetterOrNumber() || before == u'_' ||
+            after.isLetterOrNumber() || after == u'_' ||
             (kind == SourcePage::Cpp && l.value != l.text))
             return int(i);
         if (kind == SourcePage::Dfm) {
