@@ -276,6 +276,12 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     m_count = new QLabel(body);
     m_count->setObjectName(QStringLiteral("LiteralsCount"));
     layout->addWidget(m_count);
+    m_warning = new QLabel(body);
+    m_warning->setObjectName(QStringLiteral("LiteralsWarning"));
+    m_warning->setWordWrap(true);
+    m_warning->setStyleSheet(QStringLiteral("background: #fff3c4; color: #5c4400;"));
+    m_warning->hide();
+    layout->addWidget(m_warning);
 
     m_model = new LiteralsModel(this);
     m_proxy = new LiteralsFilter(m_model, this);
@@ -406,6 +412,12 @@ QString LiteralsPanel::countText() const
 {
     const int shown = m_proxy->rowCount();
     return panelCount(shown, m_proxy->checkedShown(), m_model->rowCount() - shown, m_lang);
+}
+
+void LiteralsPanel::setWarning(const QString &warning)
+{
+    m_warning->setText(warning);
+    m_warning->setVisible(!warning.isEmpty());
 }
 
 void LiteralsPanel::updateCounts()

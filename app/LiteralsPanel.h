@@ -115,6 +115,8 @@ public:
 
     // Rescans now (on this thread) when an edit left the rows out of date.
     void refresh();
+    // A warning above the rows; "" hides it.
+    void setWarning(const QString &warning);
     bool isUpToDate() const { return !m_dirty; }
     // Milliseconds the last rescan took (reading the text and finding the
     // literals), the part of it that ran on the window's thread (reading the
@@ -178,6 +180,7 @@ private:
     LiteralsModel *m_model;
     LiteralsFilter *m_proxy;
     QLabel *m_count;
+    QLabel *m_warning;
     QTimer *m_filterTimer;
     bool m_restoringCurrent = false;
     int m_menuStart = -1; // the literal the open context menu was opened for

@@ -235,6 +235,7 @@ void TForm1::buildMenus()
     CreateLoadTextRC1 = item(Datei1, "CreateLoadTextRC1");
     CreateRCFile1 = item(Datei1, "CreateRCFile1");
     createTranslateItems(Datei1);
+    createListItems(Datei1);
     Datei1->addSeparator();
     Exit1 = item(Datei1, "Exit1");
 

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <set>
 
 class QAction;
 class QCheckBox;
@@ -101,6 +102,7 @@ public:
         *FindText1, *PromtEqualStrings2, *OnExtractFindNext2, *UseglobalStrings2, *UseFormStrings2,
         *UseFunction2, *English1, *German1, *About1;
     QAction *ExportForTranslation1, *CreateRCFromTranslations1; // Unit1Translate.cpp
+    QAction *OpenExtractionList1;                               // Unit1Lists.cpp
     QTimer *Timer1;
     // The literals panel and its commands (objectNames LiteralsPanel,
     // LiteralsPanel1, ExtractChecked1, Undo1, Redo1, EditorKeepMarker1).
@@ -214,6 +216,7 @@ public slots:
     void CreateRCFile1Click();
 
     // Translations
+    void OpenExtractionList1Click();
     void ExportForTranslation1Click();
     void CreateRCFromTranslations1Click();
 
@@ -261,6 +264,19 @@ private:
     RecentUnits m_recent;
     QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
     void createTranslateItems(QMenu *menu); // in Unit1Translate.cpp
+    // Unit1Lists.cpp: the lists that last beside a unit.
+    void createListItems(QMenu *menu);
+    void hintListBeside();             // after Open: a list file beside the unit, the numbers the page uses
+    void noteNewName(const QString &name); // after Extract: warns when the page used the name before
+    void setNameInUseWarning(const QString &warning);
+    std::set<int> m_numbersInUse; // the numbers of names the C++ page used when opened
+    QString m_nameInUseWarning;
+
+public:
+    // Extract gave a name the C++ page used before; "" when not.
+    const QString &nameInUseWarning() const { return m_nameInUseWarning; }
+
+private:
 
     bool savePageForPrompt(int page);
     bool saveAs(int page);

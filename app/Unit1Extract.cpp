@@ -107,8 +107,10 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         showResNumber();
         if (step.cancelled)
             return;
-        if (!step.reused)
+        if (!step.reused) {
             appendListLine(list, step.entry);
+            noteNewName(step.name);
+        }
         // An encoding prefix in front of the quote goes with the literal.
         const int quote = cpp.selStart();
         QString before;

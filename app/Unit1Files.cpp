@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "Blanks.h"
+#include "ExtractionList.h"
 #include "EditorModel.h"
 #include "FileTexts.h"
 #include "FolderMemory.h"
@@ -65,6 +66,7 @@ void TForm1::openUnit(const QString &chosen)
     if (BaseName.isEmpty())
         VStatus1->Panel(0).SetText(QString());
     PageStatus();
+    hintListBeside();
     rememberUnit(chosen);
 }
 
@@ -132,8 +134,10 @@ void TForm1::SaveAll1Click()
 {
     if (BaseName.isEmpty())
         return;
+    // A page whose file was missing at Open is written once the user changed it.
     for (int p = 0; p < 3; ++p)
-        SavePage(p);
+        if (!unit().isMissing(SourcePage(p)) || !session(p).isSaved())
+            SavePage(p);
 }
 
 void TForm1::SaveCPP1Click()
@@ -191,7 +195,7 @@ bool TForm1::saveList(int page)
     request.filter = fileText(FileText::ListSaveFilter, lang);
     request.defaultExt = QStringLiteral(".txt");
     request.initialDir = Folders->recall(QStringLiteral("InitSaveDir"));
-    request.fileName = BaseName + QStringLiteral(".list.txt");
+    request.fileName = ExtractionList::listFileName(BaseName, SourcePage(page));
     request.options = Dialogs::saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)

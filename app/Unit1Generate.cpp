@@ -33,7 +33,12 @@ void runGenerator(TForm1 &form, unsigned caption, Generator generate, OutputKind
         return;
     out->appendLines(*lines);
     const QList<ListFinding> findings = checkList(in, checks);
-    out->setWarning(findings.isEmpty() ? QString() : listWarning(findings, in.language));
+    QStringList warnings;
+    if (in.page == SourcePage::Cpp && !form.nameInUseWarning().isEmpty())
+        warnings << form.nameInUseWarning();
+    if (!findings.isEmpty())
+        warnings << listWarning(findings, in.language);
+    out->setWarning(warnings.join(QStringLiteral("\n\n")));
     out->showModally();
 }
 } // namespace

@@ -381,6 +381,10 @@ void TForm1::extractChecked()
         list = listDocument.get();
     }
     setPageState(p, after, std::move(list));
+    if (p == CppPage)
+        for (const Batch::Outcome &o : result.literals)
+            if (o.action == Batch::Action::Extracted)
+                noteNewName(o.name);
     if (caret >= 0)
         m.setSelection(caret, 0);
 }

@@ -111,11 +111,10 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
         throw Exception(cliText(CliText::NoFormDescription, lang).arg(unit.path(SourcePage::Cpp)));
 
     const bool form = o.batch.page == SourcePage::Dfm;
-    w.listPath = outputBase(unit, o) + QStringLiteral(".list.txt");
+    w.listPath = folderOf(unit, o) + ExtractionList::listFileName(unit.baseName(), o.batch.page);
     // The unit's own list continues, also when --out writes the result
     // elsewhere: the same run with --out gives the same files again.
-    const QString source = unit.folder() + unit.baseName() + (form ? QStringLiteral(".dfm") : QString()) +
-                           QStringLiteral(".list.txt");
+    const QString source = unit.folder() + ExtractionList::listFileName(unit.baseName(), o.batch.page);
     if (QFileInfo(source).exists()) {
         if (!QFileInfo(source).isFile())
             throw Exception(cliText(CliText::NotRegularFile, lang).arg(source));

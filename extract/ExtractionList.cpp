@@ -208,9 +208,16 @@ int digitsAt(QStringView text, qsizetype at, qsizetype *end)
 }
 } // namespace
 
-int highestNumberInPage(QStringView text)
+QString listFileName(const QString &baseName, SourcePage page)
 {
-    int highest = 0;
+    return baseName + (page == SourcePage::Dfm      ? QStringLiteral(".dfm.list.txt")
+                       : page == SourcePage::Header ? QStringLiteral(".h.list.txt")
+                                                    : QStringLiteral(".list.txt"));
+}
+
+std::vector<int> numbersInPage(QStringView text)
+{
+    std::vector<std::pair<qsizetype, int>> found; // position, number
     for (const QStringView word : {QStringView(u"String"), QStringView(u"LoadTextRC")}) {
         const bool call = word == u"LoadTextRC";
         for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
@@ -230,10 +237,21 @@ int highestNumberInPage(QStringView text)
             const int n = digitsAt(text, k, &end);
             if (end == k || (end < text.size() && isWordChar(text[end]) && !call))
                 continue;
-            highest = std::max(highest, n);
+            found.emplace_back(at, n);
         }
     }
-    return highest;
+    std::sort(found.begin(), found.end());
+    std::vector<int> out;
+    out.reserve(found.size());
+    for (const auto &f : found)
+        out.push_back(f.second);
+    return out;
+}
+
+int highestNumberInPage(QStringView text)
+{
+    const std::vector<int> numbers = numbersInPage(text);
+    return numbers.empty() ? 0 : *std::max_element(numbers.begin(), numbers.end());
 }
 
 ListFile readListFile(const QString &text, bool formPage)

@@ -6,6 +6,7 @@
 //   value entry     String3 = "Hello"       (Global, Form, or no mode)
 //                   String3, "Hello"        (Function)
 //   property entry  Form1->Label1->Caption = "Hello";   (DFM page)
+#include "SourcePage.h"
 #include "StringMode.h"
 
 #include <QHash>
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace ExtractionList {
 
@@ -78,9 +80,16 @@ QString valueEntry(const QString &name, const QString &value, StringMode mode);
 
 // --- Lists that last from one extraction to the next ---
 
-// The highest N that a name StringN or a call LoadTextRC(N) in the page's
-// text carries (whole words only); 0 when there is none. One pass.
+// Every N that a name StringN or a call LoadTextRC(N) in the page's text
+// carries (whole words only), in page order. One pass.
+std::vector<int> numbersInPage(QStringView text);
+// The highest of them; 0 when there is none.
 int highestNumberInPage(QStringView text);
+
+// The file that keeps a page's list beside its unit: <base>.list.txt for
+// the C++ page, <base>.dfm.list.txt for the form page, <base>.h.list.txt for
+// the header.
+QString listFileName(const QString &baseName, SourcePage page);
 
 // A list file read back before it is continued.
 struct ListFile

@@ -35,6 +35,26 @@ QString fileText(FileText id, Language lang)
         return german ? QStringLiteral("Extraktionsliste speichern") : QStringLiteral("Save Extraction List");
     case FileText::ListSaveFilter:
         return german ? QStringLiteral("Textdateien |*.txt") : QStringLiteral("Text Files |*.txt");
+    case FileText::ListOpenMenu:
+        return german ? QStringLiteral("Extraktionsliste öffnen ...") : QStringLiteral("Open Extraction List ...");
+    case FileText::ListOpenTitle:
+        return german ? QStringLiteral("Extraktionsliste öffnen") : QStringLiteral("Open Extraction List");
+    case FileText::ListOpenFilter:
+        return german ? QStringLiteral("Extraktionslisten |*.list.txt") : QStringLiteral("Extraction Lists |*.list.txt");
+    case FileText::ListNotAnEntry:
+        return german ? QStringLiteral("%1, Zeile %2: kein Eintrag einer Extraktionsliste. Die Liste bleibt, wie sie ist.")
+                      : QStringLiteral("%1, line %2: not an entry of an extraction list. The list stays as it is.");
+    case FileText::ListNameTwice:
+        return german ? QStringLiteral("%1, Zeile %2: dieser Name steht zweimal in der Liste. Die Liste bleibt, wie sie ist.")
+                      : QStringLiteral("%1, line %2: this name is used twice in the list. The list stays as it is.");
+    case FileText::ListBeside:
+        return german ? QStringLiteral("Die Extraktionsliste %1 liegt neben der Unit (Datei > Extraktionsliste öffnen)")
+                      : QStringLiteral("The extraction list %1 lies beside the unit (File > Open Extraction List)");
+    case FileText::NameInUse:
+        return german ? QStringLiteral("Achtung: die Seite verwendet %1 schon für einen anderen Text. Öffnen Sie die "
+                                       "Extraktionsliste der Unit, bevor Sie weiter extrahieren.")
+                      : QStringLiteral("Warning: the page already uses %1 for another text. Open the unit's "
+                                       "extraction list before extracting more.");
     }
     return QString();
 }

@@ -12,6 +12,13 @@ enum class FileText {
     ListNotSaved,      // %1 file name of the page: question of the close and Open prompts
     ListSaveTitle,     // title of the list's save dialog
     ListSaveFilter,    // filter of the list's save dialog
+    ListOpenMenu,      // File menu: load a list file into the page's list
+    ListOpenTitle,     // title of its dialog
+    ListOpenFilter,    // filter of its dialog
+    ListNotAnEntry,    // %1 file, %2 line
+    ListNameTwice,     // %1 file, %2 line
+    ListBeside,        // %1 file name: the status bar's hint after Open
+    NameInUse,         // %1 name: Extract gave a name the page used already
 };
 
 // The text id in lang, placeholders unfilled.

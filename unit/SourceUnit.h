@@ -65,6 +65,8 @@ public:
     QString folder() const { return m_folder; } // ends with the separator
     const PageFile &page(SourcePage p) const { return m_pages[size_t(p)]; }
     QString path(SourcePage p) const { return page(p).path; }
+    // The page was loaded, and its file did not exist.
+    bool isMissing(SourcePage p) const { return !page(p).loaded && !page(p).loadFailed; }
 
     // Language of the messages raised from now on.
     void setLanguage(Language lang) { m_language = lang; }

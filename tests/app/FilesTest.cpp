@@ -1,3 +1,4 @@
+#include "EditorModel.h"
 #include "FormFixture.h"
 #include "Unit3.h"
 #include "Paths.h"
@@ -87,7 +88,8 @@ TEST_F(Files, OpenResetsCountersListsAndPositions)
     EXPECT_EQ(form->Edit1->toPlainText(), QStringLiteral("kept"));
 }
 
-TEST_F(Files, AMissingHeaderShowsTheFileMissingTextAndSaveAllCreatesIt)
+// Save All writes a page whose file was missing only once the user changed it.
+TEST_F(Files, AMissingHeaderShowsTheFileMissingTextAndSaveAllCreatesItOnceChanged)
 {
     writeFile(QStringLiteral("Unit1.cpp"), kCpp);
     writeFile(QStringLiteral("Unit1.dfm"), kDfm);
@@ -95,8 +97,54 @@ TEST_F(Files, AMissingHeaderShowsTheFileMissingTextAndSaveAllCreatesIt)
     openUnit(QStringLiteral("Unit1.cpp"));
     EXPECT_EQ(page(TForm1::HeaderPage).text(), QStringLiteral("Datei nicht gefunden"));
     form->SaveAll1->trigger();
-    EXPECT_EQ(readFile(QStringLiteral("Unit1.h")), QByteArray("Datei nicht gefunden"));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Unit1.h"))));
     EXPECT_EQ(readFile(QStringLiteral("Unit1.cpp")), kCpp);
+    form->PageControl1->setCurrentIndex(TForm1::HeaderPage);
+    form->CheckBox1->click(); // writable
+    QTest::keyClicks(form->Memo3, QStringLiteral("// "));
+    form->SaveAll1->trigger();
+    EXPECT_EQ(readFile(QStringLiteral("Unit1.h")), QByteArray("// Datei nicht gefunden"));
+}
+
+// A list beside the unit is hinted at Open and loads as one undo step; its
+// numbers go on; a name the page used before is warned about.
+TEST_F(Files, OpenExtractionListContinuesTheNumbersAsOneUndoStep)
+{
+    writeFile(QStringLiteral("Unit1.cpp"), "a = String1;\r\nb = \"New\";\r\nc = \"More\";\r\n");
+    writeFile(QStringLiteral("Unit1.dfm"), kDfm);
+    writeFile(QStringLiteral("Unit1.list.txt"), "String1 = \"Old\"\r\n");
+    openUnit(QStringLiteral("Unit1.cpp"));
+    EXPECT_TRUE(form->VStatus1->Panel(3).Text().contains(QLatin1String("Unit1.list.txt")));
+    // Without the list the counter starts again: the warning says so.
+    page(TForm1::CppPage).setSelection(18, 5);
+    EditorModel::of(form->Edit1).setText(QStringLiteral("\"New\""));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_TRUE(form->nameInUseWarning().contains(QLatin1String("String1")));
+    form->undoAction->trigger();
+
+    dialogs->answerOpen(dir.filePath(QStringLiteral("Unit1.list.txt")));
+    form->OpenExtractionList1->trigger();
+    EXPECT_EQ(EditorModel::of(form->Memo1).text(), QStringLiteral("String1 = \"Old\"\r\n"));
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 1);
+    EXPECT_TRUE(form->nameInUseWarning().isEmpty());
+    page(TForm1::CppPage).setSelection(18, 5);
+    EditorModel::of(form->Edit1).setText(QStringLiteral("\"New\""));
+    form->SpeedButton5Click(form->Extract1);
+    EXPECT_EQ(page(TForm1::CppPage).text(), QStringLiteral("a = String1;\r\nb = String2;\r\nc = \"More\";\r\n"));
+    EXPECT_TRUE(form->nameInUseWarning().isEmpty());
+    form->undoAction->trigger();
+    form->undoAction->trigger(); // the list's load
+    EXPECT_EQ(EditorModel::of(form->Memo1).text(), QString());
+    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 0);
+
+    // A file that is no list changes nothing.
+    dialogs->clear();
+    writeFile(QStringLiteral("bad.list.txt"), "String1 = \"a\"\r\nnot an entry\r\n");
+    dialogs->answerOpen(dir.filePath(QStringLiteral("bad.list.txt"))).answerMessage(Dialogs::Button::Ok);
+    form->OpenExtractionList1->trigger();
+    ASSERT_EQ(dialogs->asked().size(), 2u);
+    EXPECT_TRUE(dialogs->asked().back().text.contains(QLatin1String("bad.list.txt, line 2")));
+    EXPECT_EQ(EditorModel::of(form->Memo1).text(), QString());
 }
 
 TEST_F(Files, RootObjectName)

@@ -277,7 +277,7 @@ TEST_F(MainWindow, MenusHoldTheirItemsAndSeparatorsInOrder)
     };
     EXPECT_EQ(layout(form->Datei1), QStringLiteral("Open1 RecentUnits1 Saveas1 - SaveAll1 - SaveCPP1 HSpeichern1 SaveDFM1 - "
                                                    "CreateFormOnLoad1 CreateLoadTextRC1 CreateRCFile1 "
-                                                   "ExportForTranslation1 CreateRCFromTranslations1 - Exit1"));
+                                                   "ExportForTranslation1 CreateRCFromTranslations1 OpenExtractionList1 - Exit1"));
     EXPECT_EQ(layout(form->Berabeiten1),
               QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 ExtractChecked1 - FindText1 - Undo1 Redo1"));
     EXPECT_EQ(layout(form->Options1), QStringLiteral("PromtEqualStrings2 OnExtractFindNext2 - UseglobalStrings2 "
