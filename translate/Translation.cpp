@@ -120,7 +120,7 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
         script.lines << QString() << languageStatement(languages.at(f)) << QStringLiteral("STRINGTABLE")
                      << QStringLiteral("{");
         for (const Text &t : texts) {
-            QString literal = t.written;
+            QString literal = resourceLiteral(t.written);
             std::optional<Reason> reason;
             if (!t.text) {
                 reason = Reason::NotLiteral;
