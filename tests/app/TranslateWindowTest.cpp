@@ -48,7 +48,7 @@ TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
     EXPECT_EQ(save.fileName, QStringLiteral("Unit1.pot"));
     const QByteArray pot = readFile(QStringLiteral("Unit1.pot"));
     EXPECT_TRUE(pot.contains("msgctxt \"String1\"\nmsgid \"Say \\\"hi\\\"\"\n")) << pot.toStdString();
-    EXPECT_TRUE(pot.contains("#: Unit1.dfm\nmsgctxt \"Form1->Caption\"\nmsgid \"Main\"\n"));
+    EXPECT_TRUE(pot.contains("#: Unit1.dfm\nmsgctxt \"Form1.Caption\"\nmsgid \"Main\"\n"));
 
     dialogs->clear();
     form->German1Click();
