@@ -64,7 +64,7 @@ TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
     EXPECT_EQ(dialogs->asked()[1].text,
               QStringLiteral("Diese Texte behalten den Ausgangstext:\n\nde: String2 - fehlt in der PO-Datei"));
     EXPECT_EQ(caption, QStringLiteral("Quelltext der RC-Datei mit Übersetzungen"));
-    EXPECT_EQ(script, QStringLiteral("STRINGTABLE\r\n{\r\n  101, \"Say \\\"hi\\\"\"\r\n  102, \"Bye\"\r\n}\r\n\r\n"
+    EXPECT_EQ(script, QStringLiteral("STRINGTABLE\r\n{\r\n  101, \"Say \"\"hi\"\"\"\r\n  102, \"Bye\"\r\n}\r\n\r\n"
                                      "LANGUAGE 0x07, 0x00\r\nSTRINGTABLE\r\n{\r\n  101, \"Sag \"\"hallo\"\"\"\r\n"
                                      "  102, \"Bye\"\r\n}\r\n"));
 }
