@@ -1,6 +1,7 @@
 // vtqx-cli extract: every chosen literal of whole units extracted; each unit
 // rewritten (or written to --out) with its extraction list, continued from
-// the last run, and the three generator outputs beside it.
+// the last run, the list's places file (where each entry is used, for the
+// PO template's references) and the three generator outputs beside it.
 //
 //   1. every unit, in parallel: refuse special files, load the page, read
 //      the list back, find the highest number in use, find the literals
