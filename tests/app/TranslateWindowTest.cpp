@@ -2,6 +2,8 @@
 #include "FormFixture.h"
 #include "Unit3.h"
 
+#include <QDir>
+
 using TranslateWindow = FormFixture;
 
 namespace {
@@ -67,6 +69,21 @@ TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
     EXPECT_EQ(script, QStringLiteral("STRINGTABLE\r\n{\r\n  101, \"Say \"\"hi\"\"\"\r\n  102, \"Bye\"\r\n}\r\n\r\n"
                                      "LANGUAGE 0x07, 0x00\r\nSTRINGTABLE\r\n{\r\n  101, \"Sag \"\"hallo\"\"\"\r\n"
                                      "  102, \"Bye\"\r\n}\r\n"));
+}
+
+TEST_F(TranslateWindow, PluralsWithoutTheirHeaderAreShownEvenWithNothingMissing)
+{
+    writeUnit(QStringLiteral("Unit1"), "", "", "");
+    openUnit(QStringLiteral("Unit1.cpp"));
+    EditorModel::of(form->Memo1).setText(QStringLiteral("String1 = \"Say \\\"hi\\\"\"\r\n"));
+    dialogs->clear();
+    const QString po = writeFile(QStringLiteral("de.po"), kGermanPo + "\nmsgid \"file\"\nmsgid_plural \"files\"\n"
+                                                                      "msgstr[0] \"Datei\"\nmsgstr[1] \"Dateien\"\n");
+    dialogs->answerOpenFiles(QStringList{po}).answerMessage(Dialogs::Button::Ok).answerModal([](QDialog *) {});
+    form->CreateRCFromTranslations1->trigger();
+    ASSERT_EQ(dialogs->asked().size(), 3u);
+    EXPECT_EQ(dialogs->asked()[1].text, QDir::toNativeSeparators(po) +
+                                            QStringLiteral(" has plural forms but no Plural-Forms header."));
 }
 
 TEST_F(TranslateWindow, UnknownLanguageIsShownAndNothingIsGenerated)
