@@ -94,6 +94,8 @@ void TForm1::CreateRCFromTranslations1Click()
     in.language = lang;
     const Translation::Script script = *Translation::translatedScript(in, translations);
 
+    // Files with plural messages but no Plural-Forms header come first.
+    QStringList message = Translation::catalogWarnings(translations, lang);
     if (!script.fallbacks.isEmpty()) {
         QStringList report = Translation::fallbackReport(script.fallbacks, lang);
         const qsizetype more = report.size() - kReportLines;
@@ -101,9 +103,12 @@ void TForm1::CreateRCFromTranslations1Click()
             report.resize(kReportLines);
             report << QStringLiteral("... (+%1)").arg(more);
         }
-        Ask(translateText(TranslateText::FallbackHeading, lang) + QStringLiteral("\n\n") + report.join(u'\n'),
-            Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+        if (!message.isEmpty())
+            message << QString();
+        message << translateText(TranslateText::FallbackHeading, lang) + QStringLiteral("\n\n") + report.join(u'\n');
     }
+    if (!message.isEmpty())
+        Ask(message.join(u'\n'), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     Form3->setCaption(translateText(TranslateText::ScriptCaption, lang));
     Form3->setOutputKind(OutputKind::ResourceScript);
     Form3->clearText();

@@ -1,6 +1,7 @@
 // vtqx-cli extract: every chosen literal of whole units extracted; each unit
 // rewritten (or written to --out) with its extraction list, continued from
-// the last run, and the three generator outputs beside it.
+// the last run, the list's places file (where each entry is used, for the
+// PO template's references) and the three generator outputs beside it.
 //
 //   1. every unit, in parallel: refuse special files, load the page, read
 //      the list back, find the highest number in use, find the literals
@@ -20,6 +21,7 @@
 #include "ExtractionList.h"
 #include "FormDescription.h"
 #include "Generators.h"
+#include "ListPositions.h"
 #include "OutputFile.h"
 #include "PageDiff.h"
 #include "Paths.h"
@@ -56,6 +58,7 @@ struct UnitWork
     QString root, className;
     QString listPath;     // where the list is read and written
     QString list;         // the list as read back ("" when there is none)
+    QString positions;    // where its entries stand (ListPositions), found anew each run
     QSet<QString> listed; // form page: the property paths already listed
     int inUse = 0;        // the highest number the list or the page uses
     std::vector<Batch::Literal> literals;
@@ -149,6 +152,31 @@ public:
     qsizetype extracted = 0, reused = 0;
 };
 
+// Where the list's entries stand in the page afterwards, a line per place:
+// on the C++ page each name or call that names an entry, on the form page
+// each value of a listed property. Found anew each run, so that edits since
+// the last run move them too.
+QString placesOf(const UnitWork &w, bool form)
+{
+    const ExtractionList::ListFile listed = ExtractionList::readListFile(w.result.state.list, form);
+    const QSet<QString> names(listed.names.begin(), listed.names.end());
+    const QString file = Paths::namePart(w.page.path);
+    QString out;
+    const auto add = [&](const QString &name, int line) {
+        if (names.contains(name))
+            out += ListPositions::line(name, {file, line}) + QStringLiteral("\r\n");
+    };
+    if (form) {
+        for (const Batch::Literal &l : w.literals)
+            if (!l.path.isEmpty())
+                add(FormDescription::propertyPath(w.root, l.path), l.pos.row);
+    } else {
+        for (const auto &[number, line] : ListPositions::numbersInPage(w.result.text))
+            add(ExtractionList::stringName(number), line);
+    }
+    return out;
+}
+
 // Step 2: the one extraction of the unit, from counter on.
 void extract(const ExtractOptions &o, int counter, UnitWork &w)
 {
@@ -158,6 +186,7 @@ void extract(const ExtractOptions &o, int counter, UnitWork &w)
     Counter count;
     w.result = Batch::extract(w.page.text, w.literals, options, Batch::State{w.list, counter, {}},
                               [&](const Batch::Literal &l) { return chosen(o, w, l); }, &count);
+    w.positions = placesOf(w, o.batch.page == SourcePage::Dfm);
     w.literals = {};
     w.extracted = count.extracted;
     w.reused = count.reused;
@@ -188,6 +217,12 @@ GeneratorInput generatorInput(const ExtractOptions &o, const UnitWork &w, const 
     return GeneratorInput{list, o.batch.mode, o.batch.page, w.className, Language::English};
 }
 
+// <base>.list.pos beside <base>.list.txt
+QString placesPath(const UnitWork &w)
+{
+    return w.listPath.left(w.listPath.size() - 3) + QStringLiteral("pos");
+}
+
 // The files a unit writes, in the order stage() writes them: the page
 // (C++ page), with --out the other pages, the list, the outputs the page has.
 std::vector<QString> targetsOf(const SourceUnit &unit, const ExtractOptions &o, const UnitWork &w)
@@ -202,6 +237,7 @@ std::vector<QString> targetsOf(const SourceUnit &unit, const ExtractOptions &o, 
             if ((p != SourcePage::Cpp || !cpp) && QFile::exists(unit.path(p)))
                 out.push_back(folder + Paths::namePart(unit.path(p)));
     out.push_back(w.listPath);
+    out.push_back(placesPath(w));
     // Whether a generator gives anything depends on the page, not on the list.
     for (const auto &[suffix, generate, kind] : kOutputs)
         if (generate(generatorInput(o, w, QString()), [](const QString &) {}))
@@ -255,6 +291,9 @@ void stage(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, StagedF
     const auto restart = [&] { staged.restart(); };
     staged.begin(*target++);
     encodeOutputPieces([&](const auto &piece) { piece(list); }, OutputKind::Text, write, restart);
+    staged.end();
+    staged.begin(*target++);
+    encodeOutputPieces([&](const auto &piece) { piece(w.positions); }, OutputKind::Text, write, restart);
     staged.end();
     const GeneratorInput in = generatorInput(o, w, list);
     for (const auto &[suffix, generate, kind] : kOutputs) {

@@ -1,32 +1,67 @@
-// vtqx-cli pot UNIT [--out FILE]: the PO template of the unit's extraction list.
+// vtqx-cli pot UNIT... [--out FILE]: the PO template of a unit's lists, or
+// one template for a project (several units or a folder).
 #include "Command.h"
 #include "Exception.h"
+#include "Paths.h"
 #include "TextFile.h"
 #include "TranslateInput.h"
 #include "Translation.h"
 
 #include <QDateTime>
+#include <QFileInfo>
+
+namespace {
+Translation::TemplateInput templateInput(const UnitList &list, const QDateTime &created)
+{
+    Translation::TemplateInput in;
+    in.cppList = list.text;
+    in.mode = list.mode;
+    in.dfmList = list.dfmText;
+    in.baseName = list.baseName;
+    in.created = created;
+    in.cppPlaces = list.cppPlaces;
+    in.dfmPlaces = list.dfmPlaces;
+    return in;
+}
+} // namespace
 
 int runPotCommand(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
     QCommandLineParser parser;
-    parser.setApplicationDescription(cliText(CliText::PotDescription, lang));
-    const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::PotOutOption, lang), QStringLiteral("FILE"));
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the PO template of a unit's extraction lists (the C++ page's and the form "
+                       "description's). Several units or a folder give one template for the project, each "
+                       "context qualified by its unit (Unit1/String5)."));
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Write to FILE instead of standard output."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption project(QStringLiteral("project"),
+                                     QStringLiteral("Project name in a project template's header (default: "
+                                                    "the template file's name)."),
+                                     QStringLiteral("NAME"));
     parser.addOption(out);
+    parser.addOption(project);
     addModeOption(parser);
     if (const std::optional<int> done = parseCommand(parser, arguments, io))
         return *done;
-    const std::optional<UnitList> list = readUnitList(parser.positionalArguments().constFirst(), parser, io);
-    if (!list)
+    const std::optional<UnitLists> lists = readUnitLists(parser.positionalArguments(), parser, io, false);
+    if (!lists)
         return ExitError;
     try {
-        Translation::TemplateInput in;
-        in.cppList = list->text;
-        in.mode = list->mode;
-        in.baseName = list->baseName;
-        in.created = QDateTime::currentDateTime();
-        const QString pot = QString::fromUtf8(Translation::exportTemplate(in));
+        const QDateTime created = QDateTime::currentDateTime();
+        QByteArray bytes;
+        if (!lists->project) {
+            Translation::TemplateInput in = templateInput(lists->units.constFirst(), created);
+            bytes = Translation::exportTemplate(in);
+        } else {
+            QList<Translation::TemplateInput> units;
+            for (const UnitList &list : lists->units)
+                units << templateInput(list, created);
+            const QString name = parser.isSet(project) ? parser.value(project)
+                                 : parser.isSet(out)   ? QFileInfo(parser.value(out)).completeBaseName()
+                                                       : QStringLiteral("PROJECT");
+            bytes = Translation::exportProjectTemplate(name, created, units);
+        }
+        const QString pot = QString::fromUtf8(bytes);
         if (parser.isSet(out))
             TextFile::save(parser.value(out), pot, TextEncoding::Utf8);
         else

@@ -1,55 +1,114 @@
-// vtqx-cli rc UNIT --po FILE [--po FILE ...] [--out FILE]: a resource script
-// with the source table and one string table per translation.
+// vtqx-cli rc UNIT... --po FILE [--po FILE ...] [--out FILE|DIR]: a resource
+// script with the source table and one string table per translation; for a
+// project (several units or a folder) one script per unit from the
+// project's PO files.
 #include "Command.h"
 #include "Exception.h"
 #include "OutputFile.h"
+#include "Paths.h"
 #include "TranslateInput.h"
+#include "TranslateTexts.h"
 #include "Translation.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 
 int runRcCommand(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
     QCommandLineParser parser;
-    parser.setApplicationDescription(cliText(CliText::RcDescription, lang));
-    const QCommandLineOption po(QStringLiteral("po"), cliText(CliText::PoOption, lang), QStringLiteral("FILE"));
-    const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::RcOutOption, lang), QStringLiteral("FILE"));
+    parser.setApplicationDescription(
+        QStringLiteral("Writes a resource script with a string table per translated PO file; texts without "
+                       "translation keep the source text and are listed on standard error. Several units or "
+                       "a folder: each unit's script from the project's PO files, written to the folder --out."));
+    const QCommandLineOption po(QStringLiteral("po"), QStringLiteral("A translated PO file (repeatable)."),
+                                QStringLiteral("FILE"));
+    const QCommandLineOption out(QStringLiteral("out"),
+                                 QStringLiteral("Write to FILE (as the output window saves) instead of standard "
+                                                "output; for a project, the folder that gets <unit>.rc."),
+                                 QStringLiteral("FILE|DIR"));
+    const QCommandLineOption strict(QStringLiteral("strict"),
+                                    QStringLiteral("Exit with 1 when any text keeps its source text."));
+    const QCommandLineOption statistics(
+        QStringLiteral("statistics"),
+        QStringLiteral("Print per language how many texts are translated, fuzzy, untranslated, stale and missing."));
     parser.addOption(po);
     parser.addOption(out);
+    parser.addOption(strict);
+    parser.addOption(statistics);
     addModeOption(parser);
     if (const std::optional<int> done = parseCommand(parser, arguments, io))
         return *done;
     if (!parser.isSet(po)) {
-        io.err << "vtqx-cli " << cliText(CliText::PoExpected, lang) << '\n';
+        io.err << "vtqx-cli rc: at least one --po FILE expected\n";
         return ExitError;
     }
-    const std::optional<UnitList> list = readUnitList(parser.positionalArguments().constFirst(), parser, io);
-    if (!list)
+    if (!parser.isSet(out)
+        && (parser.positionalArguments().size() > 1 || QFileInfo(parser.positionalArguments().constFirst()).isDir())) {
+        io.err << "vtqx-cli rc: a project needs --out DIR for its units' scripts\n";
         return ExitError;
+    }
+    const std::optional<UnitLists> lists = readUnitLists(parser.positionalArguments(), parser, io, true);
+    if (!lists)
+        return ExitError;
+    const Language lang = Language::English;
+    qsizetype fallbacks = 0;
     try {
         QList<Translation::Translations> translations;
         for (const QString &path : parser.values(po))
             translations << Translation::Translations{path, PoFile::read(path)};
-        GeneratorInput in;
-        in.list = list->text;
-        in.mode = list->mode;
-        const Translation::Script script = *Translation::translatedScript(in, translations);
-        for (const QString &line : Translation::fallbackReport(script.fallbacks, lang))
-            io.err << cliText(CliText::Fallback, lang).arg(line) << '\n';
-        const QString text = script.lines.join(u'\n') + u'\n';
-        if (parser.isSet(out)) {
-            saveOutputText(parser.value(out), text, OutputKind::ResourceScript);
-        } else if (QIODevice *device = io.out.device()) {
-            // Standard output gets the bytes the file would hold, code page pragma included.
-            io.out.flush();
-            device->write(encodeOutputText(text, OutputKind::ResourceScript));
-        } else {
-            io.out << text; // a stream over a string holds characters
+        for (const QString &warning : Translation::catalogWarnings(translations, lang))
+            io.err << "warning: " << warning << '\n';
+        if (lists->project && !QDir().mkpath(parser.value(out)))
+            throw Exception(QStringLiteral("%1: cannot create the folder").arg(parser.value(out)));
+
+        QList<Translation::Counts> total;
+        for (const UnitList &list : lists->units) {
+            GeneratorInput in;
+            in.list = list.text;
+            in.mode = list.mode;
+            const Translation::Script script =
+                *Translation::translatedScript(in, translations, lists->project ? list.baseName : QString());
+            for (const Translation::Fallback &f : script.fallbacks) {
+                if (f.reason == Translation::Reason::NotLiteral)
+                    continue; // no message: nothing a translator could give
+                ++fallbacks;
+            }
+            for (QString line : Translation::fallbackReport(script.fallbacks, lang)) {
+                if (lists->project)
+                    line.insert(line.indexOf(u':') + 2, Translation::qualifiedContext(list.baseName, QString()));
+                io.err << "fallback: " << line << '\n';
+            }
+            for (qsizetype i = 0; i < script.counts.size(); ++i) {
+                if (total.size() <= i)
+                    total << Translation::Counts{script.counts.at(i).language};
+                total[i] += script.counts.at(i);
+            }
+            const QString text = script.lines.join(u'\n') + u'\n';
+            if (lists->project) {
+                saveOutputText(Paths::withTrailingSeparator(parser.value(out)) + list.baseName
+                                   + QStringLiteral(".rc"),
+                               text, OutputKind::ResourceScript);
+            } else if (parser.isSet(out)) {
+                saveOutputText(parser.value(out), text, OutputKind::ResourceScript);
+            } else if (QIODevice *device = io.out.device()) {
+                // Standard output gets the bytes the file would hold, code page pragma included.
+                io.out.flush();
+                device->write(encodeOutputText(text, OutputKind::ResourceScript));
+            } else {
+                io.out << text; // a stream over a string holds characters
+            }
         }
+        if (parser.isSet(statistics))
+            for (const Translation::Counts &c : total)
+                io.err << Translation::countsReport(c, lang) << '\n';
     } catch (const Exception &e) {
         io.err << "vtqx-cli rc: " << e.Message() << '\n';
         return ExitError;
+    }
+    if (parser.isSet(strict) && fallbacks > 0) {
+        io.err << "vtqx-cli rc: " << translateText(TranslateText::StrictFailed, lang).arg(fallbacks) << '\n';
+        return ExitFindings;
     }
     return ExitOk;
 }

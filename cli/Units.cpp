@@ -1,16 +1,22 @@
 #include "Units.h"
 
 #include "Exception.h"
+#include "FileTexts.h"
 #include "FormDescription.h"
 #include "Paths.h"
 
 #include <QDirIterator>
+#include <QFile>
+#include <QUtf8StringView>
 #include <QFile>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
 
 #include <atomic>
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 #include <map>
 #include <thread>
 
@@ -30,6 +36,38 @@ bool isGeneratedOutput(const QString &path)
 {
     return path.endsWith(QLatin1String(".norc.cpp"), Qt::CaseInsensitive) ||
            path.endsWith(QLatin1String(".loadrc.cpp"), Qt::CaseInsensitive);
+}
+
+// A unit file below folder whose name is not valid UTF-8: Qt cannot reach
+// it through the decoded name, so it would be passed over in silence. ""
+// when there is none.
+QString unreachableUnitFile(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    QStringList folders{folder};
+    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        folders << it.next();
+    for (const QString &f : folders) {
+        DIR *d = ::opendir(QFile::encodeName(f).constData());
+        if (!d)
+            continue;
+        QString found;
+        while (const dirent *e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            if (name.toLower().endsWith(".cpp") && !QUtf8StringView(name).isValidUtf8()) {
+                found = f + u'/' + QString::fromUtf8(name);
+                break;
+            }
+        }
+        ::closedir(d);
+        if (!found.isEmpty())
+            return found;
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+    return QString();
 }
 
 bool isUnitFileName(const QString &path)
@@ -88,6 +126,8 @@ std::vector<SourceUnit> resolveUnits(const QStringList &given, Language lang)
             throw Exception(cliText(CliText::FolderLikeUnit, lang).arg(given));
         } else if (info.isDir()) {
             // Nothing named like a C++ source is passed over in silence.
+            if (const QString bad = unreachableUnitFile(arg); !bad.isEmpty())
+                throw Exception(fileText(FileText::NameNotReachable, lang).arg(bad));
             QDirIterator it(arg, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
                             QDirIterator::Subdirectories);
             while (it.hasNext()) {

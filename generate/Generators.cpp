@@ -76,6 +76,28 @@ QString loadTextDeclaration()
 }
 } // namespace
 
+QString resourceLiteral(const QString &cppLiteral)
+{
+    if (!cppLiteral.contains(QLatin1String("\\\"")))
+        return cppLiteral;
+    QString out;
+    out.reserve(cppLiteral.size() + 4);
+    bool inside = false;
+    for (qsizetype i = 0; i < cppLiteral.size(); ++i) {
+        const QChar c = cppLiteral.at(i);
+        if (c == u'"') {
+            inside = !inside;
+        } else if (inside && c == u'\\' && i + 1 < cppLiteral.size()) {
+            const QChar next = cppLiteral.at(++i);
+            out += next == u'"' ? QChar(u'"') : c;
+            out += next;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
 std::optional<QStringList> codeWithoutResourceFile(const GeneratorInput &in)
 {
     return collect(writeCodeWithoutResourceFile, in);
@@ -166,10 +188,10 @@ bool writeResourceScript(const GeneratorInput &in, const LineSink &sink)
     EL::forEachLine(in.list, [&](const QString &line) {
         if (in.mode == StringMode::Function)
             out << QStringLiteral("  ") + EL::stringIdentifier(EL::entryNumber(line)) + QStringLiteral(", ") +
-                       EL::entryLiteral(line);
+                       resourceLiteral(EL::entryLiteral(line));
         else
             out << QStringLiteral("   ") + EL::stringIdentifier(EL::numberOfName(EL::entryName(line))) +
-                       QStringLiteral(", ") + EL::entryValue(line);
+                       QStringLiteral(", ") + resourceLiteral(EL::entryValue(line));
     });
     out << QStringLiteral("}");
     return true;

@@ -31,6 +31,11 @@ std::optional<QStringList> codeForResourceFile(const GeneratorInput &in);
 // "Create RC-File": the STRINGTABLE, identifiers number + 100. C++ page only.
 std::optional<QStringList> resourceScript(const GeneratorInput &in);
 
+// A C++ literal (or adjacent ones) of the list as a string table holds it:
+// inside the quotes an escaped quote \" becomes "", as resource compilers
+// read it; everything else stays as written.
+QString resourceLiteral(const QString &cppLiteral);
+
 // The same three line by line into sink, so that the output of a long list
 // need not exist whole; false, with no line, where the others give nothing.
 // An Exception may come after some lines.

@@ -9,14 +9,25 @@ PACKAGES=("$@"
   desktop-file-utils appstream dpkg-dev breeze-icon-theme libqt6svg6
   libgettextpo-dev gettext qt6-translations-l10n
   libclang-14-dev python3-jsonschema)
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
-fi
+# The proof on Windows (tests/wine): a cross compiler and Wine, without the
+# many packages they recommend.
+LEAN_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine)
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+updated=""
+install() {
+  local options=("$1")
+  shift
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    [ -n "$updated" ] || $SUDO apt-get update -qq
+    updated=1
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq ${options[0]:+"${options[@]}"} "${missing[@]}"
+  fi
+}
+install "" "${PACKAGES[@]}"
+install --no-install-recommends "${LEAN_PACKAGES[@]}"

@@ -81,6 +81,27 @@ const QString kHeader = QStringLiteral("Project-Id-Version: %1\n"
                                        "Content-Transfer-Encoding: 8bit\n");
 } // namespace
 
+bool isCFormat(const QString &text)
+{
+    // flags, width, precision, length modifier, conversion; an argument
+    // position ahead (%1$s) as the printf of POSIX takes it.
+    static const QRegularExpression directive(QStringLiteral(
+        "%(?:[1-9][0-9]*\\$)?[-+#0']*(?:[0-9]+|\\*)?(?:\\.(?:[0-9]+|\\*)?)?(?:hh|h|ll|l|L|q|j|z|t)?[diouxXeEfFgGaAcspn%]"));
+    bool any = false, numbered = false, unnumbered = false;
+    for (qsizetype at = text.indexOf(u'%'); at >= 0; at = text.indexOf(u'%', at)) {
+        const QRegularExpressionMatch m =
+            directive.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!m.hasMatch())
+            return false;
+        any = true;
+        if (!m.captured().endsWith(u'%'))
+            (m.captured().contains(u'$') ? numbered : unnumbered) = true;
+        at += m.capturedLength();
+    }
+    // printf takes arguments either all by position or none.
+    return any && !(numbered && unnumbered);
+}
+
 QByteArray writeTemplate(const QString &project, const QDateTime &created, const QList<TemplateMessage> &messages)
 {
     // "2026-12-07 11:40+0100"
@@ -103,8 +124,11 @@ QByteArray writeTemplate(const QString &project, const QDateTime &created, const
         po_message_set_msgstr(message, "");
         if (!m.comment.isEmpty())
             po_message_set_extracted_comments(message, m.comment.toUtf8().constData());
-        for (const QString &ref : m.references)
-            po_message_add_filepos(message, ref.toUtf8().constData(), size_t(-1));
+        for (const Reference &ref : m.references)
+            po_message_add_filepos(message, ref.file.toUtf8().constData(),
+                                   ref.line > 0 ? size_t(ref.line) : size_t(-1));
+        if (m.cFormat)
+            po_message_set_format(message, "c-format", 1);
         po_message_insert(it, message);
     }
     po_message_iterator_free(it);
@@ -139,6 +163,7 @@ Catalog read(const QString &path)
     // The library hands out a copy of the header that the caller frees.
     char *header = const_cast<char *>(po_file_domain_header(file.get(), nullptr));
     catalog.language = fieldOf(header, "Language");
+    catalog.pluralForms = fieldOf(header, "Plural-Forms");
     // Content-Type: text/plain; charset=UTF-8
     const QString type = fieldOf(header, "Content-Type");
     std::free(header);
@@ -162,6 +187,7 @@ Catalog read(const QString &path)
         message.text = text(po_message_msgid(m));
         message.translation = text(po_message_msgid_plural(m) ? po_message_msgstr_plural(m, 0) : po_message_msgstr(m));
         message.fuzzy = po_message_is_fuzzy(m) != 0;
+        catalog.hasPlurals = catalog.hasPlurals || po_message_msgid_plural(m);
         catalog.messages << message;
     }
     po_message_iterator_free(it);

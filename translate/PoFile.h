@@ -8,13 +8,25 @@
 
 namespace PoFile {
 
+struct Reference
+{
+    QString file;
+    int line = 0; // 1-based; 0 when unknown
+};
+
 struct TemplateMessage
 {
     QString context;
     QString text;
-    QString comment;        // for the translator (#.)
-    QStringList references; // file names (#:)
+    QString comment;           // for the translator (#.)
+    QList<Reference> references; // #: file:line
+    bool cFormat = false;      // #, c-format
 };
+
+// Whether text is a printf format: it holds at least one directive (%d,
+// %s, %5.2f, %%, %1$s ...) and every % begins one. A % followed by a blank
+// ("100% done") is taken as a plain percent sign, not as the space flag.
+bool isCFormat(const QString &text);
 
 // A PO template in UTF-8: the usual header, then the messages in order, each
 // with an empty translation.
@@ -31,6 +43,8 @@ struct Message
 struct Catalog
 {
     QString language;        // header field Language, "" when missing
+    QString pluralForms;     // header field Plural-Forms, "" when missing
+    bool hasPlurals = false; // some message has msgid_plural
     QList<Message> messages; // without header and obsolete messages
 };
 

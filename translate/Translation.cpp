@@ -6,25 +6,45 @@
 
 #include <QDir>
 #include <QHash>
+#include <QSet>
 
 namespace Translation {
 
 namespace {
 using SourceTexts::Text;
 
-PoFile::TemplateMessage templateMessage(const Text &t, const QString &baseName)
+PoFile::TemplateMessage templateMessage(const Text &t, const TemplateInput &in)
 {
     PoFile::TemplateMessage m;
-    m.context = t.context;
+    const bool value = t.kind == Text::Kind::Value;
+    m.context = value ? t.context : QString(t.context).replace(QLatin1String("->"), QLatin1String("."));
     m.text = *t.text;
-    if (t.kind == Text::Kind::Value) {
-        m.comment = QStringLiteral("String identifier ") + t.identifier;
-        m.references << baseName + QStringLiteral(".cpp");
-    } else {
-        m.comment = QStringLiteral("Property of the form description");
-        m.references << baseName + QStringLiteral(".dfm");
-    }
+    m.cFormat = PoFile::isCFormat(m.text);
+    m.comment = value ? QStringLiteral("String identifier ") + t.identifier
+                      : QStringLiteral("Property of the form description");
+    for (const ListPositions::Position &p : (value ? in.cppPlaces : in.dfmPlaces).value(t.context))
+        m.references << PoFile::Reference{p.file, p.line};
+    if (m.references.isEmpty())
+        m.references << PoFile::Reference{in.baseName + (value ? QStringLiteral(".cpp") : QStringLiteral(".dfm"))};
     return m;
+}
+
+QList<PoFile::TemplateMessage> templateMessages(const TemplateInput &in)
+{
+    QList<Text> texts = SourceTexts::valueTexts(in.cppList, in.mode);
+    texts += SourceTexts::propertyTexts(in.dfmList);
+    QList<PoFile::TemplateMessage> messages;
+    QSet<QPair<QString, QString>> seen;
+    for (const Text &t : texts) {
+        if (!t.text || t.text->isEmpty())
+            continue;
+        const auto key = qMakePair(t.context, *t.text);
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+        messages << templateMessage(t, in);
+    }
+    return messages;
 }
 
 QString shownPath(const QString &path)
@@ -54,20 +74,33 @@ QList<WindowsLanguage> languagesOf(const QList<Translations> &translations, Lang
 
 QByteArray exportTemplate(const TemplateInput &in)
 {
-    QList<Text> texts = SourceTexts::valueTexts(in.cppList, in.mode);
-    texts += SourceTexts::propertyTexts(in.dfmList);
+    return PoFile::writeTemplate(in.baseName, in.created, templateMessages(in));
+}
+
+QString qualifiedContext(const QString &unit, const QString &context)
+{
+    return unit + u'/' + context;
+}
+
+QByteArray exportProjectTemplate(const QString &project, const QDateTime &created, const QList<TemplateInput> &units)
+{
     QList<PoFile::TemplateMessage> messages;
-    QHash<QPair<QString, QString>, qsizetype> seen;
-    for (const Text &t : texts) {
-        if (!t.text || t.text->isEmpty())
-            continue;
-        const auto key = qMakePair(t.context, *t.text);
-        if (seen.contains(key))
-            continue;
-        seen.insert(key, messages.size());
-        messages << templateMessage(t, in.baseName);
-    }
-    return PoFile::writeTemplate(in.baseName, in.created, messages);
+    for (const TemplateInput &in : units)
+        for (PoFile::TemplateMessage m : templateMessages(in)) {
+            m.context = qualifiedContext(in.baseName, m.context);
+            messages << m;
+        }
+    return PoFile::writeTemplate(project, created, messages);
+}
+
+Counts &Counts::operator+=(const Counts &other)
+{
+    translated += other.translated;
+    fuzzy += other.fuzzy;
+    untranslated += other.untranslated;
+    stale += other.stale;
+    missing += other.missing;
+    return *this;
 }
 
 QString rcLiteral(const QString &text)
@@ -100,7 +133,8 @@ QString rcLiteral(const QString &text)
     return out + u'"';
 }
 
-std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations)
+std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations,
+                                       const QString &unit)
 {
     std::optional<QStringList> source = resourceScript(in);
     if (!source)
@@ -114,13 +148,20 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
     for (qsizetype f = 0; f < translations.size(); ++f) {
         const PoFile::Catalog &catalog = translations.at(f).catalog;
         QMultiHash<QString, const PoFile::Message *> byContext;
-        for (const PoFile::Message &m : catalog.messages)
-            byContext.insert(m.context, &m);
+        const QString qualifier = unit.isEmpty() ? QString() : qualifiedContext(unit, QString());
+        for (const PoFile::Message &m : catalog.messages) {
+            if (!qualifier.isEmpty() && m.context.startsWith(qualifier))
+                byContext.insert(m.context.mid(qualifier.size()), &m);
+            else if (!m.context.contains(u'/'))
+                byContext.insert(m.context, &m);
+        }
+        Counts counts{catalog.language};
+        QSet<QString> counted;
 
         script.lines << QString() << languageStatement(languages.at(f)) << QStringLiteral("STRINGTABLE")
                      << QStringLiteral("{");
         for (const Text &t : texts) {
-            QString literal = t.written;
+            QString literal = resourceLiteral(t.written);
             std::optional<Reason> reason;
             if (!t.text) {
                 reason = Reason::NotLiteral;
@@ -143,9 +184,20 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
             }
             if (reason)
                 script.fallbacks << Fallback{catalog.language, t.context, *reason};
+            if (t.text && !t.text->isEmpty() && !counted.contains(t.context)) {
+                counted.insert(t.context);
+                switch (reason.value_or(Reason::NotLiteral)) {
+                case Reason::Untranslated: ++counts.untranslated; break;
+                case Reason::Fuzzy: ++counts.fuzzy; break;
+                case Reason::Stale: ++counts.stale; break;
+                case Reason::Missing: ++counts.missing; break;
+                case Reason::NotLiteral: ++counts.translated; break; // no reason: translated
+                }
+            }
             script.lines << indent + t.identifier + QStringLiteral(", ") + literal;
         }
         script.lines << QStringLiteral("}");
+        script.counts << counts;
     }
     return script;
 }
@@ -174,6 +226,30 @@ QStringList fallbackReport(const QList<Fallback> &fallbacks, Language lang)
         }
         out << QStringLiteral("%1: %2 - %3").arg(f.language, f.entry, translateText(reason, lang));
     }
+    return out;
+}
+
+} // namespace Translation
+
+namespace Translation {
+
+QString countsReport(const Counts &c, Language lang)
+{
+    return translateText(TranslateText::Statistics, lang)
+        .arg(c.language)
+        .arg(c.translated)
+        .arg(c.fuzzy)
+        .arg(c.untranslated)
+        .arg(c.stale)
+        .arg(c.missing);
+}
+
+QStringList catalogWarnings(const QList<Translations> &translations, Language lang)
+{
+    QStringList out;
+    for (const Translations &t : translations)
+        if (t.catalog.hasPlurals && t.catalog.pluralForms.isEmpty())
+            out << translateText(TranslateText::NoPluralForms, lang).arg(shownPath(t.path));
     return out;
 }
 

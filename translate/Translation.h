@@ -2,6 +2,7 @@
 // From an extraction list to a PO template, and from translated PO files to
 // a resource script with one string table per language.
 #include "Generators.h"
+#include "ListPositions.h"
 #include "PoFile.h"
 #include "SourceTexts.h"
 
@@ -19,14 +20,28 @@ struct TemplateInput
     QString dfmList;  // extraction list of the DFM page ("" for none)
     QString baseName; // the unit: "Unit1" refers to Unit1.cpp and Unit1.dfm
     QDateTime created;
+    // Where the entries were extracted, by entry name or property path as
+    // the lists write them (ListPositions); an entry without a place refers
+    // to the unit's file alone.
+    QHash<QString, QList<ListPositions::Position>> cppPlaces, dfmPlaces;
 };
 
 // The PO template: one message per entry with a literal text (msgctxt the
-// entry name or property path, msgid the text the program shows, the string
-// identifier as a comment, the unit's file as reference). Entries with an
-// empty text need no translation and are left out; an entry repeated with
-// the same name and text is one message.
+// entry name, or the property path written with dots: Form1.Button1.Caption;
+// msgid the text the program shows; the string identifier as a comment; the
+// places as file:line references; c-format where the text is a printf
+// format). Entries with an empty text need no translation and are left
+// out; an entry repeated with the same name and text is one message.
 QByteArray exportTemplate(const TemplateInput &in);
+
+// One template for the units of a project: each unit's messages as
+// exportTemplate gives them, each context qualified by the unit's base name
+// (MainForm/String5), so equal texts of different entries stay apart. The
+// base names must differ.
+QByteArray exportProjectTemplate(const QString &project, const QDateTime &created, const QList<TemplateInput> &units);
+
+// "MainForm/String5"
+QString qualifiedContext(const QString &unit, const QString &context);
 
 // A PO file as read, with the path it came from (for messages).
 struct Translations
@@ -44,10 +59,20 @@ struct Fallback
     Reason reason;
 };
 
+// Per PO file, how its messages served the table: every entry with a
+// text counts once, by its name.
+struct Counts
+{
+    QString language;
+    int translated = 0, fuzzy = 0, untranslated = 0, stale = 0, missing = 0;
+    Counts &operator+=(const Counts &other);
+};
+
 struct Script
 {
     QStringList lines;
     QList<Fallback> fallbacks;
+    QList<Counts> counts; // one per PO file, in their order
 };
 
 // Text in double quotes as resource compilers read it: a quote doubled,
@@ -61,7 +86,18 @@ QString rcLiteral(const QString &text);
 // literal and are listed as fallbacks. Raises Exception (in in.language)
 // for a PO file without language, with a language the table does not know,
 // and for two files of one language; nothing for a page other than C++.
-std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations);
+// With unit, a project's PO files serve too: a message whose context is
+// qualified by unit (Unit1/String5) counts as the entry's; messages of other
+// units are not looked at.
+std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations,
+                                       const QString &unit = QString());
+
+// "de: 12 translated, 1 fuzzy, 2 untranslated, 0 stale, 1 missing"
+QString countsReport(const Counts &counts, Language lang);
+
+// A warning for each file that has plural messages but no Plural-Forms
+// header (a translator's tool then cannot know how many forms to ask for).
+QStringList catalogWarnings(const QList<Translations> &translations, Language lang);
 
 // "de: String5 - not translated", one line per fallback.
 QStringList fallbackReport(const QList<Fallback> &fallbacks, Language lang);

@@ -42,6 +42,14 @@ QString translateText(TranslateText id, Language lang)
                     u"Sprache \"%1\" ist zweimal übersetzt: %2 und %3.");
     case TranslateText::NoTranslations:
         return pick(u"No translation file given.", u"Keine Übersetzungsdatei angegeben.");
+    case TranslateText::Statistics:
+        return pick(u"%1: %2 translated, %3 fuzzy, %4 untranslated, %5 stale, %6 missing",
+                    u"%1: %2 übersetzt, %3 unsicher, %4 nicht übersetzt, %5 veraltet, %6 fehlend");
+    case TranslateText::NoPluralForms:
+        return pick(u"%1 has plural forms but no Plural-Forms header.",
+                    u"%1 hat Pluralformen, aber kein Kopffeld Plural-Forms.");
+    case TranslateText::StrictFailed:
+        return pick(u"%1 texts keep the source text (--strict).", u"%1 Texte behalten den Ausgangstext (--strict).");
     }
     return QString();
 }

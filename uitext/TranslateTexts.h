@@ -22,6 +22,9 @@ enum class TranslateText {
     UnknownLanguage, // %1 language, %2 file
     SameLanguage,    // %1 language, %2 and %3 files
     NoTranslations,
+    Statistics,    // %1 language, %2 translated, %3 fuzzy, %4 untranslated, %5 stale, %6 missing
+    NoPluralForms, // %1 file
+    StrictFailed,  // %1 number of fallbacks
 };
 
 QString translateText(TranslateText id, Language lang);

@@ -2,6 +2,8 @@
 #include "FormFixture.h"
 #include "Unit3.h"
 
+#include <QDir>
+
 using TranslateWindow = FormFixture;
 
 namespace {
@@ -48,7 +50,7 @@ TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
     EXPECT_EQ(save.fileName, QStringLiteral("Unit1.pot"));
     const QByteArray pot = readFile(QStringLiteral("Unit1.pot"));
     EXPECT_TRUE(pot.contains("msgctxt \"String1\"\nmsgid \"Say \\\"hi\\\"\"\n")) << pot.toStdString();
-    EXPECT_TRUE(pot.contains("#: Unit1.dfm\nmsgctxt \"Form1->Caption\"\nmsgid \"Main\"\n"));
+    EXPECT_TRUE(pot.contains("#: Unit1.dfm\nmsgctxt \"Form1.Caption\"\nmsgid \"Main\"\n"));
 
     dialogs->clear();
     form->German1Click();
@@ -64,9 +66,24 @@ TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
     EXPECT_EQ(dialogs->asked()[1].text,
               QStringLiteral("Diese Texte behalten den Ausgangstext:\n\nde: String2 - fehlt in der PO-Datei"));
     EXPECT_EQ(caption, QStringLiteral("Quelltext der RC-Datei mit Übersetzungen"));
-    EXPECT_EQ(script, QStringLiteral("STRINGTABLE\r\n{\r\n  101, \"Say \\\"hi\\\"\"\r\n  102, \"Bye\"\r\n}\r\n\r\n"
+    EXPECT_EQ(script, QStringLiteral("STRINGTABLE\r\n{\r\n  101, \"Say \"\"hi\"\"\"\r\n  102, \"Bye\"\r\n}\r\n\r\n"
                                      "LANGUAGE 0x07, 0x00\r\nSTRINGTABLE\r\n{\r\n  101, \"Sag \"\"hallo\"\"\"\r\n"
                                      "  102, \"Bye\"\r\n}\r\n"));
+}
+
+TEST_F(TranslateWindow, PluralsWithoutTheirHeaderAreShownEvenWithNothingMissing)
+{
+    writeUnit(QStringLiteral("Unit1"), "", "", "");
+    openUnit(QStringLiteral("Unit1.cpp"));
+    EditorModel::of(form->Memo1).setText(QStringLiteral("String1 = \"Say \\\"hi\\\"\"\r\n"));
+    dialogs->clear();
+    const QString po = writeFile(QStringLiteral("de.po"), kGermanPo + "\nmsgid \"file\"\nmsgid_plural \"files\"\n"
+                                                                      "msgstr[0] \"Datei\"\nmsgstr[1] \"Dateien\"\n");
+    dialogs->answerOpenFiles(QStringList{po}).answerMessage(Dialogs::Button::Ok).answerModal([](QDialog *) {});
+    form->CreateRCFromTranslations1->trigger();
+    ASSERT_EQ(dialogs->asked().size(), 3u);
+    EXPECT_EQ(dialogs->asked()[1].text, QDir::toNativeSeparators(po) +
+                                            QStringLiteral(" has plural forms but no Plural-Forms header."));
 }
 
 TEST_F(TranslateWindow, UnknownLanguageIsShownAndNothingIsGenerated)

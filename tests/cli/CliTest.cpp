@@ -13,6 +13,7 @@
 
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -335,5 +336,34 @@ TEST_F(Cli, ExtractOnAFullDiskChangesNothing)
     EXPECT_TRUE(r.err.contains(QLatin1String("No space left on device"))) << r.err.toStdString();
     EXPECT_EQ(after, cpp);
     EXPECT_EQ(files, before);
+}
+} // namespace
+
+namespace {
+// Nothing below a folder is passed over in silence: a name that is not
+// UTF-8, a folder named like a unit file, a source with NUL bytes; the same
+// unit named twice is one unit.
+TEST_F(Cli, ExtractRefusesWhatItCannotReadWhole)
+{
+    writeUnit(QStringLiteral("A/GOOD"));
+    const QByteArray latin1 = QFile::encodeName(path(QStringLiteral("B"))) + "/N\xe4me.cpp";
+    QDir().mkpath(path(QStringLiteral("B")));
+    const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    QDir().mkpath(path(QStringLiteral("C/F.cpp")));
+    write(QStringLiteral("D/Z.CPP"), QByteArray("x = \"a\0b\";\r\n", 12));
+    write(QStringLiteral("D/Z.DFM"), kDfm);
+    const auto before = snapshot();
+    for (const char *folder : {"B", "C", "D"}) {
+        const Run r = run({QStringLiteral("extract"), path(QStringLiteral("A")), path(QLatin1String(folder))});
+        EXPECT_EQ(r.exit, ExitError) << folder;
+        EXPECT_FALSE(r.err.isEmpty()) << folder;
+    }
+    EXPECT_EQ(snapshot(), before);
+    const Run r = run({QStringLiteral("extract"), QStringLiteral("--dry-run"), path(QStringLiteral("A/GOOD.CPP")),
+                       path(QStringLiteral("A/good.h")), path(QStringLiteral("A"))});
+    EXPECT_EQ(r.exit, ExitOk);
+    EXPECT_EQ(r.out.count(QLatin1String("would extract")), 1) << r.out.toStdString();
 }
 } // namespace

@@ -340,7 +340,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ScriptLine{StringMode::Global, u"String4, \"x9\"", u"   149, "},
                       ScriptLine{StringMode::Global, u"Hello", u"   100, "},
                       ScriptLine{StringMode::Global, u"String7", u"   107, "},
-                      ScriptLine{StringMode::Form, u" String6 = \"a=b\" ", u"   106, \"a=b\""}));
+                      ScriptLine{StringMode::Form, u" String6 = \"a=b\" ", u"   106, \"a=b\""},
+                      // A quote is doubled; an escaped backslash before the closing quote is no escaped quote.
+                      ScriptLine{StringMode::Function, u"String5, \"say \\\"hi\\\" \\\\\" L\"\\\"\"",
+                                 u"  105, \"say \"\"hi\"\" \\\\\" L\"\"\"\""},
+                      ScriptLine{StringMode::Global, u"String8 = \"\\\\\\\"\\n\"", u"   108, \"\\\\\"\"\\n\""}));
 
 TEST(ResourceScript, EmptyListBlankLinesAndOtherPages)
 {

@@ -88,6 +88,7 @@ TEST_P(Windres, GeneratedScriptCompiles)
                                     rc, QStringLiteral("-O"), QStringLiteral("coff"), QStringLiteral("-o"), obj},
                                    exitCode);
     ASSERT_EQ(exitCode, 0) << log.toStdString();
+    EXPECT_FALSE(log.contains(QStringLiteral("warning"))) << log.toStdString();
     ASSERT_GT(QFile(obj).size(), 0);
 
     // Read the table back: every string arrived, with its quotes and its

@@ -171,6 +171,7 @@ TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)
     form.show();
     form.BaseName = QStringLiteral("Unit1");
     form.BaseFolder = dir.filePath(QStringLiteral("missing-folder/"));
+    form.Memo2->document()->setModified(true); // Save All writes a page without a file once it changed
     QString shown;
     whenModal([&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);

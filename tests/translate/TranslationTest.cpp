@@ -77,7 +77,7 @@ TEST_F(TranslationFiles, TemplateHoldsOneMessagePerEntryAndPassesMsgfmt)
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains("#. String identifier 105\n#: Unit1.cpp\nmsgctxt \"String5\"\nmsgid \"Größe Жук\"\n"))
         << text.toStdString();
-    EXPECT_TRUE(text.contains("#: Unit1.dfm\nmsgctxt \"Form1->Button1->Caption\"\nmsgid \"Main\"\n"));
+    EXPECT_TRUE(text.contains("#: Unit1.dfm\nmsgctxt \"Form1.Button1.Caption\"\nmsgid \"Main\"\n"));
 
     const PoFile::Catalog back = PoFile::read(path);
     QStringList contexts;
@@ -87,9 +87,74 @@ TEST_F(TranslationFiles, TemplateHoldsOneMessagePerEntryAndPassesMsgfmt)
     }
     // Empty and non-literal texts need no translator; String2 twice is one message.
     EXPECT_EQ(contexts,
-              (QStringList{"String1", "String2", "String3", "String5", "Form1->Caption", "Form1->Button1->Caption"}));
+              (QStringList{"String1", "String2", "String3", "String5", "Form1.Caption", "Form1.Button1.Caption"}));
     EXPECT_EQ(back.messages[0].text, QStringLiteral("Say \"hi\"\tnow\n"));
     EXPECT_EQ(back.messages[1].text, QStringLiteral("C:\\Temp"));
+}
+
+// msgfmt on path with the given options; its exit code, -1 when it is not installed.
+int msgfmt(const QStringList &options, const QString &path, QString *log)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("msgfmt")).isEmpty())
+        return -1;
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral("msgfmt"), options + QStringList{QStringLiteral("-o"), QStringLiteral("/dev/null"), path});
+    p.waitForFinished(60000);
+    *log = QString::fromUtf8(p.readAll());
+    return p.exitCode();
+}
+
+TEST_F(TranslationFiles, FormatsPlacesAndFormEntriesReachTheTemplate)
+{
+    Translation::TemplateInput in;
+    in.cppList = QStringLiteral("String1, \"%d files copied\"\r\nString2, \"100% done\"\r\n"
+                                "String3, \"Size %5.2f%% of %s\"\r\nString4, \"plain\"\r\n");
+    in.mode = StringMode::Function;
+    in.dfmList = QStringLiteral("MainForm->ButtonOK->Caption = \"OK\";\r\nMainForm->List->Items->Strings[1] = \"b\";\r\n");
+    in.baseName = QStringLiteral("Unit1");
+    in.cppPlaces[QStringLiteral("String1")] = {{QStringLiteral("UNIT1.CPP"), 12}, {QStringLiteral("UNIT1.CPP"), 40}};
+    in.cppPlaces[QStringLiteral("String3")] = {{QStringLiteral("UNIT1.CPP"), 14}};
+    in.dfmPlaces[QStringLiteral("MainForm->ButtonOK->Caption")] = {{QStringLiteral("UNIT1.DFM"), 7}};
+    in.created = QDateTime::currentDateTime();
+    const QByteArray text = Translation::exportTemplate(in);
+    EXPECT_TRUE(text.contains("#: UNIT1.CPP:12 UNIT1.CPP:40\n#, c-format\nmsgctxt \"String1\"\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("#: Unit1.cpp\nmsgctxt \"String2\"\n")) << "a plain percent sign is no format";
+    EXPECT_TRUE(text.contains("#: UNIT1.CPP:14\n#, c-format\nmsgctxt \"String3\"\n"));
+    EXPECT_TRUE(text.contains("#: Unit1.cpp\nmsgctxt \"String4\"\n"));
+    EXPECT_TRUE(text.contains("#: UNIT1.DFM:7\nmsgctxt \"MainForm.ButtonOK.Caption\"\nmsgid \"OK\"\n"));
+    EXPECT_TRUE(text.contains("#: Unit1.dfm\nmsgctxt \"MainForm.List.Items.Strings[1]\"\nmsgid \"b\"\n"));
+
+    QString log;
+    const QStringList check = {QStringLiteral("--check"), QStringLiteral("--check-format")};
+    const int pot = msgfmt(check, write(QStringLiteral("Unit1.pot"), text), &log);
+    if (pot < 0)
+        GTEST_SKIP() << "msgfmt is not installed";
+    EXPECT_EQ(pot, 0) << log.toStdString();
+    // A translator who drops the directive is stopped; one who keeps it is not.
+    const QByteArray head = "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n"
+                            "\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n#, c-format\nmsgctxt \"String1\"\n"
+                            "msgid \"%d files copied\"\nmsgstr ";
+    EXPECT_NE(msgfmt(check, write(QStringLiteral("dropped.po"), head + "\"Dateien kopiert\"\n"), &log), 0);
+    EXPECT_TRUE(log.contains(QStringLiteral("format specification"))) << log.toStdString();
+    EXPECT_EQ(msgfmt(check, write(QStringLiteral("kept.po"), head + "\"%d Dateien kopiert\"\n"), &log), 0)
+        << log.toStdString();
+}
+
+TEST(CFormat, EveryPercentSignMustBeginADirective)
+{
+    const struct
+    {
+        const char *text;
+        bool format;
+    } cases[] = {
+        {"%d files", true},          {"%s: %5.2f%%", true},      {"%%", true},
+        {"%-10s|%08.3lf|%llu", true}, {"%1$s and %2$s", true},    {"%1$s and %s", false},
+        {"100% done", false},         {"50%", false},             {"%y", false},
+        {"no format", false},         {"%d of 100% done", false}, {"%'d %zu %*d", true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PoFile::isCFormat(QString::fromUtf8(c.text)), c.format) << c.text;
 }
 
 TEST_F(TranslationFiles, EveryIdentifierInEveryTableAndEachFallbackReported)
@@ -118,7 +183,7 @@ TEST_F(TranslationFiles, EveryIdentifierInEveryTableAndEachFallbackReported)
         "{",
         "  101, \"Sag \"\"hallo\"\"\\tjetzt\\n\"",
         "  102, \"C:\\\\Temp\"",
-        "  103, \"Say \\\"hi\\\"\\tnow\\n\"",
+        "  103, \"Say \"\"hi\"\"\\tnow\\n\"",
         "  104, \"\"",
         "  105, \"Größe Жук\"",
         "  102, \"C:\\\\Temp\"",
@@ -128,9 +193,9 @@ TEST_F(TranslationFiles, EveryIdentifierInEveryTableAndEachFallbackReported)
         "LANGUAGE 0x19, 0x00",
         "STRINGTABLE",
         "{",
-        "  101, \"Say \\\"hi\\\"\\tnow\\n\"",
+        "  101, \"Say \"\"hi\"\"\\tnow\\n\"",
         "  102, \"C:\\\\Temp\"",
-        "  103, \"Say \\\"hi\\\"\\tnow\\n\"",
+        "  103, \"Say \"\"hi\"\"\\tnow\\n\"",
         "  104, \"\"",
         "  105, \"Размер \\\\ жук\"",
         "  102, \"C:\\\\Temp\"",
@@ -150,6 +215,12 @@ TEST_F(TranslationFiles, EveryIdentifierInEveryTableAndEachFallbackReported)
                                     "ru/String2/" + r(Reason::Missing), "ru/String6/" + r(Reason::NotLiteral)}));
     EXPECT_EQ(Translation::fallbackReport(script.fallbacks, Language::German).at(2),
               QStringLiteral("de_AT: String5 - nicht übersetzt"));
+    // Each entry counts once (String2 stands twice); the line without a literal not at all.
+    ASSERT_EQ(script.counts.size(), 2);
+    EXPECT_EQ(Translation::countsReport(script.counts[0], Language::English),
+              QStringLiteral("de_AT: 1 translated, 1 fuzzy, 1 untranslated, 1 stale, 0 missing"));
+    EXPECT_EQ(Translation::countsReport(script.counts[1], Language::English),
+              QStringLiteral("ru: 1 translated, 0 fuzzy, 0 untranslated, 0 stale, 3 missing"));
 }
 
 TEST_F(TranslationFiles, LanguagesThatCannotBeNamedAreRefused)

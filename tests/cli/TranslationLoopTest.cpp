@@ -1,0 +1,270 @@
+// The translation loop as translators and release engineers run it, with
+// gettext's own tools: extract, pot, translate, extract again, msgmerge, rc.
+#include "Command.h"
+#include "PoFile.h"
+#include "QtPrint.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+const QString kWindres = QStringLiteral("x86_64-w64-mingw32-windres");
+
+class TranslationLoop : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char *tool : {"msginit", "msgmerge", "msgen", "msgfmt", "sed", "sh"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                GTEST_SKIP() << tool << " (gettext) is not installed";
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path(name)).path());
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray read(const QString &name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    int cli(QStringList args)
+    {
+        out.clear();
+        err.clear();
+        QTextStream o(&out), e(&err);
+        CliStreams io{o, e, false};
+        args.prepend(QStringLiteral("vtqx-cli"));
+        const int exit = runCli(args, io);
+        o.flush();
+        e.flush();
+        return exit;
+    }
+
+    // A tool's exit code; its output in log.
+    int tool(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(program, args);
+        const bool done = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit;
+        log = QString::fromUtf8(p.readAll());
+        return done ? p.exitCode() : -1;
+    }
+
+    // A German translation of every message of pot, as a script does it:
+    // msginit, then each text copied behind a marker.
+    void translateAll(const QString &pot, const QString &po)
+    {
+        ASSERT_EQ(tool(QStringLiteral("msginit"), {QStringLiteral("--no-translator"), QStringLiteral("--no-wrap"),
+                                                   QStringLiteral("-l"), QStringLiteral("de_DE.UTF-8"),
+                                                   QStringLiteral("-i"), pot, QStringLiteral("-o"), po}),
+                  0)
+            << log.toStdString();
+        ASSERT_EQ(tool(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                              QStringLiteral("msgen --no-wrap -o \"$1\" \"$1\" && sed -i "
+                                                             "'/^msgctxt/,$ s/^msgstr \"/msgstr \"[de] /' \"$1\""),
+                                              QStringLiteral("translate"), po}),
+                  0)
+            << log.toStdString();
+    }
+
+    void checkTemplate(const QString &pot)
+    {
+        EXPECT_EQ(tool(QStringLiteral("msgfmt"), {QStringLiteral("--check"), QStringLiteral("--check-format"),
+                                                  QStringLiteral("-o"), QStringLiteral("/dev/null"), pot}),
+                  0)
+            << log.toStdString();
+    }
+
+    QTemporaryDir dir;
+    QString out, err, log;
+};
+
+QHash<QString, PoFile::Message> byContext(const QString &po)
+{
+    QHash<QString, PoFile::Message> out;
+    for (const PoFile::Message &m : PoFile::read(po).messages)
+        out.insert(m.context, m);
+    return out;
+}
+
+const QByteArray kUnit = "#include \"Unit1.h\"\r\n"
+                         "void __fastcall TForm1::Button1Click(TObject *Sender)\r\n"
+                         "{\r\n"
+                         "    ShowMessage(\"Say \\\"hello\\\"\");\r\n"
+                         "    Label1->Caption = Format(\"%d files copied\", 3);\r\n"
+                         "    Label2->Caption = \"Size: %5.2f MB\";\r\n"
+                         "    Edit1->Text = \"Gr\xC3\xB6\xC3\x9F\x65 \xC3\xA4ndern\";\r\n"
+                         "    Memo1->Text = \"first \"\r\n"
+                         "                  \"second\";\r\n"
+                         "    Edit2->Text = \"Last one\";\r\n"
+                         "}\r\n";
+const QByteArray kForm = "object Form1: TForm1\r\n"
+                         "  Caption = 'Main window'\r\n"
+                         "  object Button1: TButton\r\n"
+                         "    Caption = 'Copy'\r\n"
+                         "    Hint = 'It''s 100% safe'\r\n"
+                         "  end\r\n"
+                         "end\r\n";
+
+// Each line of a places file names a line of its file that holds what it says.
+void expectPlaces(const QByteArray &places, const QString &folder, const std::function<QString(const QString &)> &want)
+{
+    const QStringList lines = QString::fromUtf8(places).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_FALSE(lines.isEmpty());
+    for (const QString &line : lines) {
+        const QStringList parts = line.split(u'\t');
+        ASSERT_EQ(parts.size(), 2) << line.toStdString();
+        const QString file = parts[1].section(u':', 0, 0);
+        const int number = parts[1].section(u':', 1).toInt();
+        QFile f(folder + u'/' + file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
+        const QStringList text = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
+        ASSERT_TRUE(number >= 1 && number <= text.size()) << line.toStdString();
+        EXPECT_TRUE(text[number - 1].contains(want(parts[0]))) << line.toStdString() << " -> " << text[number - 1].toStdString();
+    }
+}
+
+TEST_F(TranslationLoop, SecondRoundKeepsEveryFinishedTranslation)
+{
+    write(QStringLiteral("U/Unit1.cpp"), kUnit);
+    write(QStringLiteral("U/Unit1.h"), "class TForm1;\r\n");
+    write(QStringLiteral("U/Unit1.dfm"), kForm);
+    const QString unit = path(QStringLiteral("U/Unit1.cpp"));
+    ASSERT_EQ(cli({"extract", "--mode", "function", "--all", unit}), ExitOk) << err.toStdString();
+    ASSERT_EQ(cli({"extract", "--page", "dfm", "--all", unit}), ExitOk) << err.toStdString();
+    const auto call = [](const QString &name) { return QStringLiteral("LoadTextRC(%1)").arg(name.mid(6)); };
+    expectPlaces(read(QStringLiteral("U/Unit1.list.pos")), path(QStringLiteral("U")), call);
+    expectPlaces(read(QStringLiteral("U/Unit1.dfm.list.pos")), path(QStringLiteral("U")),
+                 [](const QString &name) { return name.section(QStringLiteral("->"), -1) + QStringLiteral(" ="); });
+
+    const QString pot1 = path(QStringLiteral("Unit1.pot")), po = path(QStringLiteral("de.po"));
+    ASSERT_EQ(cli({"pot", unit, "--out", pot1}), ExitOk) << err.toStdString();
+    checkTemplate(pot1);
+    const QByteArray t1 = read(QStringLiteral("Unit1.pot"));
+    EXPECT_TRUE(t1.contains("#: Unit1.cpp:5\n#, c-format\nmsgctxt \"String2\"\nmsgid \"%d files copied\"")) << t1.toStdString();
+    EXPECT_TRUE(t1.contains("#: Unit1.cpp:9\nmsgctxt \"String6\"\nmsgid \"Last one\"")) << "a joined group moved it up";
+    EXPECT_TRUE(t1.contains("#: Unit1.dfm:5\nmsgctxt \"Form1.Button1.Hint\"\nmsgid \"It's 100% safe\""));
+    translateAll(pot1, po);
+    const QHash<QString, PoFile::Message> first = byContext(po);
+    ASSERT_EQ(first.size(), 9);
+    for (const PoFile::Message &m : first)
+        ASSERT_EQ(m.translation, QStringLiteral("[de] ") + m.text);
+
+    // The code changes: one literal goes (with its entry), two come.
+    QString code = QString::fromUtf8(read(QStringLiteral("U/Unit1.cpp")));
+    code.remove(QRegularExpression(QStringLiteral("[^\\n]*LoadTextRC\\(3\\)[^\\n]*\\n")));
+    code.replace(QStringLiteral("}\r\n"), QStringLiteral("    Edit3->Text = \"Zebra crossing %s\";\r\n"
+                                                         "    Edit4->Text = \"Quiet xylophone\";\r\n}\r\n"));
+    write(QStringLiteral("U/Unit1.cpp"), code.toUtf8());
+    // The list is in Windows-1252 where its texts fit; ö and ä are the same in Latin-1.
+    QString list = QString::fromLatin1(read(QStringLiteral("U/Unit1.list.txt")));
+    list.remove(QRegularExpression(QStringLiteral("String3,[^\\n]*\\n")));
+    write(QStringLiteral("U/Unit1.list.txt"), list.toLatin1());
+
+    ASSERT_EQ(cli({"extract", "--mode", "function", "--all", unit}), ExitOk) << err.toStdString();
+    const QString listed = QString::fromLatin1(read(QStringLiteral("U/Unit1.list.txt")));
+    EXPECT_TRUE(listed.endsWith(QStringLiteral("String7, \"Zebra crossing %s\"\r\nString8, \"Quiet xylophone\"\r\n")))
+        << "numbers go on after the highest: " << listed.toStdString();
+    // The places follow the edit: found anew in the page.
+    expectPlaces(read(QStringLiteral("U/Unit1.list.pos")), path(QStringLiteral("U")), call);
+    EXPECT_FALSE(read(QStringLiteral("U/Unit1.list.pos")).contains("String3"));
+
+    const QString pot2 = path(QStringLiteral("Unit1-2.pot"));
+    ASSERT_EQ(cli({"pot", unit, "--out", pot2}), ExitOk) << err.toStdString();
+    checkTemplate(pot2);
+    ASSERT_EQ(tool(QStringLiteral("msgmerge"), {QStringLiteral("--quiet"), QStringLiteral("--update"),
+                                                QStringLiteral("--backup=none"), po, pot2}),
+              0)
+        << log.toStdString();
+    const QHash<QString, PoFile::Message> second = byContext(po);
+    EXPECT_EQ(second.size(), 10);
+    EXPECT_FALSE(second.contains(QStringLiteral("String3"))) << "the removed entry's message is obsolete";
+    for (auto it = first.begin(); it != first.end(); ++it) {
+        if (it.key() == u"String3")
+            continue;
+        ASSERT_TRUE(second.contains(it.key())) << it.key().toStdString();
+        EXPECT_EQ(second[it.key()].translation, it->translation) << it.key().toStdString();
+        EXPECT_FALSE(second[it.key()].fuzzy) << it.key().toStdString();
+    }
+    for (const char *fresh : {"String7", "String8"}) {
+        ASSERT_TRUE(second.contains(QLatin1String(fresh)));
+        EXPECT_TRUE(second[QLatin1String(fresh)].translation.isEmpty()) << fresh;
+        EXPECT_FALSE(second[QLatin1String(fresh)].fuzzy) << fresh;
+    }
+    EXPECT_EQ(tool(QStringLiteral("msgfmt"), {QStringLiteral("--check"), QStringLiteral("--check-format"),
+                                              QStringLiteral("-o"), QStringLiteral("/dev/null"), po}),
+              0)
+        << log.toStdString();
+
+    EXPECT_EQ(cli({"rc", unit, "--po", po, "--strict", "--out", path(QStringLiteral("Unit1.rc"))}), ExitFindings);
+    EXPECT_EQ(err, QStringLiteral("fallback: de: String7 - not translated\n"
+                                  "fallback: de: String8 - not translated\n"
+                                  "vtqx-cli rc: 2 texts keep the source text (--strict).\n"));
+}
+
+TEST_F(TranslationLoop, ProjectTemplateOfThreeRealUnitsSplitsIntoScriptsThatCompile)
+{
+    const QString shared = QStringLiteral(VTQX_SHARED_DIR "/units");
+    const QStringList units = {QStringLiteral("kasse/VerkaufFrm"), QStringLiteral("kasse/KasseMainFrm"),
+                               QStringLiteral("scheduler/ActivityFrm")};
+    for (const QString &u : units)
+        if (!QFileInfo::exists(shared + u'/' + u + QStringLiteral(".cpp")))
+            GTEST_SKIP() << "the real units are not at " << shared.toStdString();
+    if (QStandardPaths::findExecutable(kWindres).isEmpty() || QStandardPaths::findExecutable(QStringLiteral("cpp")).isEmpty())
+        GTEST_SKIP() << "x86_64-w64-mingw32-windres or cpp is not installed";
+    for (const QString &u : units)
+        for (const char *ext : {".cpp", ".h", ".dfm"}) {
+            QFile f(shared + u'/' + u + QLatin1String(ext));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            write(QStringLiteral("P/") + u + QLatin1String(ext), f.readAll());
+        }
+    const QString project = path(QStringLiteral("P"));
+    ASSERT_EQ(cli({"extract", "--mode", "function", "--user-text", project}), ExitOk) << err.toStdString();
+    ASSERT_EQ(cli({"extract", "--page", "dfm", "--user-text", project}), ExitOk) << err.toStdString();
+    const QString pot = path(QStringLiteral("project.pot")), po = path(QStringLiteral("de.po"));
+    ASSERT_EQ(cli({"pot", project, "--out", pot}), ExitOk) << err.toStdString();
+    checkTemplate(pot);
+    translateAll(pot, po);
+
+    ASSERT_EQ(cli({"rc", project, "--po", po, "--strict", "--out", path(QStringLiteral("rc"))}), ExitOk)
+        << err.toStdString();
+    const QHash<QString, PoFile::Message> messages = byContext(po);
+    for (const QString &u : units) {
+        const QString name = QFileInfo(u).fileName();
+        SCOPED_TRACE(name.toStdString());
+        const QString rc = path(QStringLiteral("rc/") + name + QStringLiteral(".rc"));
+        ASSERT_EQ(tool(kWindres, {QStringLiteral("--preprocessor=cpp"), QStringLiteral("-c"), QStringLiteral("1252"),
+                                  rc, QStringLiteral("-O"), QStringLiteral("coff"), QStringLiteral("-o"),
+                                  rc + QStringLiteral(".o")}),
+                  0)
+            << log.toStdString();
+        EXPECT_FALSE(log.contains(QStringLiteral("warning"))) << log.toStdString();
+        // Only this unit's messages: as many entries in the German table as the unit's list has.
+        const QString script = QString::fromUtf8(read(QStringLiteral("rc/") + name + QStringLiteral(".rc")));
+        const qsizetype listed = QString::fromUtf8(read(QStringLiteral("P/") + u + QStringLiteral(".list.txt")))
+                                     .count(QStringLiteral("\r\n"));
+        EXPECT_GT(listed, 0);
+        EXPECT_EQ(script.count(QStringLiteral("\r\n  ")), 2 * listed);
+        qsizetype own = 0;
+        for (auto it = messages.begin(); it != messages.end(); ++it)
+            own += it.key().startsWith(name + u'/') && !it.key().contains(u'.');
+        EXPECT_GT(own, 0);
+    }
+}
+} // namespace
