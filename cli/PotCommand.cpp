@@ -27,16 +27,11 @@ Translation::TemplateInput templateInput(const UnitList &list, const QDateTime &
 
 int runPotCommand(const QStringList &arguments, CliStreams &io)
 {
+    const Language lang = cliLanguage();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the PO template of a unit's extraction lists (the C++ page's and the form "
-                       "description's). Several units or a folder give one template for the project, each "
-                       "context qualified by its unit (Unit1/String5)."));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Write to FILE instead of standard output."),
-                                 QStringLiteral("FILE"));
-    const QCommandLineOption project(QStringLiteral("project"),
-                                     QStringLiteral("Project name in a project template's header (default: "
-                                                    "the template file's name)."),
+    parser.setApplicationDescription(cliText(CliText::PotDescription, lang));
+    const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::PotOutOption, lang), QStringLiteral("FILE"));
+    const QCommandLineOption project(QStringLiteral("project"), cliText(CliText::PotProjectOption, lang),
                                      QStringLiteral("NAME"));
     parser.addOption(out);
     parser.addOption(project);

@@ -16,22 +16,13 @@
 
 int runRcCommand(const QStringList &arguments, CliStreams &io)
 {
+    const Language lang = cliLanguage();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes a resource script with a string table per translated PO file; texts without "
-                       "translation keep the source text and are listed on standard error. Several units or "
-                       "a folder: each unit's script from the project's PO files, written to the folder --out."));
-    const QCommandLineOption po(QStringLiteral("po"), QStringLiteral("A translated PO file (repeatable)."),
-                                QStringLiteral("FILE"));
-    const QCommandLineOption out(QStringLiteral("out"),
-                                 QStringLiteral("Write to FILE (as the output window saves) instead of standard "
-                                                "output; for a project, the folder that gets <unit>.rc."),
-                                 QStringLiteral("FILE|DIR"));
-    const QCommandLineOption strict(QStringLiteral("strict"),
-                                    QStringLiteral("Exit with 1 when any text keeps its source text."));
-    const QCommandLineOption statistics(
-        QStringLiteral("statistics"),
-        QStringLiteral("Print per language how many texts are translated, fuzzy, untranslated, stale and missing."));
+    parser.setApplicationDescription(cliText(CliText::RcDescription, lang));
+    const QCommandLineOption po(QStringLiteral("po"), cliText(CliText::PoOption, lang), QStringLiteral("FILE"));
+    const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::RcOutOption, lang), QStringLiteral("FILE|DIR"));
+    const QCommandLineOption strict(QStringLiteral("strict"), cliText(CliText::RcStrictOption, lang));
+    const QCommandLineOption statistics(QStringLiteral("statistics"), cliText(CliText::RcStatisticsOption, lang));
     parser.addOption(po);
     parser.addOption(out);
     parser.addOption(strict);
@@ -40,18 +31,17 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
     if (const std::optional<int> done = parseCommand(parser, arguments, io))
         return *done;
     if (!parser.isSet(po)) {
-        io.err << "vtqx-cli rc: at least one --po FILE expected\n";
+        io.err << "vtqx-cli " << cliText(CliText::PoExpected, lang) << '\n';
         return ExitError;
     }
     if (!parser.isSet(out)
         && (parser.positionalArguments().size() > 1 || QFileInfo(parser.positionalArguments().constFirst()).isDir())) {
-        io.err << "vtqx-cli rc: a project needs --out DIR for its units' scripts\n";
+        io.err << "vtqx-cli " << cliText(CliText::ProjectNeedsOut, lang) << '\n';
         return ExitError;
     }
     const std::optional<UnitLists> lists = readUnitLists(parser.positionalArguments(), parser, io, true);
     if (!lists)
         return ExitError;
-    const Language lang = Language::English;
     qsizetype fallbacks = 0;
     try {
         QList<Translation::Translations> translations;
@@ -77,7 +67,7 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             for (QString line : Translation::fallbackReport(script.fallbacks, lang)) {
                 if (lists->project)
                     line.insert(line.indexOf(u':') + 2, Translation::qualifiedContext(list.baseName, QString()));
-                io.err << "fallback: " << line << '\n';
+                io.err << cliText(CliText::Fallback, lang).arg(line) << '\n';
             }
             for (qsizetype i = 0; i < script.counts.size(); ++i) {
                 if (total.size() <= i)

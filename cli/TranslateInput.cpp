@@ -11,10 +11,7 @@
 #include <QSet>
 
 namespace {
-const QCommandLineOption kMode(QStringLiteral("mode"),
-                               QStringLiteral("String mode of the list: global, form or function "
-                                              "(default: as its lines show)."),
-                               QStringLiteral("MODE"));
+const QString kMode = QStringLiteral("mode");
 
 // The text of path, "" when it does not exist.
 QString textOf(const QString &path)
@@ -42,26 +39,23 @@ UnitList readLists(const QString &folder, const QString &baseName)
 
 void addModeOption(QCommandLineParser &parser)
 {
-    parser.addOption(kMode);
+    parser.addOption({kMode, cliText(CliText::StringModeOption, cliLanguage()), QStringLiteral("MODE")});
 }
 
 std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io)
 {
-    const QCommandLineOption help = parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("UNIT"),
-                                 QStringLiteral("Any file of the unit, or its path without extension; several "
-                                                "units or a folder make a project."),
+    const Language lang = cliLanguage();
+    addHelpAndVersion(parser, lang);
+    parser.addPositionalArgument(QStringLiteral("UNIT"), cliText(CliText::ListUnitArgument, lang),
                                  QStringLiteral("UNIT..."));
     if (!parser.parse(arguments)) {
-        io.err << "vtqx-cli " << arguments.value(0) << ": " << parser.errorText() << '\n';
+        io.err << "vtqx-cli " << arguments.value(0) << ": " << parseErrorText(parser, lang) << '\n';
         return ExitError;
     }
-    if (parser.isSet(help)) {
-        io.out << parser.helpText();
+    if (answerHelpOrVersion(parser, arguments.value(0), io, lang))
         return ExitOk;
-    }
     if (parser.positionalArguments().isEmpty()) {
-        io.err << "vtqx-cli " << arguments.value(0) << ": at least one UNIT expected\n";
+        io.err << "vtqx-cli " << cliText(CliText::OneUnitExpected, lang).arg(arguments.value(0)) << '\n';
         return ExitError;
     }
     return std::nullopt;

@@ -124,23 +124,43 @@ const Pair kTexts[] = {
      u"PO-Vorlage der Extraktionsliste der Unit, für Übersetzer"},
     {CliText::RcSummary, u"resource script with a string table per translated PO file",
      u"Ressourcenskript mit einer Stringtabelle je übersetzter PO-Datei"},
-    {CliText::PotDescription, u"Writes the PO template of a unit's extraction list.",
-     u"Schreibt die PO-Vorlage der Extraktionsliste einer Unit."},
+    {CliText::PotDescription,
+     u"Writes the PO template of a unit's extraction lists (the C++ page's and the form description's). "
+     u"Several units or a folder give one template for the project, each context qualified by its unit "
+     u"(Unit1/String5).",
+     u"Schreibt die PO-Vorlage der Extraktionslisten einer Unit (der C++-Seite und der Formularbeschreibung). "
+     u"Mehrere Units oder ein Ordner ergeben eine Vorlage für das Projekt, jeder Kontext mit seiner Unit "
+     u"(Unit1/String5)."},
+    {CliText::PotProjectOption, u"Project name in a project template's header (default: the template file's name).",
+     u"Projektname im Kopf einer Projektvorlage (Vorgabe: der Name der Vorlagendatei)."},
+    {CliText::RcStrictOption, u"Exit with 1 when any text keeps its source text.",
+     u"Mit 1 enden, wenn ein Text seinen Quelltext behält."},
+    {CliText::RcStatisticsOption,
+     u"Print per language how many texts are translated, fuzzy, untranslated, stale and missing.",
+     u"Je Sprache ausgeben, wie viele Texte übersetzt, unscharf, unübersetzt, veraltet und fehlend sind."},
+    {CliText::ProjectNeedsOut, u"rc: a project needs --out DIR for its units' scripts",
+     u"rc: ein Projekt braucht --out DIR für die Skripte seiner Units"},
     {CliText::RcDescription,
      u"Writes a resource script with a string table per translated PO file; texts without "
-     u"translation keep the source text and are listed on standard error.",
+     u"translation keep the source text and are listed on standard error. Several units or a folder: "
+     u"each unit's script from the project's PO files, written to the folder --out.",
      u"Schreibt ein Ressourcenskript mit einer Stringtabelle je übersetzter PO-Datei; Texte ohne "
-     u"Übersetzung behalten den Quelltext und werden auf der Standardfehlerausgabe aufgeführt."},
+     u"Übersetzung behalten den Quelltext und werden auf der Standardfehlerausgabe aufgeführt. Mehrere "
+     u"Units oder ein Ordner: das Skript jeder Unit aus den PO-Dateien des Projekts, in den Ordner --out."},
     {CliText::PotOutOption, u"Write to FILE instead of standard output.",
      u"In FILE statt auf die Standardausgabe schreiben."},
-    {CliText::RcOutOption, u"Write to FILE (as the output window saves) instead of standard output.",
-     u"In FILE (wie das Ausgabefenster speichert) statt auf die Standardausgabe schreiben."},
+    {CliText::RcOutOption,
+     u"Write to FILE (as the output window saves) instead of standard output; for a project, the folder "
+     u"that gets <unit>.rc.",
+     u"In FILE (wie das Ausgabefenster speichert) statt auf die Standardausgabe schreiben; bei einem "
+     u"Projekt der Ordner, der <unit>.rc erhält."},
     {CliText::PoOption, u"A translated PO file (repeatable).", u"Eine übersetzte PO-Datei (wiederholbar)."},
     {CliText::StringModeOption, u"String mode of the list: global, form or function (default: as its lines show).",
      u"String-Modus der Liste: global, form oder function (Vorgabe: wie ihre Zeilen zeigen)."},
-    {CliText::ListUnitArgument, u"Any file of the unit, or its path without extension.",
-     u"Eine Datei der Unit oder ihr Pfad ohne Erweiterung."},
-    {CliText::OneUnitExpected, u"%1: exactly one UNIT expected", u"%1: genau eine UNIT erwartet"},
+    {CliText::ListUnitArgument,
+     u"Any file of the unit, or its path without extension; several units or a folder make a project.",
+     u"Eine Datei der Unit oder ihr Pfad ohne Erweiterung; mehrere Units oder ein Ordner ergeben ein Projekt."},
+    {CliText::OneUnitExpected, u"%1: at least one UNIT expected", u"%1: mindestens eine UNIT erwartet"},
     {CliText::PoExpected, u"rc: at least one --po FILE expected", u"rc: mindestens eine --po FILE erwartet"},
     {CliText::ListUnreadable, u"cannot read the extraction list %1: %2",
      u"die Extraktionsliste %1 kann nicht gelesen werden: %2"},

@@ -82,6 +82,10 @@ enum class CliText {
     RcSummary,
     // pot and rc
     PotDescription,
+    PotProjectOption,
+    RcStrictOption,
+    RcStatisticsOption,
+    ProjectNeedsOut,
     RcDescription,
     PotOutOption,
     RcOutOption,
