@@ -74,8 +74,8 @@ void TForm1::hintListBeside()
     setNameInUseWarning(QString());
     if (BaseName.isEmpty())
         return;
-    const std::vector<int> numbers = ExtractionList::numbersInPage(pageModel(CppPage).text());
-    m_numbersInUse.insert(numbers.begin(), numbers.end());
+    for (const ExtractionList::NumberUse &u : ExtractionList::numberUsesInPage(pageModel(CppPage).text()))
+        m_numbersInUse.insert(u.number);
     for (SourcePage p : {SourcePage::Cpp, SourcePage::Dfm}) {
         const QString name = ExtractionList::listFileName(BaseName, p);
         if (QFileInfo(BaseFolder + name).isFile()) {

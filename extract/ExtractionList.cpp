@@ -215,9 +215,9 @@ QString listFileName(const QString &baseName, SourcePage page)
                                                     : QStringLiteral(".list.txt"));
 }
 
-std::vector<int> numbersInPage(QStringView text)
+std::vector<NumberUse> numberUsesInPage(QStringView text)
 {
-    std::vector<std::pair<qsizetype, int>> found; // position, number
+    std::vector<NumberUse> found;
     for (const QStringView word : {QStringView(u"String"), QStringView(u"LoadTextRC")}) {
         const bool call = word == u"LoadTextRC";
         for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
@@ -237,21 +237,19 @@ std::vector<int> numbersInPage(QStringView text)
             const int n = digitsAt(text, k, &end);
             if (end == k || (end < text.size() && isWordChar(text[end]) && !call))
                 continue;
-            found.emplace_back(at, n);
+            found.push_back({at, n});
         }
     }
     std::sort(found.begin(), found.end());
-    std::vector<int> out;
-    out.reserve(found.size());
-    for (const auto &f : found)
-        out.push_back(f.second);
-    return out;
+    return found;
 }
 
 int highestNumberInPage(QStringView text)
 {
-    const std::vector<int> numbers = numbersInPage(text);
-    return numbers.empty() ? 0 : *std::max_element(numbers.begin(), numbers.end());
+    int highest = 0;
+    for (const NumberUse &u : numberUsesInPage(text))
+        highest = std::max(highest, u.number);
+    return highest;
 }
 
 ListFile readListFile(const QString &text, bool formPage)

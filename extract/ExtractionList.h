@@ -80,9 +80,15 @@ QString valueEntry(const QString &name, const QString &value, StringMode mode);
 
 // --- Lists that last from one extraction to the next ---
 
-// Every N that a name StringN or a call LoadTextRC(N) in the page's text
-// carries (whole words only), in page order. One pass.
-std::vector<int> numbersInPage(QStringView text);
+// Every name StringN and call LoadTextRC(N) in the page's text (whole
+// words only): where it stands and its N, in page order. One pass.
+struct NumberUse
+{
+    qsizetype at;
+    int number;
+    bool operator<(const NumberUse &o) const { return at < o.at; }
+};
+std::vector<NumberUse> numberUsesInPage(QStringView text);
 // The highest of them; 0 when there is none.
 int highestNumberInPage(QStringView text);
 

@@ -8,45 +8,9 @@
 
 namespace ListPositions {
 
-namespace {
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_';
-}
-
-void skipBlanks(QStringView text, qsizetype &k)
-{
-    while (k < text.size() && (text[k] == u' ' || text[k] == u'\t'))
-        ++k;
-}
-} // namespace
-
 std::vector<std::pair<int, int>> numbersInPage(QStringView text)
 {
-    std::vector<std::pair<qsizetype, int>> found; // (position, number)
-    for (const QStringView word : {QStringView(u"String"), QStringView(u"LoadTextRC")}) {
-        const bool call = word == u"LoadTextRC";
-        for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
-            if (at > 0 && isWordChar(text[at - 1]))
-                continue;
-            qsizetype k = at + word.size();
-            if (call) {
-                skipBlanks(text, k);
-                if (k >= text.size() || text[k] != u'(')
-                    continue;
-                ++k;
-                skipBlanks(text, k);
-            }
-            const qsizetype digits = k;
-            qint64 n = 0;
-            while (k < text.size() && text[k] >= u'0' && text[k] <= u'9' && n <= INT_MAX)
-                n = n * 10 + (text[k++].unicode() - u'0');
-            if (k == digits || n > INT_MAX || (!call && k < text.size() && isWordChar(text[k])))
-                continue;
-            found.emplace_back(at, int(n));
-        }
-    }
-    std::sort(found.begin(), found.end());
+    const std::vector<ExtractionList::NumberUse> found = ExtractionList::numberUsesInPage(text);
     std::vector<std::pair<int, int>> out;
     out.reserve(found.size());
     qsizetype counted = 0;
