@@ -195,16 +195,16 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() || c == u'_';
 }
 
-// The number of the digits at text[at..], saturated at the 32-bit limit;
-// *end: one past them.
+// The number of the digits at text[at..]; *end: one past them. Above the
+// 32-bit limit it is -1: no name of a list carries it.
 int digitsAt(QStringView text, qsizetype at, qsizetype *end)
 {
     qint64 n = 0;
     qsizetype k = at;
     for (; k < text.size() && text[k] >= u'0' && text[k] <= u'9'; ++k)
-        n = std::min<qint64>(n * 10 + (text[k].unicode() - u'0'), std::numeric_limits<int>::max());
+        n = std::min<qint64>(n * 10 + (text[k].unicode() - u'0'), qint64(std::numeric_limits<int>::max()) + 1);
     *end = k;
-    return int(n);
+    return n > std::numeric_limits<int>::max() ? -1 : int(n);
 }
 } // namespace
 
@@ -235,7 +235,7 @@ std::vector<NumberUse> numberUsesInPage(QStringView text)
             }
             qsizetype end = 0;
             const int n = digitsAt(text, k, &end);
-            if (end == k || (end < text.size() && isWordChar(text[end]) && !call))
+            if (end == k || n < 0 || (end < text.size() && isWordChar(text[end]) && !call))
                 continue;
             found.push_back({at, n});
         }
