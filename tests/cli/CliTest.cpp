@@ -1,5 +1,6 @@
 // vtqx-cli driven in-process: exit codes, written files, and files left
 // untouched when anything fails.
+#include "CliRun.h"
 #include "Command.h"
 #include "QtPrint.h"
 
@@ -28,23 +29,8 @@ const QByteArray kDfm = "object EditForm: TEditForm\r\n  Caption = 'Edit'\r\nend
 class Cli : public ::testing::Test
 {
 protected:
-    struct Run
-    {
-        int exit;
-        QString out, err;
-    };
-
-    Run run(QStringList args)
-    {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        CliStreams io{o, e, false};
-        args.prepend(QStringLiteral("vtqx-cli"));
-        const int exit = runCli(args, io);
-        o.flush();
-        e.flush();
-        return {exit, out, err};
-    }
+    using Run = CliRun;
+    Run run(const QStringList &args) { return runCliCaptured(args); }
 
     QString path(const QString &name) const { return dir.filePath(name); }
 

@@ -1,6 +1,7 @@
 // list and check as CI runs them: every format on real units, the SARIF log
 // against the SARIF 2.1.0 schema, baselines, both pages, @FILE and -, and
 // each command's help.
+#include "CliRun.h"
 #include "Command.h"
 #include "QtPrint.h"
 
@@ -20,22 +21,9 @@
 #include <unistd.h>
 
 namespace {
-struct CliRun
+CliRun run(const QStringList &args)
 {
-    int exit;
-    QString out, err;
-};
-
-CliRun run(QStringList args)
-{
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    CliStreams io{o, e, false};
-    args.prepend(QStringLiteral("vtqx-cli"));
-    const int exit = runCli(args, io);
-    o.flush();
-    e.flush();
-    return {exit, out, err};
+    return runCliCaptured(args);
 }
 
 // Each test runs in a folder of its own, which is the current folder, so

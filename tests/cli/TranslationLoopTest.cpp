@@ -1,5 +1,6 @@
 // The translation loop as translators and release engineers run it, with
 // gettext's own tools: extract, pot, translate, extract again, msgmerge, rc.
+#include "CliRun.h"
 #include "Command.h"
 #include "PoFile.h"
 #include "QtPrint.h"
@@ -42,17 +43,12 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    int cli(QStringList args)
+    int cli(const QStringList &args)
     {
-        out.clear();
-        err.clear();
-        QTextStream o(&out), e(&err);
-        CliStreams io{o, e, false};
-        args.prepend(QStringLiteral("vtqx-cli"));
-        const int exit = runCli(args, io);
-        o.flush();
-        e.flush();
-        return exit;
+        const CliRun r = runCliCaptured(args);
+        out = r.out;
+        err = r.err;
+        return r.exit;
     }
 
     // A tool's exit code; its output in log.
