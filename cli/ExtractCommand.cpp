@@ -67,6 +67,7 @@ struct UnitWork
     qsizetype extracted = 0, reused = 0;
     QString diff;
     QString error;
+    bool noFormPage = false; // --page dfm on a unit without a form description
 };
 
 bool chosen(const ExtractOptions &o, const UnitWork &w, const Batch::Literal &l)
@@ -104,12 +105,21 @@ void refuseSpecialFiles(const SourceUnit &unit, Language lang)
 void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language lang)
 {
     refuseSpecialFiles(unit, lang);
+    if (o.batch.page == SourcePage::Dfm && !QFileInfo::exists(unit.path(SourcePage::Dfm))) {
+        w.noFormPage = true; // told, and left out of the run
+        return;
+    }
     w.page = loadPage(unit, o.batch.page);
     if (w.page.text.contains(QChar(u'\0')))
         throw Exception(cliText(CliText::NulBytes, lang).arg(w.page.path));
     const QString head = formHeadLine(unit);
-    w.root = o.root.isEmpty() ? FormDescription::objectNameOfLine(head) : o.root;
-    w.className = o.className.isEmpty() ? FormDescription::classNameOfLine(head) : o.className;
+    // --root and --class stand in for a form description the unit lacks.
+    w.root = FormDescription::objectNameOfLine(head);
+    w.className = FormDescription::classNameOfLine(head);
+    if (w.root.trimmed().isEmpty())
+        w.root = o.root;
+    if (w.className.trimmed().isEmpty())
+        w.className = o.className;
     if (w.root.trimmed().isEmpty() || w.className.trimmed().isEmpty())
         throw Exception(cliText(CliText::NoFormDescription, lang).arg(unit.path(SourcePage::Cpp)));
 
@@ -411,13 +421,20 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
-    const int n = int(units.size());
+    int n = int(units.size());
     const int jobs = jobsOf(parser);
     std::vector<UnitWork> works(units.size());
 
     eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { prepare(units[size_t(i)], o, w, lang); });
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
+    for (int i = n - 1; i >= 0; --i)
+        if (works[size_t(i)].noFormPage) {
+            io.err << "vtqx-cli: " << cliText(CliText::NoFormPage, lang).arg(units[size_t(i)].path(SourcePage::Cpp)) << '\n';
+            works.erase(works.begin() + i);
+            units.erase(units.begin() + i);
+        }
+    n = int(units.size());
 
     // New numbers follow the highest in use anywhere in the run.
     int inUse = 0;

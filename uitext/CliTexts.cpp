@@ -77,6 +77,8 @@ const Pair kTexts[] = {
     {CliText::WouldExtract, u"%1: would extract %2 literal(s): %3 new entries, %4 reused",
      u"%1: würde %2 Literal(e) extrahieren: %3 neue Einträge, %4 wiederverwendet"},
     {CliText::WouldNumber, u", numbered %1 to %2", u", nummeriert %1 bis %2"},
+    {CliText::NoFormPage, u"%1: no form description, so nothing to extract from a form page: left out",
+     u"%1: keine Formularbeschreibung, also nichts aus einer Formularseite zu extrahieren: ausgelassen"},
     {CliText::FormatOption, u"Output format: text (default), gcc, json or sarif.",
      u"Ausgabeformat: text (Vorgabe), gcc, json oder sarif."},
     {CliText::BadFormat, u"unknown format '%1' (text, gcc, json or sarif)",

@@ -47,6 +47,7 @@ enum class CliText {
     BadJobs,           // %1 the value
     WouldExtract,      // %1 unit, %2 literals, %3 new entries, %4 reused
     WouldNumber,       // %1 first, %2 last number
+    NoFormPage,        // %1 unit: --page dfm on a unit without a form description
     // list and check: formats, pages, baselines
     FormatOption,
     BadFormat,         // %1 the value

@@ -268,6 +268,12 @@ TEST_F(Cli, ExtractWritesAllOrNothing)
              QStringLiteral("TMain"), path(QStringLiteral("A"))});
     ASSERT_EQ(r.exit, ExitOk) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QLatin1String("MAIN.CPP: 1 literal extracted, counter 3"))) << r.out.toStdString();
+    // --root stands in only where the form description is missing; a form page it lacks is left out, and said so.
+    r = run({QStringLiteral("extract"), QStringLiteral("--page"), QStringLiteral("dfm"), QStringLiteral("--root"),
+             QStringLiteral("Main"), path(QStringLiteral("A"))});
+    EXPECT_EQ(r.exit, ExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QLatin1String("MAIN.CPP: no form description"))) << r.err.toStdString();
+    EXPECT_EQ(read(QStringLiteral("A/GOOD.dfm.list.txt")), "EditForm->Caption = \"Edit\";\r\n");
 
     // A FIFO as a header is refused before anything is read from it.
     writeUnit(QStringLiteral("F/PIPE"));
