@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
+#include <memory>
 
 void TForm1::buildPanel()
 {
@@ -303,10 +304,15 @@ void TForm1::extractChecked()
     options.root = Edit3->text();
     const auto choose = literalsPanel->chooser();
     const int leftOut = literalsPanel->checkedHidden();
+    // The panel's rows, just brought up to date, are the page's literals: the
+    // engine need not find them again.
+    const auto literals = std::make_shared<const std::vector<Batch::Literal>>(
+        literalsPanel->isUpToDate() ? literalsPanel->model().literals() : Batch::findLiterals(text, options.page));
     const auto start = [&](Batch::EqualStrings equal) {
         Batch::Options o = options;
         o.equal = equal;
-        return std::async(std::launch::async, [text, o, state, choose] { return Batch::extract(text, o, state, choose); });
+        return std::async(std::launch::async,
+                          [text, literals, o, state, choose] { return Batch::extract(text, *literals, o, state, choose); });
     };
 
     StopRequest = false;
@@ -339,17 +345,6 @@ void TForm1::extractChecked()
         }
     }
 
-    // Nothing is applied that changes more than the checked literals.
-    std::future<std::optional<int>> proof =
-        std::async(std::launch::async, [&text, &result] { return Batch::proofFailure(text, result); });
-    waitPumping(*this, proof);
-    if (const std::optional<int> at = proof.get()) {
-        const int line = m.lineFromChar(*at);
-        Ask(panelText(PanelText::ProofFailed, UiLang->language()).arg(line + 1).arg(*at - m.lineIndex(line) + 1),
-            Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
-        return;
-    }
-
     // A long list fills a document of its own on a thread while the page is
     // rewritten here; the list editor then shows that document.
     const PageState after{result.state.list, result.state.counter, result.state.lastEdit, {}};
@@ -361,6 +356,20 @@ void TForm1::extractChecked()
                 d->moveToThread(home);
             return d;
         });
+
+    // Nothing is applied that changes more than the checked literals; the
+    // proof runs beside the list's document.
+    std::future<std::optional<int>> proof =
+        std::async(std::launch::async, [&text, &result] { return Batch::proofFailure(text, result); });
+    waitPumping(*this, proof);
+    if (const std::optional<int> at = proof.get()) {
+        if (listDocument.valid())
+            listDocument.wait();
+        const int line = m.lineFromChar(*at);
+        Ask(panelText(PanelText::ProofFailed, UiLang->language()).arg(line + 1).arg(*at - m.lineIndex(line) + 1),
+            Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return;
+    }
 
     // One undo step: the changed stretch of the page with the list and the counter.
     int caret = -1;
