@@ -1,15 +1,15 @@
 #include "BusyState.h"
 
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QToolButton>
 
-BusyState::BusyState(TForm1 &form) : m_form(form)
+BusyState::BusyState(MainWindow &form) : m_form(form)
 {
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    m_form.Busy = true;
+    m_form.m_busy = true;
     setControlsEnabled(false);
     m_form.busyPump();
 }
@@ -17,26 +17,26 @@ BusyState::BusyState(TForm1 &form) : m_form(form)
 BusyState::~BusyState()
 {
     QApplication::restoreOverrideCursor();
-    m_form.Busy = false;
+    m_form.m_busy = false;
     setControlsEnabled(true);
-    m_form.PageStatus();
+    m_form.showPageStatus();
     m_form.busyPump();
     // A close request that came during the loop runs now, from the event loop.
-    if (m_form.closePending) {
-        m_form.closePending = false;
+    if (m_form.m_closePending) {
+        m_form.m_closePending = false;
         QMetaObject::invokeMethod(&m_form, &QWidget::close, Qt::QueuedConnection);
     }
 }
 
 void BusyState::setControlsEnabled(bool on)
 {
-    TForm1 &f = m_form;
-    f.Panel1->setEnabled(on);
-    f.Panel2->setEnabled(on);
-    f.ToolButton8->setEnabled(!on);
-    for (QToolButton *b : {f.ToolButton1, f.ToolButton2, f.ToolButton3, f.ToolButton4, f.ToolButton5, f.ToolButton6,
-                           f.ToolButton7, f.ToolButton12, f.ToolButton13})
+    MainWindow &f = m_form;
+    f.m_leftColumn->setEnabled(on);
+    f.m_pageArea->setEnabled(on);
+    f.m_stopButton->setEnabled(!on);
+    for (QToolButton *b : {f.m_openButton, f.m_saveAllButton, f.m_changeButton, f.m_findNextButton, f.m_extractButton, f.m_extractCButton,
+                           f.m_exitButton, f.m_saveButton, f.m_findTextButton})
         b->setEnabled(on);
-    for (QMenu *m : {f.Datei1, f.Berabeiten1, f.Options1, f.N8})
+    for (QMenu *m : {f.m_fileMenu, f.m_editMenu, f.m_optionsMenu, f.m_helpMenu})
         m->menuAction()->setEnabled(on);
 }

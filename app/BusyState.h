@@ -3,17 +3,17 @@
 // the constructor disables the controls listed for it, enables Stop and shows
 // the busy cursor; the destructor undoes that however the loop ends. Both
 // pump once (throttled), so that the change shows.
-class TForm1;
+class MainWindow;
 
 class BusyState
 {
 public:
-    explicit BusyState(TForm1 &form);
+    explicit BusyState(MainWindow &form);
     ~BusyState();
     BusyState(const BusyState &) = delete;
     BusyState &operator=(const BusyState &) = delete;
 
 private:
     void setControlsEnabled(bool on);
-    TForm1 &m_form;
+    MainWindow &m_form;
 };

@@ -1,7 +1,7 @@
 #include "AppIdentity.h"
 #include "CommandLine.h"
 #include "ToolbarIcons.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("org.varnosel.vtqx"));
     chooseIconTheme();
     try {
-        TForm1 form;
+        MainWindow form;
         form.show();
         if (!file.isEmpty())
             form.openFromCommandLine(file);

@@ -4,7 +4,8 @@
 // for a user).
 #include "Dialogs.h"
 #include "EditorModel.h"
-#include "Unit1.h"
+#include "MainWindow.h"
+#include "MainWindowDriver.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -41,26 +42,26 @@ public:
     explicit BenchWindow(const QString &cpp, bool shown = true)
     {
         Dialogs::install(&dialogs);
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         if (shown)
             form->show();
         QApplication::processEvents();
-        form->BaseName = QStringLiteral("Bench");
+        ui.setBaseName(QStringLiteral("Bench"));
         page().setText(cpp);
         page().setSelection(0, 0);
         QApplication::processEvents();
     }
     ~BenchWindow()
     {
-        form->Timer1->stop();
         form.reset();
         Dialogs::install(nullptr);
     }
     BenchWindow(const BenchWindow &) = delete;
     BenchWindow &operator=(const BenchWindow &) = delete;
 
-    EditorModel &page() { return form->pageModel(TForm1::CppPage); }
+    EditorModel &page() { return ui.page(MainWindow::CppPage); }
 
     QuietDialogs dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
+    MainWindowDriver ui{form};
 };

@@ -54,7 +54,7 @@ void BM_FindNextWithoutLiteral(benchmark::State &state)
             state.ResumeTiming();
         }
         w.page().setSelection(0, 0);
-        w.form->SpeedButton4Click(); // scans the whole page, ends with the message
+        w.form->run(Command::FindNext); // scans the whole page, ends with the message
     }
     if (w.dialogs.messages != int(state.iterations()))
         state.SkipWithError("the scan did not reach the end");
@@ -78,7 +78,7 @@ void stepFromRegion(benchmark::State &state, BenchWindow &w, int regionStart)
             steps = 0;
             m.setSelection(regionStart, 0);
         }
-        w.form->SpeedButton4Click();
+        w.form->run(Command::FindNext);
     }
 }
 
@@ -134,7 +134,7 @@ void BM_FindNextEveryLiteral(benchmark::State &state)
         w.dialogs.messages = 0;
         found = 0;
         for (;;) {
-            w.form->SpeedButton4Click();
+            w.form->run(Command::FindNext);
             if (w.dialogs.messages > 0)
                 break; // the end of the text
             ++found;

@@ -22,7 +22,7 @@ void BM_FindTextToTheEnd(benchmark::State &state)
     w.dialogs.inputAnswer = needle;
     for (auto _ : state) {
         w.page().setSelection(0, 0);
-        w.form->ToolButton13Click();
+        w.form->run(Command::FindText);
     }
     if (w.page().selectedText() != needle)
         state.SkipWithError("search text not found");

@@ -37,7 +37,7 @@ void BM_PanelUpdateAfterEdit(benchmark::State &state)
 {
     const int lines = int(state.range(0)) * 9100; // about 1 MB per 9,100 lines
     BenchWindow w(generatedUnit(lines));
-    LiteralsPanel *panel = w.form->literalsPanel;
+    LiteralsPanel *panel = w.ui.panel();
     panel->show();
     panel->refresh();
     for (auto _ : state) {
@@ -60,18 +60,18 @@ BENCHMARK(BM_PanelUpdateAfterEdit)->Arg(1)->Arg(10)->UseManualTime()->Unit(bench
 void BM_ExtractChecked(benchmark::State &state)
 {
     BenchWindow w(generatedUnit(100000));
-    w.form->PromtEqualStrings2->setChecked(false);
-    w.form->UseFunction2->trigger();
-    LiteralsPanel *panel = w.form->literalsPanel;
+    w.ui.action("PromtEqualStrings2")->setChecked(false);
+    w.ui.action("UseFunction2")->trigger();
+    LiteralsPanel *panel = w.ui.panel();
     panel->show();
     panel->refresh();
     const QString before = w.page().text();
     for (auto _ : state) {
-        w.form->extractCheckedAction->trigger();
+        w.ui.action("ExtractChecked1")->trigger();
         state.PauseTiming();
         if (w.page().text() == before)
             state.SkipWithError("nothing was extracted");
-        w.form->undoAction->trigger();
+        w.ui.action("Undo1")->trigger();
         panel->refresh();
         state.ResumeTiming();
     }
@@ -87,7 +87,7 @@ BENCHMARK(BM_ExtractChecked)->Unit(benchmark::kMillisecond)->Iterations(2);
 void BM_PanelFilter(benchmark::State &state)
 {
     BenchWindow w(generatedUnit(100000));
-    LiteralsPanel *panel = w.form->literalsPanel;
+    LiteralsPanel *panel = w.ui.panel();
     panel->show();
     panel->refresh();
     QLineEdit *box = panel->filterBox();

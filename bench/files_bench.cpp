@@ -55,10 +55,9 @@ void BM_Open10MB(benchmark::State &state)
     Dialogs::install(&dialogs);
     const long before = peakKb();
     {
-        TForm1 form;
-        form.Timer1->stop();
+        MainWindow form;
         for (auto _ : state)
-            form.SpeedButton1Click();
+            form.run(Command::Open);
     }
     state.counters["peak_growth_x_unit"] = double(peakKb() - before) * 1024.0 / double(unit.size);
     state.SetBytesProcessed(state.iterations() * unit.size);
@@ -72,11 +71,10 @@ void BM_SaveAll10MB(benchmark::State &state)
     QuietDialogs dialogs;
     dialogs.openAnswer = unit.dir.filePath(QStringLiteral("Big.cpp"));
     Dialogs::install(&dialogs);
-    TForm1 form;
-    form.Timer1->stop();
-    form.SpeedButton1Click();
+    MainWindow form;
+    form.run(Command::Open);
     for (auto _ : state)
-        form.SaveAll1Click();
+        form.run(Command::SaveAll);
     state.SetBytesProcessed(state.iterations() * unit.size);
     Dialogs::install(nullptr);
 }
@@ -100,12 +98,11 @@ void BM_OpenOneLine10MB(benchmark::State &state)
     Dialogs::install(&dialogs);
     const long before = peakKb();
     {
-        TForm1 form;
+        MainWindow form;
         form.show();
         QApplication::processEvents();
-        form.Timer1->stop();
         for (auto _ : state) {
-            form.SpeedButton1Click();
+            form.run(Command::Open);
             form.repaint();
             QApplication::processEvents();
         }

@@ -4,11 +4,6 @@
 
 namespace Extract {
 
-bool isExtractC(const QString &senderName)
-{
-    return senderName == u"ToolButton6" || senderName == u"ExtractC1";
-}
-
 QString replacement(const QString &name, StringMode mode, bool extractC, const QString &root)
 {
     switch (mode) {

@@ -6,10 +6,6 @@
 
 namespace Extract {
 
-// Extract C is the variant invoked from the toolbar button "ToolButton6" or
-// the menu item "ExtractC1"; every other control gives plain Extract.
-bool isExtractC(const QString &senderName);
-
 // The expression that fetches the string called name:
 //   Global (or no mode)   name                              String3
 //   Form                  root->name                        Form1->String3

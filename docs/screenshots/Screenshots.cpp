@@ -5,8 +5,9 @@
 #include "EditorModel.h"
 #include "LiteralsPanel.h"
 #include "ToolbarIcons.h"
-#include "Unit1.h"
-#include "Unit3.h"
+#include "MainWindow.h"
+#include "MainWindowDriver.h"
+#include "OutputWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -74,7 +75,7 @@ public:
     }
     void showModal(QDialog *dialog) override
     {
-        if (auto *out = qobject_cast<TForm3 *>(dialog)) {
+        if (auto *out = qobject_cast<OutputWindow *>(dialog)) {
             out->resize(640, 420);
             out->show();
             shoot(out, QStringLiteral("resource-script.png"));
@@ -104,37 +105,38 @@ int main(int argc, char **argv)
     PictureDialogs dialogs;
     Dialogs::install(&dialogs);
 
-    TForm1 form;
+    MainWindow form;
     form.resize(960, 640);
     form.show();
     form.openFromCommandLine(args.at(1));
+    const MainWindowDriver ui(form);
     settle();
-    if (form.BaseName.isEmpty())
+    if (ui.baseName().isEmpty())
         return 1;
 
     // Step to the form's caption; then extract it and the literals after it
     // (Extract goes on to the next literal by itself).
-    auto foundText = [&] { return EditorModel::of(form.Edit1).text(); };
+    auto foundText = [&] { return EditorModel::of(ui.found()).text(); };
     for (int i = 0; i < 40 && !foundText().contains(u"Küche"); ++i)
-        form.SpeedButton4Click();
+        form.run(Command::FindNext);
     shoot(&form, QStringLiteral("main-window.png"));
     // The literals panel beside the pages, on the same literal.
     form.resize(1270, 640);
-    form.literalsPanel->show();
-    form.resizeDocks({form.literalsPanel}, {500}, Qt::Horizontal);
-    form.literalsPanel->refresh();
+    ui.panel()->show();
+    form.resizeDocks({ui.panel()}, {500}, Qt::Horizontal);
+    ui.panel()->refresh();
     shoot(&form, QStringLiteral("literals-panel.png"));
     // Filtered: the count says how many rows the filter hides.
-    form.literalsPanel->filterBox()->setText(QStringLiteral("Rezept"));
+    ui.panel()->filterBox()->setText(QStringLiteral("Rezept"));
     shoot(&form, QStringLiteral("literals-filter.png"));
-    form.literalsPanel->filterBox()->clear();
-    form.literalsPanel->hide();
+    ui.panel()->filterBox()->clear();
+    ui.panel()->hide();
     form.resize(960, 640);
     for (int i = 0; i < 5; ++i)
-        form.SpeedButton5Click(form.ToolButton5);
-    form.CreateRCFile1Click();
+        form.run(Command::Extract);
+    form.run(Command::ResourceScript);
 
-    form.German1Click();
+    form.run(Command::German);
     shoot(&form, QStringLiteral("german.png"));
     // A question of the close prompts, with the toolkit's German buttons.
     QTimer::singleShot(300, [] {
@@ -144,10 +146,11 @@ int main(int argc, char **argv)
                 m->button(QMessageBox::Cancel)->click();
         }
     });
-    QtDialogs().message(&form, QStringLiteral("VTQX"), form.BaseName + form.Msg(8), Dialogs::Icon::Exclamation,
+    QtDialogs().message(&form, QStringLiteral("VTQX"), ui.baseName() + ui.msg(8), Dialogs::Icon::Exclamation,
                         Dialogs::Buttons::YesNoCancel);
 
     Dialogs::install(nullptr);
-    form.Saved = {true, true, true}; // nothing to save: the sample stays as it is
+    for (int p = 0; p < 3; ++p)
+        ui.setSaved(p, true); // nothing to save: the sample stays as it is
     return g_failed ? 1 : 0;
 }

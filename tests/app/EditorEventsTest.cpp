@@ -1,6 +1,6 @@
 // The editors and the output window under real key and mouse events.
 #include "FormFixture.h"
-#include "Unit3.h"
+#include "OutputWindow.h"
 #include "Vstatus.h"
 
 namespace {
@@ -15,30 +15,30 @@ QPoint pointOf(QPlainTextEdit *e, int docPos)
 class EditorEvents : public FormFixture
 {
 protected:
-    QString found() { return EditorModel::of(form->Edit1).text(); }
+    QString found() { return EditorModel::of(ui.found()).text(); }
 };
 
 TEST_F(EditorEvents, EscKeepsTheOutputWindowAndItsCorrections)
 {
-    TForm3 *out = form->Form3;
+    OutputWindow *out = ui.output();
     out->appendLine(QStringLiteral("generated"));
     out->show();
-    out->Memo1->setFocus();
-    out->Memo1->moveCursor(QTextCursor::End);
-    QTest::keyClicks(out->Memo1, QStringLiteral("fixed"));
-    QTest::keyClick(out->Memo1, Qt::Key_Escape);
+    ui.outputControl<QPlainTextEdit>("Memo1")->setFocus();
+    ui.outputControl<QPlainTextEdit>("Memo1")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(ui.outputControl<QPlainTextEdit>("Memo1"), QStringLiteral("fixed"));
+    QTest::keyClick(ui.outputControl<QPlainTextEdit>("Memo1"), Qt::Key_Escape);
     EXPECT_TRUE(out->isVisible());
     EXPECT_EQ(out->text(), QStringLiteral("generated\r\nfixed"));
-    out->SpeedButton2->click();
+    ui.outputControl<QToolButton>("SpeedButton2")->click();
     EXPECT_FALSE(out->isVisible());
     EXPECT_EQ(out->text(), QStringLiteral("generated\r\nfixed"));
 }
 
 TEST_F(EditorEvents, MouseCopiesTheSelectionTheEditorHoldsAfterTheRelease)
 {
-    EditorModel &m = page(TForm1::CppPage);
+    EditorModel &m = page(MainWindow::CppPage);
     m.setText(QStringLiteral("one \"two\" three\r\nfour"));
-    QPlainTextEdit *e = form->Memo2;
+    QPlainTextEdit *e = ui.editor(MainWindow::CppPage);
     QWidget *v = e->viewport();
 
     // A drag selects, and the release copies what it selected.
@@ -56,14 +56,14 @@ TEST_F(EditorEvents, MouseCopiesTheSelectionTheEditorHoldsAfterTheRelease)
 
 TEST_F(EditorEvents, AProtectedEditorMovesAndSelectsByKeyboard)
 {
-    ASSERT_TRUE(form->CheckBox1->isChecked());
-    EditorModel &m = page(TForm1::CppPage);
+    ASSERT_TRUE(ui.checkBox("CheckBox1")->isChecked());
+    EditorModel &m = page(MainWindow::CppPage);
     const QString text = QStringLiteral("abc\r\ndef\r\nghi");
     m.setText(text);
     m.setSelection(0, 0);
-    EditorModel::of(form->Edit1).setText(QStringLiteral("kept"));
-    showPage(TForm1::CppPage);
-    form->Memo2->setFocus();
+    EditorModel::of(ui.found()).setText(QStringLiteral("kept"));
+    showPage(MainWindow::CppPage);
+    ui.editor(MainWindow::CppPage)->setFocus();
 
     struct Step
     {
@@ -83,15 +83,15 @@ TEST_F(EditorEvents, AProtectedEditorMovesAndSelectsByKeyboard)
         {Qt::Key_End, Qt::ControlModifier, 13, 0, 2},
     };
     for (const Step &s : steps) {
-        QTest::keyClick(form->Memo2, s.key, s.modifiers);
+        QTest::keyClick(ui.editor(MainWindow::CppPage), s.key, s.modifiers);
         EXPECT_EQ(m.selStart(), s.start) << s.key;
         EXPECT_EQ(m.selLength(), s.length) << s.key;
         EXPECT_EQ(m.caretLine(), s.caretLine) << s.key;
     }
-    QTest::keyClicks(form->Memo2, QStringLiteral("x"));
+    QTest::keyClicks(ui.editor(MainWindow::CppPage), QStringLiteral("x"));
     EXPECT_EQ(m.text(), text);
-    EXPECT_TRUE(form->Saved[TForm1::CppPage]);
+    EXPECT_TRUE(ui.saved(MainWindow::CppPage));
     EXPECT_EQ(found(), QStringLiteral("kept"));
     tick();
-    EXPECT_EQ(form->VStatus1->Panel(1).Text(), QStringLiteral("Row:3, Col:4"));
+    EXPECT_EQ(ui.statusBar()->Panel(1).Text(), QStringLiteral("Row:3, Col:4"));
 }

@@ -54,9 +54,9 @@ protected:
     void SetUp() override
     {
         FormFixture::SetUp();
-        form->OnExtractFindNext2->setChecked(false);
-        form->PromtEqualStrings2->setChecked(false);
-        form->literalsPanel->show();
+        ui.action("OnExtractFindNext2")->setChecked(false);
+        ui.action("PromtEqualStrings2")->setChecked(false);
+        ui.panel()->show();
     }
 
     void openCopy(const QString &cppPath)
@@ -66,25 +66,25 @@ protected:
             if (QFileInfo(e).completeBaseName() == cpp.completeBaseName())
                 QFile::copy(cpp.path() + u'/' + e, dir.filePath(e));
         dialogs->answerOpen(dir.filePath(cpp.fileName()));
-        for (bool saved : form->Saved)
+        for (bool saved : ui.savedPages())
             if (!saved)
                 dialogs->answerMessage(Dialogs::Button::No);
-        form->SpeedButton1Click();
+        form->run(Command::Open);
         dialogs->clear();
     }
 
     void showPage(int p)
     {
-        form->PageControl1->setCurrentIndex(p);
-        form->literalsPanel->refresh();
+        ui.pages()->setCurrentIndex(p);
+        ui.panel()->refresh();
     }
 
-    EditorModel &page(int p) { return form->pageModel(p); }
+    EditorModel &page(int p) { return ui.page(p); }
 
     QString statusPosition()
     {
-        form->Timer1Timer();
-        return form->VStatus1->Panel(1).Text();
+        ui.showStatus();
+        return ui.statusBar()->Panel(1).Text();
     }
 
     // Find Next from the top of page p to the end; status: the status bar's
@@ -95,12 +95,12 @@ protected:
         std::vector<Hit> hits;
         for (;;) {
             dialogs->answerMessage(Dialogs::Button::Ok);
-            form->FindNext1->trigger();
+            ui.action("FindNext1")->trigger();
             const bool ended = !dialogs->asked().empty();
             dialogs->clear();
             if (ended || page(p).selLength() == 0 || hits.size() > 20000)
                 break;
-            hits.push_back({page(p).selStart(), page(p).selLength(), EditorModel::of(form->Edit1).text()});
+            hits.push_back({page(p).selStart(), page(p).selLength(), EditorModel::of(ui.found()).text()});
             if (status)
                 *status << statusPosition();
         }
@@ -110,14 +110,14 @@ protected:
     std::vector<Hit> rows()
     {
         std::vector<Hit> out;
-        for (const Batch::Literal &l : form->literalsPanel->model().literals())
+        for (const Batch::Literal &l : ui.panel()->model().literals())
             out.push_back({l.start, l.length, l.text});
         return out;
     }
 
     void clickRow(int row)
     {
-        QTableView *t = form->literalsPanel->table();
+        QTableView *t = ui.panel()->table();
         const QModelIndex i = t->model()->index(row, LiteralsModel::TextColumn);
         t->scrollTo(i);
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(i).center());
@@ -131,7 +131,7 @@ protected:
     };
     Snapshot snap(int p)
     {
-        return {page(p).text(), EditorModel::of(form->Memo1).text(), form->ResNumber[p]};
+        return {page(p).text(), EditorModel::of(ui.list()).text(), ui.counter(p)};
     }
 };
 
@@ -143,14 +143,14 @@ TEST_F(Panel, RowsAreFindNextsWalkAndAClickedRowIsSelectedAsFindNextSelectsIt)
     for (const QString &u : units) {
         SCOPED_TRACE(u.toStdString());
         openCopy(u);
-        for (int p : {TForm1::CppPage, TForm1::DfmPage}) {
+        for (int p : {MainWindow::CppPage, MainWindow::DfmPage}) {
             showPage(p);
             QStringList status;
             const std::vector<Hit> hits = walk(p, &status);
             // The rows are the page's literals; Find Next's runs up to where the two part.
             const std::vector<Hit> shown = rows();
-            const size_t agreed = size_t(agreedPrefix(page(p).text(), p == TForm1::DfmPage ? SourcePage::Dfm : SourcePage::Cpp,
-                                                      form->Edit3->text()));
+            const size_t agreed = size_t(agreedPrefix(page(p).text(), p == MainWindow::DfmPage ? SourcePage::Dfm : SourcePage::Cpp,
+                                                      ui.root()->text()));
             ASSERT_LE(agreed, hits.size());
             EXPECT_EQ(std::vector<Hit>(shown.begin(), shown.begin() + qsizetype(agreed)),
                       std::vector<Hit>(hits.begin(), hits.begin() + qsizetype(agreed)));
@@ -158,12 +158,12 @@ TEST_F(Panel, RowsAreFindNextsWalkAndAClickedRowIsSelectedAsFindNextSelectsIt)
                 continue;
             for (size_t k : {size_t(0), shown.size() / 2, shown.size() - 1}) {
                 page(p).setSelection(0, 0);
-                EditorModel::of(form->Edit1).setText(QString());
+                EditorModel::of(ui.found()).setText(QString());
                 clickRow(int(k));
                 EXPECT_EQ(page(p).selStart(), shown[k].start);
                 EXPECT_EQ(page(p).selLength(), shown[k].length);
-                EXPECT_EQ(EditorModel::of(form->Edit1).text(), shown[k].text);
-                EXPECT_EQ(form->Edit1->textCursor().selectedText().size(), form->Edit1->toPlainText().size());
+                EXPECT_EQ(EditorModel::of(ui.found()).text(), shown[k].text);
+                EXPECT_EQ(ui.found()->textCursor().selectedText().size(), ui.found()->toPlainText().size());
                 if (k < agreed) {
                     EXPECT_EQ(statusPosition(), status[qsizetype(k)]);
                 }
@@ -178,49 +178,49 @@ TEST_F(Panel, ExtractCheckedEqualsExtractingTheCheckedLiteralsOneByOne)
     const QStringList units = unitSources();
     if (units.isEmpty())
         GTEST_SKIP() << "no shared units";
-    QAction *modes[] = {form->UseglobalStrings2, form->UseFormStrings2, form->UseFunction2};
+    QAction *modes[] = {ui.action("UseglobalStrings2"), ui.action("UseFormStrings2"), ui.action("UseFunction2")};
     int n = 0;
     for (const QString &u : units) {
         SCOPED_TRACE(u.toStdString());
         const bool extractC = n % 2 == 1;
         modes[n % 3]->trigger();
         ++n;
-        for (int p : {TForm1::CppPage, TForm1::DfmPage}) {
+        for (int p : {MainWindow::CppPage, MainWindow::DfmPage}) {
             openCopy(u);
             showPage(p);
             // Rows from where the literals part from Find Next's runs stay unchecked.
-            const int agreed = agreedPrefix(page(p).text(), p == TForm1::DfmPage ? SourcePage::Dfm : SourcePage::Cpp,
-                                            form->Edit3->text());
+            const int agreed = agreedPrefix(page(p).text(), p == MainWindow::DfmPage ? SourcePage::Dfm : SourcePage::Cpp,
+                                            ui.root()->text());
             std::vector<bool> checked;
-            for (int r = 0; r < form->literalsPanel->model().rowCount(); ++r)
-                checked.push_back(r < agreed && form->literalsPanel->model().isChecked(r));
+            for (int r = 0; r < ui.panel()->model().rowCount(); ++r)
+                checked.push_back(r < agreed && ui.panel()->model().isChecked(r));
             // One by one: Find Next through all, Extract the checked ones.
             page(p).setSelection(0, 0);
             for (size_t k = 0;; ++k) {
                 dialogs->answerMessage(Dialogs::Button::Ok);
-                form->FindNext1->trigger();
+                ui.action("FindNext1")->trigger();
                 const bool ended = !dialogs->asked().empty();
                 dialogs->clear();
                 if (ended || page(p).selLength() == 0)
                     break;
                 if (k < checked.size() && checked[k])
-                    (extractC && p == TForm1::CppPage ? form->ToolButton6 : form->ToolButton5)->click();
+                    (extractC && p == MainWindow::CppPage ? ui.button("ToolButton6") : ui.button("ToolButton5"))->click();
             }
             const Snapshot oneByOne = snap(p);
-            const RowCol lastEdit = form->LastEdit[p];
+            const RowCol lastEdit = ui.lastEdit(p);
 
             openCopy(u);
             showPage(p);
-            QAbstractItemModel *table = form->literalsPanel->table()->model();
+            QAbstractItemModel *table = ui.panel()->table()->model();
             for (int r = agreed; r < table->rowCount(); ++r)
                 table->setData(table->index(r, LiteralsModel::RowColumn), Qt::Unchecked, Qt::CheckStateRole);
-            form->literalsPanel->modeBox()->setCurrentIndex(extractC ? 1 : 0);
+            ui.panel()->modeBox()->setCurrentIndex(extractC ? 1 : 0);
             const Snapshot before = snap(p);
-            form->extractCheckedAction->trigger();
+            ui.action("ExtractChecked1")->trigger();
             EXPECT_EQ(snap(p), oneByOne);
-            EXPECT_EQ(form->LastEdit[p], lastEdit);
+            EXPECT_EQ(ui.lastEdit(p), lastEdit);
             // The whole run is one step.
-            form->undoAction->trigger();
+            ui.action("Undo1")->trigger();
             EXPECT_EQ(snap(p), before);
         }
     }
@@ -236,23 +236,23 @@ TEST_F(Panel, ExtractCheckedWithTheDefaultMarksChangesNothingButTheLiterals)
     for (const QString &u : unitSources())
         if (u.endsWith(QLatin1String("KasseMainFrm.cpp")) || u.endsWith(QLatin1String("PasswManager.cpp")))
             units << u;
-    form->UseFunction2->trigger();
+    ui.action("UseFunction2")->trigger();
     for (const QString &u : units) {
         SCOPED_TRACE(u.toStdString());
         openCopy(u);
-        showPage(TForm1::CppPage);
-        const QString before = page(TForm1::CppPage).text();
+        showPage(MainWindow::CppPage);
+        const QString before = page(MainWindow::CppPage).text();
         std::set<int> checked;
-        for (int r = 0; r < form->literalsPanel->model().rowCount(); ++r)
-            if (form->literalsPanel->model().isChecked(r))
-                checked.insert(form->literalsPanel->model().literals()[size_t(r)].start);
+        for (int r = 0; r < ui.panel()->model().rowCount(); ++r)
+            if (ui.panel()->model().isChecked(r))
+                checked.insert(ui.panel()->model().literals()[size_t(r)].start);
         const Batch::Options o{SourcePage::Cpp, StringMode::Function, false, Batch::EqualStrings::NewEntry,
-                               form->Edit3->text(), false};
+                               ui.root()->text(), false};
         const Batch::Result expected = Batch::extract(before, o, Batch::State{},
                                                       [&](const Batch::Literal &l) { return checked.count(l.start) > 0; });
         EXPECT_EQ(Batch::proofFailure(before, expected), std::nullopt);
-        form->extractCheckedAction->trigger();
-        EXPECT_EQ(page(TForm1::CppPage).text(), expected.text);
+        ui.action("ExtractChecked1")->trigger();
+        EXPECT_EQ(page(MainWindow::CppPage).text(), expected.text);
         EXPECT_EQ(expected.replacements.size(), checked.size());
         EXPECT_FALSE(checked.empty());
     }
@@ -268,29 +268,29 @@ TEST_F(Panel, OneEqualStringsQuestionForAllRepeatsMatchesOneByOneWithTheSameAnsw
     for (const Dialogs::Button answer : {Dialogs::Button::Yes, Dialogs::Button::No}) {
         SCOPED_TRACE(answer == Dialogs::Button::Yes ? "reuse" : "new entries");
         openCopy(dir.filePath(QStringLiteral("u.cpp")));
-        form->PromtEqualStrings2->setChecked(true);
-        page(TForm1::CppPage).setSelection(0, 0);
+        ui.action("PromtEqualStrings2")->setChecked(true);
+        page(MainWindow::CppPage).setSelection(0, 0);
         for (const bool again : repeated) {
-            form->FindNext1->trigger();
+            ui.action("FindNext1")->trigger();
             if (again)
                 dialogs->answerMessage(answer);
-            form->ToolButton5->click();
+            ui.button("ToolButton5")->click();
             ASSERT_EQ(dialogs->pending(), 0);
         }
         ASSERT_EQ(dialogs->asked().size(), 3u);
-        const Snapshot oneByOne = snap(TForm1::CppPage);
-        const RowCol lastEdit = form->LastEdit[TForm1::CppPage];
+        const Snapshot oneByOne = snap(MainWindow::CppPage);
+        const RowCol lastEdit = ui.lastEdit(MainWindow::CppPage);
         dialogs->clear();
 
         openCopy(dir.filePath(QStringLiteral("u.cpp")));
-        form->PromtEqualStrings2->setChecked(true);
-        form->literalsPanel->refresh();
+        ui.action("PromtEqualStrings2")->setChecked(true);
+        ui.panel()->refresh();
         dialogs->answerMessage(answer);
-        form->extractCheckedAction->trigger();
+        ui.action("ExtractChecked1")->trigger();
         ASSERT_EQ(dialogs->asked().size(), 1u);
         EXPECT_EQ(dialogs->last().text, panelText(PanelText::EqualStrings, Language::English).arg(3));
-        EXPECT_EQ(snap(TForm1::CppPage), oneByOne);
-        EXPECT_EQ(form->LastEdit[TForm1::CppPage], lastEdit);
+        EXPECT_EQ(snap(MainWindow::CppPage), oneByOne);
+        EXPECT_EQ(ui.lastEdit(MainWindow::CppPage), lastEdit);
         dialogs->clear();
     }
 }
@@ -301,95 +301,95 @@ TEST_F(Panel, UndoRestoresPageListAndCounterAndRedoBringsThemBack)
               "void f()\r\n{\r\n    a(\"One\");\r\n    b(\"Two\");\r\n    c(\"Three\");\r\n    d(\"Four\");\r\n}\r\n",
               "", "object Form1: TForm1\r\n  Caption = 'Hi'\r\nend\r\n");
     openUnit(QStringLiteral("u.cpp"));
-    form->PromtEqualStrings2->setChecked(false);
-    EXPECT_FALSE(form->undoAction->isEnabled());
-    std::vector<Snapshot> states{snap(TForm1::CppPage)};
+    ui.action("PromtEqualStrings2")->setChecked(false);
+    EXPECT_FALSE(ui.action("Undo1")->isEnabled());
+    std::vector<Snapshot> states{snap(MainWindow::CppPage)};
     auto findNext = [&] {
-        form->FindNext1->trigger();
+        ui.action("FindNext1")->trigger();
     };
-    page(TForm1::CppPage).setSelection(0, 0);
+    page(MainWindow::CppPage).setSelection(0, 0);
     findNext();
-    form->ToolButton5->click(); // Extract
-    states.push_back(snap(TForm1::CppPage));
+    ui.button("ToolButton5")->click(); // Extract
+    states.push_back(snap(MainWindow::CppPage));
     findNext();
-    form->ToolButton6->click(); // Extract C
-    states.push_back(snap(TForm1::CppPage));
+    ui.button("ToolButton6")->click(); // Extract C
+    states.push_back(snap(MainWindow::CppPage));
     findNext();
-    EditorModel::of(form->Edit1).setText(QStringLiteral("\"Drei\""));
-    form->ToolButton3->click(); // Change
-    states.push_back(snap(TForm1::CppPage));
-    form->literalsPanel->refresh();
+    EditorModel::of(ui.found()).setText(QStringLiteral("\"Drei\""));
+    ui.button("ToolButton3")->click(); // Change
+    states.push_back(snap(MainWindow::CppPage));
+    ui.panel()->refresh();
     // The list editor keeps its caret and look, and follows typing afterwards.
-    QTextCursor caret = form->Memo1->textCursor();
+    QTextCursor caret = ui.list()->textCursor();
     caret.setPosition(3);
-    form->Memo1->setTextCursor(caret);
-    const QFont listFont = form->Memo1->document()->defaultFont();
-    form->extractCheckedAction->trigger();
-    states.push_back(snap(TForm1::CppPage));
+    ui.list()->setTextCursor(caret);
+    const QFont listFont = ui.list()->document()->defaultFont();
+    ui.action("ExtractChecked1")->trigger();
+    states.push_back(snap(MainWindow::CppPage));
     ASSERT_NE(states[4], states[3]) << "Extract checked took the rest";
-    EXPECT_EQ(form->Memo1->textCursor().position(), 3);
-    EXPECT_EQ(form->Memo1->document()->defaultFont(), listFont);
-    EXPECT_TRUE(form->Memo1->document()->isModified());
-    QTest::keyClick(form->Memo1, Qt::Key_Q);
-    EXPECT_EQ(EditorModel::of(form->Memo1).text(), QString(states[4].list).insert(3, u'q'));
-    QTest::keyClick(form->Memo1, Qt::Key_Backspace);
-    EXPECT_TRUE(form->undoAction->isEnabled());
+    EXPECT_EQ(ui.list()->textCursor().position(), 3);
+    EXPECT_EQ(ui.list()->document()->defaultFont(), listFont);
+    EXPECT_TRUE(ui.list()->document()->isModified());
+    QTest::keyClick(ui.list(), Qt::Key_Q);
+    EXPECT_EQ(EditorModel::of(ui.list()).text(), QString(states[4].list).insert(3, u'q'));
+    QTest::keyClick(ui.list(), Qt::Key_Backspace);
+    EXPECT_TRUE(ui.action("Undo1")->isEnabled());
 
     // The page is protected: the window's own shortcuts undo and redo.
-    ASSERT_TRUE(form->Memo2->isReadOnly());
-    form->Memo2->setFocus();
-    form->session(TForm1::CppPage).setSaved(true);
+    ASSERT_TRUE(ui.editor(MainWindow::CppPage)->isReadOnly());
+    ui.editor(MainWindow::CppPage)->setFocus();
+    ui.session(MainWindow::CppPage).setSaved(true);
     for (int k = 3; k >= 0; --k) {
-        QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(snap(TForm1::CppPage), states[size_t(k)]) << "undo to state " << k;
-        EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+        QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(snap(MainWindow::CppPage), states[size_t(k)]) << "undo to state " << k;
+        EXPECT_FALSE(ui.saved(MainWindow::CppPage));
     }
-    form->PageStatus();
-    EXPECT_FALSE(form->undoAction->isEnabled());
+    ui.showPageStatus();
+    EXPECT_FALSE(ui.action("Undo1")->isEnabled());
     for (size_t k = 1; k < states.size(); ++k) {
-        QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(snap(TForm1::CppPage), states[k]) << "redo to state " << k;
+        QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(snap(MainWindow::CppPage), states[k]) << "redo to state " << k;
     }
-    form->PageStatus();
-    EXPECT_FALSE(form->redoAction->isEnabled());
+    ui.showPageStatus();
+    EXPECT_FALSE(ui.action("Redo1")->isEnabled());
 
     // The form description page: Extract changes only the list.
-    form->PageControl1->setCurrentIndex(TForm1::DfmPage);
-    const Snapshot dfm = snap(TForm1::DfmPage);
-    page(TForm1::DfmPage).setSelection(0, 0);
+    ui.pages()->setCurrentIndex(MainWindow::DfmPage);
+    const Snapshot dfm = snap(MainWindow::DfmPage);
+    page(MainWindow::DfmPage).setSelection(0, 0);
     findNext();
-    form->ToolButton5->click();
-    ASSERT_NE(snap(TForm1::DfmPage), dfm);
-    form->undoAction->trigger();
-    EXPECT_EQ(snap(TForm1::DfmPage), dfm);
+    ui.button("ToolButton5")->click();
+    ASSERT_NE(snap(MainWindow::DfmPage), dfm);
+    ui.action("Undo1")->trigger();
+    EXPECT_EQ(snap(MainWindow::DfmPage), dfm);
 }
 
 TEST_F(Panel, TheKeepMarkerTakesALiteralOutOfTheCheckedSetAndBack)
 {
     writeUnit(QStringLiteral("u"), "a(\"Hello there\");\r\nb(\"Good bye\");\r\n", "", "");
     openUnit(QStringLiteral("u.cpp"));
-    form->literalsPanel->refresh();
-    const LiteralsModel &model = form->literalsPanel->model();
+    ui.panel()->refresh();
+    const LiteralsModel &model = ui.panel()->model();
     ASSERT_EQ(model.rowCount(), 2);
     EXPECT_TRUE(model.isChecked(0));
-    form->literalsPanel->table()->setCurrentIndex(form->literalsPanel->table()->model()->index(0, 0));
-    form->literalsPanel->keepAction()->trigger();
-    EXPECT_EQ(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Hello there\"); // vtqx:keep"));
-    form->literalsPanel->refresh();
+    ui.panel()->table()->setCurrentIndex(ui.panel()->table()->model()->index(0, 0));
+    ui.panel()->keepAction()->trigger();
+    EXPECT_EQ(page(MainWindow::CppPage).line(0), QStringLiteral("a(\"Hello there\"); // vtqx:keep"));
+    ui.panel()->refresh();
     EXPECT_FALSE(model.isChecked(0));
     EXPECT_TRUE(model.isChecked(1));
 
     // Extract checked leaves the marked line alone.
-    form->extractCheckedAction->trigger();
-    EXPECT_EQ(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Hello there\"); // vtqx:keep"));
-    EXPECT_NE(page(TForm1::CppPage).line(1), QStringLiteral("b(\"Good bye\");"));
-    form->undoAction->trigger();
+    ui.action("ExtractChecked1")->trigger();
+    EXPECT_EQ(page(MainWindow::CppPage).line(0), QStringLiteral("a(\"Hello there\"); // vtqx:keep"));
+    EXPECT_NE(page(MainWindow::CppPage).line(1), QStringLiteral("b(\"Good bye\");"));
+    ui.action("Undo1")->trigger();
 
     // The editor's item removes it again.
-    page(TForm1::CppPage).setSelection(2, 0);
-    form->editorKeepAction->trigger();
-    EXPECT_EQ(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Hello there\");"));
-    form->literalsPanel->refresh();
+    page(MainWindow::CppPage).setSelection(2, 0);
+    ui.action("EditorKeepMarker1")->trigger();
+    EXPECT_EQ(page(MainWindow::CppPage).line(0), QStringLiteral("a(\"Hello there\");"));
+    ui.panel()->refresh();
     EXPECT_TRUE(model.isChecked(0));
 }
 
@@ -406,11 +406,11 @@ TEST_F(Panel, ALiteralMarkedInThePanelIsNoLongerReportedByCheck)
         return runCli({QStringLiteral("vtqx-cli"), QStringLiteral("check"), dir.filePath(QStringLiteral("u.cpp"))}, io);
     };
     auto markRow = [&](int row) {
-        form->literalsPanel->refresh();
-        QTableView *t = form->literalsPanel->table();
+        ui.panel()->refresh();
+        QTableView *t = ui.panel()->table();
         t->setCurrentIndex(t->model()->index(row, 0));
-        form->literalsPanel->keepAction()->trigger();
-        form->SaveCPP1Click();
+        ui.panel()->keepAction()->trigger();
+        form->run(Command::SaveCpp);
     };
     QString out;
     ASSERT_EQ(check(&out), ExitFindings);
@@ -453,29 +453,29 @@ TEST_F(Panel, AnEditSchedulesOneRescanAfterAPauseThatGrowsWithWhatARescanBlocks)
                    "\"; f(L\"x\", \"a.ini\");\r\n";
         writeUnit(QStringLiteral("big%1").arg(megabytes), cpp, "", "");
         dialogs->answerOpen(dir.filePath(QStringLiteral("big%1.cpp").arg(megabytes)));
-        if (!form->Saved[TForm1::CppPage])
+        if (!ui.saved(MainWindow::CppPage))
             dialogs->answerMessage(Dialogs::Button::No);
-        form->SpeedButton1Click();
+        form->run(Command::Open);
         dialogs->clear();
-        form->literalsPanel->refresh();
-        form->CheckBox1->click(); // writable
-        ASSERT_FALSE(form->Memo2->isReadOnly());
-        form->Memo2->setFocus();
-        page(TForm1::CppPage).setSelection(10, 0);
+        ui.panel()->refresh();
+        ui.checkBox("CheckBox1")->click(); // writable
+        ASSERT_FALSE(ui.editor(MainWindow::CppPage)->isReadOnly());
+        ui.editor(MainWindow::CppPage)->setFocus();
+        page(MainWindow::CppPage).setSelection(10, 0);
         QElapsedTimer clock;
         clock.start();
-        QTest::keyClick(form->Memo2, Qt::Key_A);
-        QTest::keyClick(form->Memo2, Qt::Key_B);
+        QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_A);
+        QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_B);
         const qint64 typing = clock.elapsed();
-        EXPECT_FALSE(form->literalsPanel->isUpToDate()) << "no rescan inside a key press";
-        QTRY_VERIFY_WITH_TIMEOUT(form->literalsPanel->isUpToDate(), 20000);
+        EXPECT_FALSE(ui.panel()->isUpToDate()) << "no rescan inside a key press";
+        QTRY_VERIFY_WITH_TIMEOUT(ui.panel()->isUpToDate(), 20000);
         const qint64 updated = clock.elapsed();
         std::printf("[ figures ] %d MB page: rescan %lld ms (%lld ms on the window's thread), pause %d ms, "
                     "two keys %lld ms, up to date after %lld ms\n",
-                    megabytes, form->literalsPanel->lastRescanMs(), form->literalsPanel->lastBlockingMs(),
-                    form->literalsPanel->rescanDelayMs(), typing, updated);
-        EXPECT_GE(form->literalsPanel->rescanDelayMs(), std::min<qint64>(2 * form->literalsPanel->lastBlockingMs(), 2000));
-        form->CheckBox1->click();
+                    megabytes, ui.panel()->lastRescanMs(), ui.panel()->lastBlockingMs(),
+                    ui.panel()->rescanDelayMs(), typing, updated);
+        EXPECT_GE(ui.panel()->rescanDelayMs(), std::min<qint64>(2 * ui.panel()->lastBlockingMs(), 2000));
+        ui.checkBox("CheckBox1")->click();
     }
 }
 
@@ -488,7 +488,7 @@ TEST_F(Panel, ExtractCheckedTakesOnlyTheCheckedRowsTheFilterShows)
               "e(\"Rezepte\"); // vtqx:keep\r\n",
               "", "");
     openUnit(QStringLiteral("u.cpp"));
-    LiteralsPanel *panel = form->literalsPanel;
+    LiteralsPanel *panel = ui.panel();
     panel->refresh();
     EXPECT_EQ(panel->countLabel()->text(), QStringLiteral("5 rows, 4 checked"));
     QTest::keyClicks(panel->filterBox(), QStringLiteral("rezept"));
@@ -498,15 +498,15 @@ TEST_F(Panel, ExtractCheckedTakesOnlyTheCheckedRowsTheFilterShows)
     EXPECT_TRUE(panel->extractButton()->toolTip().contains(leftOut)) << panel->extractButton()->toolTip().toStdString();
 
     panel->extractButton()->click();
-    EXPECT_NE(page(TForm1::CppPage).line(0), QStringLiteral("a(\"Rezept anlegen\");"));
-    EXPECT_EQ(page(TForm1::CppPage).line(1), QStringLiteral("b(\"Open file\");"));
-    EXPECT_NE(page(TForm1::CppPage).line(2), QStringLiteral("c(\"Rezept drucken\");"));
-    EXPECT_EQ(page(TForm1::CppPage).line(3), QStringLiteral("d(\"Close all\");"));
-    EXPECT_EQ(form->VStatus1->Panel(3).Text(), leftOut);
-    EXPECT_EQ(EditorModel::of(form->Memo1).lineCount(), 2);
+    EXPECT_NE(page(MainWindow::CppPage).line(0), QStringLiteral("a(\"Rezept anlegen\");"));
+    EXPECT_EQ(page(MainWindow::CppPage).line(1), QStringLiteral("b(\"Open file\");"));
+    EXPECT_NE(page(MainWindow::CppPage).line(2), QStringLiteral("c(\"Rezept drucken\");"));
+    EXPECT_EQ(page(MainWindow::CppPage).line(3), QStringLiteral("d(\"Close all\");"));
+    EXPECT_EQ(ui.statusBar()->Panel(3).Text(), leftOut);
+    EXPECT_EQ(EditorModel::of(ui.list()).lineCount(), 2);
 
     // The filter stays; a German count follows the switch.
-    form->German1->trigger();
+    ui.action("German1")->trigger();
     panel->refresh();
     EXPECT_EQ(panel->countLabel()->text(), QStringLiteral("1 Zeile, 0 markiert (2 vom Filter ausgeblendet)"));
 }
@@ -520,45 +520,45 @@ TEST_F(Panel, UndoBackToTheSavedStateClearsTheMarkAndExitDoesNotAsk)
     openUnit(QStringLiteral("u.cpp"));
     dialogs->clear();
     const auto modified = [&] {
-        form->PageStatus();
-        return form->VStatus1->Panel(0).Text().endsWith(form->Msg(2));
+        ui.showPageStatus();
+        return ui.statusBar()->Panel(0).Text().endsWith(ui.msg(2));
     };
     form->activateWindow();
-    form->Memo2->setFocus();
-    form->FindNext1->trigger();
-    form->ToolButton5->click(); // Extract
+    ui.editor(MainWindow::CppPage)->setFocus();
+    ui.action("FindNext1")->trigger();
+    ui.button("ToolButton5")->click(); // Extract
     ASSERT_TRUE(modified());
-    QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(modified());
     bool canClose = false;
-    form->FormCloseQuery(canClose); // what Exit runs
+    ui.queryClose(canClose); // what Exit runs
     EXPECT_TRUE(canClose);
     EXPECT_TRUE(dialogs->asked().empty());
-    QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(modified());
 
     // Saved in the middle: undo to that step clears, one more marks again.
-    form->SaveCPP1Click();
-    form->FindNext1->trigger();
-    EditorModel::of(form->Edit1).setText(QStringLiteral("\"Zwei\""));
-    form->ToolButton3->click(); // Change
+    form->run(Command::SaveCpp);
+    ui.action("FindNext1")->trigger();
+    EditorModel::of(ui.found()).setText(QStringLiteral("\"Zwei\""));
+    ui.button("ToolButton3")->click(); // Change
     EXPECT_TRUE(modified());
-    form->undoAction->trigger();
+    ui.action("Undo1")->trigger();
     EXPECT_FALSE(modified());
-    form->undoAction->trigger();
+    ui.action("Undo1")->trigger();
     EXPECT_TRUE(modified());
-    form->redoAction->trigger();
+    ui.action("Redo1")->trigger();
     EXPECT_FALSE(modified());
 
     // Typing on a writable page, undone by the editor itself.
-    form->CheckBox1->click();
-    ASSERT_FALSE(form->Memo2->isReadOnly());
-    page(TForm1::CppPage).setSelection(0, 0);
-    QTest::keyClicks(form->Memo2, QStringLiteral("xy"));
+    ui.checkBox("CheckBox1")->click();
+    ASSERT_FALSE(ui.editor(MainWindow::CppPage)->isReadOnly());
+    page(MainWindow::CppPage).setSelection(0, 0);
+    QTest::keyClicks(ui.editor(MainWindow::CppPage), QStringLiteral("xy"));
     EXPECT_TRUE(modified());
-    const QString typed = page(TForm1::CppPage).text();
-    QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(page(TForm1::CppPage).text(), typed.mid(2)) << "one step for the typed run";
+    const QString typed = page(MainWindow::CppPage).text();
+    QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(page(MainWindow::CppPage).text(), typed.mid(2)) << "one step for the typed run";
     EXPECT_FALSE(modified());
 }
 
@@ -568,7 +568,7 @@ TEST_F(Panel, UndoOfAnExtractBringsBackTheRowsCheckMark)
 {
     writeUnit(QStringLiteral("u"), "a(\"One\");\r\nb(\"Two\");\r\nc(\"Three\");\r\n", "", "");
     openUnit(QStringLiteral("u.cpp"));
-    LiteralsPanel *panel = form->literalsPanel;
+    LiteralsPanel *panel = ui.panel();
     panel->refresh();
     const LiteralsModel &model = panel->model();
     QTableView *t = panel->table();
@@ -578,23 +578,23 @@ TEST_F(Panel, UndoOfAnExtractBringsBackTheRowsCheckMark)
     QTest::keyClick(t, Qt::Key_Space);
     ASSERT_FALSE(model.isChecked(0));
 
-    page(TForm1::CppPage).setSelection(0, 0);
-    form->FindNext1->trigger();
-    form->ToolButton5->click(); // Extract the unchecked "One"
+    page(MainWindow::CppPage).setSelection(0, 0);
+    ui.action("FindNext1")->trigger();
+    ui.button("ToolButton5")->click(); // Extract the unchecked "One"
     panel->refresh();
     ASSERT_EQ(model.rowCount(), 2);
     t->setCurrentIndex(t->model()->index(1, LiteralsModel::TextColumn));
     QTest::keyClick(t, Qt::Key_Space); // "Three", after the extract
     ASSERT_FALSE(model.isChecked(1));
 
-    form->undoAction->trigger();
+    ui.action("Undo1")->trigger();
     QApplication::processEvents();
     panel->refresh();
     ASSERT_EQ(model.rowCount(), 3);
     EXPECT_FALSE(model.isChecked(0));
     EXPECT_TRUE(model.isChecked(1));
     EXPECT_FALSE(model.isChecked(2));
-    form->redoAction->trigger();
+    ui.action("Redo1")->trigger();
     QApplication::processEvents();
     panel->refresh();
     ASSERT_EQ(model.rowCount(), 2);
@@ -605,14 +605,14 @@ TEST_F(Panel, TheKeyboardDrivesThePanelAndTheEditorFollows)
 {
     writeUnit(QStringLiteral("u"), "a(\"One\");\r\nb(\"Two\");\r\nc(\"Three\");\r\n", "", "");
     openUnit(QStringLiteral("u.cpp"));
-    LiteralsPanel *panel = form->literalsPanel;
+    LiteralsPanel *panel = ui.panel();
     panel->refresh();
     const std::vector<Hit> hits = rows();
     ASSERT_EQ(hits.size(), 3u);
     form->activateWindow();
     QApplication::setActiveWindow(form.get());
     QTableView *t = panel->table();
-    const auto selected = [&] { return Hit{page(0).selStart(), page(0).selLength(), EditorModel::of(form->Edit1).text()}; };
+    const auto selected = [&] { return Hit{page(0).selStart(), page(0).selLength(), EditorModel::of(ui.found()).text()}; };
 
     clickRow(0);
     EXPECT_EQ(QApplication::focusWidget(), t);
@@ -627,10 +627,10 @@ TEST_F(Panel, TheKeyboardDrivesThePanelAndTheEditorFollows)
     EXPECT_TRUE(panel->model().isChecked(2));
     QTest::keyClick(t, Qt::Key_Up);
     QTest::keyClick(t, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), form->Memo2);
+    EXPECT_EQ(QApplication::focusWidget(), ui.editor(MainWindow::CppPage));
     EXPECT_EQ(selected(), hits[1]);
 
-    QTest::keyClick(form->Memo2, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget(), panel->filterBox());
     QTest::keyClicks(panel->filterBox(), QStringLiteral("t"));
     QTRY_COMPARE(t->model()->rowCount(), 2);
@@ -648,7 +648,7 @@ TEST_F(Panel, ACellTheColumnCutsOffShowsItsWholeTextAsToolTip)
     const QByteArray longText(200, 'w');
     writeUnit(QStringLiteral("u"), "a(\"Hi\");\r\nb(\"" + longText + "\");\r\n", "", "");
     openUnit(QStringLiteral("u.cpp"));
-    LiteralsPanel *panel = form->literalsPanel;
+    LiteralsPanel *panel = ui.panel();
     panel->refresh();
     QTableView *t = panel->table();
     const auto tipAt = [&](int row, int column) {
@@ -684,16 +684,16 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
     const auto pick = [&](int n) { return n > 0 ? int(random() % unsigned(n)) : 0; };
     for (int round = 0; round < rounds; ++round) {
         SCOPED_TRACE(round);
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
-        form->OnExtractFindNext2->setChecked(false);
-        form->PromtEqualStrings2->setChecked(false);
-        form->literalsPanel->show();
+        ui.action("OnExtractFindNext2")->setChecked(false);
+        ui.action("PromtEqualStrings2")->setChecked(false);
+        ui.panel()->show();
         writeUnit(QStringLiteral("u"), cpp, "", "");
         openUnit(QStringLiteral("u.cpp"));
         dialogs->clear();
-        form->CheckBox1->click(); // writable: typing is one of the steps
-        LiteralsPanel *panel = form->literalsPanel;
+        ui.checkBox("CheckBox1")->click(); // writable: typing is one of the steps
+        LiteralsPanel *panel = ui.panel();
         QTableView *t = panel->table();
         const auto someRow = [&] {
             const int n = t->model()->rowCount();
@@ -705,10 +705,10 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
             switch (pick(13)) {
             case 0: // a row chosen, then Extract
                 if (someRow())
-                    form->ToolButton5->click();
+                    ui.button("ToolButton5")->click();
                 break;
             case 1:
-                form->SaveAll1Click();
+                form->run(Command::SaveAll);
                 break;
             case 2: {
                 const QString filter = QStringLiteral("ezept 1").left(1 + pick(4));
@@ -727,17 +727,17 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
                     panel->keepAction()->trigger();
                 break;
             case 5:
-                form->undoAction->trigger();
+                ui.action("Undo1")->trigger();
                 break;
             case 6:
-                form->redoAction->trigger();
+                ui.action("Redo1")->trigger();
                 break;
             case 7:
-                form->extractCheckedAction->trigger();
+                ui.action("ExtractChecked1")->trigger();
                 break;
             case 8:
-                page(TForm1::CppPage).setSelection(pick(page(TForm1::CppPage).length()), 0);
-                QTest::keyClicks(form->Memo2, QStringLiteral("\"q"));
+                page(MainWindow::CppPage).setSelection(pick(page(MainWindow::CppPage).length()), 0);
+                QTest::keyClicks(ui.editor(MainWindow::CppPage), QStringLiteral("\"q"));
                 break;
             case 9: // the marker through the row's context menu, as the report did it
                 if (someRow()) {
@@ -766,10 +766,10 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
                 }
                 break;
             case 10:
-                form->PageControl1->setCurrentIndex(pick(3));
+                ui.pages()->setCurrentIndex(pick(3));
                 break;
             case 11:
-                (pick(2) ? form->German1 : form->English1)->trigger();
+                (pick(2) ? ui.action("German1") : ui.action("English1"))->trigger();
                 break;
             default:
                 QTest::qWait(pick(40));
@@ -777,9 +777,9 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
         }
         ASSERT_TRUE(dialogs->asked().empty()) << dialogs->last().text.toStdString();
         QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
-        showPage(TForm1::CppPage);
+        showPage(MainWindow::CppPage);
         std::vector<Hit> expected;
-        for (const Batch::Literal &l : Batch::findLiterals(page(TForm1::CppPage).text(), SourcePage::Cpp))
+        for (const Batch::Literal &l : Batch::findLiterals(page(MainWindow::CppPage).text(), SourcePage::Cpp))
             expected.push_back({l.start, l.length, l.text});
         EXPECT_EQ(rows(), expected);
         EXPECT_EQ(panel->filter().checkedShown(), panel->model().checkedCount());

@@ -87,21 +87,21 @@ TEST_F(RecentMenu, OpenedUnitsAreListedNewestFirstAndSurviveARestart)
                                     RecentUnits::menuText(1, dir.filePath(QStringLiteral("Two.dfm")))}));
 
     // Cancelling the Open prompt opens nothing and records nothing.
-    form->Saved[TForm1::CppPage] = false;
+    ui.setSaved(MainWindow::CppPage, false);
     dialogs->answerOpen(two).answerMessage(Dialogs::Button::Cancel);
-    form->SpeedButton1Click();
-    form->Saved[TForm1::CppPage] = true;
+    form->run(Command::Open);
+    ui.setSaved(MainWindow::CppPage, true);
     EXPECT_EQ(form->recentUnits().entries().front(), dir.filePath(QStringLiteral("One.h")));
 
     form.reset();
-    form = std::make_unique<TForm1>();
+    form = std::make_unique<MainWindow>();
     form->show();
     EXPECT_EQ(form->recentUnits().entries(),
               QStringList({dir.filePath(QStringLiteral("One.h")), dir.filePath(QStringLiteral("Two.dfm"))}));
 
     // Choosing an entry opens that unit.
     menu()->actions().at(1)->trigger();
-    EXPECT_EQ(form->BaseName, QStringLiteral("Two"));
+    EXPECT_EQ(ui.baseName(), QStringLiteral("Two"));
     EXPECT_EQ(form->recentUnits().entries().front(), dir.filePath(QStringLiteral("Two.dfm")));
     EXPECT_EQ(dialogs->pending(), 0);
 }
@@ -114,10 +114,10 @@ TEST_F(RecentMenu, AUnitWhoseFilesAreGoneIsDroppedWithAMessage)
     // One file left is still the unit; all three gone is not.
     QFile::remove(gone);
     QFile::remove(dir.filePath(QStringLiteral("Gone.h")));
-    form->German1Click();
+    form->run(Command::German);
     EXPECT_EQ(menu()->title(), recentText(RecentText::MenuTitle, Language::German));
     menu()->actions().at(1)->trigger();
-    EXPECT_EQ(form->BaseName, QStringLiteral("Gone"));
+    EXPECT_EQ(ui.baseName(), QStringLiteral("Gone"));
     QFile::remove(dir.filePath(QStringLiteral("Gone.dfm")));
 
     openUnit(QStringLiteral("Kept.cpp"));
@@ -126,7 +126,7 @@ TEST_F(RecentMenu, AUnitWhoseFilesAreGoneIsDroppedWithAMessage)
     menu()->actions().at(1)->trigger();
     ASSERT_EQ(dialogs->asked().size(), 1u);
     EXPECT_EQ(dialogs->last().text, recentText(RecentText::UnitGone, Language::German).arg(gone));
-    EXPECT_EQ(form->BaseName, QStringLiteral("Kept"));
+    EXPECT_EQ(ui.baseName(), QStringLiteral("Kept"));
     EXPECT_EQ(shown(), QStringList({RecentUnits::menuText(0, kept)}));
-    EXPECT_EQ(RecentUnits::fromText(form->VReg1->Pop(QStringLiteral("RecentUnits"))).entries(), QStringList({kept}));
+    EXPECT_EQ(RecentUnits::fromText(ui.settings()->Pop(QStringLiteral("RecentUnits"))).entries(), QStringList({kept}));
 }

@@ -79,7 +79,7 @@ TEST_F(RoundTripFiles, OpenAndSaveAllKeepEveryByte)
 
         writeUnit(QStringLiteral("Unit1"), c.bytes, c.bytes, c.bytes);
         openUnit(QStringLiteral("Unit1.cpp"));
-        EditorModel &m = page(TForm1::CppPage);
+        EditorModel &m = page(MainWindow::CppPage);
         EXPECT_EQ(m.text(), loaded.text);
         QString read;
         for (int i = 0; i < m.length(); ++i)
@@ -92,7 +92,7 @@ TEST_F(RoundTripFiles, OpenAndSaveAllKeepEveryByte)
         m.setSelection(0, m.length());
         EXPECT_EQ(m.selectedText(), loaded.text);
 
-        form->SaveAll1->trigger();
+        ui.action("SaveAll1")->trigger();
         for (const char *ext : {".cpp", ".h", ".dfm"})
             EXPECT_EQ(readFile(QStringLiteral("Unit1") + QLatin1String(ext)), c.bytes) << ext;
     }
@@ -104,24 +104,24 @@ TEST_F(RoundTripFiles, FindNextExtractAndTheListKeepTheCharacters)
     const QString cpp = QStringLiteral("int x;\r\nf(%1);\r\n").arg(literal);
     writeUnit(QStringLiteral("Unit1"), cpp.toUtf8(), "", "object Form1: TForm1\r\nend\r\n");
     openUnit(QStringLiteral("Unit1.cpp"));
-    form->OnExtractFindNext2->setChecked(false);
-    form->UseglobalStrings1Click();
+    ui.action("OnExtractFindNext2")->setChecked(false);
+    form->run(Command::GlobalStrings);
 
-    form->FindNext1->trigger();
-    EditorModel &m = page(TForm1::CppPage);
+    ui.action("FindNext1")->trigger();
+    EditorModel &m = page(MainWindow::CppPage);
     EXPECT_EQ(m.selStart(), cpp.indexOf(u'"'));
     EXPECT_EQ(m.selLength(), literal.size());
     EXPECT_EQ(m.selectedText(), literal);
-    EXPECT_EQ(EditorModel::of(form->Edit1).text(), literal);
+    EXPECT_EQ(EditorModel::of(ui.found()).text(), literal);
 
-    form->Extract1->trigger();
-    EXPECT_TRUE(EditorModel::of(form->Memo1).text().contains(literal)) << EditorModel::of(form->Memo1).text().toStdString();
+    ui.action("Extract1")->trigger();
+    EXPECT_TRUE(EditorModel::of(ui.list()).text().contains(literal)) << EditorModel::of(ui.list()).text().toStdString();
     // Keys typed behind a held break character are what was typed.
     m.setText(QStringLiteral("a\u2029b"));
-    form->CheckBox1->setChecked(false);
-    form->CheckBox1Click();
+    ui.checkBox("CheckBox1")->setChecked(false);
+    ui.applyProtection();
     m.setSelection(2, 0);
-    QTest::keyClicks(form->Memo2, QStringLiteral("x"));
-    QTest::sendKeyEvent(QTest::Click, form->Memo2, Qt::Key_A, QStringLiteral("\U0010FFFF"), Qt::NoModifier);
+    QTest::keyClicks(ui.editor(MainWindow::CppPage), QStringLiteral("x"));
+    QTest::sendKeyEvent(QTest::Click, ui.editor(MainWindow::CppPage), Qt::Key_A, QStringLiteral("\U0010FFFF"), Qt::NoModifier);
     EXPECT_EQ(m.text(), QStringLiteral("a\u2029x\U0010FFFFb"));
 }

@@ -1,7 +1,7 @@
 // The options and remembered folders over a real settings file that is
 // hand-edited, malformed or cannot be written.
 #include "FormFixture.h"
-#include "Unit3.h"
+#include "OutputWindow.h"
 #include "Vreg.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ protected:
     void restart()
     {
         form.reset();
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QApplication::processEvents();
     }
@@ -62,26 +62,26 @@ TEST_F(StoredSettings, AnUnreadableValueLeavesOnlyItsOwnOptionAtTheDefault)
 {
     writeSettings("[General]\nCB1=1, 2\nCB2=0\nCB3=0\nCB4=0\nRB1=2, 3\n");
     restart();
-    EXPECT_TRUE(form->CheckBox1->isChecked());
-    EXPECT_FALSE(form->CheckBox2->isChecked());
-    EXPECT_FALSE(form->PromtEqualStrings2->isChecked());
-    EXPECT_FALSE(form->OnExtractFindNext2->isChecked());
-    EXPECT_TRUE(form->UseglobalStrings2->isChecked());
-    EXPECT_FALSE(form->UseFunction2->isChecked());
+    EXPECT_TRUE(ui.checkBox("CheckBox1")->isChecked());
+    EXPECT_FALSE(ui.checkBox("CheckBox2")->isChecked());
+    EXPECT_FALSE(ui.action("PromtEqualStrings2")->isChecked());
+    EXPECT_FALSE(ui.action("OnExtractFindNext2")->isChecked());
+    EXPECT_TRUE(ui.action("UseglobalStrings2")->isChecked());
+    EXPECT_FALSE(ui.action("UseFunction2")->isChecked());
     // Closing keeps the user's valid options.
     ASSERT_TRUE(form->close());
     restart();
-    EXPECT_FALSE(form->CheckBox2->isChecked());
-    EXPECT_FALSE(form->PromtEqualStrings2->isChecked());
-    EXPECT_FALSE(form->OnExtractFindNext2->isChecked());
+    EXPECT_FALSE(ui.checkBox("CheckBox2")->isChecked());
+    EXPECT_FALSE(ui.action("PromtEqualStrings2")->isChecked());
+    EXPECT_FALSE(ui.action("OnExtractFindNext2")->isChecked());
 }
 
 TEST_F(StoredSettings, AFolderThatIsNotTextCountsAsAbsent)
 {
     writeSettings("[General]\nInitOpenDir=a, b\nInitSaveDir=c, d\n");
     dialogs->answerOpen(std::nullopt).answerSave(std::nullopt);
-    form->Open1->trigger();
-    form->Saveas1->trigger();
+    ui.action("Open1")->trigger();
+    ui.action("Saveas1")->trigger();
     ASSERT_EQ(dialogs->asked().size(), 2u);
     EXPECT_EQ(dialogs->asked()[0].file.initialDir, QString());
     EXPECT_EQ(dialogs->asked()[1].file.initialDir, QString());
@@ -92,20 +92,20 @@ TEST_F(StoredSettings, AFolderThatCannotBeStoredIsShownOnceAndTheCommandsGoOn)
     blockSettings();
     writeUnit(QStringLiteral("Unit1"), "int a;", "h", "object Form1: TForm1");
     dialogs->answerOpen(dir.filePath(QStringLiteral("Unit1.cpp"))).answerMessage(Dialogs::Button::Ok);
-    form->Open1->trigger();
+    ui.action("Open1")->trigger();
     ASSERT_EQ(dialogs->asked().size(), 2u);
     EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Exclamation);
     EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("'InitOpenDir'")));
-    EXPECT_EQ(form->BaseName, QStringLiteral("Unit1"));
-    EXPECT_EQ(page(TForm1::CppPage).text(), QStringLiteral("int a;"));
+    EXPECT_EQ(ui.baseName(), QStringLiteral("Unit1"));
+    EXPECT_EQ(page(MainWindow::CppPage).text(), QStringLiteral("int a;"));
 
     // Later failures of the run pass silently.
     dialogs->answerSave(dir.filePath(QStringLiteral("Copy.cpp")));
-    form->Saveas1->trigger();
+    ui.action("Saveas1")->trigger();
     EXPECT_EQ(readFile(QStringLiteral("Copy.cpp")), QByteArray("int a;"));
-    form->Form3->appendLine(QStringLiteral("STRINGTABLE"));
+    ui.output()->appendLine(QStringLiteral("STRINGTABLE"));
     dialogs->answerSave(dir.filePath(QStringLiteral("out.rc")));
-    form->Form3->SpeedButton1->click();
+    ui.outputControl<QToolButton>("SpeedButton1")->click();
     EXPECT_EQ(readFile(QStringLiteral("out.rc")), QByteArray("STRINGTABLE\r\n"));
     EXPECT_EQ(dialogs->asked().size(), 4u);
     EXPECT_EQ(dialogs->pending(), 0);
@@ -115,9 +115,9 @@ TEST_F(StoredSettings, AMalformedFileDoesNotStopACommand)
 {
     writeSettings("[General]\nCB2=0\n[broken\nX=1\n");
     restart();
-    EXPECT_FALSE(form->CheckBox2->isChecked());
+    EXPECT_FALSE(ui.checkBox("CheckBox2")->isChecked());
     openTheUnit();
     EXPECT_EQ(dialogs->asked().size(), 1u);
-    EXPECT_EQ(form->BaseName, QStringLiteral("Unit1"));
-    EXPECT_EQ(form->VReg1->Pop(QStringLiteral("InitOpenDir")), dir.path());
+    EXPECT_EQ(ui.baseName(), QStringLiteral("Unit1"));
+    EXPECT_EQ(ui.settings()->Pop(QStringLiteral("InitOpenDir")), dir.path());
 }

@@ -1,6 +1,6 @@
 // The translation commands of the File menu, driven as a user would.
 #include "FormFixture.h"
-#include "Unit3.h"
+#include "OutputWindow.h"
 
 #include <QDir>
 
@@ -16,18 +16,18 @@ TEST_F(TranslateWindow, ItemsFollowThePageAndTheLanguage)
 {
     writeUnit(QStringLiteral("Unit1"), "int x;\r\n", "", "object Form1: TForm1\r\nend\r\n");
     openUnit(QStringLiteral("Unit1.cpp"));
-    for (int p : {TForm1::HeaderPage, TForm1::DfmPage, TForm1::CppPage}) {
+    for (int p : {MainWindow::HeaderPage, MainWindow::DfmPage, MainWindow::CppPage}) {
         showPage(p);
         tick();
-        EXPECT_EQ(form->ExportForTranslation1->isEnabled(), p == TForm1::CppPage) << p;
-        EXPECT_EQ(form->CreateRCFromTranslations1->isEnabled(), p == TForm1::CppPage) << p;
+        EXPECT_EQ(ui.action("ExportForTranslation1")->isEnabled(), p == MainWindow::CppPage) << p;
+        EXPECT_EQ(ui.action("CreateRCFromTranslations1")->isEnabled(), p == MainWindow::CppPage) << p;
     }
-    EXPECT_EQ(form->ExportForTranslation1->text(), QStringLiteral("Export for Translation ..."));
-    form->German1Click();
-    EXPECT_EQ(form->ExportForTranslation1->text(), QStringLiteral("Für Übersetzung exportieren ..."));
-    EXPECT_EQ(form->CreateRCFromTranslations1->text(), QStringLiteral("RC-Datei aus Übersetzungen erstellen ..."));
-    form->English1Click();
-    EXPECT_EQ(form->CreateRCFromTranslations1->text(), QStringLiteral("Create RC-File from Translations ..."));
+    EXPECT_EQ(ui.action("ExportForTranslation1")->text(), QStringLiteral("Export for Translation ..."));
+    form->run(Command::German);
+    EXPECT_EQ(ui.action("ExportForTranslation1")->text(), QStringLiteral("Für Übersetzung exportieren ..."));
+    EXPECT_EQ(ui.action("CreateRCFromTranslations1")->text(), QStringLiteral("RC-Datei aus Übersetzungen erstellen ..."));
+    form->run(Command::English);
+    EXPECT_EQ(ui.action("CreateRCFromTranslations1")->text(), QStringLiteral("Create RC-File from Translations ..."));
 }
 
 TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
@@ -35,13 +35,13 @@ TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
     writeUnit(QStringLiteral("Unit1"), "a = \"Say \\\"hi\\\"\";\r\nb = \"Bye\";\r\n", "",
               "object Form1: TForm1\r\n  Caption = 'Main'\r\nend\r\n");
     openUnit(QStringLiteral("Unit1.cpp"));
-    form->UseFunction2->trigger();
-    EditorModel::of(form->Memo1).setText(QStringLiteral("String1, \"Say \\\"hi\\\"\"\r\nString2, \"Bye\"\r\n"));
-    form->ListSlot[TForm1::DfmPage] = QStringLiteral("Form1->Caption = \"Main\";\r\n");
+    ui.action("UseFunction2")->trigger();
+    EditorModel::of(ui.list()).setText(QStringLiteral("String1, \"Say \\\"hi\\\"\"\r\nString2, \"Bye\"\r\n"));
+    ui.setListSlot(MainWindow::DfmPage, QStringLiteral("Form1->Caption = \"Main\";\r\n"));
     dialogs->clear();
 
     dialogs->answerSave(dir.filePath(QStringLiteral("Unit1.pot")));
-    form->ExportForTranslation1->trigger();
+    ui.action("ExportForTranslation1")->trigger();
     ASSERT_EQ(dialogs->asked().size(), 1u);
     const Dialogs::FileRequest &save = dialogs->last().file;
     EXPECT_EQ(save.title, QStringLiteral("Export for Translation"));
@@ -53,14 +53,14 @@ TEST_F(TranslateWindow, ExportThenScriptFromTheTranslation)
     EXPECT_TRUE(pot.contains("#: Unit1.dfm\nmsgctxt \"Form1.Caption\"\nmsgid \"Main\"\n"));
 
     dialogs->clear();
-    form->German1Click();
+    form->run(Command::German);
     const QString po = writeFile(QStringLiteral("de.po"), kGermanPo);
     QString caption, script;
     dialogs->answerOpenFiles(QStringList{po}).answerMessage(Dialogs::Button::Ok).answerModal([&](QDialog *d) {
         caption = d->windowTitle();
-        script = static_cast<TForm3 *>(d)->text();
+        script = static_cast<OutputWindow *>(d)->text();
     });
-    form->CreateRCFromTranslations1->trigger();
+    ui.action("CreateRCFromTranslations1")->trigger();
     ASSERT_EQ(dialogs->asked().size(), 3u);
     EXPECT_EQ(dialogs->asked()[0].file.title, QStringLiteral("Übersetzungen öffnen"));
     EXPECT_EQ(dialogs->asked()[1].text,
@@ -75,12 +75,12 @@ TEST_F(TranslateWindow, PluralsWithoutTheirHeaderAreShownEvenWithNothingMissing)
 {
     writeUnit(QStringLiteral("Unit1"), "", "", "");
     openUnit(QStringLiteral("Unit1.cpp"));
-    EditorModel::of(form->Memo1).setText(QStringLiteral("String1 = \"Say \\\"hi\\\"\"\r\n"));
+    EditorModel::of(ui.list()).setText(QStringLiteral("String1 = \"Say \\\"hi\\\"\"\r\n"));
     dialogs->clear();
     const QString po = writeFile(QStringLiteral("de.po"), kGermanPo + "\nmsgid \"file\"\nmsgid_plural \"files\"\n"
                                                                       "msgstr[0] \"Datei\"\nmsgstr[1] \"Dateien\"\n");
     dialogs->answerOpenFiles(QStringList{po}).answerMessage(Dialogs::Button::Ok).answerModal([](QDialog *) {});
-    form->CreateRCFromTranslations1->trigger();
+    ui.action("CreateRCFromTranslations1")->trigger();
     ASSERT_EQ(dialogs->asked().size(), 3u);
     EXPECT_EQ(dialogs->asked()[1].text, QDir::toNativeSeparators(po) +
                                             QStringLiteral(" has plural forms but no Plural-Forms header."));
@@ -90,13 +90,13 @@ TEST_F(TranslateWindow, UnknownLanguageIsShownAndNothingIsGenerated)
 {
     writeUnit(QStringLiteral("Unit1"), "", "", "");
     openUnit(QStringLiteral("Unit1.cpp"));
-    EditorModel::of(form->Memo1).setText(QStringLiteral("String1 = \"x\"\r\n"));
+    EditorModel::of(ui.list()).setText(QStringLiteral("String1 = \"x\"\r\n"));
     dialogs->clear();
     QByteArray klingon = kGermanPo;
     klingon.replace("Language: de", "Language: tlh");
     dialogs->answerOpenFiles(QStringList{writeFile(QStringLiteral("tlh.po"), klingon)})
         .answerMessage(Dialogs::Button::Ok);
-    form->CreateRCFromTranslations1->trigger();
+    ui.action("CreateRCFromTranslations1")->trigger();
     ASSERT_EQ(dialogs->asked().size(), 2u);
     EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Error);
     EXPECT_TRUE(dialogs->last().text.startsWith(QStringLiteral("Unknown language \"tlh\" in ")))
@@ -104,7 +104,7 @@ TEST_F(TranslateWindow, UnknownLanguageIsShownAndNothingIsGenerated)
 
     dialogs->clear();
     dialogs->answerOpenFiles(std::nullopt).answerSave(std::nullopt);
-    form->CreateRCFromTranslations1->trigger();
-    form->ExportForTranslation1->trigger();
+    ui.action("CreateRCFromTranslations1")->trigger();
+    ui.action("ExportForTranslation1")->trigger();
     EXPECT_EQ(dialogs->asked().size(), 2u) << "cancelled dialogs end the commands";
 }

@@ -74,50 +74,50 @@ protected:
     void SetUp() override
     {
         FormFixture::SetUp();
-        form->BaseName = QStringLiteral("Unit1");
-        form->OnExtractFindNext2->setChecked(true);
+        ui.setBaseName(QStringLiteral("Unit1"));
+        ui.action("OnExtractFindNext2")->setChecked(true);
     }
 
     // The window's page text for text: the editor's own CR LF form.
     QString editorText(const QString &text)
     {
-        page(TForm1::HeaderPage).setText(text);
-        return page(TForm1::HeaderPage).text();
+        page(MainWindow::HeaderPage).setText(text);
+        return page(MainWindow::HeaderPage).text();
     }
 
     // Runs the window over text on page kind and returns what it shows.
     Batch::Result runWindow(const QString &text, SourcePage kind, const Config &c, const QString &root,
                             const Batch::State &start, const std::function<bool(int)> &choose)
     {
-        const int p = kind == SourcePage::Dfm ? TForm1::DfmPage : TForm1::CppPage;
-        QAction *mode = c.mode == StringMode::Function ? form->UseFunction2
-                        : c.mode == StringMode::Form   ? form->UseFormStrings2
-                                                       : form->UseglobalStrings2;
+        const int p = kind == SourcePage::Dfm ? MainWindow::DfmPage : MainWindow::CppPage;
+        QAction *mode = c.mode == StringMode::Function ? ui.action("UseFunction2")
+                        : c.mode == StringMode::Form   ? ui.action("UseFormStrings2")
+                                                       : ui.action("UseglobalStrings2");
         mode->trigger();
-        form->PromtEqualStrings2->setChecked(c.equal == Batch::EqualStrings::Reuse);
-        form->Edit3->setText(root);
+        ui.action("PromtEqualStrings2")->setChecked(c.equal == Batch::EqualStrings::Reuse);
+        ui.root()->setText(root);
         page(p).setText(text);
         showPage(p);
-        EditorModel::of(form->Memo1).setText(start.list);
-        form->ResNumber[TForm1::CppPage] = start.counter;
-        form->LastEdit[p] = start.lastEdit;
+        EditorModel::of(ui.list()).setText(start.list);
+        ui.setCounter(MainWindow::CppPage, start.counter);
+        ui.setLastEdit(p, start.lastEdit);
         page(p).setSelection(0, 0);
-        QObject *sender = c.extractC ? static_cast<QObject *>(form->ExtractC1) : form->Extract1;
+        const Command extract = c.extractC ? Command::ExtractC : Command::Extract;
 
         int index = 0;
-        for (bool found = step(p, [&] { form->SpeedButton4Click(); }); found; ++index) {
+        for (bool found = step(p, [&] { form->run(Command::FindNext); }); found; ++index) {
             if (choose(index))
-                found = step(p, [&] { form->SpeedButton5Click(sender); });
+                found = step(p, [&] { form->run(extract); });
             else
-                found = step(p, [&] { form->SpeedButton4Click(); });
+                found = step(p, [&] { form->run(Command::FindNext); });
             if (index > 100000) {
                 ADD_FAILURE() << "runaway";
                 break;
             }
         }
         return Batch::Result{page(p).text(),
-                             Batch::State{EditorModel::of(form->Memo1).text(), form->ResNumber[TForm1::CppPage],
-                                          form->LastEdit[p]},
+                             Batch::State{EditorModel::of(ui.list()).text(), ui.counter(MainWindow::CppPage),
+                                          ui.lastEdit(p)},
                              {},
                              {}};
     }

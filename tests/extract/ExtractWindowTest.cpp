@@ -31,15 +31,15 @@ protected:
     void SetUp() override
     {
         FormFixture::SetUp();
-        form->BaseName = QStringLiteral("Unit1");
-        form->Edit3->setText(QStringLiteral("Form1"));
-        form->PromtEqualStrings2->setChecked(false);
-        form->OnExtractFindNext2->setChecked(false);
-        form->UseglobalStrings1Click();
+        ui.setBaseName(QStringLiteral("Unit1"));
+        ui.root()->setText(QStringLiteral("Form1"));
+        ui.action("PromtEqualStrings2")->setChecked(false);
+        ui.action("OnExtractFindNext2")->setChecked(false);
+        form->run(Command::GlobalStrings);
     }
 
-    EditorModel &list() { return EditorModel::of(form->Memo1); }
-    QString found() { return EditorModel::of(form->Edit1).text(); }
+    EditorModel &list() { return EditorModel::of(ui.list()); }
+    QString found() { return EditorModel::of(ui.found()).text(); }
 
     // Selects the n-th occurrence of what on page p and puts it into the
     // found text box, as Find Next would.
@@ -51,21 +51,21 @@ protected:
             at = text.indexOf(what, at + 1);
         ASSERT_GE(at, 0) << what.toStdString();
         page(p).setSelection(int(at), int(what.size()));
-        EditorModel::of(form->Edit1).setText(what);
+        EditorModel::of(ui.found()).setText(what);
     }
 
     void setUpCpp(int counter = 2)
     {
-        page(TForm1::CppPage).setText(kCpp);
-        form->ResNumber[TForm1::CppPage] = counter;
-        form->showResNumber();
-        select(TForm1::CppPage, QStringLiteral("\"Hello\""));
+        page(MainWindow::CppPage).setText(kCpp);
+        ui.setCounter(MainWindow::CppPage, counter);
+        ui.showCounter();
+        select(MainWindow::CppPage, QStringLiteral("\"Hello\""));
     }
 
     void setUpDfm()
     {
-        page(TForm1::DfmPage).setText(kDfm);
-        showPage(TForm1::DfmPage);
+        page(MainWindow::DfmPage).setText(kDfm);
+        showPage(MainWindow::DfmPage);
     }
 
     QStringList listLines() { return list().text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts); }
@@ -95,20 +95,20 @@ TEST_P(ExtractCpp, RewritesTheLiteralAndRecordsTheValue)
         form->findChild<QToolButton *>(sender)->click();
 
     const QString line = QString::fromUtf16(row.line);
-    EXPECT_EQ(page(TForm1::CppPage).line(2), line);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), line);
     EXPECT_EQ(list().text(), QString::fromUtf16(row.entry) + QStringLiteral("\r\n"));
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 3);
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("3"));
-    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
-    EXPECT_TRUE(form->Saved[TForm1::DfmPage]);
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), 3);
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("3"));
+    EXPECT_FALSE(ui.saved(MainWindow::CppPage));
+    EXPECT_TRUE(ui.saved(MainWindow::DfmPage));
     // The replacement is selected, so Find Next goes on behind it.
     const QString replacement = line.mid(20, line.size() - 21);
-    EXPECT_EQ(page(TForm1::CppPage).selectedText(), replacement);
-    EXPECT_EQ(page(TForm1::CppPage).selStart(), kCpp.indexOf(u'"'));
-    EXPECT_EQ(form->LastEdit[TForm1::CppPage], (RowCol{3, 21}));
+    EXPECT_EQ(page(MainWindow::CppPage).selectedText(), replacement);
+    EXPECT_EQ(page(MainWindow::CppPage).selStart(), kCpp.indexOf(u'"'));
+    EXPECT_EQ(ui.lastEdit(MainWindow::CppPage), (RowCol{3, 21}));
     // One undo step gives the literal back.
-    form->Memo2->undo();
-    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    ui.editor(MainWindow::CppPage)->undo();
+    EXPECT_EQ(page(MainWindow::CppPage).text(), kCpp);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,20 +127,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ExtractWindow, CtrlERunsExtractC)
 {
-    form->UseFunction1Click();
+    form->run(Command::FunctionStrings);
     setUpCpp();
     form->activateWindow();
-    form->Memo2->setFocus();
-    QTest::keyClick(form->Memo2, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = (Form1->LoadTextRC(3)).c_str();"));
+    ui.editor(MainWindow::CppPage)->setFocus();
+    QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), QStringLiteral("  Label1->Caption = (Form1->LoadTextRC(3)).c_str();"));
 }
 
 TEST_F(ExtractWindow, NoModeCheckedWorksAsGlobalStrings)
 {
-    form->UseglobalStrings2->setChecked(false);
+    ui.action("UseglobalStrings2")->setChecked(false);
     setUpCpp();
-    form->SpeedButton5Click(form->ExtractC1);
-    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = String3;"));
+    form->run(Command::ExtractC);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), QStringLiteral("  Label1->Caption = String3;"));
     EXPECT_EQ(list().text(), QStringLiteral("String3 = \"Hello\"\r\n"));
 }
 
@@ -148,39 +148,39 @@ TEST_F(ExtractWindow, EntriesGoBelowAHandEditedListWithoutFinalBreak)
 {
     list().setText(QStringLiteral("String1 = \"Bye\""));
     setUpCpp();
-    form->SpeedButton5Click(form->Extract1);
+    form->run(Command::Extract);
     EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Bye\"\r\nString3 = \"Hello\"\r\n"));
     // Appended as one edit, not by rewriting the list: one undo takes it
     // back and keeps the hand-typed text.
-    form->Memo1->undo();
+    ui.list()->undo();
     EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Bye\""));
 }
 
 TEST_F(ExtractWindow, CounterAtMinusFiveNamesStringMinusFour)
 {
     dialogs->answerInput(QStringLiteral("-5"));
-    form->SpeedButton7->click();
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], -5);
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("-5"));
+    ui.button("SpeedButton7")->click();
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), -5);
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("-5"));
 
-    form->UseFunction1Click();
-    page(TForm1::CppPage).setText(kCpp);
-    select(TForm1::CppPage, QStringLiteral("\"Hello\""));
-    form->SpeedButton5Click(form->Extract1);
-    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = Form1->LoadTextRC(4);"));
+    form->run(Command::FunctionStrings);
+    page(MainWindow::CppPage).setText(kCpp);
+    select(MainWindow::CppPage, QStringLiteral("\"Hello\""));
+    form->run(Command::Extract);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), QStringLiteral("  Label1->Caption = Form1->LoadTextRC(4);"));
     EXPECT_EQ(list().text(), QStringLiteral("String-4, \"Hello\"\r\n"));
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("-4"));
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("-4"));
 }
 
 // --- Equal strings ------------------------------------------------------------
 
 TEST_F(ExtractWindow, EqualStringsYesReusesTheName)
 {
-    form->PromtEqualStrings2->setChecked(true);
+    ui.action("PromtEqualStrings2")->setChecked(true);
     list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
     setUpCpp();
     dialogs->answerMessage(Dialogs::Button::Yes);
-    form->SpeedButton5Click(form->Extract1);
+    form->run(Command::Extract);
 
     ASSERT_EQ(dialogs->asked().size(), 1u);
     const auto &q = dialogs->last();
@@ -188,90 +188,90 @@ TEST_F(ExtractWindow, EqualStringsYesReusesTheName)
     EXPECT_EQ(q.text, QStringLiteral("String1 has equal value.\n\nDo you want to use this for the current string too?"));
     EXPECT_EQ(q.icon, Dialogs::Icon::Question);
     EXPECT_EQ(q.buttons, Dialogs::Buttons::YesNoCancel);
-    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = String1;"));
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), QStringLiteral("  Label1->Caption = String1;"));
     EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\n"));
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 2);
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("2"));
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), 2);
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("2"));
 }
 
 TEST_F(ExtractWindow, EqualStringsYesInFunctionModeCallsWithTheOldNumber)
 {
-    form->UseFunction1Click();
-    form->PromtEqualStrings2->setChecked(true);
+    form->run(Command::FunctionStrings);
+    ui.action("PromtEqualStrings2")->setChecked(true);
     list().setText(QStringLiteral("String1, \"Hello\"\r\n"));
     setUpCpp();
     dialogs->answerMessage(Dialogs::Button::Yes);
-    form->SpeedButton5Click(form->Extract1);
-    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = Form1->LoadTextRC(1);"));
+    form->run(Command::Extract);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), QStringLiteral("  Label1->Caption = Form1->LoadTextRC(1);"));
     EXPECT_EQ(list().text(), QStringLiteral("String1, \"Hello\"\r\n"));
 }
 
 TEST_F(ExtractWindow, EqualStringsNoTakesANewName)
 {
-    form->PromtEqualStrings2->setChecked(true);
+    ui.action("PromtEqualStrings2")->setChecked(true);
     list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
     setUpCpp();
     dialogs->answerMessage(Dialogs::Button::No);
-    form->SpeedButton5Click(form->Extract1);
-    EXPECT_EQ(page(TForm1::CppPage).line(2), QStringLiteral("  Label1->Caption = String3;"));
+    form->run(Command::Extract);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), QStringLiteral("  Label1->Caption = String3;"));
     EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\nString3 = \"Hello\"\r\n"));
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("3"));
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("3"));
 }
 
 TEST_F(ExtractWindow, EqualStringsCancelRestoresTheCounterButKeepsTheMark)
 {
-    form->PromtEqualStrings2->setChecked(true);
-    form->OnExtractFindNext2->setChecked(true);
+    ui.action("PromtEqualStrings2")->setChecked(true);
+    ui.action("OnExtractFindNext2")->setChecked(true);
     list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
     setUpCpp();
     dialogs->answerMessage(Dialogs::Button::Cancel);
-    form->SpeedButton5Click(form->ToolButton5);
-    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
-    EXPECT_EQ(page(TForm1::CppPage).selectedText(), QStringLiteral("\"Hello\""));
+    form->run(Command::Extract);
+    EXPECT_EQ(page(MainWindow::CppPage).text(), kCpp);
+    EXPECT_EQ(page(MainWindow::CppPage).selectedText(), QStringLiteral("\"Hello\""));
     EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\n"));
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 2);
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("2"));
-    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
-    EXPECT_EQ(form->LastEdit[TForm1::CppPage], (RowCol{3, 21}));
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), 2);
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("2"));
+    EXPECT_FALSE(ui.saved(MainWindow::CppPage));
+    EXPECT_EQ(ui.lastEdit(MainWindow::CppPage), (RowCol{3, 21}));
 }
 
 TEST_F(ExtractWindow, EqualStringsAskNothingWithoutAMatchOrWithTheOptionOff)
 {
     list().setText(QStringLiteral("String1 = \"Hello\"\r\n"));
     setUpCpp();
-    form->SpeedButton5Click(form->Extract1); // option off: no question
+    form->run(Command::Extract); // option off: no question
     EXPECT_EQ(list().text(), QStringLiteral("String1 = \"Hello\"\r\nString3 = \"Hello\"\r\n"));
 
-    form->PromtEqualStrings2->setChecked(true);
-    page(TForm1::CppPage).setText(QStringLiteral("x = \"Other\";"));
-    select(TForm1::CppPage, QStringLiteral("\"Other\""));
-    form->SpeedButton5Click(form->Extract1); // no equal value: no question
+    ui.action("PromtEqualStrings2")->setChecked(true);
+    page(MainWindow::CppPage).setText(QStringLiteral("x = \"Other\";"));
+    select(MainWindow::CppPage, QStringLiteral("\"Other\""));
+    form->run(Command::Extract); // no equal value: no question
     EXPECT_TRUE(dialogs->asked().empty());
-    EXPECT_EQ(page(TForm1::CppPage).text(), QStringLiteral("x = String4;"));
+    EXPECT_EQ(page(MainWindow::CppPage).text(), QStringLiteral("x = String4;"));
 }
 
 TEST_F(ExtractWindow, ReusedNameTooLargeForFunctionModeIsReported)
 {
-    form->UseFunction1Click();
-    form->PromtEqualStrings2->setChecked(true);
+    form->run(Command::FunctionStrings);
+    ui.action("PromtEqualStrings2")->setChecked(true);
     list().setText(QStringLiteral("String99999999999, \"Hello\"\r\n"));
     setUpCpp();
     dialogs->answerMessage(Dialogs::Button::Yes).answerMessage(Dialogs::Button::Ok);
-    form->Extract1->trigger();
+    ui.action("Extract1")->trigger();
     ASSERT_EQ(dialogs->asked().size(), 2u);
     EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Error);
     EXPECT_TRUE(dialogs->last().text.contains(QStringLiteral("99999999999")));
-    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    EXPECT_EQ(page(MainWindow::CppPage).text(), kCpp);
     EXPECT_EQ(list().text(), QStringLiteral("String99999999999, \"Hello\"\r\n"));
-    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+    EXPECT_FALSE(ui.saved(MainWindow::CppPage));
 }
 
 TEST_F(ExtractWindow, CounterAtTheTopRaisesInsteadOfWrapping)
 {
     setUpCpp(std::numeric_limits<int>::max());
-    EXPECT_THROW(form->SpeedButton5Click(form->Extract1), Exception);
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], std::numeric_limits<int>::max());
-    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    EXPECT_THROW(form->run(Command::Extract), Exception);
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), std::numeric_limits<int>::max());
+    EXPECT_EQ(page(MainWindow::CppPage).text(), kCpp);
     EXPECT_EQ(list().text(), QString());
 }
 
@@ -280,26 +280,26 @@ TEST_F(ExtractWindow, CounterAtTheTopRaisesInsteadOfWrapping)
 TEST_F(ExtractWindow, NothingHappensWithoutUnitWithoutSelectionOrOnTheHeaderPage)
 {
     setUpCpp();
-    form->BaseName.clear();
-    form->SpeedButton5Click(form->Extract1);
-    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    ui.setBaseName(QString());
+    form->run(Command::Extract);
+    EXPECT_EQ(page(MainWindow::CppPage).text(), kCpp);
 
-    form->BaseName = QStringLiteral("Unit1");
-    page(TForm1::CppPage).setSelection(5, 0);
-    form->SpeedButton5Click(form->Extract1);
-    EXPECT_EQ(page(TForm1::CppPage).text(), kCpp);
+    ui.setBaseName(QStringLiteral("Unit1"));
+    page(MainWindow::CppPage).setSelection(5, 0);
+    form->run(Command::Extract);
+    EXPECT_EQ(page(MainWindow::CppPage).text(), kCpp);
 
-    page(TForm1::HeaderPage).setText(QStringLiteral("#define X \"Hello\""));
-    showPage(TForm1::HeaderPage);
-    select(TForm1::HeaderPage, QStringLiteral("\"Hello\""));
-    form->SpeedButton5Click(form->Extract1);
-    EXPECT_EQ(page(TForm1::HeaderPage).text(), QStringLiteral("#define X \"Hello\""));
+    page(MainWindow::HeaderPage).setText(QStringLiteral("#define X \"Hello\""));
+    showPage(MainWindow::HeaderPage);
+    select(MainWindow::HeaderPage, QStringLiteral("\"Hello\""));
+    form->run(Command::Extract);
+    EXPECT_EQ(page(MainWindow::HeaderPage).text(), QStringLiteral("#define X \"Hello\""));
 
     EXPECT_EQ(list().text(), QString());
-    EXPECT_EQ(form->ResNumber, (std::array<int, 3>{2, 0, 0}));
-    EXPECT_EQ(form->Saved, (std::array<bool, 3>{true, true, true}));
-    EXPECT_EQ(form->LastEdit[TForm1::CppPage], RowCol{});
-    EXPECT_EQ(form->LastEdit[TForm1::HeaderPage], RowCol{});
+    EXPECT_EQ(ui.counters(), (std::array<int, 3>{2, 0, 0}));
+    EXPECT_EQ(ui.savedPages(), (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(ui.lastEdit(MainWindow::CppPage), RowCol{});
+    EXPECT_EQ(ui.lastEdit(MainWindow::HeaderPage), RowCol{});
 }
 
 // --- DFM page -------------------------------------------------------------------
@@ -316,13 +316,13 @@ class ExtractDfm : public ExtractWindow, public ::testing::WithParamInterface<Df
 TEST_P(ExtractDfm, RecordsThePropertyAssignment)
 {
     setUpDfm();
-    select(TForm1::DfmPage, QString::fromUtf16(GetParam().literal), GetParam().occurrence);
-    form->Extract1->trigger();
+    select(MainWindow::DfmPage, QString::fromUtf16(GetParam().literal), GetParam().occurrence);
+    ui.action("Extract1")->trigger();
     EXPECT_EQ(list().text(), QString::fromUtf16(GetParam().entry) + QStringLiteral("\r\n"));
-    EXPECT_EQ(page(TForm1::DfmPage).text(), kDfm);
-    EXPECT_FALSE(form->Saved[TForm1::DfmPage]);
-    EXPECT_TRUE(form->Saved[TForm1::CppPage]);
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 0);
+    EXPECT_EQ(page(MainWindow::DfmPage).text(), kDfm);
+    EXPECT_FALSE(ui.saved(MainWindow::DfmPage));
+    EXPECT_TRUE(ui.saved(MainWindow::CppPage));
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -341,20 +341,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ExtractWindow, DfmRecordsPositionAndStripsTheRoot)
 {
     setUpDfm();
-    form->Edit3->setText(QStringLiteral("  Form1 \t"));
-    select(TForm1::DfmPage, QStringLiteral("'Hello'"));
-    form->SpeedButton5Click(form->Extract1);
+    ui.root()->setText(QStringLiteral("  Form1 \t"));
+    select(MainWindow::DfmPage, QStringLiteral("'Hello'"));
+    form->run(Command::Extract);
     EXPECT_EQ(list().text(), QStringLiteral("Form1->Label1->Caption = \"Hello\";\r\n"));
-    EXPECT_EQ(form->LastEdit[TForm1::DfmPage], (RowCol{4, 15}));
-    EXPECT_EQ(form->LastEdit[TForm1::CppPage], RowCol{});
+    EXPECT_EQ(ui.lastEdit(MainWindow::DfmPage), (RowCol{4, 15}));
+    EXPECT_EQ(ui.lastEdit(MainWindow::CppPage), RowCol{});
 }
 
 TEST_F(ExtractWindow, DfmSelectionOnTheFirstLineHasNoObjectPart)
 {
-    page(TForm1::DfmPage).setText(QStringLiteral("  Caption = 'Top'\r\n  object Label1: TLabel\r\n"));
-    showPage(TForm1::DfmPage);
-    select(TForm1::DfmPage, QStringLiteral("'Top'"));
-    form->SpeedButton5Click(form->Extract1);
+    page(MainWindow::DfmPage).setText(QStringLiteral("  Caption = 'Top'\r\n  object Label1: TLabel\r\n"));
+    showPage(MainWindow::DfmPage);
+    select(MainWindow::DfmPage, QStringLiteral("'Top'"));
+    form->run(Command::Extract);
     EXPECT_EQ(list().text(), QStringLiteral("Form1->Caption = \"Top\";\r\n"));
 }
 
@@ -362,8 +362,8 @@ TEST_F(ExtractWindow, DfmSameLiteralTwiceInARowIsRecordedOnce)
 {
     setUpDfm();
     for (const char *literal : {"'Hello'", "'Hello'", "'Main'", "'Hello'"}) {
-        select(TForm1::DfmPage, QLatin1String(literal));
-        form->SpeedButton5Click(form->Extract1);
+        select(MainWindow::DfmPage, QLatin1String(literal));
+        form->run(Command::Extract);
     }
     EXPECT_EQ(listLines(), (QStringList{QStringLiteral("Form1->Label1->Caption = \"Hello\";"),
                                         QStringLiteral("Form1->Caption = \"Main\";"),
@@ -373,31 +373,31 @@ TEST_F(ExtractWindow, DfmSameLiteralTwiceInARowIsRecordedOnce)
 TEST_F(ExtractWindow, DfmExtractCBehavesLikeExtract)
 {
     setUpDfm();
-    form->UseFunction1Click();
-    select(TForm1::DfmPage, QStringLiteral("'Arial'"));
-    form->ExtractC1->trigger();
+    form->run(Command::FunctionStrings);
+    select(MainWindow::DfmPage, QStringLiteral("'Arial'"));
+    ui.action("ExtractC1")->trigger();
     EXPECT_EQ(list().text(), QStringLiteral("Form1->Label1->Font->Name = \"Arial\";\r\n"));
-    EXPECT_EQ(page(TForm1::DfmPage).text(), kDfm);
+    EXPECT_EQ(page(MainWindow::DfmPage).text(), kDfm);
 }
 
 TEST_F(ExtractWindow, DfmNothingHappensWithoutSelection)
 {
     setUpDfm();
-    page(TForm1::DfmPage).setSelection(30, 0);
-    form->SpeedButton5Click(form->Extract1);
+    page(MainWindow::DfmPage).setSelection(30, 0);
+    form->run(Command::Extract);
     EXPECT_EQ(list().text(), QString());
-    EXPECT_TRUE(form->Saved[TForm1::DfmPage]);
+    EXPECT_TRUE(ui.saved(MainWindow::DfmPage));
 }
 
 TEST_F(ExtractWindow, EachPageKeepsItsEntries)
 {
     setUpCpp();
-    form->SpeedButton5Click(form->Extract1);
+    form->run(Command::Extract);
     setUpDfm();
-    select(TForm1::DfmPage, QStringLiteral("'Main'"));
-    form->SpeedButton5Click(form->Extract1);
+    select(MainWindow::DfmPage, QStringLiteral("'Main'"));
+    form->run(Command::Extract);
     EXPECT_EQ(list().text(), QStringLiteral("Form1->Caption = \"Main\";\r\n"));
-    showPage(TForm1::CppPage);
+    showPage(MainWindow::CppPage);
     EXPECT_EQ(list().text(), QStringLiteral("String3 = \"Hello\"\r\n"));
 }
 
@@ -406,53 +406,53 @@ TEST_F(ExtractWindow, EachPageKeepsItsEntries)
 TEST_F(ExtractWindow, NumberButtonSetsTheCounterOfTheActivePage)
 {
     dialogs->answerInput(QStringLiteral("10"));
-    form->SpeedButton7Click();
+    form->run(Command::EditCounter);
     const auto &q = dialogs->last();
     EXPECT_EQ(q.caption, QStringLiteral("Input the new value"));
     EXPECT_EQ(q.text, QStringLiteral("Value"));
     EXPECT_EQ(q.defaultAnswer, QStringLiteral("0"));
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 10);
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("10"));
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), 10);
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("10"));
 
     // The next Extract names String11.
-    page(TForm1::CppPage).setText(kCpp);
-    select(TForm1::CppPage, QStringLiteral("\"Hello\""));
-    form->SpeedButton5Click(form->Extract1);
+    page(MainWindow::CppPage).setText(kCpp);
+    select(MainWindow::CppPage, QStringLiteral("\"Hello\""));
+    form->run(Command::Extract);
     EXPECT_EQ(list().text(), QStringLiteral("String11 = \"Hello\"\r\n"));
 
-    form->German1Click();
+    form->run(Command::German);
     dialogs->answerInput(QStringLiteral("+7"));
-    form->SpeedButton7Click();
+    form->run(Command::EditCounter);
     EXPECT_EQ(dialogs->last().caption, QStringLiteral("Neuen Wert eingeben"));
     EXPECT_EQ(dialogs->last().text, QStringLiteral("Wert"));
     EXPECT_EQ(dialogs->last().defaultAnswer, QStringLiteral("11"));
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 7);
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("+7")); // as typed
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), 7);
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("+7")); // as typed
 }
 
 TEST_F(ExtractWindow, NumberButtonCancelAndNonIntegersChangeNothing)
 {
-    form->ResNumber[TForm1::CppPage] = 4;
+    ui.setCounter(MainWindow::CppPage, 4);
     dialogs->answerInput(std::nullopt);
-    form->SpeedButton7Click();
-    EXPECT_EQ(form->ResNumber[TForm1::CppPage], 4);
-    EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("4"));
+    form->run(Command::EditCounter);
+    EXPECT_EQ(ui.counter(MainWindow::CppPage), 4);
+    EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("4"));
 
     for (const char *bad : {"abc", "", "1.5", "99999999999"}) {
         dialogs->answerInput(QLatin1String(bad));
-        form->SpeedButton7Click();
-        EXPECT_EQ(form->ResNumber[TForm1::CppPage], 4) << bad;
-        EXPECT_EQ(form->SpeedButton7->text(), QStringLiteral("4")) << bad;
+        form->run(Command::EditCounter);
+        EXPECT_EQ(ui.counter(MainWindow::CppPage), 4) << bad;
+        EXPECT_EQ(ui.button("SpeedButton7")->text(), QStringLiteral("4")) << bad;
     }
     EXPECT_EQ(dialogs->asked().size(), 5u); // no message about the bad answers
 }
 
 TEST_F(ExtractWindow, NumberButtonWorksOnTheActivePagesCounter)
 {
-    showPage(TForm1::DfmPage);
+    showPage(MainWindow::DfmPage);
     dialogs->answerInput(QStringLiteral("9"));
-    form->SpeedButton7Click();
-    EXPECT_EQ(form->ResNumber, (std::array<int, 3>{0, 0, 9}));
+    form->run(Command::EditCounter);
+    EXPECT_EQ(ui.counters(), (std::array<int, 3>{0, 0, 9}));
 }
 // --- Encoding prefixes and object lines ----------------------------------------
 
@@ -470,15 +470,15 @@ TEST_F(ExtractWindow, TheReplacementCoversAStandingEncodingPrefix)
         {u"MACRO_L\"Hi\"", u"\"Hi\"", u"MACRO_LForm1->LoadTextRC(3)"},
         {u"x = \"Hi\";", u"\"Hi\"", u"x = Form1->LoadTextRC(3);"},
     };
-    form->UseFunction1Click();
+    form->run(Command::FunctionStrings);
     for (const Case &c : cases) {
         list().setText(QString());
-        page(TForm1::CppPage).setText(QString::fromUtf16(c.code));
-        form->ResNumber[TForm1::CppPage] = 2;
-        select(TForm1::CppPage, QString::fromUtf16(c.literal));
-        form->Extract1->trigger();
-        EXPECT_EQ(page(TForm1::CppPage).text(), QString::fromUtf16(c.after));
-        EXPECT_EQ(page(TForm1::CppPage).selectedText(), QStringLiteral("Form1->LoadTextRC(3)"));
+        page(MainWindow::CppPage).setText(QString::fromUtf16(c.code));
+        ui.setCounter(MainWindow::CppPage, 2);
+        select(MainWindow::CppPage, QString::fromUtf16(c.literal));
+        ui.action("Extract1")->trigger();
+        EXPECT_EQ(page(MainWindow::CppPage).text(), QString::fromUtf16(c.after));
+        EXPECT_EQ(page(MainWindow::CppPage).selectedText(), QStringLiteral("Form1->LoadTextRC(3)"));
         // the found text and the entry are the literal alone
         EXPECT_EQ(found(), QStringLiteral("\"Hi\""));
         EXPECT_EQ(list().text(), QStringLiteral("String3, \"Hi\"\r\n"));
@@ -487,17 +487,17 @@ TEST_F(ExtractWindow, TheReplacementCoversAStandingEncodingPrefix)
 
 TEST_F(ExtractWindow, OnlyALineStartingWithTheWordObjectOwnsAProperty)
 {
-    page(TForm1::DfmPage).setText(QStringLiteral("object Form1: TForm1\r\n"
+    page(MainWindow::DfmPage).setText(QStringLiteral("object Form1: TForm1\r\n"
                                                  "  object objectList: TList\r\n"
                                                  "    Caption = 'x'\r\n"
                                                  "    Hint = 'object list'\r\n"
                                                  "    HelpKeyword = 'k'\r\n"
                                                  "  end\r\n"
                                                  "end\r\n"));
-    showPage(TForm1::DfmPage);
+    showPage(MainWindow::DfmPage);
     for (const char *literal : {"'x'", "'k'"}) {
-        select(TForm1::DfmPage, QLatin1String(literal));
-        form->Extract1->trigger();
+        select(MainWindow::DfmPage, QLatin1String(literal));
+        ui.action("Extract1")->trigger();
     }
     EXPECT_EQ(list().text(), QStringLiteral("Form1->objectList->Caption = \"x\";\r\n"
                                             "Form1->objectList->HelpKeyword = \"k\";\r\n"));

@@ -205,12 +205,4 @@ TEST(Replacement, RootIsUsedAsGivenAndNumberIsAllDigits)
     EXPECT_EQ(Extract::replacement(QStringLiteral("String99999999999"), StringMode::Global, false, QString()),
               QStringLiteral("String99999999999"));
 }
-
-TEST(ExtractVariant, ToldApartBySenderName)
-{
-    EXPECT_TRUE(Extract::isExtractC(QStringLiteral("ToolButton6")));
-    EXPECT_TRUE(Extract::isExtractC(QStringLiteral("ExtractC1")));
-    for (const char *name : {"ToolButton5", "Extract1", "", "extractc1"})
-        EXPECT_FALSE(Extract::isExtractC(QString::fromLatin1(name))) << name;
-}
 } // namespace

@@ -1,7 +1,7 @@
 // Whole runs over the real units in the shared folder: open, step through
 // every literal with Find Next, extract it, and generate the outputs.
 #include "FormFixture.h"
-#include "Unit3.h"
+#include "OutputWindow.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -43,8 +43,8 @@ protected:
         if (!QFileInfo(unitsFolder()).isDir())
             GTEST_SKIP() << "no shared units at " << unitsFolder().toStdString();
         // Extract steps on by itself only when asked; here the test steps.
-        form->OnExtractFindNext2->setChecked(false);
-        form->PromtEqualStrings2->setChecked(false);
+        ui.action("OnExtractFindNext2")->setChecked(false);
+        ui.action("PromtEqualStrings2")->setChecked(false);
     }
 
     void openCopy(const QString &cppPath)
@@ -55,10 +55,10 @@ protected:
             if (QFileInfo(e).completeBaseName() == base)
                 QFile::copy(cpp.path() + u'/' + e, dir.filePath(e));
         dialogs->answerOpen(dir.filePath(cpp.fileName()));
-        for (bool saved : form->Saved)
+        for (bool saved : ui.savedPages())
             if (!saved)
                 dialogs->answerMessage(Dialogs::Button::No); // drop the previous unit's edits
-        form->SpeedButton1Click();
+        form->run(Command::Open);
         dialogs->clear();
     }
 
@@ -67,23 +67,23 @@ protected:
     {
         dialogs->clear();
         dialogs->answerMessage(Dialogs::Button::Ok);
-        form->FindNext1->trigger();
+        ui.action("FindNext1")->trigger();
         const bool ended = !dialogs->asked().empty();
         if (ended) {
             EXPECT_EQ(dialogs->asked().front().text, QStringLiteral("End of file reached."));
         }
         dialogs->clear();
-        return !ended && page(TForm1::CppPage).selLength() > 0;
+        return !ended && page(MainWindow::CppPage).selLength() > 0;
     }
 
     // Extracts every literal of the C++ page; returns how many.
     int extractAll(std::function<void(int n, const QString &literal)> check = {})
     {
-        page(TForm1::CppPage).setSelection(0, 0);
+        page(MainWindow::CppPage).setSelection(0, 0);
         int n = 0;
         while (findNext()) {
-            const QString literal = EditorModel::of(form->Edit1).text();
-            form->ToolButton5->click();
+            const QString literal = EditorModel::of(ui.found()).text();
+            ui.button("ToolButton5")->click();
             ++n;
             if (check)
                 check(n, literal);
@@ -98,7 +98,7 @@ protected:
     QString generate(QAction *command)
     {
         QString text;
-        dialogs->answerModal([&](QDialog *d) { text = static_cast<TForm3 *>(d)->text(); });
+        dialogs->answerModal([&](QDialog *d) { text = static_cast<OutputWindow *>(d)->text(); });
         command->trigger();
         return text;
     }
@@ -106,33 +106,33 @@ protected:
 
 TEST_F(EndToEnd, EveryLiteralBecomesANumberedLoadTextRCCall)
 {
-    form->UseFunction2->trigger();
+    ui.action("UseFunction2")->trigger();
     int units = 0, total = 0;
     for (const QString &source : unitSources()) {
         SCOPED_TRACE(source.toStdString());
         openCopy(source);
-        const QString root = form->Edit3->text();
+        const QString root = ui.root()->text();
         QStringList literals;
         const int count = extractAll([&](int n, const QString &literal) {
             literals << literal;
-            EXPECT_EQ(page(TForm1::CppPage).selectedText(), QStringLiteral("%1->LoadTextRC(%2)").arg(root).arg(n));
+            EXPECT_EQ(page(MainWindow::CppPage).selectedText(), QStringLiteral("%1->LoadTextRC(%2)").arg(root).arg(n));
         });
         // One entry per literal, in order (a literal that runs across a line
         // break makes an entry of two lines).
         QString expected;
         for (int i = 0; i < count; ++i)
             expected += QStringLiteral("String%1, %2\r\n").arg(i + 1).arg(literals[i]);
-        EXPECT_EQ(EditorModel::of(form->Memo1).text(), expected);
-        EXPECT_EQ(form->ResNumber[TForm1::CppPage], count);
+        EXPECT_EQ(EditorModel::of(ui.list()).text(), expected);
+        EXPECT_EQ(ui.counter(MainWindow::CppPage), count);
         if (count > 0) {
-            EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+            EXPECT_FALSE(ui.saved(MainWindow::CppPage));
         }
         // An encoding prefix went with its literal: no call is left behind one.
         const QRegularExpression prefixed(QStringLiteral("(^|[^A-Za-z0-9_])(L|u|U|u8)%1->LoadTextRC\\(")
                                               .arg(QRegularExpression::escape(root)));
-        EXPECT_FALSE(page(TForm1::CppPage).text().contains(prefixed));
+        EXPECT_FALSE(page(MainWindow::CppPage).text().contains(prefixed));
         // No double-quoted literal is left in the rewritten source.
-        page(TForm1::CppPage).setSelection(0, 0);
+        page(MainWindow::CppPage).setSelection(0, 0);
         EXPECT_FALSE(findNext());
         ++units;
         total += count;
@@ -147,18 +147,18 @@ TEST_F(EndToEnd, ResourceScriptAndLoadingCodeAgreeInEveryMode)
     ASSERT_FALSE(sources.isEmpty());
     // Two units keep the run short; every mode on each.
     for (const QString &source : {sources.first(), sources.last()}) {
-        for (QAction *mode : {form->UseglobalStrings2, form->UseFormStrings2, form->UseFunction2}) {
+        for (QAction *mode : {ui.action("UseglobalStrings2"), ui.action("UseFormStrings2"), ui.action("UseFunction2")}) {
             SCOPED_TRACE(source.toStdString() + " / " + mode->objectName().toStdString());
             mode->trigger();
             openCopy(source);
             const int count = extractAll();
             ASSERT_GT(count, 0);
-            const QString rc = generate(form->CreateRCFile1);
-            const QString load = generate(form->CreateLoadTextRC1);
-            const QString noRc = generate(form->CreateFormOnLoad1);
+            const QString rc = generate(ui.action("CreateRCFile1"));
+            const QString load = generate(ui.action("CreateLoadTextRC1"));
+            const QString noRc = generate(ui.action("CreateFormOnLoad1"));
             // Each line of the list gives one line of the table, between
             // "{" and "}", and one load of the same identifier.
-            const int lines = EditorModel::of(form->Memo1).lineCount();
+            const int lines = EditorModel::of(ui.list()).lineCount();
             const QStringList rcLines = rc.split(QStringLiteral("\r\n"));
             ASSERT_EQ(rcLines.size(), lines + 4) << "STRINGTABLE, {, the lines, }, and the empty rest";
             QList<int> rcIds;
@@ -170,7 +170,7 @@ TEST_F(EndToEnd, ResourceScriptAndLoadingCodeAgreeInEveryMode)
                 for (int i = 0; i < count; ++i)
                     EXPECT_EQ(rcIds[i], 101 + i);
             }
-            if (mode == form->UseFunction2) {
+            if (mode == ui.action("UseFunction2")) {
                 const QList<int> cases = numbersOf(noRc, QRegularExpression(QStringLiteral("case (\\d+) : return")));
                 ASSERT_EQ(cases.size(), lines);
                 for (int i = 0; i < lines; ++i)

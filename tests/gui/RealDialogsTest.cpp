@@ -4,8 +4,9 @@
 #include "EditorModel.h"
 #include "QtPrint.h"
 #include "SettingsKey.h"
-#include "Unit1.h"
-#include "Unit2.h"
+#include "MainWindow.h"
+#include "MainWindowDriver.h"
+#include "AboutBox.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -115,7 +116,8 @@ TEST(RealDialogs, OpenThroughTheRealFileDialog)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("object Form1: TForm1\r\n// ") + name);
     }
-    TForm1 form;
+    MainWindow form;
+    const MainWindowDriver ui(form);
     form.show();
     QString title, filter;
     whenModal([&](QWidget *w) {
@@ -130,11 +132,11 @@ TEST(RealDialogs, OpenThroughTheRealFileDialog)
         dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->click();
         return !dlg->isVisible();
     });
-    form.Open1->trigger();
+    ui.action("Open1")->trigger();
     EXPECT_EQ(title, QStringLiteral("Open Files"));
     EXPECT_EQ(filter, QStringLiteral("CPP Files (*.cpp *.h *.dfm)"));
-    EXPECT_EQ(form.BaseName, QStringLiteral("Unit1"));
-    EXPECT_EQ(EditorModel::of(form.Memo3).line(1), QStringLiteral("// Unit1.h"));
+    EXPECT_EQ(ui.baseName(), QStringLiteral("Unit1"));
+    EXPECT_EQ(EditorModel::of(ui.editor(MainWindow::HeaderPage)).line(1), QStringLiteral("// Unit1.h"));
 }
 
 TEST(RealDialogs, OpenSeveralFilesAtOnce)
@@ -167,11 +169,12 @@ TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)
 {
     QFile::remove(SettingsKey::location(QStringLiteral("Varnosel"), QStringLiteral("VTQX")));
     QTemporaryDir dir;
-    TForm1 form;
+    MainWindow form;
+    const MainWindowDriver ui(form);
     form.show();
-    form.BaseName = QStringLiteral("Unit1");
-    form.BaseFolder = dir.filePath(QStringLiteral("missing-folder/"));
-    form.Memo2->document()->setModified(true); // Save All writes a page without a file once it changed
+    ui.setBaseName(QStringLiteral("Unit1"));
+    ui.setBaseFolder(dir.filePath(QStringLiteral("missing-folder/")));
+    ui.editor(MainWindow::CppPage)->document()->setModified(true); // Save All writes a page without a file once it changed
     QString shown;
     whenModal([&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
@@ -181,7 +184,7 @@ TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)
         box->button(QMessageBox::Ok)->click();
         return true;
     });
-    form.SaveAll1->trigger();
+    ui.action("SaveAll1")->trigger();
     EXPECT_TRUE(shown.contains(QStringLiteral("Unit1.cpp"))) << shown.toStdString();
     EXPECT_TRUE(form.isVisible());
 }
@@ -191,7 +194,8 @@ TEST(RealDialogs, AnErrorFromACommandReachesTheErrorDisplay)
 TEST(RealDialogs, TheGermanUiShowsGermanStandardButtonsAndEnglishComesBack)
 {
     QFile::remove(SettingsKey::location(QStringLiteral("Varnosel"), QStringLiteral("VTQX")));
-    TForm1 form;
+    MainWindow form;
+    const MainWindowDriver ui(form);
     form.show();
     const auto buttonsOfAQuestion = [&] {
         QStringList seen;
@@ -204,7 +208,7 @@ TEST(RealDialogs, TheGermanUiShowsGermanStandardButtonsAndEnglishComesBack)
             box->button(QMessageBox::Cancel)->click();
             return true;
         });
-        form.Ask(QStringLiteral("?"), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
+        ui.ask(QStringLiteral("?"), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel);
         return seen;
     };
     const auto cancelOfTheOpenDialog = [&] {
@@ -218,14 +222,14 @@ TEST(RealDialogs, TheGermanUiShowsGermanStandardButtonsAndEnglishComesBack)
             cancel->click();
             return true;
         });
-        form.Open1->trigger();
+        ui.action("Open1")->trigger();
         return seen;
     };
-    form.German1->trigger();
+    ui.action("German1")->trigger();
     EXPECT_EQ(buttonsOfAQuestion(), (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}));
     EXPECT_EQ(cancelOfTheOpenDialog(), QStringLiteral("Abbrechen"));
-    EXPECT_EQ(form.Form2->windowTitle(), QStringLiteral("Über"));
-    form.English1->trigger();
+    EXPECT_EQ(ui.about()->windowTitle(), QStringLiteral("Über"));
+    ui.action("English1")->trigger();
     EXPECT_EQ(buttonsOfAQuestion(), (QStringList{QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("Cancel")}));
     EXPECT_EQ(cancelOfTheOpenDialog(), QStringLiteral("Cancel"));
 }

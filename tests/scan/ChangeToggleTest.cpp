@@ -10,27 +10,27 @@ using ChangeToggle = ScanWindow;
 TEST_F(ChangeToggle, WorkedExampleTogglesBetweenTheTwoVersions)
 {
     setUnit(u"void f()\r\n{\r\n    ShowMessage(\"Helo\");\r\n}\r\n"_qs);
-    ASSERT_TRUE(form->CheckBox2->isChecked());
-    ASSERT_TRUE(form->Memo2->isReadOnly()); // protected: Change writes anyway
-    select(TForm1::CppPage, 0);
-    form->SpeedButton4Click();
-    ASSERT_EQ(selected(TForm1::CppPage), u"\"Helo\""_qs);
-    form->Edit1->setPlainText(u"\"Hello\""_qs);
+    ASSERT_TRUE(ui.checkBox("CheckBox2")->isChecked());
+    ASSERT_TRUE(ui.editor(MainWindow::CppPage)->isReadOnly()); // protected: Change writes anyway
+    select(MainWindow::CppPage, 0);
+    form->run(Command::FindNext);
+    ASSERT_EQ(selected(MainWindow::CppPage), u"\"Helo\""_qs);
+    ui.found()->setPlainText(u"\"Hello\""_qs);
 
-    form->SpeedButton3Click();
-    EXPECT_EQ(page(TForm1::CppPage).line(2), u"    ShowMessage(\"Hello\");"_qs);
-    EXPECT_EQ(selected(TForm1::CppPage), u"\"Hello\""_qs);
+    form->run(Command::ChangeToggle);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), u"    ShowMessage(\"Hello\");"_qs);
+    EXPECT_EQ(selected(MainWindow::CppPage), u"\"Hello\""_qs);
     EXPECT_EQ(foundText(), u"\"Helo\""_qs);
-    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+    EXPECT_FALSE(ui.saved(MainWindow::CppPage));
 
-    form->Saved[TForm1::CppPage] = true;
-    form->SpeedButton3Click();
-    EXPECT_EQ(page(TForm1::CppPage).line(2), u"    ShowMessage(\"Helo\");"_qs);
-    EXPECT_EQ(selected(TForm1::CppPage), u"\"Helo\""_qs);
+    ui.setSaved(MainWindow::CppPage, true);
+    form->run(Command::ChangeToggle);
+    EXPECT_EQ(page(MainWindow::CppPage).line(2), u"    ShowMessage(\"Helo\");"_qs);
+    EXPECT_EQ(selected(MainWindow::CppPage), u"\"Helo\""_qs);
     EXPECT_EQ(foundText(), u"\"Hello\""_qs);
-    EXPECT_FALSE(form->Saved[TForm1::CppPage]);
+    EXPECT_FALSE(ui.saved(MainWindow::CppPage));
     tick();
-    EXPECT_EQ(form->VStatus1->Panel(0).Text(), u"Unit1.cpp (Modified)"_qs);
+    EXPECT_EQ(ui.statusBar()->Panel(0).Text(), u"Unit1.cpp (Modified)"_qs);
 }
 
 TEST_F(ChangeToggle, Cases)
@@ -48,44 +48,44 @@ TEST_F(ChangeToggle, Cases)
         QString box;       // found text box after
     };
     const Row rows[] = {
-        {"EmptySelectionInsertsAtTheCaret", TForm1::CppPage, true, u"ab"_qs, 1, 0, u"XY"_qs, u"aXYb"_qs,
+        {"EmptySelectionInsertsAtTheCaret", MainWindow::CppPage, true, u"ab"_qs, 1, 0, u"XY"_qs, u"aXYb"_qs,
          u"XY"_qs, QString()},
-        {"EmptyFoundTextDeletesTheSelection", TForm1::CppPage, true, u"a\"x\"b"_qs, 1, 3, QString(),
+        {"EmptyFoundTextDeletesTheSelection", MainWindow::CppPage, true, u"a\"x\"b"_qs, 1, 3, QString(),
          u"ab"_qs, QString(), u"\"x\""_qs},
-        {"WithoutToggleTheBoxKeepsItsText", TForm1::CppPage, false, u"a\"x\"b"_qs, 1, 3, u"'y'"_qs,
+        {"WithoutToggleTheBoxKeepsItsText", MainWindow::CppPage, false, u"a\"x\"b"_qs, 1, 3, u"'y'"_qs,
          u"a'y'b"_qs, u"'y'"_qs, u"'y'"_qs},
-        {"DfmPage", TForm1::DfmPage, true, u"  Caption = 'Helo'"_qs, 12, 6, u"'Hello'"_qs,
+        {"DfmPage", MainWindow::DfmPage, true, u"  Caption = 'Helo'"_qs, 12, 6, u"'Hello'"_qs,
          u"  Caption = 'Hello'"_qs, u"'Hello'"_qs, u"'Helo'"_qs},
-        {"LineBreaksCountTwo", TForm1::CppPage, true, u"s = \"a\";\r\nt;"_qs, 4, 3, u"\"a\r\nb\""_qs,
+        {"LineBreaksCountTwo", MainWindow::CppPage, true, u"s = \"a\";\r\nt;"_qs, 4, 3, u"\"a\r\nb\""_qs,
          u"s = \"a\r\nb\";\r\nt;"_qs, u"\"a\r\nb\""_qs, u"\"a\""_qs},
-        {"SelectionOverABreak", TForm1::CppPage, true, u"ab\r\ncd"_qs, 1, 4, u"-"_qs, u"a-d"_qs, u"-"_qs,
+        {"SelectionOverABreak", MainWindow::CppPage, true, u"ab\r\ncd"_qs, 1, 4, u"-"_qs, u"a-d"_qs, u"-"_qs,
          u"b\r\nc"_qs},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        if (row.page == TForm1::CppPage)
+        if (row.page == MainWindow::CppPage)
             setUnit(row.text);
         else
             setUnit(QString(), QString(), row.text);
         showPage(row.page);
-        form->CheckBox2->setChecked(row.toggle);
-        form->Saved = {true, true, true};
+        ui.checkBox("CheckBox2")->setChecked(row.toggle);
+        ui.setSavedPages({true, true, true});
         select(row.page, row.start, row.length);
-        EditorModel::of(form->Edit1).setText(row.found);
+        EditorModel::of(ui.found()).setText(row.found);
 
-        form->SpeedButton3Click();
+        form->run(Command::ChangeToggle);
         EXPECT_EQ(page(row.page).text(), row.after);
         EXPECT_EQ(selected(row.page), row.selection);
         EXPECT_EQ(page(row.page).selStart(), row.start);
         EXPECT_EQ(foundText(), row.box);
-        EXPECT_FALSE(form->Saved[row.page]);
+        EXPECT_FALSE(ui.saved(row.page));
 
         // A second Change: with toggle the page is back as before; without,
         // the same text is written again, and the page still counts as changed.
-        form->Saved[row.page] = true;
-        form->SpeedButton3Click();
+        ui.setSaved(row.page, true);
+        form->run(Command::ChangeToggle);
         EXPECT_EQ(page(row.page).text(), row.toggle ? row.text : row.after);
-        EXPECT_FALSE(form->Saved[row.page]);
+        EXPECT_FALSE(ui.saved(row.page));
     }
 }
 
@@ -93,16 +93,16 @@ TEST_F(ChangeToggle, UndoRestoresThePage)
 {
     const QString cpp = u"ShowMessage(\"Helo\");"_qs;
     setUnit(cpp);
-    select(TForm1::CppPage, 12, 6);
-    form->Edit1->setPlainText(u"\"Hello\""_qs);
-    form->SpeedButton3Click();
-    ASSERT_EQ(page(TForm1::CppPage).text(), u"ShowMessage(\"Hello\");"_qs);
+    select(MainWindow::CppPage, 12, 6);
+    ui.found()->setPlainText(u"\"Hello\""_qs);
+    form->run(Command::ChangeToggle);
+    ASSERT_EQ(page(MainWindow::CppPage).text(), u"ShowMessage(\"Hello\");"_qs);
     // Protection off, so that the user may undo from the keyboard.
-    form->CheckBox1->setChecked(false);
-    form->CheckBox1Click();
-    form->Memo2->setFocus();
-    QTest::keyClick(form->Memo2, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(page(TForm1::CppPage).text(), cpp);
+    ui.checkBox("CheckBox1")->setChecked(false);
+    ui.applyProtection();
+    ui.editor(MainWindow::CppPage)->setFocus();
+    QTest::keyClick(ui.editor(MainWindow::CppPage), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(page(MainWindow::CppPage).text(), cpp);
 }
 
 TEST_F(ChangeToggle, NothingOnTheHeaderPageOrWithoutAUnit)
@@ -110,13 +110,13 @@ TEST_F(ChangeToggle, NothingOnTheHeaderPageOrWithoutAUnit)
     for (const bool open : {true, false}) {
         setUnit(u"a"_qs, u"s = \"x\";"_qs);
         if (!open)
-            form->BaseName.clear();
-        showPage(open ? TForm1::HeaderPage : TForm1::CppPage);
-        const int p = form->activePage();
+            ui.setBaseName(QString());
+        showPage(open ? MainWindow::HeaderPage : MainWindow::CppPage);
+        const int p = ui.activePage();
         select(p, 0, 1);
-        form->SpeedButton3Click();
+        form->run(Command::ChangeToggle);
         EXPECT_EQ(page(p).text(), open ? u"s = \"x\";"_qs : u"a"_qs);
-        EXPECT_TRUE(form->Saved[p]);
+        EXPECT_TRUE(ui.saved(p));
         EXPECT_EQ(foundText(), u"before"_qs);
     }
 }

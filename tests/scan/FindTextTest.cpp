@@ -9,9 +9,9 @@ const QString kCpp = u"Label1->Caption = \"Caption\";\r\n// caption, caption\r\n
 TEST_F(FindText, AsksForTheTextAndSelectsTheNextOccurrence)
 {
     setUnit(kCpp);
-    select(TForm1::CppPage, 0);
+    select(MainWindow::CppPage, 0);
     dialogs->answerInput(u"caption"_qs);
-    form->ToolButton13Click();
+    form->run(Command::FindText);
     ASSERT_EQ(dialogs->asked().size(), 1u);
     const auto &q = dialogs->last();
     EXPECT_EQ(q.kind, ScriptedDialogs::Kind::Input);
@@ -21,26 +21,26 @@ TEST_F(FindText, AsksForTheTextAndSelectsTheNextOccurrence)
 
     // Case counts: "Caption" twice on the first line is passed over.
     const int first = int(kCpp.indexOf(u"caption"_qs));
-    EXPECT_EQ(page(TForm1::CppPage).selStart(), first);
-    EXPECT_EQ(selected(TForm1::CppPage), u"caption"_qs);
+    EXPECT_EQ(page(MainWindow::CppPage).selStart(), first);
+    EXPECT_EQ(selected(MainWindow::CppPage), u"caption"_qs);
     EXPECT_EQ(foundText(), u"caption"_qs);
-    EXPECT_EQ(EditorModel::of(form->Edit1).selectedText(), u"caption"_qs);
-    EXPECT_EQ(form->focusWidget(), form->Edit1);
+    EXPECT_EQ(EditorModel::of(ui.found()).selectedText(), u"caption"_qs);
+    EXPECT_EQ(form->focusWidget(), ui.found());
     expectIdleControls();
 
     // Cancel repeats the search with the kept text, which is offered again.
     dialogs->answerInput(std::nullopt);
-    form->ToolButton13Click();
+    form->run(Command::FindText);
     EXPECT_EQ(dialogs->last().defaultAnswer, u"caption"_qs);
-    EXPECT_EQ(page(TForm1::CppPage).selStart(), int(kCpp.indexOf(u"caption"_qs, first + 1)));
+    EXPECT_EQ(page(MainWindow::CppPage).selStart(), int(kCpp.indexOf(u"caption"_qs, first + 1)));
 
     // No further occurrence: the end-of-text message, the selection stays.
-    const int before = page(TForm1::CppPage).selStart();
+    const int before = page(MainWindow::CppPage).selStart();
     dialogs->answerInput(std::nullopt).answerMessage(Dialogs::Button::Ok);
-    form->ToolButton13Click();
+    form->run(Command::FindText);
     expectEndOfTextMessage(dialogs->last());
-    EXPECT_EQ(page(TForm1::CppPage).selStart(), before);
-    EXPECT_EQ(selected(TForm1::CppPage), u"caption"_qs);
+    EXPECT_EQ(page(MainWindow::CppPage).selStart(), before);
+    EXPECT_EQ(selected(MainWindow::CppPage), u"caption"_qs);
 }
 
 TEST_F(FindText, EmptyTextAndTheEnd)
@@ -66,14 +66,14 @@ TEST_F(FindText, EmptyTextAndTheEnd)
         SCOPED_TRACE(row.name);
         dialogs->clear();
         setUnit(kCpp);
-        form->Edit1->setPlainText(u"before"_qs);
-        select(TForm1::CppPage, row.start, row.length);
+        ui.found()->setPlainText(u"before"_qs);
+        select(MainWindow::CppPage, row.start, row.length);
         dialogs->answerInput(row.answer);
         if (row.message)
             dialogs->answerMessage(Dialogs::Button::Ok);
-        form->ToolButton13Click();
-        EXPECT_EQ(page(TForm1::CppPage).selStart(), row.selStart);
-        EXPECT_EQ(page(TForm1::CppPage).selLength(), row.selLength);
+        form->run(Command::FindText);
+        EXPECT_EQ(page(MainWindow::CppPage).selStart(), row.selStart);
+        EXPECT_EQ(page(MainWindow::CppPage).selLength(), row.selLength);
         EXPECT_EQ(foundText(), row.box);
         EXPECT_EQ(dialogs->pending(), 0);
         expectIdleControls();
@@ -83,29 +83,29 @@ TEST_F(FindText, EmptyTextAndTheEnd)
 TEST_F(FindText, OtherPagesKeepTheAnswerButSearchNothing)
 {
     setUnit(kCpp, u"// caption"_qs, u"  Caption = 'caption'"_qs);
-    for (const int p : {TForm1::HeaderPage, TForm1::DfmPage}) {
+    for (const int p : {MainWindow::HeaderPage, MainWindow::DfmPage}) {
         showPage(p);
         select(p, 0);
-        EnabledChanges stop(form->ToolButton8);
+        EnabledChanges stop(ui.button("ToolButton8"));
         dialogs->answerInput(u"caption"_qs + QString::number(p));
-        form->ToolButton13Click();
+        form->run(Command::FindText);
         EXPECT_EQ(stop.count, 2) << "the busy state flashes";
         EXPECT_EQ(page(p).selStart(), 0);
         EXPECT_EQ(page(p).selLength(), 0);
         EXPECT_EQ(foundText(), u"before"_qs);
     }
     // The answer given on the DFM page is the next default.
-    showPage(TForm1::CppPage);
-    select(TForm1::CppPage, 0);
+    showPage(MainWindow::CppPage);
+    select(MainWindow::CppPage, 0);
     dialogs->answerInput(std::nullopt).answerMessage(Dialogs::Button::Ok);
-    form->ToolButton13Click();
+    form->run(Command::FindText);
     EXPECT_EQ(dialogs->asked().at(2).defaultAnswer, u"caption2"_qs);
 }
 
 TEST_F(FindText, NothingWithoutAUnit)
 {
-    page(TForm1::CppPage).setText(kCpp);
-    form->ToolButton13Click(); // no input box either
+    page(MainWindow::CppPage).setText(kCpp);
+    form->run(Command::FindText); // no input box either
     EXPECT_TRUE(dialogs->asked().empty());
 }
 
@@ -115,20 +115,20 @@ TEST_F(FindText, StopEndsALongSearch)
     for (int i = 0; i < 200000; ++i)
         cpp += u"int value = 12345678901234567890; // nothing to see here at all\r\n"_qs;
     setUnit(cpp + u"needle"_qs);
-    select(TForm1::CppPage, 0);
+    select(MainWindow::CppPage, 0);
     int ticksWhileBusy = 0;
-    const auto conn = QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&] {
+    const auto conn = QObject::connect(ticks(), &QTimer::timeout, form.get(), [&] {
         // The first tick may come from entering the busy state, the second
         // only from the search loop.
-        if (form->Busy && ++ticksWhileBusy == 2)
-            form->ToolButton8->click();
+        if (ui.busy() && ++ticksWhileBusy == 2)
+            ui.button("ToolButton8")->click();
     });
     dialogs->answerInput(u"needle"_qs);
-    form->ToolButton13Click();
+    form->run(Command::FindText);
     QObject::disconnect(conn);
     EXPECT_GE(ticksWhileBusy, 2);
     EXPECT_TRUE(dialogs->asked().size() == 1) << "the search reached the end before Stop";
-    EXPECT_EQ(page(TForm1::CppPage).selStart(), 0);
+    EXPECT_EQ(page(MainWindow::CppPage).selStart(), 0);
     EXPECT_EQ(foundText(), u"before"_qs);
     expectIdleControls();
 }

@@ -5,7 +5,8 @@
 #include "QtPrint.h"
 #include "ScriptedDialogs.h"
 #include "SettingsKey.h"
-#include "Unit1.h"
+#include "MainWindow.h"
+#include "MainWindowDriver.h"
 
 #include <QApplication>
 #include <QFile>
@@ -32,7 +33,7 @@ protected:
         QFile::remove(SettingsKey::location(QStringLiteral("Varnosel"), QStringLiteral("VTQX")));
         ASSERT_TRUE(dir.isValid());
         dialogs = std::make_unique<ScriptedDialogs>();
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QApplication::processEvents();
     }
@@ -40,7 +41,6 @@ protected:
     void TearDown() override
     {
         if (form) {
-            form->Timer1->stop();
             form->hide();
         }
         form.reset();
@@ -75,15 +75,17 @@ protected:
     void openUnit(const QString &fileName)
     {
         dialogs->answerOpen(dir.filePath(fileName));
-        form->SpeedButton1Click();
+        form->run(Command::Open);
     }
 
-    EditorModel &page(int p) { return form->pageModel(p); }
-    void showPage(int p) { form->PageControl1->setCurrentIndex(p); }
-    // Runs one timer tick by hand.
-    void tick() { form->Timer1Timer(); }
+    EditorModel &page(int p) { return ui.page(p); }
+    void showPage(int p) { ui.pages()->setCurrentIndex(p); }
+    // Brings the status bar up to date by hand (the window follows its own
+    // signals; a test that changed state behind them calls this).
+    void tick() { ui.showStatus(); }
 
     QTemporaryDir dir;
     std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
+    MainWindowDriver ui{form};
 };

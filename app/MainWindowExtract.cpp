@@ -1,5 +1,5 @@
 // The number button and Extract / Extract C.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "EditorModel.h"
 #include "Exception.h"
@@ -41,39 +41,36 @@ QString lastListLine(const EditorModel &list)
 }
 } // namespace
 
-void TForm1::SpeedButton7Click()
+void MainWindow::editCounter()
 {
     const int p = activePage();
-    const QString current = QString::number(ResNumber[p]);
-    const QString answer = Dialogs::instance().input(this, Msg(15), Msg(16), current).value_or(current);
+    const QString current = QString::number(m_counter[p]);
+    const QString answer = Dialogs::instance().input(this, msg(15), msg(16), current).value_or(current);
     if (const std::optional<int> value = ExtractionList::parseInt32(answer)) {
-        ResNumber[p] = *value;
-        SpeedButton7->setText(answer);
+        m_counter[p] = *value;
+        m_counterButton->setText(answer);
     }
 }
 
-void TForm1::SpeedButton5Click(QObject *Sender)
+void MainWindow::extractSelection(bool extractC)
 {
-    if (BaseName.isEmpty())
-        return;
-    const bool extractC = Sender && Extract::isExtractC(Sender->objectName());
     const int p = activePage();
-    EditorModel &list = EditorModel::of(Memo1);
-    const QString found = EditorModel::of(Edit1).text();
+    EditorModel &list = EditorModel::of(m_listEditor);
+    const QString found = EditorModel::of(m_foundText).text();
 
     if (p == DfmPage) {
         EditorModel &dfm = pageModel(DfmPage);
         if (dfm.selLength() == 0)
             return;
         const MarkWhenDone mark{session(DfmPage)};
-        PageEditStep edit(Memo4->document(), pageStateRead(DfmPage), pageStateApply(DfmPage));
-        Tracked[DfmPage] = LastEdit[DfmPage] = dfm.selectionRowCol();
+        PageEditStep edit(m_formEditor->document(), pageStateRead(DfmPage), pageStateApply(DfmPage));
+        m_tracked[DfmPage] = m_lastEdit[DfmPage] = dfm.selectionRowCol();
 
         MessagePump pump;
         const auto step = [&pump] { pump.step(); };
         const int selLine = dfm.lineFromChar(dfm.selStart());
         Extract::OwnerSearch owners([&dfm](int k) { return dfm.line(k); }, step);
-        const QString entry = Extract::dfmEntry(Edit3->text(), owners.ownerOf(selLine), dfm.line(selLine), found, step);
+        const QString entry = Extract::dfmEntry(m_rootEdit->text(), owners.ownerOf(selLine), dfm.line(selLine), found, step);
         if (!Extract::repeatsLastEntry(lastListLine(list), entry))
             appendListLine(list, entry);
         edit.commit();
@@ -83,17 +80,17 @@ void TForm1::SpeedButton5Click(QObject *Sender)
             return;
         // One undo step: the text edit with the list and the counter.
         const MarkWhenDone mark{session(CppPage)};
-        PageEditStep edit(Memo2->document(), pageStateRead(CppPage), pageStateApply(CppPage));
-        Tracked[CppPage] = LastEdit[CppPage] = cpp.selectionRowCol();
+        PageEditStep edit(m_cppEditor->document(), pageStateRead(CppPage), pageStateApply(CppPage));
+        m_tracked[CppPage] = m_lastEdit[CppPage] = cpp.selectionRowCol();
 
-        Extract::CppInput in{ResNumber[CppPage], found, stringMode(), extractC, Edit3->text(), std::nullopt};
-        if (PromtEqualStrings2->isChecked())
+        Extract::CppInput in{m_counter[CppPage], found, stringMode(), extractC, m_rootEdit->text(), std::nullopt};
+        if (m_promptEqualAction->isChecked())
             in.equalName = ExtractionList::findEqualValue(list.text(), found);
-        const auto ask = [this](const QString &equalName, int counter) {
+        const auto askEqual = [this](const QString &equalName, int counter) {
             // The number the new entry would take shows while the user decides.
-            ResNumber[CppPage] = counter;
-            showResNumber();
-            switch (Ask(equalName + Msg(14), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
+            m_counter[CppPage] = counter;
+            showCounter();
+            switch (ask(equalName + msg(14), Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
             case Dialogs::Button::Yes:
                 return Extract::EqualChoice::Reuse;
             case Dialogs::Button::No:
@@ -102,9 +99,9 @@ void TForm1::SpeedButton5Click(QObject *Sender)
                 return Extract::EqualChoice::Cancel;
             }
         };
-        const Extract::CppStep step = Extract::extractCpp(in, ask);
-        ResNumber[CppPage] = step.counter;
-        showResNumber();
+        const Extract::CppStep step = Extract::extractCpp(in, askEqual);
+        m_counter[CppPage] = step.counter;
+        showCounter();
         if (step.cancelled)
             return;
         if (!step.reused) {
@@ -122,6 +119,6 @@ void TForm1::SpeedButton5Click(QObject *Sender)
         cpp.setSelection(start, length);
     }
 
-    if (OnExtractFindNext2->isChecked())
-        SpeedButton4Click();
+    if (m_findNextOnExtractAction->isChecked())
+        run(Command::FindNext);
 }

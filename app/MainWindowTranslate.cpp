@@ -1,6 +1,6 @@
 // The translation commands: a PO template of the extraction lists, and a
 // resource script with a string table per translated language.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "EditorModel.h"
 #include "Paths.h"
@@ -8,7 +8,7 @@
 #include "TranslateTexts.h"
 #include "Translation.h"
 #include "UiLanguage.h"
-#include "Unit3.h"
+#include "OutputWindow.h"
 #include "Vreg.h"
 
 #include <QAction>
@@ -24,71 +24,69 @@ const QString kFolderValue = QStringLiteral("InitPoDir");
 constexpr qsizetype kReportLines = 30;
 } // namespace
 
-void TForm1::createTranslateItems(QMenu *menu)
+void MainWindow::createTranslateItems(QMenu *menu)
 {
-    ExportForTranslation1 = new QAction(this);
-    ExportForTranslation1->setObjectName(QStringLiteral("ExportForTranslation1"));
-    CreateRCFromTranslations1 = new QAction(this);
-    CreateRCFromTranslations1->setObjectName(QStringLiteral("CreateRCFromTranslations1"));
-    menu->addAction(ExportForTranslation1);
-    menu->addAction(CreateRCFromTranslations1);
+    m_exportPotAction = new QAction(this);
+    m_exportPotAction->setObjectName(QStringLiteral("ExportForTranslation1"));
+    m_translatedScriptAction = new QAction(this);
+    m_translatedScriptAction->setObjectName(QStringLiteral("CreateRCFromTranslations1"));
+    menu->addAction(m_exportPotAction);
+    menu->addAction(m_translatedScriptAction);
     const auto captions = [this](Language lang) {
-        ExportForTranslation1->setText(translateText(TranslateText::ExportMenu, lang));
-        CreateRCFromTranslations1->setText(translateText(TranslateText::ScriptMenu, lang));
+        m_exportPotAction->setText(translateText(TranslateText::ExportMenu, lang));
+        m_translatedScriptAction->setText(translateText(TranslateText::ScriptMenu, lang));
     };
-    captions(UiLang->language());
-    connect(UiLang, &UiLanguage::switched, this, captions);
-    connectGuarded(ExportForTranslation1, &QAction::triggered, this, &TForm1::ExportForTranslation1Click);
-    connectGuarded(CreateRCFromTranslations1, &QAction::triggered, this, &TForm1::CreateRCFromTranslations1Click);
+    captions(m_language->language());
+    connect(m_language, &UiLanguage::switched, this, captions);
 }
 
-void TForm1::ExportForTranslation1Click()
+void MainWindow::exportForTranslation()
 {
     if (activePage() != CppPage)
         return;
-    const Language lang = UiLang->language();
+    const Language lang = m_language->language();
     Dialogs::FileRequest request;
     request.title = translateText(TranslateText::ExportTitle, lang);
     request.filter = translateText(TranslateText::ExportFilter, lang);
     request.defaultExt = QStringLiteral(".pot");
-    request.initialDir = VReg1->Pop(kFolderValue);
-    request.fileName = BaseName.isEmpty() ? QString() : BaseName + QStringLiteral(".pot");
+    request.initialDir = m_settings->Pop(kFolderValue);
+    request.fileName = m_baseName.isEmpty() ? QString() : m_baseName + QStringLiteral(".pot");
     request.options = Dialogs::OverwritePrompt | Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return;
-    VReg1->Push(kFolderValue, Paths::directoryPart(*chosen));
+    m_settings->Push(kFolderValue, Paths::directoryPart(*chosen));
 
     Translation::TemplateInput in;
-    in.cppList = EditorModel::of(Memo1).text();
+    in.cppList = EditorModel::of(m_listEditor).text();
     in.mode = stringMode();
-    in.dfmList = ListSlot[DfmPage];
-    in.baseName = BaseName;
+    in.dfmList = m_listSlot[DfmPage];
+    in.baseName = m_baseName;
     in.created = QDateTime::currentDateTime();
     // The template is UTF-8 throughout; the text file layer writes it atomically.
     TextFile::save(*chosen, QString::fromUtf8(Translation::exportTemplate(in)), TextEncoding::Utf8);
 }
 
-void TForm1::CreateRCFromTranslations1Click()
+void MainWindow::createScriptFromTranslations()
 {
     if (activePage() != CppPage)
         return;
-    const Language lang = UiLang->language();
+    const Language lang = m_language->language();
     Dialogs::FileRequest request;
     request.title = translateText(TranslateText::ScriptTitle, lang);
     request.filter = translateText(TranslateText::ScriptFilter, lang);
-    request.initialDir = VReg1->Pop(kFolderValue);
+    request.initialDir = m_settings->Pop(kFolderValue);
     request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QStringList> chosen = Dialogs::instance().openFiles(this, request);
     if (!chosen || chosen->isEmpty())
         return;
-    VReg1->Push(kFolderValue, Paths::directoryPart(chosen->constFirst()));
+    m_settings->Push(kFolderValue, Paths::directoryPart(chosen->constFirst()));
 
     QList<Translation::Translations> translations;
     for (const QString &path : *chosen)
         translations << Translation::Translations{path, PoFile::read(path)};
     GeneratorInput in;
-    in.list = EditorModel::of(Memo1).text();
+    in.list = EditorModel::of(m_listEditor).text();
     in.mode = stringMode();
     in.page = SourcePage::Cpp;
     in.language = lang;
@@ -108,10 +106,10 @@ void TForm1::CreateRCFromTranslations1Click()
         message << translateText(TranslateText::FallbackHeading, lang) + QStringLiteral("\n\n") + report.join(u'\n');
     }
     if (!message.isEmpty())
-        Ask(message.join(u'\n'), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
-    Form3->setCaption(translateText(TranslateText::ScriptCaption, lang));
-    Form3->setOutputKind(OutputKind::ResourceScript);
-    Form3->clearText();
-    Form3->appendLines(script.lines);
-    Form3->showModally();
+        ask(message.join(u'\n'), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    m_output->setCaption(translateText(TranslateText::ScriptCaption, lang));
+    m_output->setOutputKind(OutputKind::ResourceScript);
+    m_output->clearText();
+    m_output->appendLines(script.lines);
+    m_output->showModally();
 }

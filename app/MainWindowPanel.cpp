@@ -1,5 +1,5 @@
 // The literals panel, Extract checked, the keep marker, undo and redo.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "BatchExtract.h"
 #include "BusyState.h"
@@ -24,24 +24,24 @@
 #include <future>
 #include <memory>
 
-void TForm1::buildPanel()
+void MainWindow::buildPanel()
 {
-    literalsPanel = new LiteralsPanel(this);
-    literalsPanel->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
-    addDockWidget(Qt::RightDockWidgetArea, literalsPanel);
-    literalsPanel->hide();
-    for (QPlainTextEdit *m : {Memo2, Memo3, Memo4})
-        literalsPanel->watch(m);
-    literalsPanel->setPage(Memo2, SourcePage::Cpp);
+    m_panel = new LiteralsPanel(this);
+    m_panel->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_panel);
+    m_panel->hide();
+    for (QPlainTextEdit *m : {m_cppEditor, m_headerEditor, m_formEditor})
+        m_panel->watch(m);
+    m_panel->setPage(m_cppEditor, SourcePage::Cpp);
 
-    connect(literalsPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    connect(m_panel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible)
             growForPanel();
     });
-    literalsPanelAction = literalsPanel->toggleViewAction();
-    literalsPanelAction->setObjectName(QStringLiteral("LiteralsPanel1"));
-    Options1->addSeparator();
-    Options1->addAction(literalsPanelAction);
+    m_panelAction = m_panel->toggleViewAction();
+    m_panelAction->setObjectName(QStringLiteral("LiteralsPanel1"));
+    m_optionsMenu->addSeparator();
+    m_optionsMenu->addAction(m_panelAction);
 
     auto item = [this](const char *name, QKeySequence key = {}) {
         auto *a = new QAction(this);
@@ -49,145 +49,141 @@ void TForm1::buildPanel()
         a->setShortcut(key);
         return a;
     };
-    extractCheckedAction = item("ExtractChecked1");
-    undoAction = item("Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redoAction = item("Redo1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    editorKeepAction = item("EditorKeepMarker1");
+    m_extractCheckedAction = item("ExtractChecked1");
+    m_undoAction = item("Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = item("Redo1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m_keepAction = item("EditorKeepMarker1");
     // Right after Extract C, in the same group.
-    const QList<QAction *> edit = Berabeiten1->actions();
-    const qsizetype afterC = edit.indexOf(ExtractC1) + 1;
-    Berabeiten1->insertAction(afterC < edit.size() ? edit[afterC] : nullptr, extractCheckedAction);
-    Berabeiten1->addSeparator();
-    Berabeiten1->addAction(undoAction);
-    Berabeiten1->addAction(redoAction);
+    const QList<QAction *> edit = m_editMenu->actions();
+    const qsizetype afterC = edit.indexOf(m_extractCAction) + 1;
+    m_editMenu->insertAction(afterC < edit.size() ? edit[afterC] : nullptr, m_extractCheckedAction);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_undoAction);
+    m_editMenu->addAction(m_redoAction);
     // The window's own actions: they answer while the focus is in a page
     // protected against typing; a writable editor handles the keys itself.
-    addAction(undoAction);
-    addAction(redoAction);
-    undoAction->setEnabled(false);
-    redoAction->setEnabled(false);
+    addAction(m_undoAction);
+    addAction(m_redoAction);
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
 
-    connectGuarded(extractCheckedAction, &QAction::triggered, this, &TForm1::extractChecked);
-    connectGuarded(literalsPanel, &LiteralsPanel::extractCheckedRequested, this, &TForm1::extractChecked);
-    connectGuarded(undoAction, &QAction::triggered, this, &TForm1::undoPageEdit);
-    connectGuarded(redoAction, &QAction::triggered, this, &TForm1::redoPageEdit);
     // The current row drives the editor's selection; the focus stays in the
     // panel until Enter hands it to the editor.
-    connect(literalsPanel, &LiteralsPanel::literalChosen, this, [this](int start, int length) {
+    connect(m_panel, &LiteralsPanel::literalChosen, this, [this](int start, int length) {
         runGuarded(this, [&] { showLiteral(activePage(), start, length); });
     });
-    connect(literalsPanel, &LiteralsPanel::literalActivated, this, [this](int start, int length) {
+    connect(m_panel, &LiteralsPanel::literalActivated, this, [this](int start, int length) {
         runGuarded(this, [&] {
             showLiteral(activePage(), start, length);
             pageEditor(activePage())->setFocus();
         });
     });
-    focusFilterAction = item("FocusFilter1", QKeySequence(Qt::CTRL | Qt::Key_F));
-    Options1->addAction(focusFilterAction);
-    connect(focusFilterAction, &QAction::triggered, this, [this] {
-        literalsPanel->show();
-        literalsPanel->raise();
-        literalsPanel->filterBox()->setFocus(Qt::ShortcutFocusReason);
-        literalsPanel->filterBox()->selectAll();
+    m_focusFilterAction = item("FocusFilter1", QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_optionsMenu->addAction(m_focusFilterAction);
+    connect(m_focusFilterAction, &QAction::triggered, this, [this] {
+        m_panel->show();
+        m_panel->raise();
+        m_panel->filterBox()->setFocus(Qt::ShortcutFocusReason);
+        m_panel->filterBox()->selectAll();
     });
-    connect(literalsPanel, &LiteralsPanel::keepRequested, this, [this](int start) {
+    connect(m_panel, &LiteralsPanel::keepRequested, this, [this](int start) {
         runGuarded(this, [&] { toggleKeepMarker(activePage(), pageModel(activePage()).lineFromChar(start)); });
     });
-    connectGuarded(editorKeepAction, &QAction::triggered, this, [this] {
+    connectGuarded(m_keepAction, &QAction::triggered, this, [this] {
         EditorModel &m = pageModel(CppPage);
         toggleKeepMarker(CppPage, m.lineFromChar(m.selStart()));
     });
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int p) {
-        literalsPanel->setPage(pageEditor(p), SourcePage(p));
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int p) {
+        m_panel->setPage(pageEditor(p), SourcePage(p));
         updateUndoActions();
     });
-    for (QPlainTextEdit *m : {Memo2, Memo3, Memo4}) {
-        connect(m->document(), &QTextDocument::undoAvailable, this, &TForm1::updateUndoActions);
-        connect(m->document(), &QTextDocument::redoAvailable, this, &TForm1::updateUndoActions);
+    for (QPlainTextEdit *m : {m_cppEditor, m_headerEditor, m_formEditor}) {
+        connect(m->document(), &QTextDocument::undoAvailable, this, &MainWindow::updateUndoActions);
+        connect(m->document(), &QTextDocument::redoAvailable, this, &MainWindow::updateUndoActions);
     }
     // The editor's own menu plus the marker item.
-    Memo2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Memo2, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        QMenu *menu = Memo2->createStandardContextMenu(pos);
+    m_cppEditor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_cppEditor, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        QMenu *menu = m_cppEditor->createStandardContextMenu(pos);
         EditorModel &m = pageModel(CppPage);
         const QString line = m.line(m.lineFromChar(m.selStart()));
-        editorKeepAction->setText(panelText(withoutKeepMarker(line) != line ? PanelText::UnmarkKeep
+        m_keepAction->setText(panelText(withoutKeepMarker(line) != line ? PanelText::UnmarkKeep
                                                                            : PanelText::MarkKeep,
-                                            UiLang->language()));
-        editorKeepAction->setEnabled(!BaseName.isEmpty() && !Busy);
+                                            m_language->language()));
+        m_keepAction->setEnabled(ready(OpenAndIdle));
         menu->addSeparator();
-        menu->addAction(editorKeepAction);
-        menu->exec(Memo2->viewport()->mapToGlobal(pos));
+        menu->addAction(m_keepAction);
+        menu->exec(m_cppEditor->viewport()->mapToGlobal(pos));
         delete menu;
     });
 }
 
-void TForm1::applyPanelCaptions()
+void MainWindow::applyPanelCaptions()
 {
-    const Language lang = UiLang->language();
-    literalsPanel->setLanguage(lang);
-    extractCheckedAction->setText(panelText(PanelText::ExtractChecked, lang));
-    undoAction->setText(panelText(PanelText::Undo, lang));
-    redoAction->setText(panelText(PanelText::Redo, lang));
-    editorKeepAction->setText(panelText(PanelText::MarkKeep, lang));
-    focusFilterAction->setText(panelText(PanelText::FocusFilter, lang));
+    const Language lang = m_language->language();
+    m_panel->setLanguage(lang);
+    m_extractCheckedAction->setText(panelText(PanelText::ExtractChecked, lang));
+    m_undoAction->setText(panelText(PanelText::Undo, lang));
+    m_redoAction->setText(panelText(PanelText::Redo, lang));
+    m_keepAction->setText(panelText(PanelText::MarkKeep, lang));
+    m_focusFilterAction->setText(panelText(PanelText::FocusFilter, lang));
 }
 
-void TForm1::updateUndoActions()
+void MainWindow::updateUndoActions()
 {
     const QTextDocument *d = pageEditor(activePage())->document();
-    const bool open = !BaseName.isEmpty() && !Busy;
-    undoAction->setEnabled(open && d->isUndoAvailable());
-    redoAction->setEnabled(open && d->isRedoAvailable());
+    const bool open = ready(OpenAndIdle);
+    m_undoAction->setEnabled(open && d->isUndoAvailable());
+    m_redoAction->setEnabled(open && d->isRedoAvailable());
 }
 
 // ---------------------------------------------------------------------------
 // The state an undo step carries
 
-PageState TForm1::pageState(int page) const
+PageState MainWindow::pageState(int page) const
 {
-    return PageState{listText(page), ResNumber[page], LastEdit[page], literalsPanel->marks(pageEditor(page))};
+    return PageState{listText(page), m_counter[page], m_lastEdit[page], m_panel->marks(pageEditor(page))};
 }
 
-void TForm1::setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList)
+void MainWindow::setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList)
 {
     if (page == m_currentPage) {
-        EditorModel &list = EditorModel::of(Memo1);
+        EditorModel &list = EditorModel::of(m_listEditor);
         const QString current = list.text();
         if (state.list != current) {
             // Edits of the list editor mark it; the list counts as not written out.
             if (builtList) {
                 list.adoptDocument(std::move(builtList));
-                Memo1->document()->setModified(true);
+                m_listEditor->document()->setModified(true);
             } else if (state.list.startsWith(current)) {
                 list.append(state.list.mid(current.size()));
             } else {
                 list.setText(state.list);
-                Memo1->document()->setModified(true);
+                m_listEditor->document()->setModified(true);
             }
         }
-    } else if (ListSlot[page] != state.list) {
-        ListSlot[page] = state.list;
+    } else if (m_listSlot[page] != state.list) {
+        m_listSlot[page] = state.list;
         session(page).listUnwritten = true;
     }
-    ResNumber[page] = state.counter;
-    LastEdit[page] = state.lastEdit;
-    showResNumber();
+    m_counter[page] = state.counter;
+    m_lastEdit[page] = state.lastEdit;
+    showCounter();
     // An undo calls this before it puts the text back: the marks follow once
     // their literals are there again.
     if (!state.marks.empty())
         QMetaObject::invokeMethod(
-            literalsPanel,
-            [panel = literalsPanel, editor = pageEditor(page), marks = state.marks] { panel->restoreMarks(editor, marks); },
+            m_panel,
+            [panel = m_panel, editor = pageEditor(page), marks = state.marks] { panel->restoreMarks(editor, marks); },
             Qt::QueuedConnection);
 }
 
-PageStateRead TForm1::pageStateRead(int page)
+PageStateRead MainWindow::pageStateRead(int page)
 {
     return [this, page] { return pageState(page); };
 }
 
-PageStateApply TForm1::pageStateApply(int page)
+PageStateApply MainWindow::pageStateApply(int page)
 {
     return [this, page](const PageState &s) { setPageState(page, s); };
 }
@@ -195,34 +191,26 @@ PageStateApply TForm1::pageStateApply(int page)
 // ---------------------------------------------------------------------------
 // Undo and redo
 
-void TForm1::undoPageEdit()
+void MainWindow::undoOrRedo(bool redo)
 {
-    const int p = activePage();
-    QTextDocument *d = pageEditor(p)->document();
-    if (BaseName.isEmpty() || Busy || !d->isUndoAvailable())
+    QTextDocument *d = pageEditor(activePage())->document();
+    if (!(redo ? d->isRedoAvailable() : d->isUndoAvailable()))
         return;
     // The document knows the step of the last save: undo back to it clears
     // the page's mark, and redo sets it again.
-    d->undo();
-    updateUndoActions();
-}
-
-void TForm1::redoPageEdit()
-{
-    const int p = activePage();
-    QTextDocument *d = pageEditor(p)->document();
-    if (BaseName.isEmpty() || Busy || !d->isRedoAvailable())
-        return;
-    d->redo();
+    if (redo)
+        d->redo();
+    else
+        d->undo();
     updateUndoActions();
 }
 
 // ---------------------------------------------------------------------------
 // The keep marker
 
-void TForm1::toggleKeepMarker(int page, int line)
+void MainWindow::toggleKeepMarker(int page, int line)
 {
-    if (BaseName.isEmpty() || Busy || page != CppPage)
+    if (!ready(OpenAndIdle) || page != CppPage)
         return;
     EditorModel &m = pageModel(page);
     const QString old = m.line(line);
@@ -247,7 +235,7 @@ void TForm1::toggleKeepMarker(int page, int line)
 namespace {
 // Waits for work done on a thread while the window pumps.
 template<typename T>
-void waitPumping(TForm1 &form, std::future<T> &work)
+void waitPumping(MainWindow &form, std::future<T> &work)
 {
     MessagePump pump(5, form.pumpClock());
     while (work.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
@@ -256,10 +244,10 @@ void waitPumping(TForm1 &form, std::future<T> &work)
 
 // false when Stop was pressed meanwhile (the result is dropped: the page
 // and the list stay as they were).
-bool runStoppable(TForm1 &form, std::future<Batch::Result> &work)
+bool runStoppable(MainWindow &form, const bool &stopRequest, std::future<Batch::Result> &work)
 {
     waitPumping(form, work);
-    return !form.StopRequest;
+    return !stopRequest;
 }
 
 // The stretch of a page that differs between before and after: [from, from +
@@ -287,12 +275,12 @@ Difference differenceOf(const QString &before, const QString &after)
 }
 } // namespace
 
-void TForm1::extractChecked()
+void MainWindow::extractChecked()
 {
     const int p = activePage();
-    if (BaseName.isEmpty() || Busy || p == HeaderPage)
+    if (p == HeaderPage)
         return;
-    literalsPanel->refresh();
+    m_panel->refresh();
     EditorModel &m = pageModel(p);
     const QString text = m.text();
     const PageState before = pageState(p);
@@ -300,14 +288,14 @@ void TForm1::extractChecked()
     Batch::Options options;
     options.page = SourcePage(p);
     options.mode = stringMode();
-    options.extractC = literalsPanel->extractC();
-    options.root = Edit3->text();
-    const auto choose = literalsPanel->chooser();
-    const int leftOut = literalsPanel->checkedHidden();
+    options.extractC = m_panel->extractC();
+    options.root = m_rootEdit->text();
+    const auto choose = m_panel->chooser();
+    const int leftOut = m_panel->checkedHidden();
     // The panel's rows, just brought up to date, are the page's literals: the
     // engine need not find them again.
     const auto literals = std::make_shared<const std::vector<Batch::Literal>>(
-        literalsPanel->isUpToDate() ? literalsPanel->model().literals() : Batch::findLiterals(text, options.page));
+        m_panel->isUpToDate() ? m_panel->model().literals() : Batch::findLiterals(text, options.page));
     const auto start = [&](Batch::EqualStrings equal) {
         Batch::Options o = options;
         o.equal = equal;
@@ -315,27 +303,27 @@ void TForm1::extractChecked()
                           [text, literals, o, state, choose] { return Batch::extract(text, *literals, o, state, choose); });
     };
 
-    StopRequest = false;
+    m_stopRequest = false;
     BusyState busy(*this);
     Batch::Result result;
-    const bool ask = p == CppPage && PromtEqualStrings2->isChecked();
-    std::future<Batch::Result> work = start(ask ? Batch::EqualStrings::Reuse : Batch::EqualStrings::NewEntry);
-    if (!runStoppable(*this, work)) {
-        VStatus1->Panel(3).SetText(panelText(PanelText::Stopped, UiLang->language()));
+    const bool askEqual = p == CppPage && m_promptEqualAction->isChecked();
+    std::future<Batch::Result> work = start(askEqual ? Batch::EqualStrings::Reuse : Batch::EqualStrings::NewEntry);
+    if (!runStoppable(*this, m_stopRequest, work)) {
+        m_statusBar->Panel(3).SetText(panelText(PanelText::Stopped, m_language->language()));
         return;
     }
     result = work.get();
-    if (ask) {
+    if (askEqual) {
         const auto repeated = std::count_if(result.literals.begin(), result.literals.end(),
                                             [](const Batch::Outcome &o) { return o.action == Batch::Action::Reused; });
         if (repeated > 0) {
-            const QString question = panelText(PanelText::EqualStrings, UiLang->language()).arg(repeated);
-            switch (Ask(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
+            const QString question = panelText(PanelText::EqualStrings, m_language->language()).arg(repeated);
+            switch (ask(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
             case Dialogs::Button::Yes:
                 break;
             case Dialogs::Button::No:
                 work = start(Batch::EqualStrings::NewEntry);
-                if (!runStoppable(*this, work))
+                if (!runStoppable(*this, m_stopRequest, work))
                     return;
                 result = work.get();
                 break;
@@ -366,7 +354,7 @@ void TForm1::extractChecked()
         if (listDocument.valid())
             listDocument.wait();
         const int line = m.lineFromChar(*at);
-        Ask(panelText(PanelText::ProofFailed, UiLang->language()).arg(line + 1).arg(*at - m.lineIndex(line) + 1),
+        ask(panelText(PanelText::ProofFailed, m_language->language()).arg(line + 1).arg(*at - m.lineIndex(line) + 1),
             Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         return;
     }
@@ -382,7 +370,7 @@ void TForm1::extractChecked()
         edit.commit(after);
     }
     session(p).setSaved(false);
-    VStatus1->Panel(3).SetText(leftOut > 0 ? panelText(PanelText::LeftOut, UiLang->language()).arg(leftOut)
+    m_statusBar->Panel(3).SetText(leftOut > 0 ? panelText(PanelText::LeftOut, m_language->language()).arg(leftOut)
                                            : QString());
     std::unique_ptr<QTextDocument> list;
     if (listDocument.valid()) {

@@ -1,4 +1,4 @@
-#include "Unit3.h"
+#include "OutputWindow.h"
 
 #include "Dialogs.h"
 #include "EditorLook.h"
@@ -19,7 +19,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-TForm3::TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp)
+OutputWindow::OutputWindow(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp)
     : QDialog(parent), m_language(language), m_folders(folders), m_cpp(std::move(cpp))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -29,11 +29,11 @@ TForm3::TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, Cpp
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedWidth(89);
+    m_buttonBar = new QWidget(this);
+    m_buttonBar->setObjectName(QStringLiteral("Panel1"));
+    m_buttonBar->setFixedWidth(89);
     auto button = [this](const char *name, int top, QStyle::StandardPixmap picture) {
-        auto *b = new QToolButton(Panel1);
+        auto *b = new QToolButton(m_buttonBar);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(4, top, 81, 49);
         b->setIcon(style()->standardIcon(picture));
@@ -42,100 +42,100 @@ TForm3::TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, Cpp
         b->setAutoRaise(true);
         return b;
     };
-    SpeedButton1 = button("SpeedButton1", 8, QStyle::SP_DialogSaveButton);
-    SpeedButton3 = button("SpeedButton3", 64, QStyle::SP_FileDialogContentsView);
-    SpeedButton4 = button("SpeedButton4", 120, QStyle::SP_FileDialogNewFolder);
-    SpeedButton2 = button("SpeedButton2", 176, QStyle::SP_DialogCloseButton);
-    layout->addWidget(Panel1);
+    m_saveButton = button("SpeedButton1", 8, QStyle::SP_DialogSaveButton);
+    m_copyButton = button("SpeedButton3", 64, QStyle::SP_FileDialogContentsView);
+    m_addButton = button("SpeedButton4", 120, QStyle::SP_FileDialogNewFolder);
+    m_closeButton = button("SpeedButton2", 176, QStyle::SP_DialogCloseButton);
+    layout->addWidget(m_buttonBar);
 
     // The warning about entries that give broken output sits above the text,
     // so that it is read with the output and never stands in its way.
     auto *right = new QVBoxLayout;
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
-    ListWarning = new QLabel(this);
-    ListWarning->setObjectName(QStringLiteral("ListWarning"));
-    ListWarning->setTextFormat(Qt::PlainText);
-    ListWarning->setWordWrap(true);
-    ListWarning->setMargin(6);
-    ListWarning->setStyleSheet(QStringLiteral("background: #fff3c4; color: #5c4400;"));
-    ListWarning->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ListWarning->hide();
-    right->addWidget(ListWarning);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    applyEditorLook(Memo1);
-    right->addWidget(Memo1, 1);
+    m_warning = new QLabel(this);
+    m_warning->setObjectName(QStringLiteral("ListWarning"));
+    m_warning->setTextFormat(Qt::PlainText);
+    m_warning->setWordWrap(true);
+    m_warning->setMargin(6);
+    m_warning->setStyleSheet(QStringLiteral("background: #fff3c4; color: #5c4400;"));
+    m_warning->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_warning->hide();
+    right->addWidget(m_warning);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("Memo1"));
+    applyEditorLook(m_text);
+    right->addWidget(m_text, 1);
     layout->addLayout(right, 1);
 
-    const auto guarded = [this](QToolButton *b, void (TForm3::*handler)()) {
+    const auto guarded = [this](QToolButton *b, void (OutputWindow::*handler)()) {
         connectGuarded(b, &QToolButton::clicked, this, handler);
     };
-    guarded(SpeedButton1, &TForm3::SpeedButton1Click);
-    guarded(SpeedButton3, &TForm3::SpeedButton3Click);
-    guarded(SpeedButton4, &TForm3::SpeedButton4Click);
-    guarded(SpeedButton2, &TForm3::SpeedButton2Click);
-    connect(m_language, &UiLanguage::switched, this, &TForm3::FormCreate);
+    guarded(m_saveButton, &OutputWindow::saveToDisk);
+    guarded(m_copyButton, &OutputWindow::copyToClipboard);
+    guarded(m_addButton, &OutputWindow::addToCpp);
+    guarded(m_closeButton, &OutputWindow::closeWindow);
+    connect(m_language, &UiLanguage::switched, this, &OutputWindow::applyCaptions);
 
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
-    FormCreate();
+    applyCaptions();
 }
 
-QString TForm3::ownText(unsigned n) const
+QString OutputWindow::ownText(unsigned n) const
 {
     return outputText(n, m_language->language());
 }
 
-void TForm3::FormCreate()
+void OutputWindow::applyCaptions()
 {
     const Language lang = m_language->language();
-    SpeedButton1->setText(outputButtonCaption(OutputButton::SaveToDisk, lang));
-    SpeedButton3->setText(outputButtonCaption(OutputButton::ToClipboard, lang));
-    SpeedButton4->setText(outputButtonCaption(OutputButton::AddToCpp, lang));
-    SpeedButton2->setText(outputButtonCaption(OutputButton::CloseWindow, lang));
+    m_saveButton->setText(outputButtonCaption(OutputButton::SaveToDisk, lang));
+    m_copyButton->setText(outputButtonCaption(OutputButton::ToClipboard, lang));
+    m_addButton->setText(outputButtonCaption(OutputButton::AddToCpp, lang));
+    m_closeButton->setText(outputButtonCaption(OutputButton::CloseWindow, lang));
 }
 
-void TForm3::setCaption(const QString &caption)
+void OutputWindow::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
 }
 
-void TForm3::setWarning(const QString &warning)
+void OutputWindow::setWarning(const QString &warning)
 {
-    ListWarning->setText(warning);
-    ListWarning->setVisible(!warning.isEmpty());
+    m_warning->setText(warning);
+    m_warning->setVisible(!warning.isEmpty());
 }
 
-void TForm3::clearText()
+void OutputWindow::clearText()
 {
-    EditorModel::of(Memo1).setText(QString());
+    EditorModel::of(m_text).setText(QString());
 }
 
-void TForm3::appendLine(const QString &line)
+void OutputWindow::appendLine(const QString &line)
 {
     appendLines({line});
 }
 
-void TForm3::appendLines(const QStringList &lines)
+void OutputWindow::appendLines(const QStringList &lines)
 {
     if (lines.isEmpty())
         return;
     // A text the user left without a final line break gets one first.
-    EditorModel::of(Memo1).appendOnNewLine(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    EditorModel::of(m_text).appendOnNewLine(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
-void TForm3::showModally()
+void OutputWindow::showModally()
 {
     Dialogs::instance().showModal(this);
 }
 
-QString TForm3::text() const
+QString OutputWindow::text() const
 {
-    return EditorModel::of(Memo1).text();
+    return EditorModel::of(m_text).text();
 }
 
-void TForm3::keyPressEvent(QKeyEvent *event)
+void OutputWindow::keyPressEvent(QKeyEvent *event)
 {
     // Only a generator refills the window, so closing on Esc would lose
     // the corrections made since.
@@ -146,7 +146,7 @@ void TForm3::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void TForm3::SpeedButton1Click()
+void OutputWindow::saveToDisk()
 {
     Dialogs::FileRequest request;
     request.title = ownText(1);
@@ -162,7 +162,7 @@ void TForm3::SpeedButton1Click()
     writtenOut();
 }
 
-void TForm3::SpeedButton3Click()
+void OutputWindow::copyToClipboard()
 {
     // The whole text, whatever is selected; the selection stays as it was.
     QString t = text();
@@ -170,7 +170,7 @@ void TForm3::SpeedButton3Click()
     writtenOut();
 }
 
-void TForm3::SpeedButton4Click()
+void OutputWindow::addToCpp()
 {
     if (!m_cpp.editor)
         return;
@@ -181,13 +181,13 @@ void TForm3::SpeedButton4Click()
     writtenOut();
 }
 
-void TForm3::writtenOut()
+void OutputWindow::writtenOut()
 {
     if (m_writtenOut)
         m_writtenOut();
 }
 
-void TForm3::SpeedButton2Click()
+void OutputWindow::closeWindow()
 {
     close();
 }

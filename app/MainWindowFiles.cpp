@@ -1,6 +1,6 @@
 // Opening, saving and closing a source unit; editor protection, typing and
 // mouse selection.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "Blanks.h"
 #include "ExtractionList.h"
@@ -19,58 +19,58 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-QString TForm1::ObjectNameOfLine(int n) const
+QString MainWindow::objectNameOfLine(int n) const
 {
-    return FormDescription::objectNameOfLine(EditorModel::of(Memo4).line(n));
+    return FormDescription::objectNameOfLine(EditorModel::of(m_formEditor).line(n));
 }
 
-QString TForm1::ClassNameOfLine(int n) const
+QString MainWindow::classNameOfLine(int n) const
 {
-    return FormDescription::classNameOfLine(EditorModel::of(Memo4).line(n));
+    return FormDescription::classNameOfLine(EditorModel::of(m_formEditor).line(n));
 }
 
 // ---------------------------------------------------------------------------
 // Open and load
 
-void TForm1::SpeedButton1Click()
+void MainWindow::openWithDialog()
 {
     Dialogs::FileRequest request;
-    request.title = Msg(3);
-    request.filter = Msg(4);
-    request.initialDir = Folders->recall(QStringLiteral("InitOpenDir"));
+    request.title = msg(3);
+    request.filter = msg(4);
+    request.initialDir = m_folders->recall(QStringLiteral("InitOpenDir"));
     request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
     if (chosen)
         openUnit(*chosen);
 }
 
-void TForm1::openUnit(const QString &chosen)
+void MainWindow::openUnit(const QString &chosen)
 {
     // Refuses a name that cannot reach the file system before any question.
-    SourceUnit opened = SourceUnit::locate(chosen, UiLang->language());
-    Folders->remember(this, QStringLiteral("InitOpenDir"), Paths::directoryPart(chosen));
+    SourceUnit opened = SourceUnit::locate(chosen, m_language->language());
+    m_folders->remember(this, QStringLiteral("InitOpenDir"), Paths::directoryPart(chosen));
 
     if (!settleUnsaved(5, Dialogs::Icon::Question, false))
         return;
 
-    EditorModel::of(Memo1).setText(QString());
-    ListSlot = {};
+    EditorModel::of(m_listEditor).setText(QString());
+    m_listSlot = {};
     m_workspace.unit = std::move(opened);
-    BaseName = m_workspace.unit.baseName();
-    BaseFolder = m_workspace.unit.folder();
+    m_baseName = m_workspace.unit.baseName();
+    m_baseFolder = m_workspace.unit.folder();
     for (int p = 0; p < 3; ++p)
         pageModel(p).setText(QString());
     // Loading clears each document's modified flag: the pages count as saved.
     for (int p = 0; p < 3; ++p)
-        LoadPage(p);
-    if (BaseName.isEmpty())
-        VStatus1->Panel(0).SetText(QString());
-    PageStatus();
+        loadPage(p);
+    if (m_baseName.isEmpty())
+        m_statusBar->Panel(0).SetText(QString());
+    showPageStatus();
     hintListBeside();
     rememberUnit(chosen);
 }
 
-void TForm1::LoadPage(int page)
+void MainWindow::loadPage(int page)
 {
     EditorModel &m = pageModel(page);
     SourceUnit &u = unit();
@@ -78,129 +78,103 @@ void TForm1::LoadPage(int page)
     if (u.page(SourcePage(page)).loaded)
         m.setText(u.takeText(SourcePage(page)));
     else
-        m.setText(Msg(1));
+        m.setText(msg(1));
     session(page).reset();
     if (page == CppPage)
-        showResNumber();
+        showCounter();
     if (page == DfmPage && m.lineCount() > 0)
-        Edit3->setText(ObjectNameOfLine(0));
+        m_rootEdit->setText(objectNameOfLine(0));
 }
 
 // ---------------------------------------------------------------------------
 // Save
 
-void TForm1::SavePage(int page)
+void MainWindow::savePage(int page)
 {
     syncList();
     unit().save(SourcePage(page), pageModel(page).text());
     session(page).noteSaved();
 }
 
-bool TForm1::savePageForPrompt(int page)
+bool MainWindow::savePageForPrompt(int page)
 {
     // Without an open unit there is no file to save to: ask for one.
-    if (BaseName.isEmpty())
+    if (m_baseName.isEmpty())
         return saveAs(page);
-    SavePage(page);
+    savePage(page);
     return true;
 }
 
-bool TForm1::saveAs(int page)
+bool MainWindow::saveAs(int page)
 {
     Dialogs::FileRequest request;
-    request.title = Msg(20 + 2 * page);
-    request.filter = Msg(21 + 2 * page);
+    request.title = msg(20 + 2 * page);
+    request.filter = msg(21 + 2 * page);
     request.defaultExt = pageExtension(page);
-    request.initialDir = Folders->recall(QStringLiteral("InitSaveDir"));
-    request.fileName = BaseName.isEmpty() ? QString() : BaseName + pageExtension(page);
+    request.initialDir = m_folders->recall(QStringLiteral("InitSaveDir"));
+    request.fileName = m_baseName.isEmpty() ? QString() : m_baseName + pageExtension(page);
     request.options = Dialogs::saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return false;
-    Folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
+    m_folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
     syncList();
     unit().saveAs(SourcePage(page), *chosen, pageModel(page).text());
     session(page).noteSaved();
     return true;
 }
 
-void TForm1::ToolButton12Click()
+void MainWindow::saveShownPage()
 {
-    if (!BaseName.isEmpty())
-        SavePage(activePage());
+    savePage(activePage());
 }
 
-void TForm1::SaveAll1Click()
+void MainWindow::saveAll()
 {
-    if (BaseName.isEmpty())
-        return;
     // A page whose file was missing at Open is written once the user changed it.
     for (int p = 0; p < 3; ++p)
         if (!unit().isMissing(SourcePage(p)) || !session(p).isSaved())
-            SavePage(p);
-}
-
-void TForm1::SaveCPP1Click()
-{
-    if (!BaseName.isEmpty())
-        SavePage(CppPage);
-}
-
-void TForm1::HSpeichern1Click()
-{
-    if (!BaseName.isEmpty())
-        SavePage(HeaderPage);
-}
-
-void TForm1::SaveDFM1Click()
-{
-    if (!BaseName.isEmpty())
-        SavePage(DfmPage);
-}
-
-void TForm1::Saveas1Click()
-{
-    saveAs(activePage());
+            savePage(p);
 }
 
 // ---------------------------------------------------------------------------
 // Extraction lists
 
-QString TForm1::listText(int page) const
+QString MainWindow::listText(int page) const
 {
-    return page == m_currentPage ? EditorModel::of(Memo1).text() : ListSlot[page];
+    return page == m_currentPage ? EditorModel::of(m_listEditor).text() : m_listSlot[page];
 }
 
-void TForm1::syncList()
+void MainWindow::syncList()
 {
     // Extract's appends and the user's own edits of the list alike.
-    QTextDocument *list = Memo1->document();
+    QTextDocument *list = m_listEditor->document();
     if (list->isModified()) {
         session(m_currentPage).listUnwritten = true;
         list->setModified(false);
     }
 }
 
-void TForm1::listWrittenOut()
+void MainWindow::listWrittenOut()
 {
     syncList();
     session(activePage()).noteListWritten();
 }
 
-bool TForm1::saveList(int page)
+bool MainWindow::saveList(int page)
 {
-    const Language lang = UiLang->language();
+    const Language lang = m_language->language();
     Dialogs::FileRequest request;
     request.title = fileText(FileText::ListSaveTitle, lang);
     request.filter = fileText(FileText::ListSaveFilter, lang);
     request.defaultExt = QStringLiteral(".txt");
-    request.initialDir = Folders->recall(QStringLiteral("InitSaveDir"));
-    request.fileName = ExtractionList::listFileName(BaseName, SourcePage(page));
+    request.initialDir = m_folders->recall(QStringLiteral("InitSaveDir"));
+    request.fileName = ExtractionList::listFileName(m_baseName, SourcePage(page));
     request.options = Dialogs::saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);
     if (!chosen)
         return false;
-    Folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
+    m_folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
     saveOutputText(*chosen, listText(page), OutputKind::Text);
     session(page).noteListWritten();
     return true;
@@ -209,7 +183,7 @@ bool TForm1::saveList(int page)
 // ---------------------------------------------------------------------------
 // Close
 
-bool TForm1::settleUnsaved(unsigned firstPageText, Dialogs::Icon icon, bool prefixBaseName)
+bool MainWindow::settleUnsaved(unsigned firstPageText, Dialogs::Icon icon, bool prefixBaseName)
 {
     syncList();
     const auto answer = [](Dialogs::Button b) {
@@ -219,27 +193,27 @@ bool TForm1::settleUnsaved(unsigned firstPageText, Dialogs::Icon icon, bool pref
     };
     Workspace::Prompts prompts;
     prompts.askPage = [&](SourcePage p) {
-        const QString text = (prefixBaseName ? BaseName : QString()) + Msg(firstPageText + unsigned(p));
-        return answer(Ask(text, icon, Dialogs::Buttons::YesNoCancel));
+        const QString text = (prefixBaseName ? m_baseName : QString()) + msg(firstPageText + unsigned(p));
+        return answer(ask(text, icon, Dialogs::Buttons::YesNoCancel));
     };
     prompts.savePage = [this](SourcePage p) { return savePageForPrompt(int(p)); };
     prompts.askList = [&](SourcePage p) {
-        const QString text = fileText(FileText::ListNotSaved, UiLang->language()).arg(BaseName + pageExtension(int(p)));
-        return answer(Ask(text, icon, Dialogs::Buttons::YesNoCancel));
+        const QString text = fileText(FileText::ListNotSaved, m_language->language()).arg(m_baseName + pageExtension(int(p)));
+        return answer(ask(text, icon, Dialogs::Buttons::YesNoCancel));
     };
     prompts.saveList = [this](SourcePage p) { return saveList(int(p)); };
     prompts.listHasText = [this](SourcePage p) { return !withoutBlanks(listText(int(p))).isEmpty(); };
     return m_workspace.settleUnsaved(prompts);
 }
 
-void TForm1::FormCloseQuery(bool &CanClose)
+void MainWindow::queryClose(bool &canClose)
 {
-    CanClose = settleUnsaved(8, Dialogs::Icon::Exclamation, true);
-    if (!CanClose)
+    canClose = settleUnsaved(8, Dialogs::Icon::Exclamation, true);
+    if (!canClose)
         return;
     // Failing to store the options must not keep the user from quitting.
     try {
-        StoreOptions();
+        storeOptions();
     } catch (const Exception &e) {
         Dialogs::instance().showError(this, e.Message());
     }
@@ -248,47 +222,25 @@ void TForm1::FormCloseQuery(bool &CanClose)
 // ---------------------------------------------------------------------------
 // Editor views
 
-void TForm1::CheckBox1Click()
+void MainWindow::applyProtection()
 {
     for (int p = 0; p < 3; ++p)
-        pageModel(p).setReadOnly(CheckBox1->isChecked());
+        pageModel(p).setReadOnly(m_protectBox->isChecked());
 }
 
-void TForm1::CheckBox2Click()
+void MainWindow::applyToggleFound()
 {
-    ToolButton3->setText(Msg(CheckBox2->isChecked() ? 12 : 13));
+    m_changeButton->setText(msg(m_toggleFoundBox->isChecked() ? 12 : 13));
     updateToolTips();
 }
 
-void TForm1::Memo2KeyPress()
+void MainWindow::pageTyped(int page)
 {
-    if (!Memo2->isReadOnly())
-        session(CppPage).setSaved(false);
+    if (!pageEditor(page)->isReadOnly())
+        session(page).setSaved(false);
 }
 
-void TForm1::Memo3KeyPress()
+void MainWindow::pageSelectionReleased(int page)
 {
-    if (!Memo3->isReadOnly())
-        session(HeaderPage).setSaved(false);
-}
-
-void TForm1::Memo4KeyPress()
-{
-    if (!Memo4->isReadOnly())
-        session(DfmPage).setSaved(false);
-}
-
-void TForm1::Memo2MouseUp()
-{
-    EditorModel::of(Edit1).setText(pageModel(CppPage).selectedText());
-}
-
-void TForm1::Memo3MouseUp()
-{
-    EditorModel::of(Edit1).setText(pageModel(HeaderPage).selectedText());
-}
-
-void TForm1::Memo4MouseUp()
-{
-    EditorModel::of(Edit1).setText(pageModel(DfmPage).selectedText());
+    EditorModel::of(m_foundText).setText(pageModel(page).selectedText());
 }

@@ -1,7 +1,7 @@
 // The extraction lists that last beside a unit: Open Extraction List, the
 // hint that a list lies beside the unit just opened, and the warning when
 // Extract gives a name the page used before.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "EditorModel.h"
 #include "ExtractionList.h"
@@ -11,7 +11,7 @@
 #include "Paths.h"
 #include "TextFile.h"
 #include "UiLanguage.h"
-#include "Unit3.h"
+#include "OutputWindow.h"
 #include "Vstatus.h"
 
 #include <QAction>
@@ -19,28 +19,25 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-void TForm1::createListItems(QMenu *menu)
+void MainWindow::createListItems(QMenu *menu)
 {
-    OpenExtractionList1 = new QAction(this);
-    OpenExtractionList1->setObjectName(QStringLiteral("OpenExtractionList1"));
-    menu->addAction(OpenExtractionList1);
-    const auto caption = [this](Language lang) { OpenExtractionList1->setText(fileText(FileText::ListOpenMenu, lang)); };
-    caption(UiLang->language());
-    connect(UiLang, &UiLanguage::switched, this, caption);
-    connectGuarded(OpenExtractionList1, &QAction::triggered, this, &TForm1::OpenExtractionList1Click);
+    m_openListAction = new QAction(this);
+    m_openListAction->setObjectName(QStringLiteral("OpenExtractionList1"));
+    menu->addAction(m_openListAction);
+    const auto caption = [this](Language lang) { m_openListAction->setText(fileText(FileText::ListOpenMenu, lang)); };
+    caption(m_language->language());
+    connect(m_language, &UiLanguage::switched, this, caption);
 }
 
-void TForm1::OpenExtractionList1Click()
+void MainWindow::openExtractionList()
 {
-    if (BaseName.isEmpty() || Busy)
-        return;
     const int p = activePage();
-    const Language lang = UiLang->language();
+    const Language lang = m_language->language();
     Dialogs::FileRequest request;
     request.title = fileText(FileText::ListOpenTitle, lang);
     request.filter = fileText(FileText::ListOpenFilter, lang);
-    request.initialDir = BaseFolder;
-    request.fileName = ExtractionList::listFileName(BaseName, SourcePage(p));
+    request.initialDir = m_baseFolder;
+    request.fileName = ExtractionList::listFileName(m_baseName, SourcePage(p));
     request.options = Dialogs::HideReadOnly | Dialogs::PathMustExist | Dialogs::FileMustExist | Dialogs::EnableSizing;
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
     if (!chosen)
@@ -50,7 +47,7 @@ void TForm1::OpenExtractionList1Click()
     if (read.fault != ExtractionList::ListFile::None) {
         const FileText why = read.fault == ExtractionList::ListFile::NameTwice ? FileText::ListNameTwice
                                                                                : FileText::ListNotAnEntry;
-        Ask(fileText(why, lang).arg(Paths::namePart(*chosen)).arg(read.faultLine), Dialogs::Icon::Exclamation,
+        ask(fileText(why, lang).arg(Paths::namePart(*chosen)).arg(read.faultLine), Dialogs::Icon::Exclamation,
             Dialogs::Buttons::Ok);
         return;
     }
@@ -68,32 +65,32 @@ void TForm1::OpenExtractionList1Click()
     setNameInUseWarning(QString());
 }
 
-void TForm1::hintListBeside()
+void MainWindow::hintListBeside()
 {
     m_numbersInUse.clear();
     setNameInUseWarning(QString());
-    if (BaseName.isEmpty())
+    if (m_baseName.isEmpty())
         return;
     for (const ExtractionList::NumberUse &u : ExtractionList::numberUsesInPage(pageModel(CppPage).text()))
         m_numbersInUse.insert(u.number);
     for (SourcePage p : {SourcePage::Cpp, SourcePage::Dfm}) {
-        const QString name = ExtractionList::listFileName(BaseName, p);
-        if (QFileInfo(BaseFolder + name).isFile()) {
-            VStatus1->Panel(3).SetText(fileText(FileText::ListBeside, UiLang->language()).arg(name));
+        const QString name = ExtractionList::listFileName(m_baseName, p);
+        if (QFileInfo(m_baseFolder + name).isFile()) {
+            m_statusBar->Panel(3).SetText(fileText(FileText::ListBeside, m_language->language()).arg(name));
             return;
         }
     }
 }
 
-void TForm1::noteNewName(const QString &name)
+void MainWindow::noteNewName(const QString &name)
 {
     if (name.isEmpty() || !m_numbersInUse.count(ExtractionList::numberOfName(name)))
         return;
-    setNameInUseWarning(fileText(FileText::NameInUse, UiLang->language()).arg(name));
+    setNameInUseWarning(fileText(FileText::NameInUse, m_language->language()).arg(name));
 }
 
-void TForm1::setNameInUseWarning(const QString &warning)
+void MainWindow::setNameInUseWarning(const QString &warning)
 {
     m_nameInUseWarning = warning;
-    literalsPanel->setWarning(warning);
+    m_panel->setWarning(warning);
 }

@@ -14,7 +14,7 @@ class QToolButton;
 class FolderMemory;
 class UiLanguage;
 
-class TForm3 : public QDialog
+class OutputWindow : public QDialog
 {
     Q_OBJECT
 public:
@@ -27,16 +27,7 @@ public:
     };
 
     // language: follows its switch announcement; folders: holds InitSaveDir.
-    TForm3(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp);
-
-    // --- Controls (objectName = member name) ---
-    QWidget *Panel1;
-    QToolButton *SpeedButton1; // Save To Disk
-    QToolButton *SpeedButton3; // To Clipboard
-    QToolButton *SpeedButton4; // Add to CPP
-    QToolButton *SpeedButton2; // Close Window
-    QPlainTextEdit *Memo1;
-    QLabel *ListWarning; // above Memo1; hidden unless the list gives broken output
+    OutputWindow(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp);
 
     // --- Operations used by the generators ---
     void setCaption(const QString &caption);
@@ -56,17 +47,28 @@ public:
     QString text() const;
 
 public slots:
-    void FormCreate();        // button captions of the UI language
-    void SpeedButton1Click(); // Save To Disk
-    void SpeedButton3Click(); // To Clipboard
-    void SpeedButton4Click(); // Add to CPP
-    void SpeedButton2Click(); // Close Window
+    void applyCaptions(); // button captions of the UI language
+    void saveToDisk();
+    void copyToClipboard();
+    void addToCpp();
+    void closeWindow();
 
 protected:
     // Esc leaves the window open: its text may hold the user's corrections.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Object names Panel1, SpeedButton1 (Save To Disk), SpeedButton3 (To
+    // Clipboard), SpeedButton4 (Add to CPP), SpeedButton2 (Close Window),
+    // Memo1 and ListWarning.
+    QWidget *m_buttonBar;
+    QToolButton *m_saveButton;
+    QToolButton *m_copyButton;
+    QToolButton *m_addButton;
+    QToolButton *m_closeButton;
+    QPlainTextEdit *m_text;
+    QLabel *m_warning; // above the text; hidden unless the list gives broken output
+
     QString ownText(unsigned n) const;
     void writtenOut();
 

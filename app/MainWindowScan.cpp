@@ -1,5 +1,5 @@
 // Find Next, the busy state and Stop, Change/Toggle and Find Text.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "BusyState.h"
 #include "EditorModel.h"
@@ -20,11 +20,11 @@ namespace {
 // reads the stop request. The caret in front of an opening quote is shown
 // from the next pump on; a literal that closes before then is selected
 // without that intermediate step.
-class WindowDriver
+class ScanPump
 {
 public:
-    WindowDriver(const TForm1 &form, EditorModel &model)
-        : m_stop(form.StopRequest), m_model(model), m_pump(5, form.pumpClock())
+    ScanPump(const bool &stop, MessagePump::Clock clock, EditorModel &model)
+        : m_stop(stop), m_model(model), m_pump(5, std::move(clock))
     {
     }
 
@@ -52,21 +52,23 @@ private:
     int m_caret = -1;
 };
 
+} // namespace
+
 // Shows what a scan of page p ended with. Returns true when something was
 // found and selected; the caller focuses the found text box once the busy
 // state is over (a disabled box cannot take the focus).
-bool showScanResult(TForm1 &form, int page, const ScanResult &result)
+bool MainWindow::showScanResult(int page, const ScanResult &result)
 {
     switch (result.outcome) {
     case ScanResult::Found: {
-        EditorModel &m = form.pageModel(page);
+        EditorModel &m = pageModel(page);
         m.setSelection(result.start, result.length);
-        EditorModel::of(form.Edit1).setText(m.selectedText());
-        form.Edit1->selectAll();
+        EditorModel::of(m_foundText).setText(m.selectedText());
+        m_foundText->selectAll();
         return true;
     }
     case ScanResult::EndOfText:
-        form.Ask(form.Msg(11), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+        ask(msg(11), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         return false;
     case ScanResult::PastEnd:
     case ScanResult::Stopped:
@@ -75,91 +77,83 @@ bool showScanResult(TForm1 &form, int page, const ScanResult &result)
     return false;
 }
 
-} // namespace
-
 // ---------------------------------------------------------------------------
 // A literal chosen in the panel: shown as Find Next shows what it found.
 
-void TForm1::showLiteral(int page, int start, int length)
+void MainWindow::showLiteral(int page, int start, int length)
 {
-    if (BaseName.isEmpty() || Busy || page != activePage())
+    if (!ready(OpenAndIdle) || page != activePage())
         return;
-    showScanResult(*this, page, ScanResult{ScanResult::Found, start, length});
-    Timer1Timer();
+    showScanResult(page, ScanResult{ScanResult::Found, start, length});
+    showStatus();
 }
 
 // ---------------------------------------------------------------------------
 // Stop
 
-void TForm1::ToolButton8Click()
+void MainWindow::stopScan()
 {
     // Only a running loop can be stopped.
-    if (!Busy)
+    if (!m_busy)
         return;
-    StopRequest = true;
+    m_stopRequest = true;
 }
 
 // ---------------------------------------------------------------------------
 // Find Next and Find Text
 
-// The scanner commands do nothing while a scan runs: its pumps could deliver
-// their shortcuts, and a second loop or an edit under the running one would
-// pull the text from under it.
+// The scanner commands need an open unit and no scan running (the command
+// table says so): a scan's pumps could deliver their shortcuts, and a second
+// loop or an edit under the running one would pull the text from under it.
 
-void TForm1::SpeedButton4Click()
+void MainWindow::findNext()
 {
-    if (BaseName.isEmpty() || Busy)
-        return;
-    StopRequest = false;
+    m_stopRequest = false;
     const int page = activePage();
     // The line counter of the form description starts at the tracked row;
     // a tick now makes sure it follows the current selection.
     if (page == DfmPage)
-        Timer1Timer();
+        showStatus();
     bool found = false;
     if (BusyState busy(*this); page != HeaderPage) {
         EditorModel &m = pageModel(page);
-        WindowDriver driver(*this, m);
+        ScanPump driver(m_stopRequest, m_pumpClock, m);
         const int from = m.selStart() + m.selLength();
         const ScanResult r = page == CppPage ? scanCppLiteral(m, from, driver)
-                                             : scanDfmLiteral(m, from, Tracked[DfmPage].row, driver);
+                                             : scanDfmLiteral(m, from, m_tracked[DfmPage].row, driver);
         if (r.outcome != ScanResult::Found)
             driver.showCaret();
-        found = showScanResult(*this, page, r);
+        found = showScanResult(page, r);
     }
     if (found)
-        Edit1->setFocus();
+        m_foundText->setFocus();
 }
 
-void TForm1::ToolButton13Click()
+void MainWindow::findText()
 {
-    if (BaseName.isEmpty() || Busy)
-        return;
-    m_searchText = Dialogs::instance().input(this, Msg(34), Msg(35), m_searchText).value_or(m_searchText);
-    StopRequest = false;
+    m_searchText = Dialogs::instance().input(this, msg(34), msg(35), m_searchText).value_or(m_searchText);
+    m_stopRequest = false;
     const int page = activePage();
     bool found = false;
     if (BusyState busy(*this); page == CppPage) {
         EditorModel &m = pageModel(CppPage);
-        WindowDriver driver(*this, m);
-        found = showScanResult(*this, CppPage, findText(m, m.selStart() + m.selLength(), m_searchText, driver));
+        ScanPump driver(m_stopRequest, m_pumpClock, m);
+        found = showScanResult(CppPage, ::findText(m, m.selStart() + m.selLength(), m_searchText, driver));
     }
     if (found)
-        Edit1->setFocus();
+        m_foundText->setFocus();
 }
 
 // ---------------------------------------------------------------------------
 // Change/Toggle
 
-void TForm1::SpeedButton3Click()
+void MainWindow::changeSelection()
 {
-    if (BaseName.isEmpty() || Busy)
-        return;
     const int page = activePage();
     if (page == HeaderPage)
         return;
     EditorModel &m = pageModel(page);
-    EditorModel &found = EditorModel::of(Edit1);
+    EditorModel &found = EditorModel::of(m_foundText);
     const int start = m.selStart();
     const QString old = m.selectedText();
     // One undoable edit, also on a page protected against typing.
@@ -168,6 +162,6 @@ void TForm1::SpeedButton3Click()
     // undo can find the saved state again.
     session(page).setSaved(false);
     m.setSelection(start, inserted);
-    if (CheckBox2->isChecked())
+    if (m_toggleFoundBox->isChecked())
         found.setText(old);
 }

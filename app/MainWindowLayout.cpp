@@ -1,6 +1,6 @@
 // The window's remembered layout (geometry, the dock's state and width, the
 // panel's column widths) and a toolbar that never hides a command.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "Exception.h"
 #include "LiteralsPanel.h"
@@ -32,31 +32,31 @@ QByteArray stored(TVReg *reg, const QString &name)
 }
 } // namespace
 
-void TForm1::storeLayout()
+void MainWindow::storeLayout()
 {
-    VReg1->Push(kGeometry, QString::fromLatin1(saveGeometry().toBase64()));
-    VReg1->Push(kState, QString::fromLatin1(saveState().toBase64()));
-    VReg1->Push(kColumns, QString::fromLatin1(literalsPanel->table()->horizontalHeader()->saveState().toBase64()));
+    m_settings->Push(kGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    m_settings->Push(kState, QString::fromLatin1(saveState().toBase64()));
+    m_settings->Push(kColumns, QString::fromLatin1(m_panel->table()->horizontalHeader()->saveState().toBase64()));
 }
 
-void TForm1::restoreLayout()
+void MainWindow::restoreLayout()
 {
     // A value that cannot be read leaves its part of the layout as it is.
-    m_geometryRestored = restoreGeometry(stored(VReg1, kGeometry));
-    restoreState(stored(VReg1, kState));
-    literalsPanel->table()->horizontalHeader()->restoreState(stored(VReg1, kColumns));
+    m_geometryRestored = restoreGeometry(stored(m_settings, kGeometry));
+    restoreState(stored(m_settings, kState));
+    m_panel->table()->horizontalHeader()->restoreState(stored(m_settings, kColumns));
 }
 
 // Without a stored geometry the window keeps its first size until the panel
 // is first shown, and then grows by the panel's width (within the screen).
-void TForm1::growForPanel()
+void MainWindow::growForPanel()
 {
-    if (m_geometryRestored || m_grownForPanel || !literalsPanel->isVisible() || literalsPanel->isFloating())
+    if (m_geometryRestored || m_grownForPanel || !m_panel->isVisible() || m_panel->isFloating())
         return;
     m_grownForPanel = true;
-    if (dockWidgetArea(literalsPanel) == Qt::BottomDockWidgetArea)
+    if (dockWidgetArea(m_panel) == Qt::BottomDockWidgetArea)
         return;
-    const int grow = std::max(literalsPanel->sizeHint().width(), 360);
+    const int grow = std::max(m_panel->sizeHint().width(), 360);
     int width = this->width() + grow;
     if (const QScreen *s = screen())
         width = std::min(width, s->availableGeometry().width());
@@ -64,32 +64,32 @@ void TForm1::growForPanel()
         // A small screen: the editors keep their room first.
         const int dock = std::max(200, width - this->width());
         resize(width, height());
-        resizeDocks({literalsPanel}, {dock}, Qt::Horizontal);
+        resizeDocks({m_panel}, {dock}, Qt::Horizontal);
     }
 }
 
 // Text under the icons only while every button has room for it; else icons
 // alone (the tool tips name each command), and the central area keeps room
 // for those.
-void TForm1::fitToolBar()
+void MainWindow::fitToolBar()
 {
     if (m_fittingToolBar)
         return;
     const QScopedValueRollback guard(m_fittingToolBar, true);
     const auto setStyle = [this](Qt::ToolButtonStyle style) {
         const bool text = style == Qt::ToolButtonTextUnderIcon;
-        ToolBar1->setToolButtonStyle(style);
-        for (QToolButton *b : ToolBar1->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        m_toolBar->setToolButtonStyle(style);
+        for (QToolButton *b : m_toolBar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
             if (b->objectName().startsWith(u"qt_"))
                 continue; // the toolbar's own extension button
             b->setToolButtonStyle(style);
             b->setMinimumSize(text ? 66 : 40, 52);
         }
-        return ToolBar1->sizeHint().width();
+        return m_toolBar->sizeHint().width();
     };
     const int narrow = setStyle(Qt::ToolButtonIconOnly);
-    CoolBar1->setMinimumWidth(narrow);
+    m_toolArea->setMinimumWidth(narrow);
     const int wide = setStyle(Qt::ToolButtonTextUnderIcon);
-    if (wide > CoolBar1->width())
+    if (wide > m_toolArea->width())
         setStyle(Qt::ToolButtonIconOnly);
 }

@@ -1,5 +1,5 @@
 // The File menu's recent units and opening a unit named on the command line.
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "FolderMemory.h"
 
@@ -18,28 +18,28 @@ namespace {
 const QString kRecentValue = QStringLiteral("RecentUnits");
 } // namespace
 
-void TForm1::buildRecentMenu()
+void MainWindow::buildRecentMenu()
 {
-    m_recentMenu = new QMenu(Datei1);
+    m_recentMenu = new QMenu(m_fileMenu);
     m_recentMenu->setObjectName(QStringLiteral("RecentUnits1"));
     m_recentMenu->menuAction()->setObjectName(QStringLiteral("RecentUnits1"));
-    const QList<QAction *> items = Datei1->actions();
-    const qsizetype open = items.indexOf(Open1);
-    Datei1->insertMenu(open + 1 < items.size() ? items.at(open + 1) : nullptr, m_recentMenu);
-    auto retitle = [this] { m_recentMenu->setTitle(recentText(RecentText::MenuTitle, UiLang->language())); };
+    const QList<QAction *> items = m_fileMenu->actions();
+    const qsizetype open = items.indexOf(m_openAction);
+    m_fileMenu->insertMenu(open + 1 < items.size() ? items.at(open + 1) : nullptr, m_recentMenu);
+    auto retitle = [this] { m_recentMenu->setTitle(recentText(RecentText::MenuTitle, m_language->language())); };
     retitle();
-    connect(UiLang, &UiLanguage::switched, this, retitle);
+    connect(m_language, &UiLanguage::switched, this, retitle);
 
     // A settings file that cannot be read gives an empty list, not an error.
     try {
-        m_recent = RecentUnits::fromText(VReg1->Pop(kRecentValue));
+        m_recent = RecentUnits::fromText(m_settings->Pop(kRecentValue));
     } catch (const Exception &) {
         m_recent = RecentUnits();
     }
     showRecentMenu();
 }
 
-void TForm1::showRecentMenu()
+void MainWindow::showRecentMenu()
 {
     m_recentMenu->clear();
     const QStringList &paths = m_recent.entries();
@@ -52,34 +52,34 @@ void TForm1::showRecentMenu()
     m_recentMenu->setEnabled(!paths.isEmpty());
 }
 
-void TForm1::rememberUnit(const QString &chosen)
+void MainWindow::rememberUnit(const QString &chosen)
 {
-    if (BaseName.isEmpty())
+    if (m_baseName.isEmpty())
         return;
     m_recent.add(QFileInfo(chosen).absoluteFilePath());
     storeRecentUnits();
 }
 
-void TForm1::storeRecentUnits()
+void MainWindow::storeRecentUnits()
 {
     showRecentMenu();
     // The list is a convenience: a failed write never stops the command.
-    Folders->remember(this, kRecentValue, m_recent.toText());
+    m_folders->remember(this, kRecentValue, m_recent.toText());
 }
 
-void TForm1::openRecentUnit(const QString &path)
+void MainWindow::openRecentUnit(const QString &path)
 {
     if (!RecentUnits::unitExists(path)) {
         m_recent.remove(path);
         storeRecentUnits();
-        Ask(recentText(RecentText::UnitGone, UiLang->language()).arg(path), Dialogs::Icon::Exclamation,
+        ask(recentText(RecentText::UnitGone, m_language->language()).arg(path), Dialogs::Icon::Exclamation,
             Dialogs::Buttons::Ok);
         return;
     }
     openUnit(path);
 }
 
-void TForm1::openFromCommandLine(const QString &file)
+void MainWindow::openFromCommandLine(const QString &file)
 {
     QTimer::singleShot(0, this, [this, file] {
         runGuarded(this, [&] {
@@ -88,7 +88,7 @@ void TForm1::openFromCommandLine(const QString &file)
                 Paths::resolveCaseInsensitive(Paths::withTrailingSeparator(Paths::directoryPart(path)),
                                               Paths::namePart(path));
             if (!QFileInfo(resolved).isFile()) {
-                Ask(path + QStringLiteral("\n\n") + Msg(1), Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+                ask(path + QStringLiteral("\n\n") + msg(1), Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
                 return;
             }
             openUnit(resolved);

@@ -1,4 +1,4 @@
-#include "Unit2.h"
+#include "AboutBox.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TForm2::TForm2(QWidget *parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About"));
@@ -55,12 +55,7 @@ TForm2::TForm2(QWidget *parent) : QDialog(parent)
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ok->setAutoRaise(true);
-    connect(ok, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
+    connect(ok, &QToolButton::clicked, this, &QDialog::accept);
     right->addWidget(ok, 0, Qt::AlignRight);
     layout->addLayout(right, 1);
-}
-
-void TForm2::SpeedButton1Click()
-{
-    accept();
 }

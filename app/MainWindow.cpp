@@ -1,0 +1,318 @@
+// The main window's start-up, captions, page status and status bar.
+#include "MainWindow.h"
+
+#include "EditorModel.h"
+#include "Exception.h"
+#include "FolderMemory.h"
+#include "LiteralsPanel.h"
+#include "ToolkitTexts.h"
+#include "AboutBox.h"
+#include "ToolbarIcons.h"
+#include "UiLanguage.h"
+#include "WindowTexts.h"
+#include "Vreg.h"
+#include "Vstatus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(applicationIcon());
+    m_language = new UiLanguage(this);
+    m_toolkitTexts = new ToolkitTexts(this);
+    m_settings = new TVReg(this);
+    m_settings->setObjectName(QStringLiteral("VReg1"));
+    m_settings->Programmname = QStringLiteral("VTQX");
+    m_settings->Firmenname = QStringLiteral("Varnosel");
+    m_folders = new FolderMemory(m_settings, m_language, this);
+
+    buildLayout();
+    buildMenus();
+    buildRecentMenu();
+    buildToolBar();
+    m_aboutBox = new AboutBox(this);
+    createOutputWindow();
+    wire();
+    buildPanel();
+    wireCommands();
+
+    resize(711, 558);
+    setMinimumSize(711, 423);
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+    m_pages->setCurrentIndex(CppPage);
+    applyCaptions();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::wire()
+{
+    connectGuarded(m_protectBox, &QCheckBox::clicked, this, &MainWindow::applyProtection);
+    connectGuarded(m_toggleFoundBox, &QCheckBox::clicked, this, &MainWindow::applyToggleFound);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int) { pageSwitched(m_currentPage); });
+    for (int p = 0; p < 3; ++p) {
+        QPlainTextEdit *m = pageEditor(p);
+        m->installEventFilter(this);
+        m->viewport()->installEventFilter(this);
+        // The status bar follows the shown page's caret and modification.
+        connect(m, &QPlainTextEdit::cursorPositionChanged, this, [this, p] {
+            if (p == activePage())
+                showStatus();
+        });
+        connect(m->document(), &QTextDocument::modificationChanged, this, [this, p] {
+            if (p == activePage())
+                showPageStatus();
+        });
+    }
+    m_toolArea->installEventFilter(this);
+}
+
+// ---------------------------------------------------------------------------
+// Helpers
+
+int MainWindow::activePage() const
+{
+    return m_pages->currentIndex();
+}
+
+QPlainTextEdit *MainWindow::pageEditor(int page) const
+{
+    switch (page) {
+    case CppPage: return m_cppEditor;
+    case HeaderPage: return m_headerEditor;
+    default: return m_formEditor;
+    }
+}
+
+EditorModel &MainWindow::pageModel(int page) const
+{
+    return EditorModel::of(pageEditor(page));
+}
+
+QString MainWindow::pageExtension(int page)
+{
+    return sourcePageExtension(SourcePage(page));
+}
+
+SourceUnit &MainWindow::unit()
+{
+    SourceUnit &u = m_workspace.unit;
+    if (u.baseName() != m_baseName || u.folder() != m_baseFolder) {
+        u = SourceUnit::locate(m_baseFolder + m_baseName + pageExtension(CppPage));
+    }
+    u.setLanguage(m_language->language());
+    return u;
+}
+
+void MainWindow::setPumpClock(MessagePump::Clock clock)
+{
+    m_pumpClock = std::move(clock);
+    m_busyPump = MessagePump(10, [this] { return m_pumpClock(); });
+}
+
+// Entering and leaving the busy state pump once each. Commands that follow
+// each other closely (Extract with Find Next, a held key) share one pump per
+// tick of the status timer: each pump repaints the whole window, which costs
+// far more than a short scan, for a busy state nobody could see.
+void MainWindow::busyPump()
+{
+    if (m_busyPump.pumps() == 0)
+        m_busyPump.pumpNow();
+    else
+        m_busyPump.pumpIfDue();
+}
+
+QString MainWindow::msg(unsigned n) const
+{
+    return m_language->text(n);
+}
+
+StringMode MainWindow::stringMode() const
+{
+    if (m_functionModeAction->isChecked())
+        return StringMode::Function;
+    if (m_formModeAction->isChecked())
+        return StringMode::Form;
+    return StringMode::Global;
+}
+
+Dialogs::Button MainWindow::ask(const QString &text, Dialogs::Icon icon, Dialogs::Buttons buttons)
+{
+    return Dialogs::instance().message(this, QStringLiteral("VTQX"), text, icon, buttons);
+}
+
+void MainWindow::showCounter()
+{
+    m_counterButton->setText(QString::number(m_counter[CppPage]));
+}
+
+// ---------------------------------------------------------------------------
+// Start-up, captions, page status
+
+void MainWindow::applyCaptions()
+{
+    const Language lang = m_language->language();
+    for (const CaptionEntry &c : captionTable()) {
+        const QString &text = c.text(lang);
+        const QString name = QLatin1String(c.objectName);
+        if (name == u"TForm1") {
+            setWindowTitle(text);
+            continue;
+        }
+        QObject *o = findChild<QObject *>(name);
+        if (auto *a = qobject_cast<QAction *>(o))
+            a->setText(text);
+        else if (auto *m = qobject_cast<QMenu *>(o))
+            m->setTitle(text);
+        else if (auto *b = qobject_cast<QAbstractButton *>(o))
+            b->setText(text);
+        else if (auto *l = qobject_cast<QLabel *>(o))
+            l->setText(text);
+        else if (auto *w = qobject_cast<QWidget *>(o))
+            m_pages->setTabText(m_pages->indexOf(w), text);
+    }
+    // The table's caption of the Change button is the unchecked Toggle Found
+    // state's; the box decides which one shows.
+    applyToggleFound();
+    applyPanelCaptions();
+    m_aboutBox->setWindowTitle(windowText(WindowText::AboutTitle, lang));
+    fitToolBar(); // the captions' widths changed
+}
+
+void MainWindow::updateToolTips()
+{
+    const Language lang = m_language->language();
+    const auto key = [](QAction *a) { return a ? a->shortcut().toString(QKeySequence::NativeText) : QString(); };
+    // Extract shows Ctrl+T in its menu, but Change/Toggle owns the key.
+    const struct
+    {
+        QToolButton *button;
+        QAction *item;
+        WindowText what;
+    } buttons[] = {
+        {m_openButton, m_openAction, WindowText::OpenTip},
+        {m_saveButton, nullptr, WindowText::SaveTip},
+        {m_saveAllButton, m_saveAllAction, WindowText::SaveAllTip},
+        {m_findTextButton, m_findTextAction, WindowText::SearchTip},
+        {m_changeButton, m_changeAction, m_toggleFoundBox->isChecked() ? WindowText::ToggleTip : WindowText::ChangeTip},
+        {m_extractCButton, m_extractCAction, WindowText::ExtractCTip},
+        {m_extractButton, nullptr, WindowText::ExtractTip},
+        {m_findNextButton, m_findNextAction, WindowText::FindNextTip},
+        {m_stopButton, nullptr, WindowText::StopTip},
+        {m_exitButton, nullptr, WindowText::ExitTip},
+    };
+    for (const auto &b : buttons)
+        b.button->setToolTip(buttonToolTip(b.button->text(), key(b.item), b.what, lang));
+    m_counterIcon->setToolTip(windowText(WindowText::NumberTip, lang));
+    m_resourceIcon->setToolTip(windowText(WindowText::ResourceTip, lang));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        runGuarded(this, [&] { restoreOnShow(); });
+    }
+}
+
+void MainWindow::restoreOnShow()
+{
+    restoreOptions();
+    showPageStatus();
+}
+
+void MainWindow::showPageStatus()
+{
+    if (m_baseName.isEmpty() || m_busy)
+        return;
+    const int p = activePage();
+    QString status = m_baseName + pageExtension(p);
+    if (!m_saved[p])
+        status += msg(2);
+    m_statusBar->Panel(0).SetText(status);
+
+    const bool cpp = p == CppPage, header = p == HeaderPage;
+    m_changeButton->setEnabled(!header);
+    m_findNextButton->setEnabled(!header);
+    m_extractButton->setEnabled(!header);
+    m_extractCButton->setEnabled(cpp);
+    m_counterButton->setVisible(cpp);
+    m_loadStringAction->setEnabled(cpp);
+    m_resourceScriptAction->setEnabled(cpp);
+    m_exportPotAction->setEnabled(cpp);
+    m_translatedScriptAction->setEnabled(cpp);
+    m_withoutResourceAction->setEnabled(!header);
+    updateUndoActions();
+}
+
+void MainWindow::showStatus()
+{
+    showPageStatus();
+    const int p = activePage();
+    EditorModel &m = pageModel(p);
+    m_tracked[p] = m.selectionRowCol();
+    const RowCol t = m_tracked[p];
+    if (m_language->isGerman())
+        m_statusBar->Panel(1).SetText(msg(17) + QString::number(t.col) + msg(18) + QString::number(t.row));
+    else
+        m_statusBar->Panel(1).SetText(msg(17) + QString::number(t.row) + msg(18) + QString::number(t.col));
+    m_statusBar->Panel(2).SetText(msg(19) + QString::number(m_lastEdit[p].row) + QStringLiteral(", ") +
+                               QString::number(m_lastEdit[p].col));
+}
+
+void MainWindow::pageSwitched(int leaving)
+{
+    syncList();
+    m_listSlot[leaving] = EditorModel::of(m_listEditor).text();
+    m_currentPage = activePage();
+    pageEditor(m_currentPage)->setFocus();
+    EditorModel::of(m_listEditor).setText(m_listSlot[m_currentPage]);
+    showStatus();
+}
+
+void MainWindow::showAbout()
+{
+    Dialogs::instance().showModal(m_aboutBox);
+}
+
+void MainWindow::switchLanguage(Language lang)
+{
+    m_language->setLanguage(lang);
+    m_toolkitTexts->setLanguage(lang);
+    applyCaptions();
+    m_language->announce();
+    m_englishAction->setChecked(lang == Language::English);
+    m_germanAction->setChecked(lang == Language::German);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The close box belongs to the busy state: a running scan stops first,
+    // and the close query runs once the busy state is left.
+    if (m_busy) {
+        m_stopRequest = true;
+        m_closePending = true;
+        event->ignore();
+        return;
+    }
+    bool canClose = false;
+    runGuarded(this, [&] { queryClose(canClose); });
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,60 @@
+// The three generator commands, writing into the output window.
+#include "MainWindow.h"
+
+#include "EditorModel.h"
+#include "Generators.h"
+#include "ListCheck.h"
+#include "UiLanguage.h"
+#include "OutputWindow.h"
+
+#include <QPlainTextEdit>
+
+void MainWindow::createOutputWindow()
+{
+    // Add to CPP changes the document, which marks the page; the explicit
+    // mark keeps it so for an empty addition too.
+    m_output = new OutputWindow(this, m_language, m_folders,
+                                OutputWindow::CppTarget{m_cppEditor, [this] { session(CppPage).setSaved(false); }});
+    m_output->setWrittenOut([this] { listWrittenOut(); });
+}
+
+// Caption, empty text, then the generated lines; the window is shown only
+// when the generator produced something for this page. A conversion error
+// escapes before anything is shown. Entries that give broken output are
+// named in one warning shown above the output.
+void MainWindow::generate(Command generator)
+{
+    struct Row
+    {
+        unsigned caption;
+        std::optional<QStringList> (*generate)(const GeneratorInput &);
+        OutputKind kind;
+        GeneratorKind checks;
+    };
+    const Row g = generator == Command::WithoutResourceFile
+                      ? Row{26, codeWithoutResourceFile, OutputKind::CppCode, GeneratorKind::WithoutResourceFile}
+                  : generator == Command::ForResourceFile
+                      ? Row{32, codeForResourceFile, OutputKind::CppCode, GeneratorKind::ForResourceFile}
+                      : Row{33, resourceScript, OutputKind::ResourceScript, GeneratorKind::ResourceScript};
+    m_output->setCaption(msg(g.caption));
+    m_output->setOutputKind(g.kind);
+    m_output->clearText();
+    GeneratorInput in;
+    in.list = EditorModel::of(m_listEditor).text();
+    in.mode = stringMode();
+    in.page = SourcePage(activePage());
+    in.className = classNameOfLine(0);
+    in.language = m_language->language();
+    const std::optional<QStringList> lines = g.generate(in);
+    if (!lines)
+        return;
+    m_output->appendLines(*lines);
+    const QList<ListFinding> findings = checkList(in, g.checks);
+    QStringList warnings;
+    if (in.page == SourcePage::Cpp && !m_nameInUseWarning.isEmpty())
+        warnings << m_nameInUseWarning;
+    if (!findings.isEmpty())
+        warnings << listWarning(findings, in.language);
+    m_output->setWarning(warnings.join(QStringLiteral("\n\n")));
+    m_output->showModally();
+}
