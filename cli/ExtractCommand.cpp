@@ -20,7 +20,7 @@
 #include "Exception.h"
 #include "ExtractionList.h"
 #include "FormDescription.h"
-#include "Generators.h"
+#include "GeneratorTable.h"
 #include "ListPositions.h"
 #include "OutputFile.h"
 #include "PageDiff.h"
@@ -48,8 +48,6 @@ struct ExtractOptions
     bool dryRun = false;
     bool diff = false;
 };
-
-using Generate = bool (*)(const GeneratorInput &, const LineSink &);
 
 // A unit's work from reading to writing.
 struct UnitWork
@@ -84,8 +82,9 @@ QString folderOf(const SourceUnit &unit, const ExtractOptions &o)
     return o.outDir.isEmpty() ? unit.folder() : Paths::withTrailingSeparator(o.outDir);
 }
 
-// The list and the outputs of a page: <base>.list.txt, .rc, .norc.cpp,
-// .loadrc.cpp for the C++ page; <base>.dfm.list.txt ... for the form page.
+// The list and the outputs of a page: <base>.list.txt and <base> with each
+// generator's suffix for the C++ page; <base>.dfm.list.txt ... for the form
+// page.
 QString outputBase(const SourceUnit &unit, const ExtractOptions &o)
 {
     return folderOf(unit, o) + unit.baseName() +
@@ -217,10 +216,9 @@ void prove(const ExtractOptions &o, UnitWork &w, Language lang)
         w.diff = unifiedDiff(w.page.path, w.page.text, w.result.text, w.result.replacements);
 }
 
-const std::tuple<const char *, Generate, OutputKind> kOutputs[] = {
-    {".rc", writeResourceScript, OutputKind::ResourceScript},
-    {".norc.cpp", writeCodeWithoutResourceFile, OutputKind::CppCode},
-    {".loadrc.cpp", writeCodeForResourceFile, OutputKind::CppCode}};
+// The generators' outputs in the order a unit's files are written.
+constexpr GeneratorKind kOutputs[] = {GeneratorKind::ResourceScript, GeneratorKind::WithoutResourceFile,
+                                      GeneratorKind::ForResourceFile};
 
 GeneratorInput generatorInput(const ExtractOptions &o, const UnitWork &w, const QString &list)
 {
@@ -248,10 +246,9 @@ std::vector<QString> targetsOf(const SourceUnit &unit, const ExtractOptions &o, 
                 out.push_back(folder + Paths::namePart(unit.path(p)));
     out.push_back(w.listPath);
     out.push_back(placesPath(w));
-    // Whether a generator gives anything depends on the page, not on the list.
-    for (const auto &[suffix, generate, kind] : kOutputs)
-        if (generate(generatorInput(o, w, QString()), [](const QString &) {}))
-            out.push_back(outputBase(unit, o) + QLatin1String(suffix));
+    for (const GeneratorKind kind : kOutputs)
+        if (const GeneratorInfo &g = generator(kind); g.worksOn(o.batch.page))
+            out.push_back(outputBase(unit, o) + QLatin1String(g.suffix));
     return out;
 }
 
@@ -306,22 +303,23 @@ void stage(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, StagedF
     encodeOutputPieces([&](const auto &piece) { piece(w.positions); }, OutputKind::Text, write, restart);
     staged.end();
     const GeneratorInput in = generatorInput(o, w, list);
-    for (const auto &[suffix, generate, kind] : kOutputs) {
-        if (target == targets.end() || !target->endsWith(QLatin1String(suffix)))
+    for (const GeneratorKind kind : kOutputs) {
+        const GeneratorInfo &g = generator(kind);
+        if (!g.worksOn(o.batch.page))
             continue;
         staged.begin(*target++);
         encodeOutputPieces(
-            [&, generate = generate](const auto &piece) {
+            [&](const auto &piece) {
                 // The lines as the output window joins them.
                 bool first = true;
-                generate(in, [&](const QString &line) {
+                g.write(in, [&](const QString &line) {
                     if (!first)
                         piece(u"\r\n");
                     first = false;
                     piece(line);
                 });
             },
-            kind, write, restart);
+            g.outputKind, write, restart);
         staged.end();
     }
 }

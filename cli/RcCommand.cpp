@@ -4,7 +4,7 @@
 // project's PO files.
 #include "Command.h"
 #include "Exception.h"
-#include "OutputFile.h"
+#include "GeneratorTable.h"
 #include "Paths.h"
 #include "TranslateInput.h"
 #include "TranslateTexts.h"
@@ -42,6 +42,7 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
     const std::optional<UnitLists> lists = readUnitLists(parser.positionalArguments(), parser, io, true);
     if (!lists)
         return ExitError;
+    const GeneratorInfo &rc = generator(GeneratorKind::ResourceScript);
     qsizetype fallbacks = 0;
     try {
         QList<Translation::Translations> translations;
@@ -77,14 +78,14 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             const QString text = script.lines.join(u'\n') + u'\n';
             if (lists->project) {
                 saveOutputText(Paths::withTrailingSeparator(parser.value(out)) + list.baseName
-                                   + QStringLiteral(".rc"),
-                               text, OutputKind::ResourceScript);
+                                   + QLatin1String(rc.suffix),
+                               text, rc.outputKind);
             } else if (parser.isSet(out)) {
-                saveOutputText(parser.value(out), text, OutputKind::ResourceScript);
+                saveOutputText(parser.value(out), text, rc.outputKind);
             } else if (QIODevice *device = io.out.device()) {
                 // Standard output gets the bytes the file would hold, code page pragma included.
                 io.out.flush();
-                device->write(encodeOutputText(text, OutputKind::ResourceScript));
+                device->write(encodeOutputText(text, rc.outputKind));
             } else {
                 io.out << text; // a stream over a string holds characters
             }

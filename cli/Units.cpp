@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "FileTexts.h"
 #include "FormDescription.h"
+#include "GeneratorTable.h"
 #include "Paths.h"
 
 #include <QDirIterator>
@@ -34,8 +35,10 @@ QString folderOf(const QString &path)
 // The code extract writes beside a unit is no unit of its own.
 bool isGeneratedOutput(const QString &path)
 {
-    return path.endsWith(QLatin1String(".norc.cpp"), Qt::CaseInsensitive) ||
-           path.endsWith(QLatin1String(".loadrc.cpp"), Qt::CaseInsensitive);
+    for (const GeneratorInfo &g : generators())
+        if (path.endsWith(QLatin1String(g.suffix), Qt::CaseInsensitive))
+            return true;
+    return false;
 }
 
 // A unit file below folder whose name is not valid UTF-8: Qt cannot reach
