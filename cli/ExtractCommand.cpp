@@ -14,6 +14,7 @@
 //      all are staged
 // An error in any unit before step 4 ends writes nothing; a failure while
 // staging removes every temporary file. The originals stay as they were.
+#include "CommandParser.h"
 #include "Commands.h"
 #include "Literals.h"
 
@@ -360,11 +361,11 @@ int nothingChanged(CliStreams &io, Language lang)
 
 int runExtract(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
-    QCommandLineParser parser;
-    addCommonOptions(parser, lang);
-    parser.addOption({QStringLiteral("mode"), cliText(CliText::ModeOption, lang),
-                      QStringLiteral("global|form|function")});
+    CommandParser parser("extract", CommandParser::Voice::Tool, CliText::UnitArgument);
+    const Language lang = parser.language();
+    parser.addHelpAndVersion();
+    parser.addJobsOption();
+    parser.addModeOption(CommandParser::ModeDefault::Global);
     parser.addOption({QStringLiteral("extract-c"), cliText(CliText::ExtractCOption, lang)});
     parser.addOption({QStringLiteral("reuse-equal"), cliText(CliText::ReuseEqualOption, lang)});
     parser.addOption({QStringLiteral("all"), cliText(CliText::AllOption, lang)});
@@ -376,20 +377,14 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     parser.addOption({QStringLiteral("class"), cliText(CliText::ClassOption, lang), QStringLiteral("NAME")});
     parser.addOption({QStringLiteral("dry-run"), cliText(CliText::DryRunOption, lang)});
     parser.addOption({QStringLiteral("diff"), cliText(CliText::DiffOption, lang)});
-    int exit = ExitOk;
-    if (!parseCommon(parser, arguments, io, &exit))
-        return exit;
+    if (const std::optional<int> done = parser.read(arguments, io))
+        return *done;
 
     ExtractOptions o;
-    const QString mode = parser.value(QStringLiteral("mode"));
-    if (mode.isEmpty() || mode == u"global")
-        o.batch.mode = StringMode::Global;
-    else if (mode == u"form")
-        o.batch.mode = StringMode::Form;
-    else if (mode == u"function")
-        o.batch.mode = StringMode::Function;
-    else
-        return fail(io, cliText(CliText::BadMode, lang).arg(mode));
+    std::optional<StringMode> mode;
+    if (!parser.mode(&mode, io))
+        return ExitError;
+    o.batch.mode = *mode;
     if (!pageOption(parser.value(QStringLiteral("page")), &o.batch.page))
         return fail(io, cliText(CliText::BadPage, lang).arg(parser.value(QStringLiteral("page"))));
     o.batch.extractC = parser.isSet(QStringLiteral("extract-c"));
@@ -415,12 +410,12 @@ int runExtract(const QStringList &arguments, CliStreams &io)
 
     std::vector<SourceUnit> units;
     try {
-        units = resolveUnits(parser.positionalArguments(), lang);
+        units = resolveUnits(parser.units(), lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
     int n = int(units.size());
-    const int jobs = jobsOf(parser);
+    const int jobs = parser.jobs();
     std::vector<UnitWork> works(units.size());
 
     eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { prepare(units[size_t(i)], o, w, lang); });
@@ -489,7 +484,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
 
     try {
         if (!o.outDir.isEmpty() && !QDir().mkpath(o.outDir))
-            throw Exception(QStringLiteral("%1: cannot create the folder").arg(o.outDir));
+            throw Exception(cliText(CliText::CannotCreateFolder, lang).arg(o.outDir));
         for (const QString &target : targets)
             StagedFiles::checkTarget(target);
     } catch (const Exception &e) {
