@@ -10,19 +10,15 @@
 
 int runCheck(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
-    QCommandLineParser parser;
-    addCommonOptions(parser, lang);
-    addFindingOptions(parser, lang);
+    CommandParser parser("check", CommandParser::Voice::Tool, CliText::UnitArgument);
+    const Language lang = parser.language();
+    addFindingOptions(parser);
     parser.addOption({QStringLiteral("baseline"), cliText(CliText::BaselineOption, lang), QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("write-baseline"), cliText(CliText::WriteBaselineOption, lang),
                       QStringLiteral("FILE")});
-    int exit = ExitOk;
     FindingOptions options;
-    if (!parseCommon(parser, arguments, io, &exit))
-        return exit;
-    if (!findingOptions(parser, &options, io, lang))
-        return ExitError;
+    if (const std::optional<int> done = readFindingOptions(parser, arguments, &options, io))
+        return *done;
     const bool writing = parser.isSet(QStringLiteral("write-baseline"));
     if (writing && parser.isSet(QStringLiteral("baseline")))
         return fail(io, cliText(CliText::BaselineAndWrite, lang));
@@ -35,7 +31,7 @@ int runCheck(const QStringList &arguments, CliStreams &io)
             baseline.emplace(parser.value(QStringLiteral("baseline")));
             baseline->load(lang);
         }
-        units = resolveUnits(parser.positionalArguments(), lang);
+        units = resolveUnits(parser.units(), lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }

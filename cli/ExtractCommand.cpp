@@ -14,13 +14,14 @@
 //      all are staged
 // An error in any unit before step 4 ends writes nothing; a failure while
 // staging removes every temporary file. The originals stay as they were.
+#include "CommandParser.h"
 #include "Commands.h"
 #include "Literals.h"
 
 #include "Exception.h"
 #include "ExtractionList.h"
 #include "FormDescription.h"
-#include "Generators.h"
+#include "GeneratorTable.h"
 #include "ListPositions.h"
 #include "OutputFile.h"
 #include "PageDiff.h"
@@ -48,8 +49,6 @@ struct ExtractOptions
     bool dryRun = false;
     bool diff = false;
 };
-
-using Generate = bool (*)(const GeneratorInput &, const LineSink &);
 
 // A unit's work from reading to writing.
 struct UnitWork
@@ -84,8 +83,9 @@ QString folderOf(const SourceUnit &unit, const ExtractOptions &o)
     return o.outDir.isEmpty() ? unit.folder() : Paths::withTrailingSeparator(o.outDir);
 }
 
-// The list and the outputs of a page: <base>.list.txt, .rc, .norc.cpp,
-// .loadrc.cpp for the C++ page; <base>.dfm.list.txt ... for the form page.
+// The list and the outputs of a page: <base>.list.txt and <base> with each
+// generator's suffix for the C++ page; <base>.dfm.list.txt ... for the form
+// page.
 QString outputBase(const SourceUnit &unit, const ExtractOptions &o)
 {
     return folderOf(unit, o) + unit.baseName() +
@@ -217,10 +217,9 @@ void prove(const ExtractOptions &o, UnitWork &w, Language lang)
         w.diff = unifiedDiff(w.page.path, w.page.text, w.result.text, w.result.replacements);
 }
 
-const std::tuple<const char *, Generate, OutputKind> kOutputs[] = {
-    {".rc", writeResourceScript, OutputKind::ResourceScript},
-    {".norc.cpp", writeCodeWithoutResourceFile, OutputKind::CppCode},
-    {".loadrc.cpp", writeCodeForResourceFile, OutputKind::CppCode}};
+// The generators' outputs in the order a unit's files are written.
+constexpr GeneratorKind kOutputs[] = {GeneratorKind::ResourceScript, GeneratorKind::WithoutResourceFile,
+                                      GeneratorKind::ForResourceFile};
 
 GeneratorInput generatorInput(const ExtractOptions &o, const UnitWork &w, const QString &list)
 {
@@ -248,10 +247,9 @@ std::vector<QString> targetsOf(const SourceUnit &unit, const ExtractOptions &o, 
                 out.push_back(folder + Paths::namePart(unit.path(p)));
     out.push_back(w.listPath);
     out.push_back(placesPath(w));
-    // Whether a generator gives anything depends on the page, not on the list.
-    for (const auto &[suffix, generate, kind] : kOutputs)
-        if (generate(generatorInput(o, w, QString()), [](const QString &) {}))
-            out.push_back(outputBase(unit, o) + QLatin1String(suffix));
+    for (const GeneratorKind kind : kOutputs)
+        if (const GeneratorInfo &g = generator(kind); g.worksOn(o.batch.page))
+            out.push_back(outputBase(unit, o) + QLatin1String(g.suffix));
     return out;
 }
 
@@ -306,22 +304,23 @@ void stage(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, StagedF
     encodeOutputPieces([&](const auto &piece) { piece(w.positions); }, OutputKind::Text, write, restart);
     staged.end();
     const GeneratorInput in = generatorInput(o, w, list);
-    for (const auto &[suffix, generate, kind] : kOutputs) {
-        if (target == targets.end() || !target->endsWith(QLatin1String(suffix)))
+    for (const GeneratorKind kind : kOutputs) {
+        const GeneratorInfo &g = generator(kind);
+        if (!g.worksOn(o.batch.page))
             continue;
         staged.begin(*target++);
         encodeOutputPieces(
-            [&, generate = generate](const auto &piece) {
+            [&](const auto &piece) {
                 // The lines as the output window joins them.
                 bool first = true;
-                generate(in, [&](const QString &line) {
+                g.write(in, [&](const QString &line) {
                     if (!first)
                         piece(u"\r\n");
                     first = false;
                     piece(line);
                 });
             },
-            kind, write, restart);
+            g.outputKind, write, restart);
         staged.end();
     }
 }
@@ -362,11 +361,11 @@ int nothingChanged(CliStreams &io, Language lang)
 
 int runExtract(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
-    QCommandLineParser parser;
-    addCommonOptions(parser, lang);
-    parser.addOption({QStringLiteral("mode"), cliText(CliText::ModeOption, lang),
-                      QStringLiteral("global|form|function")});
+    CommandParser parser("extract", CommandParser::Voice::Tool, CliText::UnitArgument);
+    const Language lang = parser.language();
+    parser.addHelpAndVersion();
+    parser.addJobsOption();
+    parser.addModeOption(CommandParser::ModeDefault::Global);
     parser.addOption({QStringLiteral("extract-c"), cliText(CliText::ExtractCOption, lang)});
     parser.addOption({QStringLiteral("reuse-equal"), cliText(CliText::ReuseEqualOption, lang)});
     parser.addOption({QStringLiteral("all"), cliText(CliText::AllOption, lang)});
@@ -378,20 +377,14 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     parser.addOption({QStringLiteral("class"), cliText(CliText::ClassOption, lang), QStringLiteral("NAME")});
     parser.addOption({QStringLiteral("dry-run"), cliText(CliText::DryRunOption, lang)});
     parser.addOption({QStringLiteral("diff"), cliText(CliText::DiffOption, lang)});
-    int exit = ExitOk;
-    if (!parseCommon(parser, arguments, io, &exit))
-        return exit;
+    if (const std::optional<int> done = parser.read(arguments, io))
+        return *done;
 
     ExtractOptions o;
-    const QString mode = parser.value(QStringLiteral("mode"));
-    if (mode.isEmpty() || mode == u"global")
-        o.batch.mode = StringMode::Global;
-    else if (mode == u"form")
-        o.batch.mode = StringMode::Form;
-    else if (mode == u"function")
-        o.batch.mode = StringMode::Function;
-    else
-        return fail(io, cliText(CliText::BadMode, lang).arg(mode));
+    std::optional<StringMode> mode;
+    if (!parser.mode(&mode, io))
+        return ExitError;
+    o.batch.mode = *mode;
     if (!pageOption(parser.value(QStringLiteral("page")), &o.batch.page))
         return fail(io, cliText(CliText::BadPage, lang).arg(parser.value(QStringLiteral("page"))));
     o.batch.extractC = parser.isSet(QStringLiteral("extract-c"));
@@ -417,12 +410,12 @@ int runExtract(const QStringList &arguments, CliStreams &io)
 
     std::vector<SourceUnit> units;
     try {
-        units = resolveUnits(parser.positionalArguments(), lang);
+        units = resolveUnits(parser.units(), lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
     int n = int(units.size());
-    const int jobs = jobsOf(parser);
+    const int jobs = parser.jobs();
     std::vector<UnitWork> works(units.size());
 
     eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { prepare(units[size_t(i)], o, w, lang); });
@@ -491,7 +484,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
 
     try {
         if (!o.outDir.isEmpty() && !QDir().mkpath(o.outDir))
-            throw Exception(QStringLiteral("%1: cannot create the folder").arg(o.outDir));
+            throw Exception(cliText(CliText::CannotCreateFolder, lang).arg(o.outDir));
         for (const QString &target : targets)
             StagedFiles::checkTarget(target);
     } catch (const Exception &e) {

@@ -357,16 +357,23 @@ void Baseline::save(Language lang) const
         throw Exception(cliText(CliText::CannotWrite, lang).arg(m_file, file.errorString()));
 }
 
-void addFindingOptions(QCommandLineParser &parser, Language lang)
+void addFindingOptions(CommandParser &parser)
 {
+    const Language lang = parser.language();
+    parser.addHelpAndVersion();
+    parser.addJobsOption();
     parser.addOption({QStringLiteral("format"), cliText(CliText::FormatOption, lang), QStringLiteral("FORMAT")});
     parser.addOption({QStringLiteral("json"), cliText(CliText::JsonOption, lang)});
     parser.addOption({QStringLiteral("page"), cliText(CliText::PagesOption, lang), QStringLiteral("cpp|dfm|both")});
     parser.addOption({{QStringLiteral("q"), QStringLiteral("quiet")}, cliText(CliText::QuietOption, lang)});
 }
 
-bool findingOptions(const QCommandLineParser &parser, FindingOptions *options, CliStreams &io, Language lang)
+std::optional<int> readFindingOptions(CommandParser &parser, const QStringList &arguments, FindingOptions *options,
+                                      CliStreams &io)
 {
+    if (const std::optional<int> done = parser.read(arguments, io))
+        return done;
+    const Language lang = parser.language();
     const QString format = parser.isSet(QStringLiteral("json")) && !parser.isSet(QStringLiteral("format"))
                                ? QStringLiteral("json")
                                : parser.value(QStringLiteral("format"));
@@ -375,10 +382,8 @@ bool findingOptions(const QCommandLineParser &parser, FindingOptions *options, C
         {"json", OutputFormat::Json}, {"sarif", OutputFormat::Sarif}};
     const auto f = std::find_if(std::begin(formats), std::end(formats),
                                 [&](const auto &p) { return format == QLatin1String(p.first); });
-    if (f == std::end(formats)) {
-        fail(io, cliText(CliText::BadFormat, lang).arg(format));
-        return false;
-    }
+    if (f == std::end(formats))
+        return fail(io, cliText(CliText::BadFormat, lang).arg(format));
     options->format = f->second;
     const QString page = parser.value(QStringLiteral("page"));
     if (page.isEmpty() || page == u"both")
@@ -387,12 +392,10 @@ bool findingOptions(const QCommandLineParser &parser, FindingOptions *options, C
         options->pages = PageChoice::Cpp;
     else if (page == u"dfm")
         options->pages = PageChoice::Dfm;
-    else {
-        fail(io, cliText(CliText::BadPages, lang).arg(page));
-        return false;
-    }
+    else
+        return fail(io, cliText(CliText::BadPages, lang).arg(page));
     options->quiet = parser.isSet(QStringLiteral("quiet"));
-    return true;
+    return std::nullopt;
 }
 
 ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fingerprints,

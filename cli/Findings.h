@@ -3,9 +3,8 @@
 // literal written the moment it is found in the chosen format, and the
 // baseline of accepted findings.
 #include "BatchExtract.h"
+#include "CommandParser.h"
 #include "Units.h"
-
-#include <QCommandLineParser>
 
 #include <functional>
 #include <map>
@@ -79,16 +78,19 @@ private:
     int m_recorded = 0;
 };
 
-// The options list and check share: --format (and --json), --page, --quiet.
-void addFindingOptions(QCommandLineParser &parser, Language lang);
+// The options list and check share: -h, -V, --jobs, --format (and --json),
+// --page, --quiet.
+void addFindingOptions(CommandParser &parser);
 struct FindingOptions
 {
     OutputFormat format = OutputFormat::Text;
     PageChoice pages = PageChoice::Both;
     bool quiet = false;
 };
-// Reads them; false after telling what is wrong.
-bool findingOptions(const QCommandLineParser &parser, FindingOptions *options, CliStreams &io, Language lang);
+// Parses arguments and reads those options; the exit status to end with
+// (after the help, the version or a mistake), or nothing to go on.
+std::optional<int> readFindingOptions(CommandParser &parser, const QStringList &arguments, FindingOptions *options,
+                                      CliStreams &io);
 
 struct ScanTotals
 {

@@ -7,19 +7,15 @@
 
 int runList(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
-    QCommandLineParser parser;
-    addCommonOptions(parser, lang);
-    addFindingOptions(parser, lang);
-    int exit = ExitOk;
+    CommandParser parser("list", CommandParser::Voice::Tool, CliText::UnitArgument);
+    addFindingOptions(parser);
     FindingOptions options;
-    if (!parseCommon(parser, arguments, io, &exit))
-        return exit;
-    if (!findingOptions(parser, &options, io, lang))
-        return ExitError;
+    if (const std::optional<int> done = readFindingOptions(parser, arguments, &options, io))
+        return *done;
+    const Language lang = parser.language();
     std::vector<SourceUnit> units;
     try {
-        units = resolveUnits(parser.positionalArguments(), lang);
+        units = resolveUnits(parser.units(), lang);
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }

@@ -1,6 +1,6 @@
 // vtqx-cli pot UNIT... [--out FILE]: the PO template of a unit's lists, or
 // one template for a project (several units or a folder).
-#include "Command.h"
+#include "CommandParser.h"
 #include "Exception.h"
 #include "Paths.h"
 #include "TextFile.h"
@@ -27,18 +27,18 @@ Translation::TemplateInput templateInput(const UnitList &list, const QDateTime &
 
 int runPotCommand(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
-    QCommandLineParser parser;
-    parser.setApplicationDescription(cliText(CliText::PotDescription, lang));
+    CommandParser parser("pot", CommandParser::Voice::Command, CliText::ListUnitArgument);
+    const Language lang = parser.language();
+    parser.describe(CliText::PotDescription);
     const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::PotOutOption, lang), QStringLiteral("FILE"));
     const QCommandLineOption project(QStringLiteral("project"), cliText(CliText::PotProjectOption, lang),
                                      QStringLiteral("NAME"));
-    parser.addOption(out);
-    parser.addOption(project);
-    addModeOption(parser);
-    if (const std::optional<int> done = parseCommand(parser, arguments, io))
+    parser.addOptions({out, project});
+    parser.addModeOption(CommandParser::ModeDefault::AsListShows);
+    parser.addHelpAndVersion();
+    if (const std::optional<int> done = parser.read(arguments, io))
         return *done;
-    const std::optional<UnitLists> lists = readUnitLists(parser.positionalArguments(), parser, io, false);
+    const std::optional<UnitLists> lists = readUnitLists(parser, io, false);
     if (!lists)
         return ExitError;
     try {
@@ -62,8 +62,7 @@ int runPotCommand(const QStringList &arguments, CliStreams &io)
         else
             io.out << pot;
     } catch (const Exception &e) {
-        io.err << "vtqx-cli pot: " << e.Message() << '\n';
-        return ExitError;
+        return parser.tell(io, e.Message());
     }
     return ExitOk;
 }

@@ -2,9 +2,9 @@
 // script with the source table and one string table per translation; for a
 // project (several units or a folder) one script per unit from the
 // project's PO files.
-#include "Command.h"
+#include "CommandParser.h"
 #include "Exception.h"
-#include "OutputFile.h"
+#include "GeneratorTable.h"
 #include "Paths.h"
 #include "TranslateInput.h"
 #include "TranslateTexts.h"
@@ -16,41 +16,39 @@
 
 int runRcCommand(const QStringList &arguments, CliStreams &io)
 {
-    const Language lang = cliLanguage();
-    QCommandLineParser parser;
-    parser.setApplicationDescription(cliText(CliText::RcDescription, lang));
+    CommandParser parser("rc", CommandParser::Voice::Command, CliText::ListUnitArgument);
+    const Language lang = parser.language();
+    parser.describe(CliText::RcDescription);
     const QCommandLineOption po(QStringLiteral("po"), cliText(CliText::PoOption, lang), QStringLiteral("FILE"));
     const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::RcOutOption, lang), QStringLiteral("FILE|DIR"));
     const QCommandLineOption strict(QStringLiteral("strict"), cliText(CliText::RcStrictOption, lang));
     const QCommandLineOption statistics(QStringLiteral("statistics"), cliText(CliText::RcStatisticsOption, lang));
-    parser.addOption(po);
-    parser.addOption(out);
-    parser.addOption(strict);
-    parser.addOption(statistics);
-    addModeOption(parser);
-    if (const std::optional<int> done = parseCommand(parser, arguments, io))
+    parser.addOptions({po, out, strict, statistics});
+    parser.addModeOption(CommandParser::ModeDefault::AsListShows);
+    parser.addHelpAndVersion();
+    if (const std::optional<int> done = parser.read(arguments, io))
         return *done;
     if (!parser.isSet(po)) {
         io.err << "vtqx-cli " << cliText(CliText::PoExpected, lang) << '\n';
         return ExitError;
     }
-    if (!parser.isSet(out)
-        && (parser.positionalArguments().size() > 1 || QFileInfo(parser.positionalArguments().constFirst()).isDir())) {
+    if (!parser.isSet(out) && (parser.units().size() > 1 || QFileInfo(parser.units().constFirst()).isDir())) {
         io.err << "vtqx-cli " << cliText(CliText::ProjectNeedsOut, lang) << '\n';
         return ExitError;
     }
-    const std::optional<UnitLists> lists = readUnitLists(parser.positionalArguments(), parser, io, true);
+    const std::optional<UnitLists> lists = readUnitLists(parser, io, true);
     if (!lists)
         return ExitError;
+    const GeneratorInfo &rc = generator(GeneratorKind::ResourceScript);
     qsizetype fallbacks = 0;
     try {
         QList<Translation::Translations> translations;
         for (const QString &path : parser.values(po))
             translations << Translation::Translations{path, PoFile::read(path)};
         for (const QString &warning : Translation::catalogWarnings(translations, lang))
-            io.err << "warning: " << warning << '\n';
+            io.err << cliText(CliText::Warning, lang).arg(warning) << '\n';
         if (lists->project && !QDir().mkpath(parser.value(out)))
-            throw Exception(QStringLiteral("%1: cannot create the folder").arg(parser.value(out)));
+            throw Exception(cliText(CliText::CannotCreateFolder, lang).arg(parser.value(out)));
 
         QList<Translation::Counts> total;
         for (const UnitList &list : lists->units) {
@@ -77,14 +75,14 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             const QString text = script.lines.join(u'\n') + u'\n';
             if (lists->project) {
                 saveOutputText(Paths::withTrailingSeparator(parser.value(out)) + list.baseName
-                                   + QStringLiteral(".rc"),
-                               text, OutputKind::ResourceScript);
+                                   + QLatin1String(rc.suffix),
+                               text, rc.outputKind);
             } else if (parser.isSet(out)) {
-                saveOutputText(parser.value(out), text, OutputKind::ResourceScript);
+                saveOutputText(parser.value(out), text, rc.outputKind);
             } else if (QIODevice *device = io.out.device()) {
                 // Standard output gets the bytes the file would hold, code page pragma included.
                 io.out.flush();
-                device->write(encodeOutputText(text, OutputKind::ResourceScript));
+                device->write(encodeOutputText(text, rc.outputKind));
             } else {
                 io.out << text; // a stream over a string holds characters
             }
@@ -93,11 +91,10 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             for (const Translation::Counts &c : total)
                 io.err << Translation::countsReport(c, lang) << '\n';
     } catch (const Exception &e) {
-        io.err << "vtqx-cli rc: " << e.Message() << '\n';
-        return ExitError;
+        return parser.tell(io, e.Message());
     }
     if (parser.isSet(strict) && fallbacks > 0) {
-        io.err << "vtqx-cli rc: " << translateText(TranslateText::StrictFailed, lang).arg(fallbacks) << '\n';
+        parser.tell(io, translateText(TranslateText::StrictFailed, lang).arg(fallbacks));
         return ExitFindings;
     }
     return ExitOk;

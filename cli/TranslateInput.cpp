@@ -11,8 +11,6 @@
 #include <QSet>
 
 namespace {
-const QString kMode = QStringLiteral("mode");
-
 // The text of path, "" when it does not exist.
 QString textOf(const QString &path)
 {
@@ -37,47 +35,13 @@ UnitList readLists(const QString &folder, const QString &baseName)
 }
 } // namespace
 
-void addModeOption(QCommandLineParser &parser)
-{
-    parser.addOption({kMode, cliText(CliText::StringModeOption, cliLanguage()), QStringLiteral("MODE")});
-}
-
-std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io)
-{
-    const Language lang = cliLanguage();
-    addHelpAndVersion(parser, lang);
-    parser.addPositionalArgument(QStringLiteral("UNIT"), cliText(CliText::ListUnitArgument, lang),
-                                 QStringLiteral("UNIT..."));
-    if (!parser.parse(arguments)) {
-        io.err << "vtqx-cli " << arguments.value(0) << ": " << parseErrorText(parser, lang) << '\n';
-        return ExitError;
-    }
-    if (answerHelpOrVersion(parser, arguments.value(0), io, lang))
-        return ExitOk;
-    if (parser.positionalArguments().isEmpty()) {
-        io.err << "vtqx-cli " << cliText(CliText::OneUnitExpected, lang).arg(arguments.value(0)) << '\n';
-        return ExitError;
-    }
-    return std::nullopt;
-}
-
-std::optional<UnitLists> readUnitLists(const QStringList &units, const QCommandLineParser &parser, CliStreams &io,
-                                       bool needCppList)
+std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &io, bool needCppList)
 {
     std::optional<StringMode> mode;
-    if (parser.isSet(kMode)) {
-        const QString name = parser.value(kMode).toLower();
-        if (name == u"global")
-            mode = StringMode::Global;
-        else if (name == u"form")
-            mode = StringMode::Form;
-        else if (name == u"function")
-            mode = StringMode::Function;
-        else {
-            io.err << "vtqx-cli: unknown string mode '" << parser.value(kMode) << "'\n";
-            return std::nullopt;
-        }
-    }
+    if (!parser.mode(&mode, io))
+        return std::nullopt;
+    const QStringList units = parser.units();
+    const Language lang = parser.language();
 
     UnitLists out;
     out.project = units.size() > 1 || QFileInfo(units.constFirst()).isDir();
@@ -95,14 +59,14 @@ std::optional<UnitLists> readUnitLists(const QStringList &units, const QCommandL
                       + QStringLiteral(".list.txt");
             UnitList list = readLists(folder, unitFile ? name.left(name.size() - tail.size()) : name);
             if (!list.hasList && (needCppList || list.dfmText.isEmpty()))
-                throw Exception(QStringLiteral("the file does not exist"));
+                throw Exception(cliText(CliText::ListMissing, lang));
             out.units << list;
         } else {
             std::vector<SourceUnit> found;
             try {
-                found = resolveUnits(units, Language::English);
+                found = resolveUnits(units, lang);
             } catch (const Exception &e) {
-                io.err << "vtqx-cli: " << e.Message() << '\n';
+                fail(io, e.Message());
                 return std::nullopt;
             }
             QSet<QString> names;
@@ -112,18 +76,17 @@ std::optional<UnitLists> readUnitLists(const QStringList &units, const QCommandL
                 if (!list.hasList && (needCppList || list.dfmText.isEmpty()))
                     continue; // nothing extracted from this unit
                 if (names.contains(list.baseName.toLower()))
-                    throw Exception(QStringLiteral("a second unit named %1 in the project").arg(list.baseName));
+                    throw Exception(cliText(CliText::UnitNameTwice, lang).arg(list.baseName));
                 names.insert(list.baseName.toLower());
                 out.units << list;
             }
             if (out.units.isEmpty()) {
-                io.err << "vtqx-cli: no unit with an extraction list in " << units.join(u' ') << '\n';
+                fail(io, cliText(CliText::NoListedUnit, lang).arg(units.join(u' ')));
                 return std::nullopt;
             }
         }
     } catch (const Exception &e) {
-        io.err << "vtqx-cli: cannot read the extraction list " << QDir::toNativeSeparators(reading) << ": "
-               << e.Message() << '\n';
+        fail(io, cliText(CliText::ListUnreadable, lang).arg(QDir::toNativeSeparators(reading), e.Message()));
         return std::nullopt;
     }
     for (UnitList &list : out.units)

@@ -1,10 +1,9 @@
 #pragma once
 // What pot and rc read: the units named on the command line and their lists.
-#include "Command.h"
+#include "CommandParser.h"
 #include "ListPositions.h"
 #include "StringMode.h"
 
-#include <QCommandLineParser>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -29,17 +28,11 @@ struct UnitLists
     bool project = false; // several units or a folder: contexts qualified by unit
 };
 
-// Adds --mode to parser (global, form, function; default: as the list's lines show).
-void addModeOption(QCommandLineParser &parser);
-
-// One UNIT (any of the unit's files, or its path without extension): its
-// lists beside it. Several UNITs or a folder: a project, every unit below
-// that has a list; the base names must differ. Reports to io.err and
-// returns nothing when a list cannot be read, no list is found or --mode is
-// unknown. needCppList: a unit's C++ list must exist (rc).
-std::optional<UnitLists> readUnitLists(const QStringList &units, const QCommandLineParser &parser, CliStreams &io,
-                                       bool needCppList);
-
-// Parses arguments (command name first) with --help; returns the exit status
-// to end with, or nothing to go on. Wants at least one positional argument.
-std::optional<int> parseCommand(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io);
+// The lists of the parser's UNITs. One UNIT (any of the unit's files, or
+// its path without extension): its lists beside it. Several UNITs or a
+// folder: a project, every unit below that has a list; the base names must
+// differ. Every list gets the --mode, or without one the mode its lines
+// show. Reports to io.err and returns nothing when --mode is unknown, a list
+// cannot be read or no list is found. needCppList: a unit's C++ list must
+// exist (rc).
+std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &io, bool needCppList);

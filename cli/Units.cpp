@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "FileTexts.h"
 #include "FormDescription.h"
+#include "GeneratorTable.h"
 #include "Paths.h"
 
 #include <QDirIterator>
@@ -34,8 +35,10 @@ QString folderOf(const QString &path)
 // The code extract writes beside a unit is no unit of its own.
 bool isGeneratedOutput(const QString &path)
 {
-    return path.endsWith(QLatin1String(".norc.cpp"), Qt::CaseInsensitive) ||
-           path.endsWith(QLatin1String(".loadrc.cpp"), Qt::CaseInsensitive);
+    for (const GeneratorInfo &g : generators())
+        if (path.endsWith(QLatin1String(g.suffix), Qt::CaseInsensitive))
+            return true;
+    return false;
 }
 
 // A unit file below folder whose name is not valid UTF-8: Qt cannot reach
@@ -197,108 +200,6 @@ void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStrea
         t.join();
     if (shown)
         io.err << '\r' << QString(40, u' ') << '\r' << Qt::flush;
-}
-
-void addHelpAndVersion(QCommandLineParser &parser, Language lang)
-{
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, cliText(CliText::HelpOption, lang)});
-    parser.addOption({{QStringLiteral("V"), QStringLiteral("version")}, cliText(CliText::VersionOption, lang)});
-}
-
-bool answerHelpOrVersion(const QCommandLineParser &parser, const QString &command, CliStreams &io, Language lang)
-{
-    if (parser.isSet(QStringLiteral("help")))
-        io.out << commandHelp(parser, command, lang);
-    else if (parser.isSet(QStringLiteral("version")))
-        io.out << "vtqx-cli " << cliVersion() << '\n';
-    else
-        return false;
-    return true;
-}
-
-QString commandHelp(const QCommandLineParser &parser, const QString &command, Language lang)
-{
-    // Qt's text from the second line on: the options and arguments, laid
-    // out; only its headings are in English.
-    QStringList lines = parser.helpText().split(u'\n');
-    const QString usage = lines.isEmpty() ? QString() : lines.takeFirst();
-    const qsizetype options = usage.indexOf(QLatin1String(" [options]"));
-    const QString arguments = options < 0 ? QString() : usage.mid(options + 11);
-    for (QString &line : lines) {
-        if (line == u"Options:")
-            line = cliText(CliText::OptionsHeading, lang);
-        else if (line == u"Arguments:")
-            line = cliText(CliText::ArgumentsHeading, lang);
-    }
-    QString summary;
-    for (const CliCommand &c : cliCommands())
-        if (command == QLatin1String(c.name))
-            summary = cliText(c.summary, lang);
-    QString text = cliText(CliText::Usage, lang).arg(QStringLiteral("vtqx-cli ") + command, arguments) + u'\n';
-    if (!summary.isEmpty() && (lines.isEmpty() || lines.constFirst().isEmpty()))
-        text += summary + u'\n';
-    text += lines.join(u'\n');
-    if (!text.endsWith(u'\n'))
-        text += u'\n';
-    return text + u'\n' + cliText(CliText::ExitCodes, lang);
-}
-
-QString parseErrorText(const QCommandLineParser &parser, Language lang)
-{
-    if (!parser.unknownOptionNames().isEmpty()) {
-        const QString name = parser.unknownOptionNames().constFirst();
-        return cliText(CliText::UnknownOption, lang).arg(QLatin1String(name.size() == 1 ? "-" : "--") + name);
-    }
-    // Qt names the option between quotes: "Missing value after '--page'."
-    const QString qt = parser.errorText();
-    const qsizetype open = qt.indexOf(u'\''), close = qt.lastIndexOf(u'\'');
-    const QString name = open >= 0 && close > open ? qt.mid(open + 1, close - open - 1) : QString();
-    if (qt.startsWith(QLatin1String("Missing value")))
-        return cliText(CliText::MissingValue, lang).arg(name);
-    if (qt.startsWith(QLatin1String("Unexpected value")))
-        return cliText(CliText::UnexpectedValue, lang).arg(name);
-    return qt;
-}
-
-void addCommonOptions(QCommandLineParser &parser, Language lang)
-{
-    addHelpAndVersion(parser, lang);
-    parser.addOption({{QStringLiteral("j"), QStringLiteral("jobs")},
-                      cliText(CliText::JobsOption, lang),
-                      QStringLiteral("N")});
-    parser.addPositionalArgument(QStringLiteral("UNIT"), cliText(CliText::UnitArgument, lang),
-                                 QStringLiteral("UNIT..."));
-}
-
-bool parseCommon(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io, int *exit)
-{
-    const Language lang = cliLanguage();
-    if (!parser.parse(arguments)) {
-        *exit = fail(io, parseErrorText(parser, lang));
-        return false;
-    }
-    if (answerHelpOrVersion(parser, arguments.value(0), io, lang)) {
-        *exit = ExitOk;
-        return false;
-    }
-    if (parser.isSet(QStringLiteral("jobs"))) {
-        bool ok = false;
-        const int jobs = parser.value(QStringLiteral("jobs")).toInt(&ok);
-        if (!ok || jobs <= 0) {
-            *exit = fail(io, cliText(CliText::BadJobs, cliLanguage()).arg(parser.value(QStringLiteral("jobs"))));
-            return false;
-        }
-    }
-    if (parser.positionalArguments().isEmpty()) {
-        *exit = fail(io, cliText(CliText::NoUnit, cliLanguage()));
-        return false;
-    }
-    return true;
-}
-
-int jobsOf(const QCommandLineParser &parser)
-{
-    return parser.value(QStringLiteral("jobs")).toInt();
 }
 
 int fail(CliStreams &io, const QString &text)

@@ -7,7 +7,6 @@
 #include "SourceUnit.h"
 #include "TextFile.h"
 
-#include <QCommandLineParser>
 #include <QString>
 
 #include <functional>
@@ -43,24 +42,6 @@ QString formHeadLine(SourceUnit &unit);
 // Runs work(i) for every i below n on jobs threads (all cores when 0). On a
 // terminal, a progress line shows for runs longer than a second.
 void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStreams &io, Language lang);
-
-// The options every command has (--help, --version, --jobs) and the parse;
-// returns false with the exit status in *exit when the command should stop:
-// after the help or the version, or on an error.
-void addCommonOptions(QCommandLineParser &parser, Language lang);
-bool parseCommon(QCommandLineParser &parser, const QStringList &arguments, CliStreams &io, int *exit);
-int jobsOf(const QCommandLineParser &parser);
-
-// -h/--help and -V/--version, described in lang. Qt's own help option is
-// not used: it offers --help-all and speaks only English.
-void addHelpAndVersion(QCommandLineParser &parser, Language lang);
-// Writes the help or the version when asked for; true when it did.
-bool answerHelpOrVersion(const QCommandLineParser &parser, const QString &command, CliStreams &io, Language lang);
-// What COMMAND --help prints: "Usage: vtqx-cli COMMAND [options] UNIT...",
-// the options, the arguments and the exit status, all in lang.
-QString commandHelp(const QCommandLineParser &parser, const QString &command, Language lang);
-// Why parse() failed, in lang.
-QString parseErrorText(const QCommandLineParser &parser, Language lang);
 
 // "error: text" on the error stream; returns ExitError.
 int fail(CliStreams &io, const QString &text);

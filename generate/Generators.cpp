@@ -1,6 +1,7 @@
 #include "Generators.h"
 
 #include "ExtractionList.h"
+#include "GeneratorTable.h"
 
 namespace EL = ExtractionList;
 
@@ -25,15 +26,6 @@ public:
 private:
     const LineSink &m_sink;
 };
-
-// The lines of a generator writing into sink, or nothing.
-std::optional<QStringList> collect(bool (*write)(const GeneratorInput &, const LineSink &), const GeneratorInput &in)
-{
-    QStringList out;
-    if (!write(in, [&out](const QString &line) { out << line; }))
-        return std::nullopt;
-    return out;
-}
 
 // The two placement notes written after a generated function.
 QStringList placementNotes(StringMode mode, Language lang)
@@ -100,21 +92,23 @@ QString resourceLiteral(const QString &cppLiteral)
 
 std::optional<QStringList> codeWithoutResourceFile(const GeneratorInput &in)
 {
-    return collect(writeCodeWithoutResourceFile, in);
+    return generator(GeneratorKind::WithoutResourceFile).lines(in);
 }
 
 std::optional<QStringList> codeForResourceFile(const GeneratorInput &in)
 {
-    return collect(writeCodeForResourceFile, in);
+    return generator(GeneratorKind::ForResourceFile).lines(in);
 }
 
 std::optional<QStringList> resourceScript(const GeneratorInput &in)
 {
-    return collect(writeResourceScript, in);
+    return generator(GeneratorKind::ResourceScript).lines(in);
 }
 
 bool writeCodeWithoutResourceFile(const GeneratorInput &in, const LineSink &sink)
 {
+    if (!generator(GeneratorKind::WithoutResourceFile).worksOn(in.page))
+        return false;
     Lines out(sink);
     if (in.page == SourcePage::Dfm) {
         // Property entries are whole statements already.
@@ -124,8 +118,6 @@ bool writeCodeWithoutResourceFile(const GeneratorInput &in, const LineSink &sink
         out << QStringLiteral("        void __fastcall FormCreate(TObject *Sender);");
         return true;
     }
-    if (in.page != SourcePage::Cpp)
-        return false;
 
     if (in.mode == StringMode::Function) {
         out << loadTextHead(in.className) << QStringLiteral("{") << QStringLiteral(" switch(index)")
@@ -148,7 +140,7 @@ bool writeCodeWithoutResourceFile(const GeneratorInput &in, const LineSink &sink
 
 bool writeCodeForResourceFile(const GeneratorInput &in, const LineSink &sink)
 {
-    if (in.page != SourcePage::Cpp)
+    if (!generator(GeneratorKind::ForResourceFile).worksOn(in.page))
         return false;
     Lines out(sink);
     if (in.mode == StringMode::Function) {
@@ -181,7 +173,7 @@ bool writeCodeForResourceFile(const GeneratorInput &in, const LineSink &sink)
 
 bool writeResourceScript(const GeneratorInput &in, const LineSink &sink)
 {
-    if (in.page != SourcePage::Cpp)
+    if (!generator(GeneratorKind::ResourceScript).worksOn(in.page))
         return false;
     Lines out(sink);
     out << QStringLiteral("STRINGTABLE") << QStringLiteral("{");

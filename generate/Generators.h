@@ -1,8 +1,9 @@
 #pragma once
 // The three generators over the extraction list of the active page. Each
 // returns the lines of the output window, or nothing on the pages where the
-// command shows no window. A digit run beyond 32 bits in an entry's number
-// raises Exception before any line is returned.
+// command shows no window (the pages each works on: GeneratorTable.h). A
+// digit run beyond 32 bits in an entry's number raises Exception before any
+// line is returned.
 #include "Catalogue.h"
 #include "SourcePage.h"
 #include "StringMode.h"

@@ -74,7 +74,7 @@ QList<ListFinding> checkList(const GeneratorInput &in, GeneratorKind kind)
         return out;
     const bool cpp = in.page == SourcePage::Cpp;
     const bool function = in.mode == StringMode::Function;
-    const bool stringTable = kind != GeneratorKind::WithoutResourceFile;
+    const bool stringTable = generator(kind).stringTable;
     // Numbers become case labels in the Function mode and identifiers with
     // a string table; names are declared or labelled on the C++ page.
     const bool checkNumbers = cpp && (function || stringTable);

@@ -2,11 +2,9 @@
 // Entries of an extraction list that a generator would turn into code or a
 // resource script that does not build. The generators still write what the
 // list says; the window shows the warning first.
-#include "Generators.h"
+#include "GeneratorTable.h"
 
 #include <QList>
-
-enum class GeneratorKind { WithoutResourceFile, ForResourceFile, ResourceScript };
 
 enum class ListFault {
     NameTwice,          // the same name as an earlier entry

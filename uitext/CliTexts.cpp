@@ -168,6 +168,11 @@ const Pair kTexts[] = {
      u"die Extraktionsliste %1 kann nicht gelesen werden: %2"},
     {CliText::UnknownStringMode, u"unknown string mode '%1'", u"unbekannter String-Modus '%1'"},
     {CliText::Fallback, u"fallback: %1", u"Quelltext bleibt: %1"},
+    {CliText::ListMissing, u"the file does not exist", u"die Datei ist nicht vorhanden"},
+    {CliText::UnitNameTwice, u"a second unit named %1 in the project", u"eine zweite Unit namens %1 im Projekt"},
+    {CliText::NoListedUnit, u"no unit with an extraction list in %1", u"keine Unit mit Extraktionsliste in %1"},
+    {CliText::CannotCreateFolder, u"%1: cannot create the folder", u"%1: der Ordner kann nicht angelegt werden"},
+    {CliText::Warning, u"warning: %1", u"Warnung: %1"},
 };
 } // namespace
 

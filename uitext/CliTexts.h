@@ -98,6 +98,11 @@ enum class CliText {
     ListUnreadable,    // %1 path, %2 why
     UnknownStringMode, // %1 the value
     Fallback,          // %1 what kept the source text
+    ListMissing,
+    UnitNameTwice,     // %1 the base name
+    NoListedUnit,      // %1 the arguments
+    CannotCreateFolder, // %1 path
+    Warning,           // %1 the warning
 };
 
 QString cliText(CliText id, Language lang);

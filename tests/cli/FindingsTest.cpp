@@ -282,16 +282,7 @@ TEST_F(Findings, EachCommandHasHelpAndVersion)
 
     // Under a German locale every line is German, Qt's parts included.
     write(QStringLiteral("EDIT.cpp"), kCpp);
-    const auto german = [](const QStringList &args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(VTQX_CLI), args);
-        p.waitForFinished(60000);
-        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-    };
+    const auto german = [](const QStringList &args) { return runCliInGerman(QStringLiteral(VTQX_CLI), args); };
     const QString help = german({QStringLiteral("check"), QStringLiteral("--help")});
     EXPECT_TRUE(help.startsWith(QStringLiteral("Aufruf: vtqx-cli check [Optionen] UNIT...\n"))) << help.toStdString();
     for (const char *english : {"Usage", "Options:", "Arguments:", "Exit status", "Show ", "Displays"})

@@ -1,4 +1,5 @@
 // vtqx-cli pot and rc over a unit's list file.
+#include "CliRun.h"
 #include "Command.h"
 #include "QtPrint.h"
 
@@ -141,5 +142,25 @@ TEST_F(TranslateCommands, MistakesEndWithAMessageAndStatus2)
         EXPECT_EQ(run(c.args), ExitError) << c.args.join(u' ').toStdString();
         EXPECT_TRUE(err.contains(QLatin1String(c.message))) << err.toStdString();
     }
+}
+
+// --mode reads alike in every command, in any case; what pot tells about
+// the mode and the list is in the user's language.
+TEST_F(TranslateCommands, EveryCommandReadsTheModeInAnyCase)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("E")));
+    write(QStringLiteral("E/Unit2.cpp"), "void TForm2::Go()\r\n{\r\n  Caption = \"Hi\";\r\n}\r\n");
+    write(QStringLiteral("E/Unit2.dfm"), "object Form2: TForm2\r\nend\r\n");
+    ASSERT_EQ(run({"extract", "--mode", "FUNCTION", "--diff", path("E/Unit2.cpp")}), ExitOk) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("+  Caption = Form2->LoadTextRC(1);"))) << out.toStdString();
+    EXPECT_EQ(run({"pot", path("Unit1.cpp"), "--mode", "Form"}), ExitOk) << err.toStdString();
+    EXPECT_EQ(run({"extract", "--mode", "fancy", path("E/Unit2.cpp")}), ExitError);
+
+    const QString cli = QStringLiteral(VTQX_CLI);
+    EXPECT_EQ(runCliInGerman(cli, {"pot", path("Unit1.cpp"), "--mode", "fancy"}),
+              QStringLiteral("vtqx-cli: unbekannter String-Modus 'fancy'\n"));
+    const QString missing = runCliInGerman(cli, {"pot", path("Other.cpp")});
+    EXPECT_TRUE(missing.endsWith(QStringLiteral("kann nicht gelesen werden: die Datei ist nicht vorhanden\n")))
+        << missing.toStdString();
 }
 } // namespace

@@ -2,6 +2,7 @@
 // vtqx-cli run inside the test's process, with what it wrote kept.
 #include "Command.h"
 
+#include <QProcess>
 #include <QStringList>
 #include <QTextStream>
 
@@ -21,4 +22,18 @@ inline CliRun runCliCaptured(QStringList args)
     o.flush();
     e.flush();
     return r;
+}
+
+// The program run as a process of its own under a German locale: what it
+// wrote to standard output, then to standard error.
+inline QString runCliInGerman(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
 }
