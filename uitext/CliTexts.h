@@ -99,6 +99,8 @@ enum class CliText {
     UnknownStringMode, // %1 the value
     Fallback,          // %1 what kept the source text
 };
+// Keep naming the last id: the table's compile-time check counts the ids by it.
+inline constexpr CliText kLastCliText = CliText::Fallback;
 
 QString cliText(CliText id, Language lang);
 
