@@ -2,7 +2,7 @@
 // The UI languages and the rows of the text tables: a text in every
 // language, one column per Language in the enum's order. A third language is
 // one more enum value (named in kLanguageCount) and one more column in each
-// table; the tables' static_asserts name every row that lacks it.
+// table; a table's static_assert fails while one of its rows lacks it.
 #include <QString>
 
 #include <array>
