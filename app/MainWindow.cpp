@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "EditorModel.h"
+#include "GeneratorTable.h"
 #include "Exception.h"
 #include "FolderMemory.h"
 #include "LiteralsPanel.h"
@@ -237,7 +238,7 @@ void MainWindow::restoreOnShow()
 
 void MainWindow::showPageStatus()
 {
-    if (m_baseName.isEmpty() || m_busy)
+    if (!ready(OpenAndIdle))
         return;
     const int p = activePage();
     QString status = m_baseName + pageExtension(p);
@@ -251,11 +252,10 @@ void MainWindow::showPageStatus()
     m_extractButton->setEnabled(!header);
     m_extractCButton->setEnabled(cpp);
     m_counterButton->setVisible(cpp);
-    m_loadStringAction->setEnabled(cpp);
-    m_resourceScriptAction->setEnabled(cpp);
+    for (const GeneratorInfo &g : generators())
+        m_generatorActions[size_t(g.kind)]->setEnabled(g.worksOn(SourcePage(p)));
     m_exportPotAction->setEnabled(cpp);
     m_translatedScriptAction->setEnabled(cpp);
-    m_withoutResourceAction->setEnabled(!header);
     updateUndoActions();
 }
 

@@ -18,6 +18,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 #include <set>
 
@@ -273,10 +274,11 @@ private:
     QMenu *m_fileMenu, *m_editMenu, *m_optionsMenu, *m_helpMenu;
     QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
     QAction *m_openAction, *m_saveAsAction, *m_saveAllAction, *m_saveCppAction, *m_saveHeaderAction,
-        *m_saveFormAction, *m_withoutResourceAction, *m_loadStringAction, *m_resourceScriptAction, *m_exitAction,
+        *m_saveFormAction, *m_exitAction,
         *m_findNextAction, *m_changeAction, *m_extractAction, *m_extractCAction, *m_findTextAction,
         *m_promptEqualAction, *m_findNextOnExtractAction, *m_globalModeAction, *m_formModeAction,
         *m_functionModeAction, *m_englishAction, *m_germanAction, *m_aboutAction;
+    std::array<QAction *, 3> m_generatorActions; // in the order of the generator table
     QAction *m_exportPotAction, *m_translatedScriptAction, *m_openListAction;
     LiteralsPanel *m_panel;
     QAction *m_panelAction, *m_extractCheckedAction, *m_undoAction, *m_redoAction, *m_keepAction,

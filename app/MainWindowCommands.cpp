@@ -2,6 +2,7 @@
 // command needs before it runs, and the one place that checks it.
 #include "MainWindow.h"
 
+#include "GeneratorTable.h"
 #include "LiteralsPanel.h"
 
 #include <QAction>
@@ -24,9 +25,9 @@ const CommandRow kCommands[] = {
     {Command::SaveHeader, OpenUnit, "HSpeichern1", nullptr},
     {Command::SaveForm, OpenUnit, "SaveDFM1", nullptr},
     {Command::SaveAs, Anything, "Saveas1", nullptr},
-    {Command::WithoutResourceFile, Anything, "CreateFormOnLoad1", nullptr},
-    {Command::ForResourceFile, Anything, "CreateLoadTextRC1", nullptr},
-    {Command::ResourceScript, Anything, "CreateRCFile1", nullptr},
+    {Command::WithoutResourceFile, Anything, generator(GeneratorKind::WithoutResourceFile).menuItem, nullptr},
+    {Command::ForResourceFile, Anything, generator(GeneratorKind::ForResourceFile).menuItem, nullptr},
+    {Command::ResourceScript, Anything, generator(GeneratorKind::ResourceScript).menuItem, nullptr},
     {Command::ExportForTranslation, Anything, "ExportForTranslation1", nullptr},
     {Command::ScriptFromTranslations, Anything, "CreateRCFromTranslations1", nullptr},
     {Command::OpenExtractionList, OpenAndIdle, "OpenExtractionList1", nullptr},

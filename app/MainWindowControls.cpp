@@ -6,6 +6,7 @@
 
 #include "EditorLook.h"
 #include "EditorModel.h"
+#include "GeneratorTable.h"
 #include "ToolbarIcons.h"
 #include "Vstatus.h"
 
@@ -188,9 +189,8 @@ void MainWindow::buildMenus()
     m_saveHeaderAction = item(m_fileMenu, "HSpeichern1");
     m_saveFormAction = item(m_fileMenu, "SaveDFM1");
     m_fileMenu->addSeparator();
-    m_withoutResourceAction = item(m_fileMenu, "CreateFormOnLoad1");
-    m_loadStringAction = item(m_fileMenu, "CreateLoadTextRC1");
-    m_resourceScriptAction = item(m_fileMenu, "CreateRCFile1");
+    for (const GeneratorInfo &g : generators())
+        m_generatorActions[size_t(g.kind)] = item(m_fileMenu, g.menuItem);
     createTranslateItems(m_fileMenu);
     createListItems(m_fileMenu);
     m_fileMenu->addSeparator();

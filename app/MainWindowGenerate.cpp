@@ -2,7 +2,7 @@
 #include "MainWindow.h"
 
 #include "EditorModel.h"
-#include "Generators.h"
+#include "GeneratorTable.h"
 #include "ListCheck.h"
 #include "UiLanguage.h"
 #include "OutputWindow.h"
@@ -22,22 +22,13 @@ void MainWindow::createOutputWindow()
 // when the generator produced something for this page. A conversion error
 // escapes before anything is shown. Entries that give broken output are
 // named in one warning shown above the output.
-void MainWindow::generate(Command generator)
+void MainWindow::generate(Command command)
 {
-    struct Row
-    {
-        unsigned caption;
-        std::optional<QStringList> (*generate)(const GeneratorInput &);
-        OutputKind kind;
-        GeneratorKind checks;
-    };
-    const Row g = generator == Command::WithoutResourceFile
-                      ? Row{26, codeWithoutResourceFile, OutputKind::CppCode, GeneratorKind::WithoutResourceFile}
-                  : generator == Command::ForResourceFile
-                      ? Row{32, codeForResourceFile, OutputKind::CppCode, GeneratorKind::ForResourceFile}
-                      : Row{33, resourceScript, OutputKind::ResourceScript, GeneratorKind::ResourceScript};
-    m_output->setCaption(msg(g.caption));
-    m_output->setOutputKind(g.kind);
+    const GeneratorInfo &g = generator(command == Command::WithoutResourceFile ? GeneratorKind::WithoutResourceFile
+                                       : command == Command::ForResourceFile   ? GeneratorKind::ForResourceFile
+                                                                               : GeneratorKind::ResourceScript);
+    m_output->setCaption(g.outputWindowCaption(m_language->language()));
+    m_output->setOutputKind(g.outputKind);
     m_output->clearText();
     GeneratorInput in;
     in.list = EditorModel::of(m_listEditor).text();
@@ -45,11 +36,11 @@ void MainWindow::generate(Command generator)
     in.page = SourcePage(activePage());
     in.className = classNameOfLine(0);
     in.language = m_language->language();
-    const std::optional<QStringList> lines = g.generate(in);
+    const std::optional<QStringList> lines = g.lines(in);
     if (!lines)
         return;
     m_output->appendLines(*lines);
-    const QList<ListFinding> findings = checkList(in, g.checks);
+    const QList<ListFinding> findings = checkList(in, g.kind);
     QStringList warnings;
     if (in.page == SourcePage::Cpp && !m_nameInUseWarning.isEmpty())
         warnings << m_nameInUseWarning;

@@ -1,15 +1,9 @@
 #pragma once
-// The output window's own texts and button captions, English and German.
-#include "Catalogue.h"
+// What Add to CPP appends to a C++ source; the output window's texts and
+// button captions come with it from uitext.
+#include "OutputWindowTexts.h"
 
 #include <QString>
-
-// Text n of the output window (1 save title, 2 save filter, 3 and 4 the
-// insertion banner); "" for any other number.
-QString outputText(unsigned n, Language lang);
-
-enum class OutputButton { SaveToDisk, ToClipboard, AddToCpp, CloseWindow };
-QString outputButtonCaption(OutputButton button, Language lang);
 
 // What Add to CPP appends to a C++ source: a rule, the two banner lines and
 // the output text as a comment block. sourceOpen: the source's last line has

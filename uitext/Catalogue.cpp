@@ -1,15 +1,7 @@
 #include "Catalogue.h"
 
-#include <array>
-
 namespace {
-struct Entry
-{
-    const char16_t *english;
-    const char16_t *german;
-};
-
-const std::array<Entry, 35> kCatalogue = {{
+constexpr LanguageTexts kCatalogue[] = {
     {u"File Not Found", u"Datei nicht gefunden"},
     {u" (Modified)", u" (Geändern)"},
     {u"Open Files", u"Dateien öffnen"},
@@ -52,63 +44,82 @@ const std::array<Entry, 35> kCatalogue = {{
     {u"Source of RC-File", u"Quelltext der RC-Datei"},
     {u"Enter Searchtext", u"Suchtext eingeben"},
     {u"Text", u"Text"},
-}};
+};
+static_assert(std::size(kCatalogue) == 35 && filled(kCatalogue));
+
+struct CaptionRow
+{
+    const char *objectName;
+    LanguageTexts text;
+};
+
+constexpr CaptionRow kCaptions[] = {
+    {"TForm1", {u"Varnosel Tessaro", u"Varnosel Tessaro für C++ Builder"}},
+    {"Label1", {u"Found Text :", u"Gefundener Text :"}},
+    {"Label4", {u"Resourcefile :", u"Resourcedatei :"}},
+    {"CheckBox1", {u"Editor Protection by ReadOnly", u"Editortext schützen"}},
+    {"CheckBox2", {u"Toggle Found", u"Gefundenes tauschen"}},
+    {"TabSheet1", {u"C++ Source", u"C++ Quelle"}},
+    {"TabSheet2", {u"Header Source", u"Header Quelle"}},
+    {"TabSheet3", {u"DFM Source", u"DFM Quelle"}},
+    {"Label3", {u"Found Root Object :", u"Stammobjekt :"}},
+    {"ToolButton1", {u"      Open     ", u"    Öffnen     "}},
+    {"ToolButton12", {u"Save", u"Speichern"}},
+    {"ToolButton2", {u"Save All", u"Alle"}},
+    {"ToolButton3", {u"Change", u"Tauschen"}},
+    {"ToolButton6", {u"Extract C", u"Extract C"}},
+    {"ToolButton5", {u"Extract", u"Extract"}},
+    {"ToolButton4", {u"Find Next", u"Nächster"}},
+    {"ToolButton8", {u"Stop", u"Stoppen"}},
+    {"ToolButton7", {u"Exit", u"Beenden"}},
+    {"ToolButton13", {u"Search", u"Suche"}},
+    {"Datei1", {u"File", u"Datei"}},
+    {"Open1", {u"Open", u"Öffnen"}},
+    {"Saveas1", {u"Save as ...", u"Speichern unter..."}},
+    {"SaveAll1", {u"Save All", u"Alle Speichern"}},
+    {"SaveCPP1", {u"Save C++ Source", u"C++ Quelle speichern"}},
+    {"HSpeichern1", {u"Save H Source", u"H Quelle speichern"}},
+    {"SaveDFM1", {u"Save DFM Soucre", u"DFM Quelle speichern"}},
+    {"CreateFormOnLoad1", {u"Create for NOT using RC-File", u"Erstellen um kein RC zu benutzen"}},
+    {"CreateLoadTextRC1", {u"Create for USING RC-File", u"Erstellen um RC zu benutzen"}},
+    {"CreateRCFile1", {u"Create RC-File", u"Erstellen der RC-Datei"}},
+    {"Exit1", {u"Exit", u"Ausgang"}},
+    {"Berabeiten1", {u"Edit", u"Bearbeiten"}},
+    {"FindNext1", {u"Find Next", u"Nächster"}},
+    {"ChangeToggle1", {u"Change/Toggle", u"Ändern/Tauschen"}},
+    {"ExtractC1", {u"Extract C", u"Extract C"}},
+    {"Extract1", {u"Extract", u"Extract"}},
+    {"Options1", {u"Options", u"Optionen"}},
+    {"PromtEqualStrings2", {u"Promt Equal Strings", u"Fragen bei gleiche Strings"}},
+    {"OnExtractFindNext2", {u"On Extract Find Next", u"Nach Extract weitersuchen"}},
+    {"UseglobalStrings2", {u"Use Global Strings", u"Globale Strings verwenden"}},
+    {"UseFormStrings2", {u"Use Form Strings", u"Form Strings verwenden"}},
+    {"UseFunction2", {u"Use Function", u"Funktion verwenden"}},
+    {"N8", {u"?", u"?"}},
+    {"About1", {u"About VTQX", u"Über VTQX"}},
+};
+static_assert(std::size(kCaptions) == 43 && filled(kCaptions));
 } // namespace
 
 QString catalogueText(unsigned n, Language lang)
 {
-    if (n < 1 || n > kCatalogue.size())
+    if (n < 1 || n > std::size(kCatalogue))
         return QString();
-    const Entry &e = kCatalogue[n - 1];
-    return QString::fromUtf16(lang == Language::German ? e.german : e.english);
+    return textIn(kCatalogue[n - 1], lang);
 }
 
 const std::vector<CaptionEntry> &captionTable()
 {
-    static const std::vector<CaptionEntry> table = {
-        {"TForm1", QStringLiteral("Varnosel Tessaro"), QStringLiteral("Varnosel Tessaro für C++ Builder")},
-        {"Label1", QStringLiteral("Found Text :"), QStringLiteral("Gefundener Text :")},
-        {"Label4", QStringLiteral("Resourcefile :"), QStringLiteral("Resourcedatei :")},
-        {"CheckBox1", QStringLiteral("Editor Protection by ReadOnly"), QStringLiteral("Editortext schützen")},
-        {"CheckBox2", QStringLiteral("Toggle Found"), QStringLiteral("Gefundenes tauschen")},
-        {"TabSheet1", QStringLiteral("C++ Source"), QStringLiteral("C++ Quelle")},
-        {"TabSheet2", QStringLiteral("Header Source"), QStringLiteral("Header Quelle")},
-        {"TabSheet3", QStringLiteral("DFM Source"), QStringLiteral("DFM Quelle")},
-        {"Label3", QStringLiteral("Found Root Object :"), QStringLiteral("Stammobjekt :")},
-        {"ToolButton1", QStringLiteral("      Open     "), QStringLiteral("    Öffnen     ")},
-        {"ToolButton12", QStringLiteral("Save"), QStringLiteral("Speichern")},
-        {"ToolButton2", QStringLiteral("Save All"), QStringLiteral("Alle")},
-        {"ToolButton3", QStringLiteral("Change"), QStringLiteral("Tauschen")},
-        {"ToolButton6", QStringLiteral("Extract C"), QStringLiteral("Extract C")},
-        {"ToolButton5", QStringLiteral("Extract"), QStringLiteral("Extract")},
-        {"ToolButton4", QStringLiteral("Find Next"), QStringLiteral("Nächster")},
-        {"ToolButton8", QStringLiteral("Stop"), QStringLiteral("Stoppen")},
-        {"ToolButton7", QStringLiteral("Exit"), QStringLiteral("Beenden")},
-        {"ToolButton13", QStringLiteral("Search"), QStringLiteral("Suche")},
-        {"Datei1", QStringLiteral("File"), QStringLiteral("Datei")},
-        {"Open1", QStringLiteral("Open"), QStringLiteral("Öffnen")},
-        {"Saveas1", QStringLiteral("Save as ..."), QStringLiteral("Speichern unter...")},
-        {"SaveAll1", QStringLiteral("Save All"), QStringLiteral("Alle Speichern")},
-        {"SaveCPP1", QStringLiteral("Save C++ Source"), QStringLiteral("C++ Quelle speichern")},
-        {"HSpeichern1", QStringLiteral("Save H Source"), QStringLiteral("H Quelle speichern")},
-        {"SaveDFM1", QStringLiteral("Save DFM Soucre"), QStringLiteral("DFM Quelle speichern")},
-        {"CreateFormOnLoad1", QStringLiteral("Create for NOT using RC-File"), QStringLiteral("Erstellen um kein RC zu benutzen")},
-        {"CreateLoadTextRC1", QStringLiteral("Create for USING RC-File"), QStringLiteral("Erstellen um RC zu benutzen")},
-        {"CreateRCFile1", QStringLiteral("Create RC-File"), QStringLiteral("Erstellen der RC-Datei")},
-        {"Exit1", QStringLiteral("Exit"), QStringLiteral("Ausgang")},
-        {"Berabeiten1", QStringLiteral("Edit"), QStringLiteral("Bearbeiten")},
-        {"FindNext1", QStringLiteral("Find Next"), QStringLiteral("Nächster")},
-        {"ChangeToggle1", QStringLiteral("Change/Toggle"), QStringLiteral("Ändern/Tauschen")},
-        {"ExtractC1", QStringLiteral("Extract C"), QStringLiteral("Extract C")},
-        {"Extract1", QStringLiteral("Extract"), QStringLiteral("Extract")},
-        {"Options1", QStringLiteral("Options"), QStringLiteral("Optionen")},
-        {"PromtEqualStrings2", QStringLiteral("Promt Equal Strings"), QStringLiteral("Fragen bei gleiche Strings")},
-        {"OnExtractFindNext2", QStringLiteral("On Extract Find Next"), QStringLiteral("Nach Extract weitersuchen")},
-        {"UseglobalStrings2", QStringLiteral("Use Global Strings"), QStringLiteral("Globale Strings verwenden")},
-        {"UseFormStrings2", QStringLiteral("Use Form Strings"), QStringLiteral("Form Strings verwenden")},
-        {"UseFunction2", QStringLiteral("Use Function"), QStringLiteral("Funktion verwenden")},
-        {"N8", QStringLiteral("?"), QStringLiteral("?")},
-        {"About1", QStringLiteral("About VTQX"), QStringLiteral("Über VTQX")},
-    };
+    static const std::vector<CaptionEntry> table = [] {
+        std::vector<CaptionEntry> t;
+        t.reserve(std::size(kCaptions));
+        for (const CaptionRow &r : kCaptions) {
+            CaptionEntry e{r.objectName, {}};
+            for (std::size_t l = 0; l < kLanguageCount; ++l)
+                e.texts[l] = textIn(r.text, Language(l));
+            t.push_back(std::move(e));
+        }
+        return t;
+    }();
     return table;
 }

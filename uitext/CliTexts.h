@@ -104,6 +104,8 @@ enum class CliText {
     CannotCreateFolder, // %1 path
     Warning,           // %1 the warning
 };
+// Keep naming the last id: the table's compile-time check counts the ids by it.
+inline constexpr CliText kLastCliText = CliText::Warning;
 
 QString cliText(CliText id, Language lang);
 

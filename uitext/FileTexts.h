@@ -20,6 +20,8 @@ enum class FileText {
     ListBeside,        // %1 file name: the status bar's hint after Open
     NameInUse,         // %1 name: Extract gave a name the page used already
 };
+// Keep naming the last id: the table's compile-time check counts the ids by it.
+inline constexpr FileText kLastFileText = FileText::NameInUse;
 
 // The text id in lang, placeholders unfilled.
 QString fileText(FileText id, Language lang);

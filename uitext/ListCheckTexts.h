@@ -15,5 +15,7 @@ enum class ListCheckText {
     CommentEnd,
     More,               // %1 how many findings are not listed
 };
+// Keep naming the last id: the table's compile-time check counts the ids by it.
+inline constexpr ListCheckText kLastListCheckText = ListCheckText::More;
 
 QString listCheckText(ListCheckText id, Language lang);

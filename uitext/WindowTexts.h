@@ -22,6 +22,8 @@ enum class WindowText {
     NumberTip,    // Image1, beside "Resourcefile"
     ResourceTip,  // Image2
 };
+// Keep naming the last id: the table's compile-time check counts the ids by it.
+inline constexpr WindowText kLastWindowText = WindowText::ResourceTip;
 
 QString windowText(WindowText id, Language lang);
 

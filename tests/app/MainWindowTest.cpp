@@ -45,18 +45,18 @@ TEST_F(MainWindowTest, EveryCaptionFollowsTheLanguageAndComesBack)
     // At start the Change button shows the Toggle Found state instead.
     for (const CaptionEntry &c : captionTable()) {
         if (QLatin1String(c.objectName) != u"ToolButton3") {
-            EXPECT_EQ(captionOf(*form, c), c.english) << c.objectName;
+            EXPECT_EQ(captionOf(*form, c), c.text(Language::English)) << c.objectName;
         }
     }
     form->run(Command::German);
     for (const CaptionEntry &c : captionTable())
-        EXPECT_EQ(captionOf(*form, c), c.german) << c.objectName;
+        EXPECT_EQ(captionOf(*form, c), c.text(Language::German)) << c.objectName;
     EXPECT_TRUE(ui.action("German1")->isChecked());
     EXPECT_FALSE(ui.action("English1")->isChecked());
     form->run(Command::English);
     for (const CaptionEntry &c : captionTable()) {
         if (QLatin1String(c.objectName) != u"ToolButton3") {
-            EXPECT_EQ(captionOf(*form, c), c.english) << c.objectName;
+            EXPECT_EQ(captionOf(*form, c), c.text(Language::English)) << c.objectName;
         }
     }
     EXPECT_TRUE(ui.action("English1")->isChecked());

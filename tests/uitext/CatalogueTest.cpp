@@ -62,9 +62,9 @@ TEST(Catalogue, CaptionTableNamesEachControlOnce)
         names.insert(QLatin1String(c.objectName));
     EXPECT_EQ(names.size(), 43);
     EXPECT_EQ(QLatin1String(table.front().objectName), QStringLiteral("TForm1"));
-    EXPECT_EQ(table.front().german, QStringLiteral("Varnosel Tessaro für C++ Builder"));
+    EXPECT_EQ(table.front().text(Language::German), QStringLiteral("Varnosel Tessaro für C++ Builder"));
     EXPECT_EQ(QLatin1String(table.back().objectName), QStringLiteral("About1"));
-    EXPECT_EQ(table.back().german, QStringLiteral("Über VTQX"));
+    EXPECT_EQ(table.back().text(Language::German), QStringLiteral("Über VTQX"));
 }
 
 TEST(UiLanguage, TextFollowsTheLanguageAndAnnouncesOnRequest)
