@@ -57,13 +57,22 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     applyCaptions();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The sessions' lists go before the list editor: it shows one of its own
+    // until then.
+    EditorModel::of(m_listEditor).showDocument(new QTextDocument(m_listEditor));
+}
 
 void MainWindow::wire()
 {
     connectGuarded(m_protectBox, &QCheckBox::clicked, this, &MainWindow::applyProtection);
     connectGuarded(m_toggleFoundBox, &QCheckBox::clicked, this, &MainWindow::applyToggleFound);
-    connect(m_pages, &QTabWidget::currentChanged, this, [this](int) { pageSwitched(m_currentPage); });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] { pageSwitched(); });
+    connect(&m_workspace, &Workspace::stateApplied, this, &MainWindow::pageStateApplied);
+    // Each page's list is its session's document; the list editor shows the
+    // shown page's.
+    EditorModel::of(m_listEditor).showDocument(session(m_currentPage).list());
     for (int p = 0; p < 3; ++p) {
         QPlainTextEdit *m = pageEditor(p);
         m->installEventFilter(this);
@@ -274,13 +283,11 @@ void MainWindow::showStatus()
                                QString::number(m_lastEdit[p].col));
 }
 
-void MainWindow::pageSwitched(int leaving)
+void MainWindow::pageSwitched()
 {
-    syncList();
-    m_listSlot[leaving] = EditorModel::of(m_listEditor).text();
     m_currentPage = activePage();
+    EditorModel::of(m_listEditor).showDocument(session(m_currentPage).list());
     pageEditor(m_currentPage)->setFocus();
-    EditorModel::of(m_listEditor).setText(m_listSlot[m_currentPage]);
     showStatus();
 }
 

@@ -149,7 +149,7 @@ private:
     void showPageStatus();
     // Panels 1 and 2: the caret's and the last edit's positions.
     void showStatus();
-    void pageSwitched(int leaving);
+    void pageSwitched();
     void applyProtection();
     void applyToggleFound();
     void pageTyped(int page);
@@ -195,11 +195,9 @@ private:
     // The close and Open questions about unsaved pages and lists; false
     // when the user cancelled.
     bool settleUnsaved(unsigned firstPageText, Dialogs::Icon icon, bool prefixBaseName);
-    // The extraction list of a page: the list editor for the shown page,
-    // else its slot. syncList() moves the list editor's changes into the
-    // shown page's session.
+    // The extraction list of a page (its session's document, which the list
+    // editor shows while the page is shown).
     QString listText(int page) const;
-    void syncList();
     bool saveList(int page);
     void listWrittenOut();
 
@@ -211,8 +209,9 @@ private:
     PageState pageState(int page) const;
     // builtList: state.list already filled into a document (shown as it is).
     void setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList = {});
-    PageStateRead pageStateRead(int page);
-    PageStateApply pageStateApply(int page);
+    // After the workspace put a page's state in place: the counter's button,
+    // and the check marks an undo gives back.
+    void pageStateApplied(int page, const std::map<int, bool> &marks);
 
     // --- Output window, recent units, translations, lists ---
     void createOutputWindow();
@@ -231,7 +230,6 @@ private:
     QString m_baseName;    // "" while no unit is open
     QString m_baseFolder;  // ends with the platform's separator
     SavedFlags m_saved{m_workspace}; // each page: its document is not modified
-    PageArray<QString, &PageSession::listSlot> m_listSlot{m_workspace};
     PageArray<int, &PageSession::resNumber> m_counter{m_workspace};
     PageArray<RowCol, &PageSession::tracked> m_tracked{m_workspace};
     PageArray<RowCol, &PageSession::lastEdit> m_lastEdit{m_workspace};

@@ -63,7 +63,7 @@ void MainWindow::extractSelection(bool extractC)
         if (dfm.selLength() == 0)
             return;
         const MarkWhenDone mark{session(DfmPage)};
-        PageEditStep edit(m_formEditor->document(), pageStateRead(DfmPage), pageStateApply(DfmPage));
+        PageEditStep edit(m_formEditor->document(), m_workspace, DfmPage, pageState(DfmPage));
         m_tracked[DfmPage] = m_lastEdit[DfmPage] = dfm.selectionRowCol();
 
         MessagePump pump;
@@ -73,14 +73,14 @@ void MainWindow::extractSelection(bool extractC)
         const QString entry = Extract::dfmEntry(m_rootEdit->text(), owners.ownerOf(selLine), dfm.line(selLine), found, step);
         if (!Extract::repeatsLastEntry(lastListLine(list), entry))
             appendListLine(list, entry);
-        edit.commit();
+        edit.commit(pageState(p));
     } else if (p == CppPage) {
         EditorModel &cpp = pageModel(CppPage);
         if (cpp.selLength() == 0)
             return;
         // One undo step: the text edit with the list and the counter.
         const MarkWhenDone mark{session(CppPage)};
-        PageEditStep edit(m_cppEditor->document(), pageStateRead(CppPage), pageStateApply(CppPage));
+        PageEditStep edit(m_cppEditor->document(), m_workspace, CppPage, pageState(CppPage));
         m_tracked[CppPage] = m_lastEdit[CppPage] = cpp.selectionRowCol();
 
         Extract::CppInput in{m_counter[CppPage], found, stringMode(), extractC, m_rootEdit->text(), std::nullopt};
@@ -115,7 +115,7 @@ void MainWindow::extractSelection(bool extractC)
             before.append(cpp.charAt(i));
         const int start = quote - encodingPrefixLength(before);
         const int length = cpp.replace(start, quote - start + cpp.selLength(), step.replacement);
-        edit.commit();
+        edit.commit(pageState(p));
         cpp.setSelection(start, length);
     }
 

@@ -53,8 +53,6 @@ void MainWindow::openUnit(const QString &chosen)
     if (!settleUnsaved(5, Dialogs::Icon::Question, false))
         return;
 
-    EditorModel::of(m_listEditor).setText(QString());
-    m_listSlot = {};
     m_workspace.unit = std::move(opened);
     m_baseName = m_workspace.unit.baseName();
     m_baseFolder = m_workspace.unit.folder();
@@ -91,7 +89,6 @@ void MainWindow::loadPage(int page)
 
 void MainWindow::savePage(int page)
 {
-    syncList();
     unit().save(SourcePage(page), pageModel(page).text());
     session(page).noteSaved();
 }
@@ -118,7 +115,6 @@ bool MainWindow::saveAs(int page)
     if (!chosen)
         return false;
     m_folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
-    syncList();
     unit().saveAs(SourcePage(page), *chosen, pageModel(page).text());
     session(page).noteSaved();
     return true;
@@ -142,22 +138,11 @@ void MainWindow::saveAll()
 
 QString MainWindow::listText(int page) const
 {
-    return page == m_currentPage ? EditorModel::of(m_listEditor).text() : m_listSlot[page];
-}
-
-void MainWindow::syncList()
-{
-    // Extract's appends and the user's own edits of the list alike.
-    QTextDocument *list = m_listEditor->document();
-    if (list->isModified()) {
-        session(m_currentPage).listUnwritten = true;
-        list->setModified(false);
-    }
+    return page == m_currentPage ? EditorModel::of(m_listEditor).text() : m_workspace.pageState(page).list;
 }
 
 void MainWindow::listWrittenOut()
 {
-    syncList();
     session(activePage()).noteListWritten();
 }
 
@@ -185,7 +170,6 @@ bool MainWindow::saveList(int page)
 
 bool MainWindow::settleUnsaved(unsigned firstPageText, Dialogs::Icon icon, bool prefixBaseName)
 {
-    syncList();
     const auto answer = [](Dialogs::Button b) {
         return b == Dialogs::Button::Yes  ? Workspace::Answer::Yes
                : b == Dialogs::Button::No ? Workspace::Answer::No

@@ -57,7 +57,7 @@ void MainWindow::openExtractionList()
     if (p == CppPage)
         after.counter = read.highest;
     {
-        PageEditStep edit(pageEditor(p)->document(), pageStateRead(p), pageStateApply(p));
+        PageEditStep edit(pageEditor(p)->document(), m_workspace, p, pageState(p));
         edit.commit(after);
     }
     setPageState(p, after);

@@ -142,50 +142,32 @@ void MainWindow::updateUndoActions()
 
 PageState MainWindow::pageState(int page) const
 {
-    return PageState{listText(page), m_counter[page], m_lastEdit[page], m_panel->marks(pageEditor(page))};
+    // The shown list through its editor's model: read in one copy.
+    PageState s = m_workspace.pageState(page);
+    s.marks = m_panel->marks(pageEditor(page));
+    return s;
 }
 
 void MainWindow::setPageState(int page, const PageState &state, std::unique_ptr<QTextDocument> builtList)
 {
-    if (page == m_currentPage) {
-        EditorModel &list = EditorModel::of(m_listEditor);
-        const QString current = list.text();
-        if (state.list != current) {
-            // Edits of the list editor mark it; the list counts as not written out.
-            if (builtList) {
-                list.adoptDocument(std::move(builtList));
-                m_listEditor->document()->setModified(true);
-            } else if (state.list.startsWith(current)) {
-                list.append(state.list.mid(current.size()));
-            } else {
-                list.setText(state.list);
-                m_listEditor->document()->setModified(true);
-            }
-        }
-    } else if (m_listSlot[page] != state.list) {
-        m_listSlot[page] = state.list;
-        session(page).listUnwritten = true;
+    // A list already built into a document becomes the page's list as it is.
+    if (builtList) {
+        const std::unique_ptr<QTextDocument> old = session(page).replaceList(std::move(builtList));
+        if (page == m_currentPage)
+            EditorModel::of(m_listEditor).showDocument(session(page).list(), true);
     }
-    m_counter[page] = state.counter;
-    m_lastEdit[page] = state.lastEdit;
+    m_workspace.applyState(page, state);
+}
+
+void MainWindow::pageStateApplied(int page, const std::map<int, bool> &marks)
+{
     showCounter();
-    // An undo calls this before it puts the text back: the marks follow once
+    // An undo puts the state back before the text: the marks follow once
     // their literals are there again.
-    if (!state.marks.empty())
+    if (!marks.empty())
         QMetaObject::invokeMethod(
-            m_panel,
-            [panel = m_panel, editor = pageEditor(page), marks = state.marks] { panel->restoreMarks(editor, marks); },
+            m_panel, [panel = m_panel, editor = pageEditor(page), marks] { panel->restoreMarks(editor, marks); },
             Qt::QueuedConnection);
-}
-
-PageStateRead MainWindow::pageStateRead(int page)
-{
-    return [this, page] { return pageState(page); };
-}
-
-PageStateApply MainWindow::pageStateApply(int page)
-{
-    return [this, page](const PageState &s) { setPageState(page, s); };
 }
 
 // ---------------------------------------------------------------------------
@@ -362,7 +344,7 @@ void MainWindow::extractChecked()
     // One undo step: the changed stretch of the page with the list and the counter.
     int caret = -1;
     {
-        PageEditStep edit(pageEditor(p)->document(), before, pageStateRead(p), pageStateApply(p));
+        PageEditStep edit(pageEditor(p)->document(), m_workspace, p, before);
         if (result.text != text) {
             const Difference d = differenceOf(text, result.text);
             caret = d.from + m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));

@@ -60,7 +60,7 @@ void MainWindow::exportForTranslation()
     Translation::TemplateInput in;
     in.cppList = EditorModel::of(m_listEditor).text();
     in.mode = stringMode();
-    in.dfmList = m_listSlot[DfmPage];
+    in.dfmList = listText(DfmPage);
     in.baseName = m_baseName;
     in.created = QDateTime::currentDateTime();
     // The template is UTF-8 throughout; the text file layer writes it atomically.

@@ -1,14 +1,15 @@
 #include "PageUndo.h"
 
+#include "Workspace.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 
-PageStateUndo::PageStateUndo(const PageState &before, const PageState &after, PageStateRead read,
-                             PageStateApply apply)
+PageStateUndo::PageStateUndo(const PageState &before, const PageState &after, Workspace &workspace, int page)
     : m_beforeCounter(before.counter), m_afterCounter(after.counter), m_beforeEdit(before.lastEdit),
-      m_afterEdit(after.lastEdit), m_beforeMarks(before.marks), m_read(std::move(read)), m_apply(std::move(apply))
+      m_afterEdit(after.lastEdit), m_beforeMarks(before.marks), m_workspace(workspace), m_page(page)
 {
     const qsizetype n = std::min(before.list.size(), after.list.size());
     qsizetype i = 0;
@@ -21,13 +22,13 @@ PageStateUndo::PageStateUndo(const PageState &before, const PageState &after, Pa
 
 void PageStateUndo::put(const QString &tail, int counter, RowCol lastEdit, std::map<int, bool> marks)
 {
-    PageState s = m_read();
+    PageState s = m_workspace.pageState(m_page);
     s.list.truncate(m_prefix);
     s.list += tail;
     s.counter = counter;
     s.lastEdit = lastEdit;
     s.marks = std::move(marks);
-    m_apply(s);
+    m_workspace.applyState(m_page, s);
 }
 
 void PageStateUndo::undo()
@@ -40,13 +41,8 @@ void PageStateUndo::redo()
     put(m_afterTail, m_afterCounter, m_afterEdit, {});
 }
 
-PageEditStep::PageEditStep(QTextDocument *document, PageStateRead read, PageStateApply apply)
-    : PageEditStep(document, read(), read, std::move(apply))
-{
-}
-
-PageEditStep::PageEditStep(QTextDocument *document, PageState before, PageStateRead read, PageStateApply apply)
-    : m_document(document), m_read(std::move(read)), m_apply(std::move(apply)), m_before(std::move(before))
+PageEditStep::PageEditStep(QTextDocument *document, Workspace &workspace, int page, PageState before)
+    : m_document(document), m_workspace(workspace), m_page(page), m_before(std::move(before))
 {
     QTextCursor(m_document).beginEditBlock();
 }
@@ -57,18 +53,12 @@ PageEditStep::~PageEditStep()
         QTextCursor(m_document).endEditBlock();
 }
 
-void PageEditStep::commit()
-{
-    if (m_open)
-        commit(m_read());
-}
-
 void PageEditStep::commit(const PageState &after)
 {
     if (!m_open)
         return;
     if (after != m_before)
-        m_document->appendUndoItem(new PageStateUndo(m_before, after, m_read, m_apply));
+        m_document->appendUndoItem(new PageStateUndo(m_before, after, m_workspace, m_page));
     m_open = false;
     QTextCursor(m_document).endEditBlock();
 }

@@ -7,7 +7,6 @@
 #include <QAbstractUndoItem>
 #include <QString>
 
-#include <functional>
 #include <map>
 
 class QTextDocument;
@@ -24,9 +23,7 @@ struct PageState
     bool operator==(const PageState &) const = default;
 };
 
-// Puts a state back: the window writes the list to its editor or slot.
-using PageStateRead = std::function<PageState()>;
-using PageStateApply = std::function<void(const PageState &)>;
+class Workspace;
 
 // Undo item for the state part of a step. It keeps only the lists' differing
 // tails, so a long list costs little per step; undo and redo rebuild the list
@@ -34,7 +31,7 @@ using PageStateApply = std::function<void(const PageState &)>;
 class PageStateUndo : public QAbstractUndoItem
 {
 public:
-    PageStateUndo(const PageState &before, const PageState &after, PageStateRead read, PageStateApply apply);
+    PageStateUndo(const PageState &before, const PageState &after, Workspace &workspace, int page);
     void undo() override;
     void redo() override;
 
@@ -46,8 +43,8 @@ private:
     int m_beforeCounter, m_afterCounter;
     RowCol m_beforeEdit, m_afterEdit;
     std::map<int, bool> m_beforeMarks;
-    PageStateRead m_read;
-    PageStateApply m_apply;
+    Workspace &m_workspace;
+    int m_page;
 };
 
 // One step of a page's undo history from construction to commit() (or the
@@ -58,24 +55,19 @@ private:
 class PageEditStep
 {
 public:
-    PageEditStep(QTextDocument *document, PageStateRead read, PageStateApply apply);
-    // The same with the state at the start already at hand (a long list is
-    // costly to read).
-    PageEditStep(QTextDocument *document, PageState before, PageStateRead read, PageStateApply apply);
+    // before: the page's state at the start, check marks included.
+    PageEditStep(QTextDocument *document, Workspace &workspace, int page, PageState before);
     ~PageEditStep();
     PageEditStep(const PageEditStep &) = delete;
     PageEditStep &operator=(const PageEditStep &) = delete;
-    // Records the state as it is now against the state at construction and
-    // ends the step.
-    void commit();
-    // Ends the step with the state it leaves, already at hand; the caller
-    // puts that state in place before the step can be undone.
+    // Ends the step with the state it leaves; the caller puts that state in
+    // place (if it is not already) before the step can be undone.
     void commit(const PageState &after);
 
 private:
     QTextDocument *m_document;
-    PageStateRead m_read;
-    PageStateApply m_apply;
+    Workspace &m_workspace;
+    int m_page;
     PageState m_before;
     bool m_open = true;
 };

@@ -1,5 +1,30 @@
 #include "Workspace.h"
 
+#include "DocumentText.h"
+
+PageState Workspace::pageState(int page) const
+{
+    const PageSession &s = session(page);
+    return PageState{DocumentText::text(s.list()), s.resNumber, s.lastEdit, {}};
+}
+
+void Workspace::applyState(int page, const PageState &state)
+{
+    PageSession &s = session(page);
+    const QString current = DocumentText::text(s.list());
+    if (state.list != current) {
+        if (state.list.startsWith(current)) {
+            DocumentText::append(s.list(), state.list.mid(current.size()));
+        } else {
+            DocumentText::setText(s.list(), state.list);
+            s.list()->setModified(true);
+        }
+    }
+    s.resNumber = state.counter;
+    s.lastEdit = state.lastEdit;
+    emit stateApplied(page, state.marks);
+}
+
 bool Workspace::settleUnsaved(const Prompts &prompts)
 {
     for (SourcePage p : kSourcePages) {

@@ -2,13 +2,17 @@
 // The open unit and the sessions of its three pages; the save prompts of
 // Open and of closing the window, written once.
 #include "PageSession.h"
+#include "PageUndo.h"
 #include "SourceUnit.h"
+
+#include <QObject>
 
 #include <array>
 #include <functional>
 
-class Workspace
+class Workspace : public QObject
 {
+    Q_OBJECT
 public:
     SourceUnit unit;
 
@@ -16,6 +20,13 @@ public:
     const PageSession &session(SourcePage p) const { return m_sessions[size_t(p)]; }
     PageSession &session(int p) { return m_sessions[size_t(p)]; }
     const PageSession &session(int p) const { return m_sessions[size_t(p)]; }
+
+    // A page's list, counter and last edit as its undo steps carry them (no
+    // check marks: those are the literals panel's).
+    PageState pageState(int page) const;
+    // Puts a state in place: the list's document is changed only where it
+    // differs (an append where the state extends it), which marks it.
+    void applyState(int page, const PageState &state);
 
     enum class Answer { Yes, No, Cancel };
     struct Prompts
@@ -30,6 +41,11 @@ public:
     // whose texts exist nowhere else. Yes saves (a cancelled save stops), No
     // goes on, anything else stops. Returns whether the command may go on.
     bool settleUnsaved(const Prompts &prompts);
+
+signals:
+    // A state was put in place (by applyState, an undo or a redo); marks: the
+    // check marks the step gives back.
+    void stateApplied(int page, const std::map<int, bool> &marks);
 
 private:
     std::array<PageSession, 3> m_sessions;

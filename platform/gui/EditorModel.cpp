@@ -2,9 +2,11 @@
 
 #include "LineBreak.h"
 
+#include "DocumentText.h"
 #include "EditorLook.h"
 
 #include <QFontMetricsF>
+#include <QPlainTextDocumentLayout>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -15,31 +17,10 @@
 #include <algorithm>
 
 namespace {
-// Character format property holding the character a stand-in replaces.
-constexpr int kOriginal = QTextFormat::UserProperty + 0x2029;
-
-// Characters the document splits blocks at, although they are text here.
-bool isDocumentBreak(QChar c)
-{
-    return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
-}
-
-// A lone high surrogate: no key, paste or valid text yields one, so text the
-// user types next to a stand-in (which takes over its format) is never taken
-// for one. The half of a typed pair is told apart by the low half after it.
-constexpr QChar kStandIn(0xDBFF);
-
-bool isStandIn(const QString &t, qsizetype i)
-{
-    return t.at(i) == kStandIn && !(i + 1 < t.size() && t.at(i + 1).isLowSurrogate());
-}
-
-QTextCharFormat standInFormat(QChar original)
-{
-    QTextCharFormat f;
-    f.setProperty(kOriginal, int(original.unicode()));
-    return f;
-}
+using DocumentText::isStandIn;
+using DocumentText::standInFormat;
+bool isDocumentBreak(QChar c) { return DocumentText::isBreak(c); }
+using DocumentText::kStandIn;
 
 // Lines of at least this many characters are shown wrapped and keep their
 // layout.
@@ -79,10 +60,54 @@ EditorModel::EditorModel(QPlainTextEdit *edit) : QObject(edit), m_edit(edit)
 
 void EditorModel::watchDocument()
 {
-    connect(m_edit->document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {
+    disconnect(m_watch);
+    m_watch = connect(m_edit->document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {
         invalidate();
+        // Stand-ins may come from an edit made without this model (a
+        // document shown here that its owner changed).
+        const QTextDocument *doc = m_edit->document();
+        for (int p = pos; !m_standIns && p < pos + added; ++p)
+            m_standIns = doc->characterAt(p) == kStandIn;
         keepLongLayouts(pos, pos + added);
     });
+}
+
+void EditorModel::showDocument(QTextDocument *doc, bool keepView)
+{
+    QTextDocument *old = m_edit->document();
+    if (doc == old)
+        return;
+    // The hidden row view shows the old document; the new one wraps again
+    // below if it holds a long line.
+    wrapLongLines(false);
+    if (!qobject_cast<QPlainTextDocumentLayout *>(doc->documentLayout())) {
+        doc->setDefaultFont(old->defaultFont());
+        doc->setDefaultTextOption(old->defaultTextOption());
+        doc->setDocumentMargin(old->documentMargin());
+        doc->setUseDesignMetrics(old->useDesignMetrics());
+        installEditorLayout(doc, m_edit);
+    }
+    m_cacheNext = QTextBlock(); // would point into the old document
+    const QTextCursor caret = m_edit->textCursor();
+    const int anchor = caret.anchor(), position = caret.position();
+    const int hScroll = m_edit->horizontalScrollBar()->value(), vScroll = m_edit->verticalScrollBar()->value();
+    // The editor deletes a document it owns (its first one) by itself.
+    m_edit->setDocument(doc);
+    if (keepView) {
+        const int end = doc->characterCount() - 1;
+        QTextCursor c(doc);
+        c.setPosition(std::min(anchor, end));
+        c.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
+        m_edit->setTextCursor(c);
+        m_edit->verticalScrollBar()->setValue(vScroll);
+        m_edit->horizontalScrollBar()->setValue(hScroll);
+    }
+    m_standIns = false;
+    for (QTextBlock b = doc->begin(); b.isValid() && !m_standIns; b = b.next())
+        m_standIns = DocumentText::holdsStandIn(b.text());
+    invalidate();
+    watchDocument();
+    keepLongLayouts(0, doc->characterCount());
 }
 
 std::unique_ptr<QTextDocument> EditorModel::buildDocument(QString text)
@@ -142,42 +167,12 @@ void EditorModel::adoptDocument(std::unique_ptr<QTextDocument> doc)
 
 QString EditorModel::normaliseBreaks(const QString &text)
 {
-    if (!text.contains(u'\r'))
-        return text;
-    QString out;
-    out.reserve(text.size());
-    const int n = text.size();
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            out.append(u'\n');
-            if (i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
+    return DocumentText::normaliseBreaks(text);
 }
 
 QString EditorModel::blockText(const QTextBlock &b) const
 {
-    QString t = b.text();
-    if (!m_standIns)
-        return t;
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-        const QTextFragment f = it.fragment();
-        const QVariant original = f.charFormat().property(kOriginal);
-        if (!original.isValid())
-            continue;
-        const QChar o(char16_t(original.toInt()));
-        const qsizetype off = f.position() - b.position();
-        for (qsizetype i = off; i < off + f.length() && i < t.size(); ++i) {
-            if (isStandIn(t, i))
-                t[i] = o;
-        }
-    }
-    return t;
+    return m_standIns ? DocumentText::blockText(b) : b.text();
 }
 
 QString EditorModel::rangeText(int from, int to) const
@@ -204,22 +199,8 @@ QString EditorModel::rangeText(int from, int to) const
 
 void EditorModel::insertKeeping(QTextCursor &c, const QString &plain)
 {
-    // An explicit empty format: text inserted next to a stand-in does not
-    // take over its original.
-    qsizetype start = 0;
-    c.beginEditBlock();
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        if (!isDocumentBreak(plain.at(i)))
-            continue;
-        if (i > start || c.hasSelection())
-            c.insertText(plain.mid(start, i - start), QTextCharFormat());
-        c.insertText(QString(kStandIn), standInFormat(plain.at(i)));
+    if (DocumentText::insertKeeping(c, plain))
         m_standIns = true;
-        start = i + 1;
-    }
-    if (start < plain.size() || c.hasSelection())
-        c.insertText(plain.mid(start), QTextCharFormat());
-    c.endEditBlock();
 }
 
 QString EditorModel::text() const

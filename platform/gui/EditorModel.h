@@ -50,6 +50,10 @@ public:
     // the editor's document, with the editor's text settings, caret and
     // scroll position. Like setText(): no undo step, modified flag clear.
     void adoptDocument(std::unique_ptr<QTextDocument> doc);
+    // Shows doc, which its owner keeps (and may change meanwhile), in place
+    // of the editor's document; the caret goes to its start, or keepView:
+    // caret and scroll position stay where they were.
+    void showDocument(QTextDocument *doc, bool keepView = false);
 
     // Length of text() without building it.
     int length() const;
@@ -156,6 +160,7 @@ private:
     QPlainTextEdit::LineWrapMode m_unwrappedLineWrap = QPlainTextEdit::NoWrap;
     // Whether the document may hold stand-ins (checked on every read).
     bool m_standIns = false;
+    QMetaObject::Connection m_watch; // to the shown document's changes
     // Read cache: a chunk of the text in CR LF form from editor position
     // m_cacheStart (document positions m_cacheDocStart up to m_cacheDocEnd);
     // m_cacheBreaks holds the offset of each CR in it, m_cacheNext the line

@@ -4,6 +4,7 @@
 // their object names. The one place where tests reach behind the window's
 // public face.
 #include "AboutBox.h"
+#include "DocumentText.h"
 #include "EditorModel.h"
 #include "LiteralsPanel.h"
 #include "MainWindow.h"
@@ -66,8 +67,13 @@ public:
     void setLastEdit(int page, RowCol at) const { w().m_lastEdit[page] = at; }
     RowCol tracked(int page) const { return w().m_tracked[page]; }
     void setTracked(int page, RowCol at) const { w().m_tracked[page] = at; }
-    QString listSlot(int page) const { return w().m_listSlot[page]; }
-    void setListSlot(int page, const QString &list) const { w().m_listSlot[page] = list; }
+    // The list of a page not shown (its session's document).
+    QString listSlot(int page) const { return DocumentText::text(w().session(page).list()); }
+    void setListSlot(int page, const QString &list) const
+    {
+        DocumentText::setText(w().session(page).list(), list);
+        w().session(page).list()->setModified(false);
+    }
     bool busy() const { return w().m_busy; }
     PageSession &session(int page) const { return w().session(page); }
     SourceUnit &unit() const { return w().unit(); }

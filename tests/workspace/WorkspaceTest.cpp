@@ -128,30 +128,44 @@ TEST(Workspace, SettleUnsaved)
 // hands back the check marks the step dropped; redo hands none.
 TEST(Workspace, APageEditStepUndoesTextAndStateTogether)
 {
+    Workspace w;
+    PageSession &s = w.session(SourcePage::Cpp);
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("f(\"a\");"));
-    PageState state{QStringLiteral("S1=x\r\n"), 1, {1, 1}, {{2, false}}};
-    const auto read = [&] { return state; };
-    const auto apply = [&](const PageState &s) { state = s; };
+    s.attach(&doc);
+    std::vector<std::map<int, bool>> given;
+    QObject::connect(&w, &Workspace::stateApplied, [&](int, const std::map<int, bool> &marks) { given.push_back(marks); });
+    w.applyState(0, PageState{QStringLiteral("S1=x\r\n"), 1, {1, 1}, {}});
+    const auto state = [&] { return w.pageState(0); };
     {
-        PageEditStep step(&doc, read, apply);
+        PageState before = state();
+        before.marks = {{2, false}};
+        PageEditStep step(&doc, w, 0, before);
         QTextCursor c(&doc);
         c.setPosition(2);
         c.setPosition(5, QTextCursor::KeepAnchor);
         c.insertText(QStringLiteral("S2"));
-        state = {QStringLiteral("S1=x\r\nS2=a\r\n"), 2, {1, 3}, {}};
-        step.commit();
+        w.applyState(0, {QStringLiteral("S1=x\r\nS2=a\r\n"), 2, {1, 3}, {}});
+        step.commit(state());
     }
     { // a step that changes nothing adds nothing
-        PageEditStep step(&doc, read, apply);
-        step.commit();
+        PageEditStep step(&doc, w, 0, state());
+        step.commit(state());
     }
-    state.list.replace(0, 2, QStringLiteral("T1")); // the user edits the list's head
+    // The user edits the list's head.
+    QTextCursor head(s.list());
+    head.setPosition(0);
+    head.setPosition(2, QTextCursor::KeepAnchor);
+    head.insertText(QStringLiteral("T1"));
+    given.clear();
     doc.undo();
     EXPECT_EQ(doc.toRawText(), QStringLiteral("f(\"a\");"));
-    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\n"), 1, {1, 1}, {{2, false}}}));
+    EXPECT_EQ(state(), (PageState{QStringLiteral("T1=x\r\n"), 1, {1, 1}, {}}));
+    ASSERT_EQ(given.size(), 1u);
+    EXPECT_EQ(given[0], (std::map<int, bool>{{2, false}})) << "undo gives the marks back";
     EXPECT_FALSE(doc.isUndoAvailable()) << "one step";
     doc.redo();
     EXPECT_EQ(doc.toRawText(), QStringLiteral("f(S2);"));
-    EXPECT_EQ(state, (PageState{QStringLiteral("T1=x\r\nS2=a\r\n"), 2, {1, 3}, {}}));
+    EXPECT_EQ(state(), (PageState{QStringLiteral("T1=x\r\nS2=a\r\n"), 2, {1, 3}, {}}));
+    EXPECT_TRUE(given.back().empty()) << "redo gives none";
 }
