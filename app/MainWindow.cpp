@@ -275,10 +275,7 @@ void MainWindow::showStatus()
     EditorModel &m = pageModel(p);
     m_tracked[p] = m.selectionRowCol();
     const RowCol t = m_tracked[p];
-    if (m_language->isGerman())
-        m_statusBar->Panel(1).SetText(msg(17) + QString::number(t.col) + msg(18) + QString::number(t.row));
-    else
-        m_statusBar->Panel(1).SetText(msg(17) + QString::number(t.row) + msg(18) + QString::number(t.col));
+    m_statusBar->Panel(1).SetText(caretPositionText(t.row, t.col, m_language->language()));
     m_statusBar->Panel(2).SetText(msg(19) + QString::number(m_lastEdit[p].row) + QStringLiteral(", ") +
                                QString::number(m_lastEdit[p].col));
 }

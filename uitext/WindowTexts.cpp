@@ -48,3 +48,12 @@ QString buttonToolTip(const QString &caption, const QString &key, WindowText wha
         tip += QStringLiteral(" (") + key + u')';
     return tip + u'\n' + windowText(what, lang);
 }
+
+QString caretPositionText(int row, int col, Language lang)
+{
+    // Per language: whether its texts name the column first.
+    static constexpr std::array<bool, kLanguageCount> kColumnFirst = {false, true};
+    const bool columnFirst = kColumnFirst[size_t(lang)];
+    return catalogueText(17, lang) + QString::number(columnFirst ? col : row) + catalogueText(18, lang) +
+           QString::number(columnFirst ? row : col);
+}

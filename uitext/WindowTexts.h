@@ -29,4 +29,8 @@ QString windowText(WindowText id, Language lang);
 
 // "Caption (key)\nwhat it does"; the key in the toolkit's native spelling,
 // left out when empty. The caption loses the padding some captions carry.
+// Panel 1 of the status bar: texts 17 and 18 of the catalogue with the
+// caret's row and column, in the order the language names them.
+QString caretPositionText(int row, int col, Language lang);
+
 QString buttonToolTip(const QString &caption, const QString &key, WindowText what, Language lang);
