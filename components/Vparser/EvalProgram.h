@@ -20,16 +20,21 @@
 struct EvalStep
 {
     enum Kind : quint8 { Operator, FunctionCode, Leaf };
+    // What a node held when its step was made, checked before every
+    // evaluation.
+    struct Key
+    {
+        const char16_t *chars; // Value's characters (null for a null text)
+        qsizetype size;        // Value's length
+        const Tree *right;     // Right
+        const Tree *left;      // Left
+    };
     const Tree *node;
-    // What the node held then, checked before every evaluation.
-    const void *chars;  // node->Value's characters
-    qsizetype size;     // node->Value's length
-    const Tree *right;  // node->Right
-    const Tree *left;   // node->Left
-    QString text;       // node->Value (holds its buffer, so a changed text has another address)
+    Key key;
+    QString text; // node->Value (holds its buffer, so a changed text has another address)
     Kind kind;
-    char16_t code;     // Operator: its character; FunctionCode: s c t n g r or 0
-    quint8 leaf;       // Leaf: ParserCore::LeafKind
+    char16_t code; // Operator: its character; FunctionCode: s c t n g r or 0
+    quint8 leaf;   // Leaf: ParserCore::LeafKind
 };
 
 struct EvalOp
@@ -75,7 +80,6 @@ struct EvalProgram
     std::vector<EvalOp> ops;
     std::vector<long double> stack;
     bool translated = false;
-    bool contiguousKeys = false; // see stillValid
     QString landDot; // the mark and setting the operations were made with
     bool convert = false;
 };

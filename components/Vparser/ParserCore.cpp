@@ -10,9 +10,7 @@
 
 #include <algorithm>
 #include <bit>
-#if VTQX_PARSER_WIDE
-#include <immintrin.h>
-#elif defined(__SSE2__)
+#ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 #include <cmath>
@@ -683,23 +681,11 @@ namespace {
 // Trees up to this many nodes are laid out as an EvalProgram.
 constexpr std::size_t ProgramLimit = 4096;
 
-// The four fields a step checks (its text's characters and length, Right,
-// Left), when they lie in this order in 32 bytes both in the node and in the
-// step, as they do with the usual 64-bit layouts: then two 16-byte
-// comparisons check a step.
-const unsigned char *nodeKey(const Tree &n)
+// What a step checks of its node, read field by field.
+inline EvalStep::Key keyOf(const Tree &n)
 {
-    return reinterpret_cast<const unsigned char *>(&n.Value.data_ptr().ptr);
-}
-
-bool keysContiguous(const Tree &n, const EvalStep &e)
-{
-    const auto at = [](const void *p) { return reinterpret_cast<const unsigned char *>(p); };
-    const unsigned char *const node = nodeKey(n);
-    const unsigned char *const step = at(&e.chars);
-    return sizeof(void *) == 8 && sizeof(qsizetype) == 8 && sizeof(n.Right) == 8 && at(&n.Value.data_ptr().size) == node + 8
-        && at(&n.Right) == node + 16 && at(&n.Left) == node + 24 && at(&e.size) == step + 8 && at(&e.right) == step + 16
-        && at(&e.left) == step + 24;
+    // cbegin() is null for a null text, so a null and an empty text differ.
+    return {reinterpret_cast<const char16_t *>(n.Value.cbegin()), n.Value.size(), n.Right.get(), n.Left.get()};
 }
 
 inline bool stillValid(const EvalProgram &program)
@@ -708,48 +694,26 @@ inline bool stillValid(const EvalProgram &program)
     // unchanged, since a replaced child may be freed already. (A function
     // code's links do not count, but a change there only lays the tree out
     // again.)
-#ifdef __SSE2__
-    if (program.contiguousKeys) {
-        const __m128i zero = _mm_setzero_si128();
-        for (const EvalStep &e : program.steps) {
-            const unsigned char *const node = nodeKey(*e.node);
-            const unsigned char *const step = reinterpret_cast<const unsigned char *>(&e.chars);
-            const __m128i low = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i_u *>(node)),
-                                              _mm_loadu_si128(reinterpret_cast<const __m128i_u *>(step)));
-            const __m128i high = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i_u *>(node + 16)),
-                                               _mm_loadu_si128(reinterpret_cast<const __m128i_u *>(step + 16)));
-            if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(low, high), zero)) != 0xffff)
-                return false;
-        }
-        return true;
-    }
-#endif
-    for (const EvalStep &e : program.steps) {
-        const Tree *n = e.node;
-        if (n->Value.data_ptr().data() != e.chars || n->Value.size() != e.size || n->Right.get() != e.right
-            || n->Left.get() != e.left)
-            return false;
-    }
-    return true;
-}
-
-#if VTQX_PARSER_WIDE
-// stillValid, one comparison per step.
-[[gnu::target("avx2,fma")]] inline bool stillValidWide(const EvalProgram &program)
-{
-    if (!program.contiguousKeys)
-        return stillValid(program);
 #pragma GCC unroll 4
     for (const EvalStep &e : program.steps) {
-        const __m256i difference =
-            _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i_u *>(nodeKey(*e.node))),
-                             _mm256_loadu_si256(reinterpret_cast<const __m256i_u *>(&e.chars)));
-        if (!_mm256_testz_si256(difference, difference))
+        const EvalStep::Key now = keyOf(*e.node);
+#ifdef __SSE2__
+        if constexpr (sizeof(EvalStep::Key) == 32) {
+            // The four fields beside the step's record, two at a time.
+            const __m128i *const then = reinterpret_cast<const __m128i *>(&e.key);
+            const __m128i low = _mm_xor_si128(_mm_set_epi64x(now.size, qint64(now.chars)), _mm_loadu_si128(then));
+            const __m128i high =
+                _mm_xor_si128(_mm_set_epi64x(qint64(now.left), qint64(now.right)), _mm_loadu_si128(then + 1));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(low, high), _mm_setzero_si128())) != 0xffff)
+                return false;
+            continue;
+        }
+#endif
+        if (now.chars != e.key.chars || now.size != e.key.size || now.right != e.key.right || now.left != e.key.left)
             return false;
     }
     return true;
 }
-#endif
 } // namespace
 
 bool ParserCore::layOut(const Tree &root, EvalProgram &program)
@@ -769,8 +733,7 @@ bool ParserCore::layOut(const Tree &root, EvalProgram &program)
             return false;
         const Tree *n = p.node;
         const char16_t c = n->Value.size() == 1 ? n->Value.front().unicode() : 0;
-        EvalStep step{n,           n->Value.data_ptr().data(), n->Value.size(), n->Right.get(), n->Left.get(), n->Value,
-                      EvalStep::Leaf, 0, NumberLeaf};
+        EvalStep step{n, keyOf(*n), n->Value, EvalStep::Leaf, 0, NumberLeaf};
         if (p.code) {
             step.kind = EvalStep::FunctionCode;
             step.code = isFunctionCode(c) ? c : 0;
@@ -785,7 +748,6 @@ bool ParserCore::layOut(const Tree &root, EvalProgram &program)
         }
         program.steps.push_back(std::move(step));
     }
-    program.contiguousKeys = keysContiguous(root, program.steps.front());
     program.translated = false;
     return true;
 }
@@ -1008,10 +970,10 @@ long double ParserCore::runIfUnchanged(EvalProgram &program, bool &unchanged)
 }
 
 #if VTQX_PARSER_WIDE
-// The same with 32-byte comparisons, and a fused multiply-add for squares.
+// The same for processors with AVX2 and FMA: a fused multiply-add for squares.
 [[gnu::target("avx2,fma")]] long double ParserCore::runIfUnchanged(EvalProgram &program, bool &unchanged)
 {
-    unchanged = stillValidWide(program);
+    unchanged = stillValid(program);
     return unchanged ? run(program) : 0;
 }
 #endif

@@ -26,28 +26,6 @@ QString TVParser::ErgebnisString() const
     return ParserCore::resultText(m_state);
 }
 
-void TVParser::assignVariableText(QString &to, const QString &from)
-{
-    // A variable is set before every evaluation: copying a short text into a
-    // buffer of our own costs less than sharing the caller's (two atomic
-    // reference counts per call).
-    constexpr qsizetype Short = ShortVariable;
-    if (from.isNull() || from.size() > Short) {
-        to = from;
-        return;
-    }
-    if (!to.isDetached() || to.capacity() < from.size() || to.isNull()) {
-        QString own;
-        own.reserve(Short);
-        to = std::move(own);
-    }
-    if (to.size() != from.size())
-        to.resize(from.size());
-    QChar *out = to.data();
-    for (const QChar c : from)
-        *out++ = c;
-}
-
 Tree &TVParser::TreeRoot()
 {
     return *root();

@@ -77,23 +77,21 @@ public:
     static Tree &TreeRoot();
 
 private:
-    // to = from; a short text is copied into to's own buffer when it has room.
+    // to = from. A variable is set before every evaluation: a short text is
+    // copied into the variable's own buffer, which costs less than sharing
+    // the caller's (two atomic reference counts per call). resize() and
+    // data() detach a buffer that is shared, so earlier copies keep their text.
     static void assignVariable(QString &to, const QString &from)
     {
-        // Inline for the usual case: a short text into our own buffer, with
-        // room for the terminating zero.
         const qsizetype n = from.size();
-        QString::DataPointer &d = to.data_ptr();
-        if (n <= ShortVariable && to.isDetached() && n < d.size + d.freeSpaceAtEnd() && !from.isNull()) {
-            char16_t *out = d.data();
-            std::copy_n(QStringView(from).utf16(), n, out);
-            out[n] = u'\0';
-            d.size = n;
+        if (n > ShortVariable || from.isNull()) {
+            to = from;
             return;
         }
-        assignVariableText(to, from);
+        if (n != to.size())
+            to.resize(n);
+        std::copy_n(from.constData(), n, to.data());
     }
-    static void assignVariableText(QString &to, const QString &from);
     static constexpr qsizetype ShortVariable = 32;
 
     ParserState m_state;
