@@ -1,6 +1,6 @@
 // Any text, however long or deeply nested, gives a result or false without
 // exhausting the stack (the build budget bounds the time; the figures are in
-// bench/parser_bench).
+// components/bench/parser_bench).
 #include "Exception.h"
 #include "ParserCore.h"
 #include "ParserTestSupport.h"

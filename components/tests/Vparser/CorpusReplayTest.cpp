@@ -1,4 +1,4 @@
-// Replays the fuzz corpus (tests/components/Vparser/corpus) in the normal
+// Replays the fuzz corpus (components/tests/Vparser/corpus) in the normal
 // test run: every input the fuzzer kept must still pass all its checks.
 #include "NumberText.h"
 #include "ParserFuzzInput.h"
