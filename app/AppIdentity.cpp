@@ -1,4 +1,4 @@
-#include "AppIdentity.h"
+#include "app/AppIdentity.h"
 
 #include <QCoreApplication>
 

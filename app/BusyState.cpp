@@ -1,6 +1,6 @@
-#include "BusyState.h"
+#include "app/BusyState.h"
 
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QMenu>

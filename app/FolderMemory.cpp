@@ -1,10 +1,10 @@
-#include "FolderMemory.h"
+#include "app/FolderMemory.h"
 
-#include "Dialogs.h"
-#include "Exception.h"
-#include "SettingsTexts.h"
-#include "UiLanguage.h"
-#include "Vreg.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/core/Exception.h"
+#include "uitext/SettingsTexts.h"
+#include "uitext/UiLanguage.h"
+#include "components/Vreg/Vreg.h"
 
 FolderMemory::FolderMemory(TVReg *settings, UiLanguage *language, QObject *parent)
     : QObject(parent), m_settings(settings), m_language(language)

@@ -1,7 +1,7 @@
-#include "LiteralsPanel.h"
+#include "app/LiteralsPanel.h"
 
-#include "EditorModel.h"
-#include "PanelTexts.h"
+#include "platform/gui/EditorModel.h"
+#include "uitext/PanelTexts.h"
 
 #include <QAction>
 #include <QComboBox>

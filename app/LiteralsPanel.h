@@ -12,8 +12,8 @@
 // each row's text once (a longer filter only the rows shown) and resets the
 // view in one step, so a quarter million rows filter between two key presses.
 // Extract checked takes the checked rows the filter shows.
-#include "BatchExtract.h"
-#include "Catalogue.h"
+#include "batch/BatchExtract.h"
+#include "uitext/Catalogue.h"
 
 #include <QAbstractProxyModel>
 #include <QAbstractTableModel>

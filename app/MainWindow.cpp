@@ -1,18 +1,18 @@
 // The main window's start-up, captions, page status and status bar.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "EditorModel.h"
-#include "GeneratorTable.h"
-#include "Exception.h"
-#include "FolderMemory.h"
-#include "LiteralsPanel.h"
-#include "ToolkitTexts.h"
-#include "AboutBox.h"
-#include "ToolbarIcons.h"
-#include "UiLanguage.h"
-#include "WindowTexts.h"
-#include "Vreg.h"
-#include "Vstatus.h"
+#include "platform/gui/EditorModel.h"
+#include "generate/GeneratorTable.h"
+#include "platform/core/Exception.h"
+#include "app/FolderMemory.h"
+#include "app/LiteralsPanel.h"
+#include "app/ToolkitTexts.h"
+#include "app/AboutBox.h"
+#include "app/ToolbarIcons.h"
+#include "uitext/UiLanguage.h"
+#include "uitext/WindowTexts.h"
+#include "components/Vreg/Vreg.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QAction>
 #include <QApplication>

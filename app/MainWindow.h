@@ -6,15 +6,15 @@
 // MainWindowPanel.cpp, MainWindowGenerate.cpp, MainWindowTranslate.cpp,
 // MainWindowLists.cpp, MainWindowRecent.cpp, MainWindowLayout.cpp and
 // MainWindowOptions.cpp.
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "MessagePump.h"
-#include "PageArray.h"
-#include "PageUndo.h"
-#include "RecentUnits.h"
-#include "SourcePage.h"
-#include "StringMode.h"
-#include "Workspace.h"
+#include "uitext/Catalogue.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/core/MessagePump.h"
+#include "workspace/PageArray.h"
+#include "workspace/PageUndo.h"
+#include "app/RecentUnits.h"
+#include "platform/core/SourcePage.h"
+#include "extract/StringMode.h"
+#include "workspace/Workspace.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 // The command table: which menu items and buttons run a command, what the
 // command needs before it runs, and the one place that checks it.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "GeneratorTable.h"
-#include "LiteralsPanel.h"
+#include "generate/GeneratorTable.h"
+#include "app/LiteralsPanel.h"
 
 #include <QAction>
 #include <QToolButton>

@@ -2,13 +2,13 @@
 // box and the extraction list, the three editor pages, the menus and the
 // toolbar. Object names follow the established layout: the caption table,
 // the settings and the tests find the controls by them.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "EditorLook.h"
-#include "EditorModel.h"
-#include "GeneratorTable.h"
-#include "ToolbarIcons.h"
-#include "Vstatus.h"
+#include "platform/gui/EditorLook.h"
+#include "platform/gui/EditorModel.h"
+#include "generate/GeneratorTable.h"
+#include "app/ToolbarIcons.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QAction>
 #include <QCheckBox>

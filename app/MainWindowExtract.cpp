@@ -1,14 +1,14 @@
 // The number button and Extract / Extract C.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "EditorModel.h"
-#include "Exception.h"
-#include "Extract.h"
-#include "ExtractStep.h"
-#include "ExtractionList.h"
-#include "LiteralHints.h"
-#include "MessagePump.h"
-#include "PageUndo.h"
+#include "platform/gui/EditorModel.h"
+#include "platform/core/Exception.h"
+#include "extract/Extract.h"
+#include "extract/ExtractStep.h"
+#include "extract/ExtractionList.h"
+#include "scan/LiteralHints.h"
+#include "platform/core/MessagePump.h"
+#include "workspace/PageUndo.h"
 
 #include <QAction>
 #include <QLineEdit>

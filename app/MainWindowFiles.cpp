@@ -1,18 +1,18 @@
 // Opening, saving and closing a source unit; editor protection, typing and
 // mouse selection.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "Blanks.h"
-#include "ExtractionList.h"
-#include "EditorModel.h"
-#include "FileTexts.h"
-#include "FolderMemory.h"
-#include "FormDescription.h"
-#include "OutputFile.h"
-#include "Paths.h"
-#include "UiLanguage.h"
-#include "Vreg.h"
-#include "Vstatus.h"
+#include "platform/core/Blanks.h"
+#include "extract/ExtractionList.h"
+#include "platform/gui/EditorModel.h"
+#include "uitext/FileTexts.h"
+#include "app/FolderMemory.h"
+#include "extract/FormDescription.h"
+#include "generate/OutputFile.h"
+#include "platform/core/Paths.h"
+#include "uitext/UiLanguage.h"
+#include "components/Vreg/Vreg.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // The three generator commands, writing into the output window.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "EditorModel.h"
-#include "GeneratorTable.h"
-#include "ListCheck.h"
-#include "UiLanguage.h"
-#include "OutputWindow.h"
+#include "platform/gui/EditorModel.h"
+#include "generate/GeneratorTable.h"
+#include "generate/ListCheck.h"
+#include "uitext/UiLanguage.h"
+#include "app/OutputWindow.h"
 
 #include <QPlainTextEdit>
 

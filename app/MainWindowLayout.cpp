@@ -1,10 +1,10 @@
 // The window's remembered layout (geometry, the dock's state and width, the
 // panel's column widths) and a toolbar that never hides a command.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "Exception.h"
-#include "LiteralsPanel.h"
-#include "Vreg.h"
+#include "platform/core/Exception.h"
+#include "app/LiteralsPanel.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QHeaderView>
 #include <QScopedValueRollback>

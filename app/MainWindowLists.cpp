@@ -1,18 +1,18 @@
 // The extraction lists that last beside a unit: Open Extraction List, the
 // hint that a list lies beside the unit just opened, and the warning when
 // Extract gives a name the page used before.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "EditorModel.h"
-#include "ExtractionList.h"
-#include "FileTexts.h"
-#include "FolderMemory.h"
-#include "LiteralsPanel.h"
-#include "Paths.h"
-#include "TextFile.h"
-#include "UiLanguage.h"
-#include "OutputWindow.h"
-#include "Vstatus.h"
+#include "platform/gui/EditorModel.h"
+#include "extract/ExtractionList.h"
+#include "uitext/FileTexts.h"
+#include "app/FolderMemory.h"
+#include "app/LiteralsPanel.h"
+#include "platform/core/Paths.h"
+#include "platform/core/TextFile.h"
+#include "uitext/UiLanguage.h"
+#include "app/OutputWindow.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QAction>
 #include <QFileInfo>

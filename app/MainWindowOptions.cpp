@@ -1,11 +1,11 @@
 // The options record in the settings, the option items, and the editors'
 // key and mouse events.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "EditorModel.h"
-#include "Exception.h"
-#include "LiteralsPanel.h"
-#include "Vreg.h"
+#include "platform/gui/EditorModel.h"
+#include "platform/core/Exception.h"
+#include "app/LiteralsPanel.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QAction>
 #include <QCheckBox>

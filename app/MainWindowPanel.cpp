@@ -1,14 +1,14 @@
 // The literals panel, Extract checked, the keep marker, undo and redo.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "BatchExtract.h"
-#include "BusyState.h"
-#include "EditorModel.h"
-#include "KeepMarker.h"
-#include "LiteralsPanel.h"
-#include "PanelTexts.h"
-#include "UiLanguage.h"
-#include "Vstatus.h"
+#include "batch/BatchExtract.h"
+#include "app/BusyState.h"
+#include "platform/gui/EditorModel.h"
+#include "scan/KeepMarker.h"
+#include "app/LiteralsPanel.h"
+#include "uitext/PanelTexts.h"
+#include "uitext/UiLanguage.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // The File menu's recent units and opening a unit named on the command line.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "FolderMemory.h"
+#include "app/FolderMemory.h"
 
-#include "Paths.h"
-#include "RecentTexts.h"
-#include "UiLanguage.h"
-#include "Vreg.h"
+#include "platform/core/Paths.h"
+#include "uitext/RecentTexts.h"
+#include "uitext/UiLanguage.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QAction>
 #include <QFileInfo>

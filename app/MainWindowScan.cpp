@@ -1,11 +1,11 @@
 // Find Next, the busy state and Stop, Change/Toggle and Find Text.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "BusyState.h"
-#include "EditorModel.h"
-#include "LiteralScanner.h"
-#include "MessagePump.h"
-#include "TextSearch.h"
+#include "app/BusyState.h"
+#include "platform/gui/EditorModel.h"
+#include "scan/LiteralScanner.h"
+#include "platform/core/MessagePump.h"
+#include "scan/TextSearch.h"
 
 #include <QAction>
 #include <QApplication>

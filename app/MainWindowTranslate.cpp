@@ -1,15 +1,15 @@
 // The translation commands: a PO template of the extraction lists, and a
 // resource script with a string table per translated language.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "EditorModel.h"
-#include "Paths.h"
-#include "TextFile.h"
-#include "TranslateTexts.h"
-#include "Translation.h"
-#include "UiLanguage.h"
-#include "OutputWindow.h"
-#include "Vreg.h"
+#include "platform/gui/EditorModel.h"
+#include "platform/core/Paths.h"
+#include "platform/core/TextFile.h"
+#include "uitext/TranslateTexts.h"
+#include "translate/Translation.h"
+#include "uitext/UiLanguage.h"
+#include "app/OutputWindow.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QAction>
 #include <QDateTime>

@@ -1,12 +1,12 @@
-#include "OutputWindow.h"
+#include "app/OutputWindow.h"
 
-#include "Dialogs.h"
-#include "EditorLook.h"
-#include "EditorModel.h"
-#include "OutputTexts.h"
-#include "Paths.h"
-#include "UiLanguage.h"
-#include "FolderMemory.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/EditorLook.h"
+#include "platform/gui/EditorModel.h"
+#include "generate/OutputTexts.h"
+#include "platform/core/Paths.h"
+#include "uitext/UiLanguage.h"
+#include "app/FolderMemory.h"
 
 #include <QApplication>
 #include <QClipboard>

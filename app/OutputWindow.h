@@ -2,7 +2,7 @@
 // The output window: shows what a generator produced and saves it, copies it
 // or appends it to the C++ source as a comment block. Created once, shown
 // modally by the generators.
-#include "OutputFile.h"
+#include "generate/OutputFile.h"
 
 #include <QDialog>
 

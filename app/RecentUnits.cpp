@@ -1,8 +1,8 @@
-#include "RecentUnits.h"
+#include "app/RecentUnits.h"
 
-#include "Exception.h"
-#include "Paths.h"
-#include "SourceUnit.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Paths.h"
+#include "unit/SourceUnit.h"
 
 #include <QFileInfo>
 

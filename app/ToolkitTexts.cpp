@@ -1,4 +1,4 @@
-#include "ToolkitTexts.h"
+#include "app/ToolkitTexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -2,7 +2,7 @@
 // The toolkit's own texts (the standard buttons, the file dialogs, the
 // editors' context menus) in the UI language: German loads the toolkit's
 // German catalogue from its translations folder, English removes it.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QObject>
 

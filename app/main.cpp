@@ -1,7 +1,7 @@
-#include "AppIdentity.h"
-#include "CommandLine.h"
-#include "ToolbarIcons.h"
-#include "MainWindow.h"
+#include "app/AppIdentity.h"
+#include "app/CommandLine.h"
+#include "app/ToolbarIcons.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>

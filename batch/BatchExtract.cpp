@@ -1,10 +1,10 @@
-#include "BatchExtract.h"
+#include "batch/BatchExtract.h"
 
-#include "ExtractionList.h"
-#include "FormDescription.h"
-#include "FormValues.h"
-#include "LiteralScanner.h"
-#include "TextSource.h"
+#include "extract/ExtractionList.h"
+#include "extract/FormDescription.h"
+#include "scan/FormValues.h"
+#include "scan/LiteralScanner.h"
+#include "scan/TextSource.h"
 
 #include <algorithm>
 

@@ -5,12 +5,12 @@
 // others), starting with the caret at the top of the page: the same list,
 // numbering, rewritten page and last edit position. Every decision is made
 // by extract/; this file only walks the page.
-#include "ExtractStep.h"
-#include "LiteralHints.h"
-#include "RowCol.h"
-#include "SourcePage.h"
-#include "StringMode.h"
-#include "TokenProof.h"
+#include "extract/ExtractStep.h"
+#include "scan/LiteralHints.h"
+#include "platform/core/RowCol.h"
+#include "platform/core/SourcePage.h"
+#include "extract/StringMode.h"
+#include "scan/TokenProof.h"
 
 #include <QString>
 #include <QStringList>

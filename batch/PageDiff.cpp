@@ -1,4 +1,4 @@
-#include "PageDiff.h"
+#include "batch/PageDiff.h"
 
 #include <algorithm>
 

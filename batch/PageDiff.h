@@ -1,7 +1,7 @@
 #pragma once
 // A rewritten page as a unified diff, in the style of diff -u: three lines
 // of context, hunks joined where their context meets.
-#include "TokenProof.h"
+#include "scan/TokenProof.h"
 
 #include <QString>
 

@@ -2,10 +2,10 @@
 // The real main window, shown offscreen, with a unit set up in memory and
 // dialogs that answer at once (the end-of-text message would otherwise wait
 // for a user).
-#include "Dialogs.h"
-#include "EditorModel.h"
-#include "MainWindow.h"
-#include "MainWindowDriver.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/EditorModel.h"
+#include "app/MainWindow.h"
+#include "tests/support/MainWindowDriver.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // What the proof costs next to the extraction it guards: extract() of every
 // literal of the 11 MB unit in the Function mode, then the proof over the
 // old and the new page. The proof must stay within a tenth of the extraction.
-#include "BatchExtract.h"
-#include "LargeUnit.h"
+#include "batch/BatchExtract.h"
+#include "bench/LargeUnit.h"
 
 #include <benchmark/benchmark.h>
 

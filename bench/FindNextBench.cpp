@@ -1,6 +1,6 @@
 // Find Next through the real main window on C++ pages of several sizes.
-#include "BenchWindow.h"
-#include "LargeUnit.h"
+#include "bench/BenchWindow.h"
+#include "bench/LargeUnit.h"
 
 #include <QPlainTextEdit>
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // Find Text through the real main window: the cost follows the distance
 // searched, whatever the search text.
-#include "BenchWindow.h"
+#include "bench/BenchWindow.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // The literals panel and Extract checked through the real main window.
-#include "BenchWindow.h"
-#include "LiteralsPanel.h"
+#include "bench/BenchWindow.h"
+#include "app/LiteralsPanel.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Open and Save All of a unit whose C++ source is 10 MB, through the main
 // window. Reports seconds per command and the peak memory growth of the
 // process relative to the unit's size.
-#include "BenchWindow.h"
+#include "bench/BenchWindow.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Writes the large benchmark unit: large_unit FOLDER [LINES] gives
 // FOLDER/Large.cpp, Large.h and Large.dfm; large_unit FOLDER LINES repeat
 // gives the unit of repeated short texts as FOLDER/Repeat.*.
-#include "LargeUnit.h"
+#include "bench/LargeUnit.h"
 
 #include <QFile>
 #include <QString>

@@ -1,10 +1,10 @@
 // vtqx-cli check: the literals of the units judged user text that carry no
 // keep marker, written as they are found. Exit 1 when there are any (not
 // counting those a baseline accepts): a check for CI.
-#include "Commands.h"
-#include "Findings.h"
+#include "cli/Commands.h"
+#include "cli/Findings.h"
 
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A subcommand of vtqx-cli: its name, a one-line summary for the usage text
 // and the function that runs it with the arguments after its name.
-#include "CliTexts.h"
+#include "uitext/CliTexts.h"
 
 #include <QStringList>
 #include <QTextStream>

@@ -1,6 +1,6 @@
-#include "CommandParser.h"
+#include "cli/CommandParser.h"
 
-#include "Units.h"
+#include "cli/Units.h"
 
 namespace {
 const QString kHelp = QStringLiteral("help");

@@ -3,8 +3,8 @@
 // own -h/--help and -V/--version, help and messages in the user's language,
 // the units as positional arguments, and the options several commands share
 // (--jobs, --mode).
-#include "Command.h"
-#include "StringMode.h"
+#include "cli/Command.h"
+#include "extract/StringMode.h"
 
 #include <QCommandLineParser>
 

@@ -1,5 +1,5 @@
-#include "Command.h"
-#include "Commands.h"
+#include "cli/Command.h"
+#include "cli/Commands.h"
 
 int runPotCommand(const QStringList &arguments, CliStreams &io);
 int runRcCommand(const QStringList &arguments, CliStreams &io);

@@ -1,6 +1,6 @@
 #pragma once
 // The run functions of the commands, one file each.
-#include "Command.h"
+#include "cli/Command.h"
 
 int runList(const QStringList &arguments, CliStreams &io);
 int runCheck(const QStringList &arguments, CliStreams &io);

@@ -14,20 +14,20 @@
 //      all are staged
 // An error in any unit before step 4 ends writes nothing; a failure while
 // staging removes every temporary file. The originals stay as they were.
-#include "CommandParser.h"
-#include "Commands.h"
-#include "Literals.h"
+#include "cli/CommandParser.h"
+#include "cli/Commands.h"
+#include "cli/Literals.h"
 
-#include "Exception.h"
-#include "ExtractionList.h"
-#include "FormDescription.h"
-#include "GeneratorTable.h"
-#include "ListPositions.h"
-#include "OutputFile.h"
-#include "PageDiff.h"
-#include "Paths.h"
-#include "StagedFiles.h"
-#include "TextSource.h"
+#include "platform/core/Exception.h"
+#include "extract/ExtractionList.h"
+#include "extract/FormDescription.h"
+#include "generate/GeneratorTable.h"
+#include "extract/ListPositions.h"
+#include "generate/OutputFile.h"
+#include "batch/PageDiff.h"
+#include "platform/core/Paths.h"
+#include "platform/core/StagedFiles.h"
+#include "scan/TextSource.h"
 
 #include <QDir>
 #include <QFile>

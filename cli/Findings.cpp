@@ -1,7 +1,7 @@
-#include "Findings.h"
-#include "Literals.h"
+#include "cli/Findings.h"
+#include "cli/Literals.h"
 
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 // What list and check share: the pages of the units read one at a time, each
 // literal written the moment it is found in the chosen format, and the
 // baseline of accepted findings.
-#include "BatchExtract.h"
-#include "CommandParser.h"
-#include "Units.h"
+#include "batch/BatchExtract.h"
+#include "cli/CommandParser.h"
+#include "cli/Units.h"
 
 #include <functional>
 #include <map>

@@ -1,9 +1,9 @@
 // vtqx-cli list: every literal with file, row, column, text, hints and
 // verdict, written as it is found.
-#include "Commands.h"
-#include "Findings.h"
+#include "cli/Commands.h"
+#include "cli/Findings.h"
 
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 int runList(const QStringList &arguments, CliStreams &io)
 {

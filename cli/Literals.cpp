@@ -1,5 +1,5 @@
-#include "Literals.h"
-#include "Findings.h"
+#include "cli/Literals.h"
+#include "cli/Findings.h"
 
 #include <QJsonArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A literal as list and check write it in the text and JSON formats.
-#include "BatchExtract.h"
-#include "Units.h"
+#include "batch/BatchExtract.h"
+#include "cli/Units.h"
 
 #include <QJsonObject>
 

@@ -1,11 +1,11 @@
 // vtqx-cli pot UNIT... [--out FILE]: the PO template of a unit's lists, or
 // one template for a project (several units or a folder).
-#include "CommandParser.h"
-#include "Exception.h"
-#include "Paths.h"
-#include "TextFile.h"
-#include "TranslateInput.h"
-#include "Translation.h"
+#include "cli/CommandParser.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Paths.h"
+#include "platform/core/TextFile.h"
+#include "cli/TranslateInput.h"
+#include "translate/Translation.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -2,13 +2,13 @@
 // script with the source table and one string table per translation; for a
 // project (several units or a folder) one script per unit from the
 // project's PO files.
-#include "CommandParser.h"
-#include "Exception.h"
-#include "GeneratorTable.h"
-#include "Paths.h"
-#include "TranslateInput.h"
-#include "TranslateTexts.h"
-#include "Translation.h"
+#include "cli/CommandParser.h"
+#include "platform/core/Exception.h"
+#include "generate/GeneratorTable.h"
+#include "platform/core/Paths.h"
+#include "cli/TranslateInput.h"
+#include "uitext/TranslateTexts.h"
+#include "translate/Translation.h"
 
 #include <QDir>
 #include <QFileInfo>

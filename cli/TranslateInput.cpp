@@ -1,10 +1,10 @@
-#include "TranslateInput.h"
+#include "cli/TranslateInput.h"
 
-#include "Exception.h"
-#include "Paths.h"
-#include "SourceTexts.h"
-#include "TextFile.h"
-#include "Units.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Paths.h"
+#include "translate/SourceTexts.h"
+#include "platform/core/TextFile.h"
+#include "cli/Units.h"
 
 #include <QDir>
 #include <QFileInfo>

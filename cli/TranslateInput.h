@@ -1,8 +1,8 @@
 #pragma once
 // What pot and rc read: the units named on the command line and their lists.
-#include "CommandParser.h"
-#include "ListPositions.h"
-#include "StringMode.h"
+#include "cli/CommandParser.h"
+#include "extract/ListPositions.h"
+#include "extract/StringMode.h"
 
 #include <QHash>
 #include <QList>

@@ -1,10 +1,10 @@
-#include "Units.h"
+#include "cli/Units.h"
 
-#include "Exception.h"
-#include "FileTexts.h"
-#include "FormDescription.h"
-#include "GeneratorTable.h"
-#include "Paths.h"
+#include "platform/core/Exception.h"
+#include "uitext/FileTexts.h"
+#include "extract/FormDescription.h"
+#include "generate/GeneratorTable.h"
+#include "platform/core/Paths.h"
 
 #include <QDirIterator>
 #include <QFile>

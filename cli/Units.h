@@ -1,11 +1,11 @@
 #pragma once
 // What the commands share: the units the arguments name, their pages read
 // with the window's file rules, and running units on all cores.
-#include "CliTexts.h"
-#include "Command.h"
-#include "SourcePage.h"
-#include "SourceUnit.h"
-#include "TextFile.h"
+#include "uitext/CliTexts.h"
+#include "cli/Command.h"
+#include "platform/core/SourcePage.h"
+#include "unit/SourceUnit.h"
+#include "platform/core/TextFile.h"
 
 #include <QString>
 

@@ -20,6 +20,10 @@ if(VTQX_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# One include root for the whole tree: every header is included by its path
+# from here ("scan/LiteralScanner.h"), so a reader knows where it lives.
+get_filename_component(VTQX_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Test)
 find_package(Qt6 6.4 QUIET COMPONENTS WebEngineWidgets)
 

@@ -1,6 +1,6 @@
-#include "Extract.h"
+#include "extract/Extract.h"
 
-#include "ExtractionList.h"
+#include "extract/ExtractionList.h"
 
 namespace Extract {
 

@@ -1,6 +1,6 @@
 #pragma once
 // What Extract writes into the C++ source in place of a literal.
-#include "StringMode.h"
+#include "extract/StringMode.h"
 
 #include <QString>
 

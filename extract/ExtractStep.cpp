@@ -1,9 +1,9 @@
-#include "ExtractStep.h"
+#include "extract/ExtractStep.h"
 
-#include "Exception.h"
-#include "Extract.h"
-#include "ExtractionList.h"
-#include "FormDescription.h"
+#include "platform/core/Exception.h"
+#include "extract/Extract.h"
+#include "extract/ExtractionList.h"
+#include "extract/FormDescription.h"
 
 #include <limits>
 

@@ -3,8 +3,8 @@
 // that holds the page: the owner of a form description property, the entry
 // that repeats the last one, the counter, equal-value reuse and the text the
 // list gains. The window and batch extraction both decide through these.
-#include "RowCol.h"
-#include "StringMode.h"
+#include "platform/core/RowCol.h"
+#include "extract/StringMode.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
-#include "ExtractionList.h"
+#include "extract/ExtractionList.h"
 
 #include <QSet>
 
 #include <algorithm>
 #include <limits>
 
-#include "Blanks.h"
-#include "Exception.h"
-#include "LineBreak.h"
+#include "platform/core/Blanks.h"
+#include "platform/core/Exception.h"
+#include "platform/core/LineBreak.h"
 
 #include <limits>
 

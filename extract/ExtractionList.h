@@ -6,8 +6,8 @@
 //   value entry     String3 = "Hello"       (Global, Form, or no mode)
 //                   String3, "Hello"        (Function)
 //   property entry  Form1->Label1->Caption = "Hello";   (DFM page)
-#include "SourcePage.h"
-#include "StringMode.h"
+#include "platform/core/SourcePage.h"
+#include "extract/StringMode.h"
 
 #include <QHash>
 #include <QString>

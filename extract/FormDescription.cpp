@@ -1,6 +1,6 @@
-#include "FormDescription.h"
+#include "extract/FormDescription.h"
 
-#include "ExtractionList.h"
+#include "extract/ExtractionList.h"
 
 namespace FormDescription {
 

@@ -1,6 +1,6 @@
-#include "ListPositions.h"
+#include "extract/ListPositions.h"
 
-#include "ExtractionList.h"
+#include "extract/ExtractionList.h"
 
 #include <climits>
 

@@ -1,4 +1,4 @@
-#include "GeneratorTable.h"
+#include "generate/GeneratorTable.h"
 
 #include <cstring>
 

@@ -3,10 +3,10 @@
 // calls it, the caption of its output window, the pages it works on, what
 // its output is, the file name extract gives it and the function that
 // writes it. The window, the list check and the command line read them here.
-#include "Catalogue.h"
-#include "Generators.h"
-#include "OutputFile.h"
-#include "SourcePage.h"
+#include "uitext/Catalogue.h"
+#include "generate/Generators.h"
+#include "generate/OutputFile.h"
+#include "platform/core/SourcePage.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "Generators.h"
+#include "generate/Generators.h"
 
-#include "ExtractionList.h"
-#include "GeneratorTable.h"
+#include "extract/ExtractionList.h"
+#include "generate/GeneratorTable.h"
 
 namespace EL = ExtractionList;
 

@@ -4,9 +4,9 @@
 // command shows no window (the pages each works on: GeneratorTable.h). A
 // digit run beyond 32 bits in an entry's number raises Exception before any
 // line is returned.
-#include "Catalogue.h"
-#include "SourcePage.h"
-#include "StringMode.h"
+#include "uitext/Catalogue.h"
+#include "platform/core/SourcePage.h"
+#include "extract/StringMode.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "ListCheck.h"
+#include "generate/ListCheck.h"
 
-#include "Exception.h"
-#include "ExtractionList.h"
-#include "ListCheckTexts.h"
+#include "platform/core/Exception.h"
+#include "extract/ExtractionList.h"
+#include "uitext/ListCheckTexts.h"
 
 #include <QHash>
 

@@ -2,7 +2,7 @@
 // Entries of an extraction list that a generator would turn into code or a
 // resource script that does not build. The generators still write what the
 // list says; the window shows the warning first.
-#include "GeneratorTable.h"
+#include "generate/GeneratorTable.h"
 
 #include <QList>
 

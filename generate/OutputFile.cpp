@@ -1,7 +1,7 @@
-#include "OutputFile.h"
+#include "generate/OutputFile.h"
 
-#include "Cp1252.h"
-#include "TextFile.h"
+#include "platform/core/Cp1252.h"
+#include "platform/core/TextFile.h"
 
 #include <memory>
 

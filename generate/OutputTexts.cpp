@@ -1,4 +1,4 @@
-#include "OutputTexts.h"
+#include "generate/OutputTexts.h"
 
 QString addToCppBlock(const QString &output, bool sourceOpen, Language lang)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // What Add to CPP appends to a C++ source; the output window's texts and
 // button captions come with it from uitext.
-#include "OutputWindowTexts.h"
+#include "uitext/OutputWindowTexts.h"
 
 #include <QString>
 

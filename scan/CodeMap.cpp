@@ -1,4 +1,4 @@
-#include "CodeMap.h"
+#include "scan/CodeMap.h"
 
 #include <algorithm>
 

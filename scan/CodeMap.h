@@ -4,7 +4,7 @@
 // run that starts at a quote whether it is one whole string literal, a group
 // of adjacent literals that the compiler joins into one, or no literal at
 // all, and where the next run can start.
-#include "CppLexer.h"
+#include "scan/CppLexer.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "CppLexer.h"
+#include "scan/CppLexer.h"
 
 #include <algorithm>
 #include <string_view>

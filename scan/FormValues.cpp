@@ -1,4 +1,4 @@
-#include "FormValues.h"
+#include "scan/FormValues.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
-#include "KeepMarker.h"
+#include "scan/KeepMarker.h"
 
-#include "LiteralHints.h"
+#include "scan/LiteralHints.h"
 
 namespace {
 bool isBlank(QChar c)

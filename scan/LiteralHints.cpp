@@ -1,4 +1,4 @@
-#include "LiteralHints.h"
+#include "scan/LiteralHints.h"
 
 #include <QStringList>
 

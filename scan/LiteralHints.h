@@ -2,8 +2,8 @@
 // Facts about a literal that a reviewer needs before extracting it, and the
 // verdict drawn from them. Hints never change what Find Next finds: they are
 // read for literals the scanner has already found.
-#include "CodeMap.h"
-#include "SourcePage.h"
+#include "scan/CodeMap.h"
+#include "platform/core/SourcePage.h"
 
 #include <QFlags>
 #include <QString>

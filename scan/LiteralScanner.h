@@ -11,7 +11,7 @@
 // step to pump and whether a stop was requested, and is told the moment an
 // opening quote is met (the caller shows a caret in front of it):
 //   void pump();  bool stopRequested() const;  void openQuote(int pos);
-#include "TextSource.h"
+#include "scan/TextSource.h"
 
 #include <QChar>
 #include <QString>

@@ -3,7 +3,7 @@
 // of text at or behind a position. Source and driver as for the literal
 // scanner (openQuote is not used). One forward pass: each character is read
 // once, whatever the search text (Knuth-Morris-Pratt).
-#include "LiteralScanner.h"
+#include "scan/LiteralScanner.h"
 
 #include <QString>
 

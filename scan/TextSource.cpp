@@ -1,6 +1,6 @@
-#include "TextSource.h"
+#include "scan/TextSource.h"
 
-#include "Blanks.h"
+#include "platform/core/Blanks.h"
 
 #include <algorithm>
 

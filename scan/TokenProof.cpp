@@ -1,6 +1,6 @@
-#include "TokenProof.h"
+#include "scan/TokenProof.h"
 
-#include "CppLexer.h"
+#include "scan/CppLexer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "PoFile.h"
+#include "translate/PoFile.h"
 
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "SourceTexts.h"
+#include "translate/SourceTexts.h"
 
-#include "Cp1252.h"
-#include "ExtractionList.h"
+#include "platform/core/Cp1252.h"
+#include "extract/ExtractionList.h"
 
 namespace EL = ExtractionList;
 

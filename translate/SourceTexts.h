@@ -1,7 +1,7 @@
 #pragma once
 // The texts of an extraction list as translators see them: one per entry,
 // named by its context, with the text the running program shows.
-#include "StringMode.h"
+#include "extract/StringMode.h"
 
 #include <QList>
 #include <QString>

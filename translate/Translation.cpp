@@ -1,8 +1,8 @@
-#include "Translation.h"
+#include "translate/Translation.h"
 
-#include "Exception.h"
-#include "TranslateTexts.h"
-#include "WindowsLanguage.h"
+#include "platform/core/Exception.h"
+#include "uitext/TranslateTexts.h"
+#include "translate/WindowsLanguage.h"
 
 #include <QDir>
 #include <QHash>

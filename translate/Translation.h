@@ -1,10 +1,10 @@
 #pragma once
 // From an extraction list to a PO template, and from translated PO files to
 // a resource script with one string table per language.
-#include "Generators.h"
-#include "ListPositions.h"
-#include "PoFile.h"
-#include "SourceTexts.h"
+#include "generate/Generators.h"
+#include "extract/ListPositions.h"
+#include "translate/PoFile.h"
+#include "translate/SourceTexts.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "WindowsLanguage.h"
+#include "translate/WindowsLanguage.h"
 
 #include <QStringList>
 

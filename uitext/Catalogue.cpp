@@ -1,4 +1,4 @@
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 namespace {
 constexpr LanguageTexts kCatalogue[] = {

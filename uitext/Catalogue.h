@@ -1,7 +1,7 @@
 #pragma once
 // The main window's message catalogue and caption table, in every UI
 // language. Texts are fetched by number at the moment they are needed.
-#include "LanguageTable.h"
+#include "uitext/LanguageTable.h"
 
 #include <QString>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "CliTexts.h"
+#include "uitext/CliTexts.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Texts of vtqx-cli: option help and messages, English and German. Machine
 // output (JSON keys, hint names, verdicts) stays English.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "FileTexts.h"
+#include "uitext/FileTexts.h"
 
 namespace {
 constexpr TextRow<FileText> kTexts[] = {

@@ -1,6 +1,6 @@
 #pragma once
 // Texts about a unit's files and its extraction lists, English and German.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ListCheckTexts.h"
+#include "uitext/ListCheckTexts.h"
 
 namespace {
 constexpr TextRow<ListCheckText> kTexts[] = {

@@ -1,7 +1,7 @@
 #pragma once
 // The generators' warning about extraction list entries that give code that
 // does not build, English and German.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "OutputWindowTexts.h"
+#include "uitext/OutputWindowTexts.h"
 
 namespace {
 constexpr LanguageTexts kTexts[] = {

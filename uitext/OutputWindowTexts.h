@@ -1,6 +1,6 @@
 #pragma once
 // The output window's own texts and button captions, English and German.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

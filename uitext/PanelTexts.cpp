@@ -1,4 +1,4 @@
-#include "PanelTexts.h"
+#include "uitext/PanelTexts.h"
 
 namespace {
 constexpr TextRow<PanelText> kTexts[] = {

@@ -1,7 +1,7 @@
 #pragma once
 // Captions and messages of the literals panel, Extract checked, the marker
 // and undo, English and German.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

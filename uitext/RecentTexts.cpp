@@ -1,4 +1,4 @@
-#include "RecentTexts.h"
+#include "uitext/RecentTexts.h"
 
 namespace {
 constexpr TextRow<RecentText> kTexts[] = {

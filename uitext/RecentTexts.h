@@ -1,6 +1,6 @@
 #pragma once
 // Texts of the File menu's recent units, in English and German.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "SettingsTexts.h"
+#include "uitext/SettingsTexts.h"
 
 namespace {
 constexpr TextRow<SettingsText> kTexts[] = {

@@ -1,6 +1,6 @@
 #pragma once
 // Messages about the settings store, English and German.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

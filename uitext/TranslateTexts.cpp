@@ -1,4 +1,4 @@
-#include "TranslateTexts.h"
+#include "uitext/TranslateTexts.h"
 
 namespace {
 constexpr TextRow<TranslateText> kTexts[] = {

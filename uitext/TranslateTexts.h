@@ -1,6 +1,6 @@
 #pragma once
 // Captions and messages of the translation commands, English and German.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

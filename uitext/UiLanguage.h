@@ -1,7 +1,7 @@
 #pragma once
 // The UI language of the run (English at every start, never stored) and the
 // switch announcement that windows with captions of their own listen to.
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QObject>
 

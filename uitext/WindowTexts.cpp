@@ -1,4 +1,4 @@
-#include "WindowTexts.h"
+#include "uitext/WindowTexts.h"
 
 namespace {
 constexpr TextRow<WindowText> kTexts[] = {

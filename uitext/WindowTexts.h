@@ -2,7 +2,7 @@
 // Tool tips of the main window's controls and the about box's title,
 // English and German. A toolbar button's tool tip is its caption and its
 // key, then what it does (windowToolTip()).
-#include "Catalogue.h"
+#include "uitext/Catalogue.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "SourceUnit.h"
+#include "unit/SourceUnit.h"
 
-#include "Exception.h"
-#include "Paths.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>

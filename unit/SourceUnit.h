@@ -4,10 +4,10 @@
 // exact name is missing), loads them keeping their encodings, and saves
 // atomically, never over a file a page failed to read and never a file too
 // large to load again. Used by the window and by the command line alike.
-#include "Catalogue.h"
-#include "FileTexts.h"
-#include "SourcePage.h"
-#include "TextFile.h"
+#include "uitext/Catalogue.h"
+#include "uitext/FileTexts.h"
+#include "platform/core/SourcePage.h"
+#include "platform/core/TextFile.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // A field of the three page sessions seen as an array indexed by page, so
 // that the main window's given names (ResNumber[p], Saved[p], ...) keep
 // reading and writing as they always did while the sessions hold the state.
-#include "Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <array>
 

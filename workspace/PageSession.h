@@ -4,7 +4,7 @@
 // resource counter, the tracked and last-edit positions. The page counts as
 // saved exactly while its document is not modified: every change of the
 // document marks it, a load or a save clears the mark.
-#include "RowCol.h"
+#include "platform/core/RowCol.h"
 
 #include <QString>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
-#include "PageUndo.h"
+#include "workspace/PageUndo.h"
 
-#include "Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

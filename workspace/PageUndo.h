@@ -2,7 +2,7 @@
 // The program's own edits of a page as single steps of its document's undo
 // history: the text edits and the session state around them (the list, the
 // counter, the last edit position) are undone and redone together.
-#include "RowCol.h"
+#include "platform/core/RowCol.h"
 
 #include <QAbstractUndoItem>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Workspace.h"
+#include "workspace/Workspace.h"
 
-#include "DocumentText.h"
+#include "platform/gui/DocumentText.h"
 
 PageState Workspace::pageState(int page) const
 {

@@ -1,9 +1,9 @@
 #pragma once
 // The open unit and the sessions of its three pages; the save prompts of
 // Open and of closing the window, written once.
-#include "PageSession.h"
-#include "PageUndo.h"
-#include "SourceUnit.h"
+#include "workspace/PageSession.h"
+#include "workspace/PageUndo.h"
+#include "unit/SourceUnit.h"
 
 #include <QObject>
 

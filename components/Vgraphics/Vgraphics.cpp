@@ -1,10 +1,10 @@
-#include "Vgraphics.h"
+#include "components/Vgraphics/Vgraphics.h"
 
-#include "Canvas.h"
-#include "ComponentPalette.h"
-#include "Exception.h"
-#include "MessagePump.h"
-#include "ParserCore.h"
+#include "components/platform/gui/Canvas.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "platform/core/Exception.h"
+#include "platform/core/MessagePump.h"
+#include "components/Vparser/ParserCore.h"
 
 #include <climits>
 #include <cmath>

@@ -7,7 +7,7 @@
 //
 // Drawing runs on the caller's thread and pumps the event queue before each
 // grid line and each expression; Cancel, called from such an event, stops it.
-#include "Tree.h"
+#include "components/Vparser/Tree.h"
 
 #include <QObject>
 #include <QStringList>

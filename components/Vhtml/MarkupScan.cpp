@@ -1,4 +1,4 @@
-#include "MarkupScan.h"
+#include "components/Vhtml/MarkupScan.h"
 
 namespace MarkupScan {
 

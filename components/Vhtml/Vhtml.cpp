@@ -1,10 +1,10 @@
-#include "Vhtml.h"
+#include "components/Vhtml/Vhtml.h"
 
-#include "ComponentPalette.h"
+#include "components/platform/core/ComponentPalette.h"
 
-#include "MarkupScan.h"
-#include "MessagePump.h"
-#include "WebDocument.h"
+#include "components/Vhtml/MarkupScan.h"
+#include "platform/core/MessagePump.h"
+#include "components/platform/web/WebDocument.h"
 
 #include <QListWidget>
 

@@ -11,7 +11,7 @@
 // operators and functions of constants that raise nothing are computed once.
 // The operations hold for the decimal mark and conversion setting they were
 // made with.
-#include "Tree.h"
+#include "components/Vparser/Tree.h"
 
 #include <QString>
 

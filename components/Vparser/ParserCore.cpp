@@ -1,10 +1,10 @@
-#include "ParserCore.h"
+#include "components/Vparser/ParserCore.h"
 
-#include "EvalProgram.h"
-#include "Exception.h"
-#include "NumberText.h"
-#include "SplitRules.h"
-#include "TreeBuilder.h"
+#include "components/Vparser/EvalProgram.h"
+#include "platform/core/Exception.h"
+#include "components/platform/core/NumberText.h"
+#include "components/Vparser/SplitRules.h"
+#include "components/Vparser/TreeBuilder.h"
 
 #include <QVarLengthArray>
 

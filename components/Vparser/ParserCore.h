@@ -13,8 +13,8 @@
 //            before it, so 8/4*2 = (8/4)*2  (test 2, store 2)
 //   ^        first, so 2^3^2 = 2^(3^2)      (test 4, store 4)
 //   #        first, so s#x^2 = (s#x)^2      (test 8, store 8)
-#include "ParserState.h"
-#include "Tree.h"
+#include "components/Vparser/ParserState.h"
+#include "components/Vparser/Tree.h"
 
 #include <QString>
 #include <QStringView>

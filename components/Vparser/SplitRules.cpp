@@ -1,4 +1,4 @@
-#include "SplitRules.h"
+#include "components/Vparser/SplitRules.h"
 
 QStringView stripParentheses(QStringView text, qint64 *steps)
 {

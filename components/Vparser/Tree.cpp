@@ -1,6 +1,6 @@
-#include "Tree.h"
+#include "components/Vparser/Tree.h"
 
-#include "EvalProgram.h"
+#include "components/Vparser/EvalProgram.h"
 
 #include <vector>
 

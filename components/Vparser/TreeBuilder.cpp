@@ -1,7 +1,7 @@
-#include "TreeBuilder.h"
+#include "components/Vparser/TreeBuilder.h"
 
-#include "ParserCore.h"
-#include "SplitRules.h"
+#include "components/Vparser/ParserCore.h"
+#include "components/Vparser/SplitRules.h"
 
 #include <algorithm>
 #include <memory>

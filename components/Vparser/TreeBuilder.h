@@ -2,7 +2,7 @@
 // MakeTree's recursion "split, then build each part that is no leaf", run on
 // an explicit stack over slices of shared buffers, so that neither the depth
 // of a tree nor the length of a text can exhaust the stack.
-#include "Tree.h"
+#include "components/Vparser/Tree.h"
 
 #include <QString>
 

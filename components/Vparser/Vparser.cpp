@@ -1,7 +1,7 @@
-#include "Vparser.h"
+#include "components/Vparser/Vparser.h"
 
-#include "ComponentPalette.h"
-#include "ParserCore.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "components/Vparser/ParserCore.h"
 
 #include <algorithm>
 #include <memory>

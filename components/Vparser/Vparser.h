@@ -6,8 +6,8 @@
 // All TVParser objects share one tree root (TreeRoot): CreateTree on one of
 // them changes what Evaluate computes on every other; each evaluates with its
 // own variables and settings.
-#include "ParserState.h"
-#include "Tree.h"
+#include "components/Vparser/ParserState.h"
+#include "components/Vparser/Tree.h"
 
 #include <QObject>
 #include <QString>

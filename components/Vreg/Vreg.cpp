@@ -1,8 +1,8 @@
-#include "Vreg.h"
+#include "components/Vreg/Vreg.h"
 
-#include "Exception.h"
-#include "ComponentPalette.h"
-#include "SettingsKey.h"
+#include "platform/core/Exception.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "components/platform/core/SettingsKey.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
-#include "Vstatus.h"
+#include "components/Vstatus/Vstatus.h"
 
-#include "ComponentPalette.h"
+#include "components/platform/core/ComponentPalette.h"
 
 #include <QLabel>
 

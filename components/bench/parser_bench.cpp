@@ -1,5 +1,5 @@
 // Evaluation and tree building speed of TVParser.
-#include "Vparser.h"
+#include "components/Vparser/Vparser.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,12 +2,12 @@
 // screen shows: a found literal, the literals panel, the panel filtered with
 // its counts, the resource script, the German captions and a German question.
 // Run on a virtual display by scripts/screenshots.sh.
-#include "EditorModel.h"
-#include "LiteralsPanel.h"
-#include "ToolbarIcons.h"
-#include "MainWindow.h"
-#include "MainWindowDriver.h"
-#include "OutputWindow.h"
+#include "platform/gui/EditorModel.h"
+#include "app/LiteralsPanel.h"
+#include "app/ToolbarIcons.h"
+#include "app/MainWindow.h"
+#include "tests/support/MainWindowDriver.h"
+#include "app/OutputWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "Paths.h"
+#include "platform/core/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "StagedFiles.h"
+#include "platform/core/StagedFiles.h"
 
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 #include <QFile>
 #include <QFileInfo>

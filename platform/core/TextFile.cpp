@@ -1,7 +1,7 @@
-#include "TextFile.h"
+#include "platform/core/TextFile.h"
 
-#include "Cp1252.h"
-#include "Exception.h"
+#include "platform/core/Cp1252.h"
+#include "platform/core/Exception.h"
 
 #include <QDir>
 #include <QFileInfo>

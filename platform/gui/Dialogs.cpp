@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "platform/gui/Dialogs.h"
 
 #include <QDialog>
 #include <QFileDialog>

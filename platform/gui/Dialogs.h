@@ -2,7 +2,7 @@
 // Every modal question of the program goes through this interface, so that
 // tests can answer them from a script. The production implementation uses
 // Qt's own widget dialogs.
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 #include <QFlags>
 #include <QObject>

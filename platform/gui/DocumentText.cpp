@@ -1,4 +1,4 @@
-#include "DocumentText.h"
+#include "platform/gui/DocumentText.h"
 
 #include <QTextBlock>
 #include <QTextCharFormat>

@@ -1,4 +1,4 @@
-#include "EditorLook.h"
+#include "platform/gui/EditorLook.h"
 
 #include <QFontDatabase>
 #include <QHash>

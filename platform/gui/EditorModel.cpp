@@ -1,9 +1,9 @@
-#include "EditorModel.h"
+#include "platform/gui/EditorModel.h"
 
-#include "LineBreak.h"
+#include "platform/core/LineBreak.h"
 
-#include "DocumentText.h"
-#include "EditorLook.h"
+#include "platform/gui/DocumentText.h"
+#include "platform/gui/EditorLook.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextDocumentLayout>

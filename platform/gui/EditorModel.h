@@ -13,7 +13,7 @@
 // raw text (toPlainText() rewrites U+00A0 and U+2028), and the characters
 // the document itself takes as breaks (U+2029, U+FDD0, U+FDD1) are held as
 // a stand-in character that carries the original in its character format.
-#include "RowCol.h"
+#include "platform/core/RowCol.h"
 
 #include <QObject>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
-#include "FormFixture.h"
-#include "TextFile.h"
+#include "app/CommandLine.h"
+#include "tests/support/FormFixture.h"
+#include "platform/core/TextFile.h"
 
 #include <QProcess>
 #include <QToolBar>

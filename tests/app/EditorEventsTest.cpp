@@ -1,7 +1,7 @@
 // The editors and the output window under real key and mouse events.
-#include "FormFixture.h"
-#include "OutputWindow.h"
-#include "Vstatus.h"
+#include "tests/support/FormFixture.h"
+#include "app/OutputWindow.h"
+#include "components/Vstatus/Vstatus.h"
 
 namespace {
 QPoint pointOf(QPlainTextEdit *e, int docPos)

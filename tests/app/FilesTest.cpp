@@ -1,9 +1,9 @@
-#include "EditorModel.h"
-#include "FormFixture.h"
-#include "OutputWindow.h"
-#include "Paths.h"
-#include "Vreg.h"
-#include "Vstatus.h"
+#include "platform/gui/EditorModel.h"
+#include "tests/support/FormFixture.h"
+#include "app/OutputWindow.h"
+#include "platform/core/Paths.h"
+#include "components/Vreg/Vreg.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,8 +1,8 @@
-#include "AppIdentity.h"
-#include "FormFixture.h"
-#include "LiteralsPanel.h"
-#include "UiLanguage.h"
-#include "Vstatus.h"
+#include "app/AppIdentity.h"
+#include "tests/support/FormFixture.h"
+#include "app/LiteralsPanel.h"
+#include "uitext/UiLanguage.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QAction>
 #include <QCheckBox>

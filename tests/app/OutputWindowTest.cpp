@@ -1,7 +1,7 @@
 // The generator commands of the main window and the output window's buttons.
-#include "FormFixture.h"
-#include "OutputWindow.h"
-#include "Vreg.h"
+#include "tests/support/FormFixture.h"
+#include "app/OutputWindow.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QAction>
 #include <QClipboard>

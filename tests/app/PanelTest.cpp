@@ -1,13 +1,13 @@
 // The literals panel, Extract checked, the keep marker and undo, through
 // the real window.
-#include "AgreedPrefix.h"
-#include "BatchExtract.h"
-#include "Command.h"
-#include "FormFixture.h"
-#include "KeepMarker.h"
-#include "LiteralsPanel.h"
-#include "PanelTexts.h"
-#include "Vstatus.h"
+#include "tests/support/AgreedPrefix.h"
+#include "batch/BatchExtract.h"
+#include "cli/Command.h"
+#include "tests/support/FormFixture.h"
+#include "scan/KeepMarker.h"
+#include "app/LiteralsPanel.h"
+#include "uitext/PanelTexts.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
-#include "FormFixture.h"
-#include "RecentTexts.h"
-#include "RecentUnits.h"
-#include "Vreg.h"
+#include "tests/support/FormFixture.h"
+#include "uitext/RecentTexts.h"
+#include "app/RecentUnits.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QDir>
 #include <QMenu>

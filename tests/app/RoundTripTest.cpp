@@ -1,7 +1,7 @@
 // Files survive Open and Save All byte for byte, in every encoding the tool
 // reads, and the editor model hands every character back as it went in.
-#include "FormFixture.h"
-#include "TextFile.h"
+#include "tests/support/FormFixture.h"
+#include "platform/core/TextFile.h"
 
 #include <QStringEncoder>
 

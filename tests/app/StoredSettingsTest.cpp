@@ -1,8 +1,8 @@
 // The options and remembered folders over a real settings file that is
 // hand-edited, malformed or cannot be written.
-#include "FormFixture.h"
-#include "OutputWindow.h"
-#include "Vreg.h"
+#include "tests/support/FormFixture.h"
+#include "app/OutputWindow.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QDir>
 #include <QFileInfo>

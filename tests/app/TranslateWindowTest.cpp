@@ -1,6 +1,6 @@
 // The translation commands of the File menu, driven as a user would.
-#include "FormFixture.h"
-#include "OutputWindow.h"
+#include "tests/support/FormFixture.h"
+#include "app/OutputWindow.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
 // Batch extraction equals the window: Find Next from the top of the page and
 // Extract (On Extract Find Next on) on each chosen literal, character for
 // character in the list, the page, the counter and the last edit position.
-#include "BatchExtract.h"
-#include "FormDescription.h"
-#include "AgreedPrefix.h"
-#include "FormFixture.h"
-#include "TextFile.h"
+#include "batch/BatchExtract.h"
+#include "extract/FormDescription.h"
+#include "tests/support/AgreedPrefix.h"
+#include "tests/support/FormFixture.h"
+#include "platform/core/TextFile.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // What batch extraction does per literal; its equality with the window is
 // BatchEqualityTest's.
-#include "BatchExtract.h"
-#include "Exception.h"
-#include "QtPrint.h"
+#include "batch/BatchExtract.h"
+#include "platform/core/Exception.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "FormValuesFuzzCheck.h"
+#include "tests/batch/FormValuesFuzzCheck.h"
 
-#include "FormValues.h"
+#include "scan/FormValues.h"
 
 #include <cctype>
 #include <optional>

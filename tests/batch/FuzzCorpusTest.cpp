@@ -1,6 +1,6 @@
 // Replays the fuzz corpus kept beside this file in the normal test run.
-#include "FormValuesFuzzCheck.h"
-#include "FuzzCorpus.h"
+#include "tests/batch/FormValuesFuzzCheck.h"
+#include "tests/support/FuzzCorpus.h"
 
 TEST(FormValuesFuzzCorpus, EveryKeptInputPassesItsCheck)
 {

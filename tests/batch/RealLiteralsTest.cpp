@@ -1,10 +1,10 @@
 // What runs without a person looking: whole form values, the rewrite proof,
 // and every real unit extracted in every mode without touching other code.
-#include "BatchExtract.h"
-#include "FormValues.h"
-#include "LiteralScanner.h"
-#include "TextFile.h"
-#include "TextSource.h"
+#include "batch/BatchExtract.h"
+#include "scan/FormValues.h"
+#include "scan/LiteralScanner.h"
+#include "platform/core/TextFile.h"
+#include "scan/TextSource.h"
 
 #include <QDirIterator>
 

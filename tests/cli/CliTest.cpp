@@ -1,8 +1,8 @@
 // vtqx-cli driven in-process: exit codes, written files, and files left
 // untouched when anything fails.
-#include "CliRun.h"
-#include "Command.h"
-#include "QtPrint.h"
+#include "tests/support/CliRun.h"
+#include "cli/Command.h"
+#include "tests/support/QtPrint.h"
 
 #include <QCryptographicHash>
 #include <QDir>

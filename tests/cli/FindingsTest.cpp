@@ -1,9 +1,9 @@
 // list and check as CI runs them: every format on real units, the SARIF log
 // against the SARIF 2.1.0 schema, baselines, both pages, @FILE and -, and
 // each command's help.
-#include "CliRun.h"
-#include "Command.h"
-#include "QtPrint.h"
+#include "tests/support/CliRun.h"
+#include "cli/Command.h"
+#include "tests/support/QtPrint.h"
 
 #include <QDir>
 #include <QFile>

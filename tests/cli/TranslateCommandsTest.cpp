@@ -1,7 +1,7 @@
 // vtqx-cli pot and rc over a unit's list file.
-#include "CliRun.h"
-#include "Command.h"
-#include "QtPrint.h"
+#include "tests/support/CliRun.h"
+#include "cli/Command.h"
+#include "tests/support/QtPrint.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The translation loop as translators and release engineers run it, with
 // gettext's own tools: extract, pot, translate, extract again, msgmerge, rc.
-#include "CliRun.h"
-#include "Command.h"
-#include "PoFile.h"
-#include "QtPrint.h"
+#include "tests/support/CliRun.h"
+#include "cli/Command.h"
+#include "translate/PoFile.h"
+#include "tests/support/QtPrint.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
 // The decisions of one Extract command, at the pure level.
-#include "Exception.h"
-#include "ExtractStep.h"
-#include "ExtractionList.h"
-#include "QtPrint.h"
+#include "platform/core/Exception.h"
+#include "extract/ExtractStep.h"
+#include "extract/ExtractionList.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

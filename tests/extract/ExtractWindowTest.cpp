@@ -1,5 +1,5 @@
 // Extract, Extract C and the number button, driven through the main window.
-#include "FormFixture.h"
+#include "tests/support/FormFixture.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "Exception.h"
-#include "Extract.h"
-#include "ExtractionList.h"
-#include "QtPrint.h"
+#include "platform/core/Exception.h"
+#include "extract/Extract.h"
+#include "extract/ExtractionList.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

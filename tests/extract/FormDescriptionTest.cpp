@@ -1,5 +1,5 @@
-#include "FormDescription.h"
-#include "QtPrint.h"
+#include "extract/FormDescription.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "FormFuzzCheck.h"
+#include "tests/extract/FormFuzzCheck.h"
 
-#include "Exception.h"
-#include "ExtractionList.h"
-#include "FormDescription.h"
+#include "platform/core/Exception.h"
+#include "extract/ExtractionList.h"
+#include "extract/FormDescription.h"
 
 #include <QStringList>
 

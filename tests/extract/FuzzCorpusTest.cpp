@@ -1,6 +1,6 @@
 // Replays the fuzz corpus kept beside this file in the normal test run.
-#include "FuzzCorpus.h"
-#include "FormFuzzCheck.h"
+#include "tests/support/FuzzCorpus.h"
+#include "tests/extract/FormFuzzCheck.h"
 
 TEST(FormRulesFuzzCorpus, EveryKeptInputPassesItsCheck)
 {

@@ -1,6 +1,6 @@
 // The places file beside a list: where a page uses its entries.
-#include "ListPositions.h"
-#include "QtPrint.h"
+#include "extract/ListPositions.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

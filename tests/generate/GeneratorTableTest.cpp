@@ -1,7 +1,7 @@
 // Each generator named as the window's menu and output window show it, and
 // the file extract writes for it.
-#include "GeneratorTable.h"
-#include "QtPrint.h"
+#include "generate/GeneratorTable.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Exception.h"
-#include "ExtractionList.h"
-#include "Generators.h"
-#include "QtPrint.h"
+#include "platform/core/Exception.h"
+#include "extract/ExtractionList.h"
+#include "generate/Generators.h"
+#include "tests/support/QtPrint.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "ListCheck.h"
-#include "QtPrint.h"
+#include "generate/ListCheck.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Exception.h"
-#include "OutputFile.h"
+#include "platform/core/Exception.h"
+#include "generate/OutputFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

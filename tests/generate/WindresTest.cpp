@@ -1,7 +1,7 @@
 // The generated resource script compiles with the cross resource compiler.
-#include "ExtractionList.h"
-#include "Generators.h"
-#include "OutputFile.h"
+#include "extract/ExtractionList.h"
+#include "generate/Generators.h"
+#include "generate/OutputFile.h"
 
 #include <QFile>
 #include <QProcess>

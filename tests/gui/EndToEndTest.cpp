@@ -1,7 +1,7 @@
 // Whole runs over the real units in the shared folder: open, step through
 // every literal with Find Next, extract it, and generate the outputs.
-#include "FormFixture.h"
-#include "OutputWindow.h"
+#include "tests/support/FormFixture.h"
+#include "app/OutputWindow.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

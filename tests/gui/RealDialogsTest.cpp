@@ -1,12 +1,12 @@
 // Smoke tests that answer Qt's real dialogs, to prove the wiring between the
 // commands and the dialogs the user sees.
-#include "Dialogs.h"
-#include "EditorModel.h"
-#include "QtPrint.h"
-#include "SettingsKey.h"
-#include "MainWindow.h"
-#include "MainWindowDriver.h"
-#include "AboutBox.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/EditorModel.h"
+#include "tests/support/QtPrint.h"
+#include "components/platform/core/SettingsKey.h"
+#include "app/MainWindow.h"
+#include "tests/support/MainWindowDriver.h"
+#include "app/AboutBox.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

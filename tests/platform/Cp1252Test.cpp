@@ -1,5 +1,5 @@
-#include "Cp1252.h"
-#include "QtPrint.h"
+#include "platform/core/Cp1252.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

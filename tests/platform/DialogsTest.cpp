@@ -1,5 +1,5 @@
-#include "Dialogs.h"
-#include "QtPrint.h"
+#include "platform/gui/Dialogs.h"
+#include "tests/support/QtPrint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "EditorModelFuzzInput.h"
+#include "tests/platform/EditorModelFuzzInput.h"
 
-#include "EditorModel.h"
+#include "platform/gui/EditorModel.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "EditorLook.h"
-#include "EditorModel.h"
-#include "QtPrint.h"
+#include "platform/gui/EditorLook.h"
+#include "platform/gui/EditorModel.h"
+#include "tests/support/QtPrint.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 // Replays the fuzz corpora of the text file codec and the editor model.
-#include "FuzzCorpus.h"
-#include "EditorModelFuzzInput.h"
-#include "TextFileFuzzInput.h"
+#include "tests/support/FuzzCorpus.h"
+#include "tests/platform/EditorModelFuzzInput.h"
+#include "tests/platform/TextFileFuzzInput.h"
 
 TEST(FuzzCorpus, TextFileCodec)
 {

@@ -1,4 +1,4 @@
-#include "MessagePump.h"
+#include "platform/core/MessagePump.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

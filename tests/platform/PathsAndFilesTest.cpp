@@ -1,7 +1,7 @@
-#include "Exception.h"
-#include "Paths.h"
-#include "QtPrint.h"
-#include "TextFile.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Paths.h"
+#include "tests/support/QtPrint.h"
+#include "platform/core/TextFile.h"
 
 #include <QDir>
 #include <QFile>

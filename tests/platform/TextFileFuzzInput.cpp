@@ -1,10 +1,10 @@
-#include "TextFileFuzzInput.h"
+#include "tests/platform/TextFileFuzzInput.h"
 
-#include "Cp1252.h"
-#include "Exception.h"
-#include "ExtractionList.h"
-#include "OutputFile.h"
-#include "TextFile.h"
+#include "platform/core/Cp1252.h"
+#include "platform/core/Exception.h"
+#include "extract/ExtractionList.h"
+#include "generate/OutputFile.h"
+#include "platform/core/TextFile.h"
 
 #include <QStringDecoder>
 

@@ -1,5 +1,5 @@
-#include "ScanWindow.h"
-#include "Vstatus.h"
+#include "tests/scan/ScanWindow.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QCheckBox>
 

@@ -1,5 +1,5 @@
-#include "EditorModel.h"
-#include "QtPrint.h"
+#include "platform/gui/EditorModel.h"
+#include "tests/support/QtPrint.h"
 
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ScanWindow.h"
+#include "tests/scan/ScanWindow.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Replays the fuzz corpus kept beside this file in the normal test run.
-#include "FuzzCorpus.h"
-#include "LexerFuzzCheck.h"
-#include "ScannerFuzzCheck.h"
+#include "tests/support/FuzzCorpus.h"
+#include "tests/scan/LexerFuzzCheck.h"
+#include "tests/scan/ScannerFuzzCheck.h"
 
 TEST(LiteralScannerFuzzCorpus, EveryKeptInputPassesItsCheck)
 {

@@ -1,8 +1,8 @@
 // The lexer's string literals and CodeMap's groups of adjacent literals
 // against libclang's tokens, over the real units and generated texts.
-#include "LexerFuzzCheck.h"
-#include "QtPrint.h"
-#include "TextFile.h"
+#include "tests/scan/LexerFuzzCheck.h"
+#include "tests/support/QtPrint.h"
+#include "platform/core/TextFile.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "LexerFuzzCheck.h"
+#include "tests/scan/LexerFuzzCheck.h"
 
-#include "CodeMap.h"
-#include "CppLexer.h"
+#include "scan/CodeMap.h"
+#include "scan/CppLexer.h"
 
 #include <vector>
 

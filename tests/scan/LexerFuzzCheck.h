@@ -2,7 +2,7 @@
 // Checks of the C++ lexer over any text. The invariants hold without help;
 // the differential check lexes the same text with libclang (clang_tokenize)
 // and needs the test to be built with it (VTQX_HAVE_LIBCLANG).
-#include "FuzzCheck.h"
+#include "tests/support/FuzzCheck.h"
 
 #include <QString>
 

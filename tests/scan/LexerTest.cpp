@@ -1,9 +1,9 @@
 // The C++ lexer, the code map and the joining of literals, as tables grouped
 // by theme.
-#include "CodeMap.h"
-#include "CppLexer.h"
-#include "LiteralScanner.h"
-#include "QtPrint.h"
+#include "scan/CodeMap.h"
+#include "scan/CppLexer.h"
+#include "scan/LiteralScanner.h"
+#include "tests/support/QtPrint.h"
 
 #include <QStringList>
 

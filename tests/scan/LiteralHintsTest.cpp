@@ -1,9 +1,9 @@
 // Literal hints and the verdict, as tables: one row per rule, then the rules
 // over the real units' literals.
-#include "LiteralHints.h"
-#include "LiteralScanner.h"
-#include "QtPrint.h"
-#include "TextFile.h"
+#include "scan/LiteralHints.h"
+#include "scan/LiteralScanner.h"
+#include "tests/support/QtPrint.h"
+#include "platform/core/TextFile.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

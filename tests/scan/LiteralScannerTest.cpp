@@ -1,6 +1,6 @@
-#include "LiteralScanner.h"
-#include "QtPrint.h"
-#include "RecordingDriver.h"
+#include "scan/LiteralScanner.h"
+#include "tests/support/QtPrint.h"
+#include "tests/scan/RecordingDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A scan driver for tests on plain strings: counts pumps, asks to stop once
 // a given number of pumps has happened, and records the opening quotes met.
-#include "LiteralScanner.h"
+#include "scan/LiteralScanner.h"
 
 #include <ostream>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 // The main window with a unit set up by hand, for the scanner commands.
-#include "FormFixture.h"
+#include "tests/support/FormFixture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "ScannerFuzzCheck.h"
+#include "tests/scan/ScannerFuzzCheck.h"
 
-#include "LiteralScanner.h"
-#include "TextSource.h"
+#include "scan/LiteralScanner.h"
+#include "scan/TextSource.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "TextSearch.h"
-#include "QtPrint.h"
-#include "RecordingDriver.h"
+#include "scan/TextSearch.h"
+#include "tests/support/QtPrint.h"
+#include "tests/scan/RecordingDriver.h"
 
 #include <gtest/gtest.h>
 

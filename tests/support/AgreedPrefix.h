@@ -5,11 +5,11 @@
 // of adjacent literals, quote the scanner pairs wrongly, literal with a line
 // splice, literal right behind or before a name (the batch keeps them apart) or form
 // value of several pieces.
-#include "BatchExtract.h"
-#include "ExtractStep.h"
-#include "FormDescription.h"
-#include "LiteralScanner.h"
-#include "TextSource.h"
+#include "batch/BatchExtract.h"
+#include "extract/ExtractStep.h"
+#include "extract/FormDescription.h"
+#include "scan/LiteralScanner.h"
+#include "scan/TextSource.h"
 
 inline int agreedPrefix(const QString &page, SourcePage kind, const QString &root)
 {

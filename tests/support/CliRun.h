@@ -1,6 +1,6 @@
 #pragma once
 // vtqx-cli run inside the test's process, with what it wrote kept.
-#include "Command.h"
+#include "cli/Command.h"
 
 #include <QProcess>
 #include <QStringList>

@@ -1,12 +1,12 @@
 #pragma once
 // Fixture for tests that drive the real main window offscreen: scripted
 // dialogs, a fresh settings file and a temporary folder for form units.
-#include "EditorModel.h"
-#include "QtPrint.h"
-#include "ScriptedDialogs.h"
-#include "SettingsKey.h"
-#include "MainWindow.h"
-#include "MainWindowDriver.h"
+#include "platform/gui/EditorModel.h"
+#include "tests/support/QtPrint.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "components/platform/core/SettingsKey.h"
+#include "app/MainWindow.h"
+#include "tests/support/MainWindowDriver.h"
 
 #include <QApplication>
 #include <QFile>

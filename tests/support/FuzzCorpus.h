@@ -1,7 +1,7 @@
 #pragma once
 // Replays a fuzz corpus kept in the repository: every input the fuzzer kept
 // must still pass its check.
-#include "FuzzCheck.h"
+#include "tests/support/FuzzCheck.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // libFuzzer entry shared by the fuzz targets: VTQX_FUZZ_CHECK names the
 // target's check (FuzzCheck.h), which returns "" when every check held. Targets
 // that link widgets get an offscreen application first.
-#include "FuzzCheck.h"
+#include "tests/support/FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,15 +3,15 @@
 // the pages, the list, the counter and the status, and finds its controls by
 // their object names. The one place where tests reach behind the window's
 // public face.
-#include "AboutBox.h"
-#include "DocumentText.h"
-#include "EditorModel.h"
-#include "LiteralsPanel.h"
-#include "MainWindow.h"
-#include "OutputWindow.h"
-#include "UiLanguage.h"
-#include "Vreg.h"
-#include "Vstatus.h"
+#include "app/AboutBox.h"
+#include "platform/gui/DocumentText.h"
+#include "platform/gui/EditorModel.h"
+#include "app/LiteralsPanel.h"
+#include "app/MainWindow.h"
+#include "app/OutputWindow.h"
+#include "uitext/UiLanguage.h"
+#include "components/Vreg/Vreg.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Dialogs for tests: every question is recorded and answered from a prepared
 // script. A question that the script does not expect fails the test and gets
 // the safest answer (Cancel / nothing).
-#include "Dialogs.h"
+#include "platform/gui/Dialogs.h"
 
 #include <QString>
 #include <deque>

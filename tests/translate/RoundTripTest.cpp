@@ -1,14 +1,14 @@
 // Round trip over the real units: every literal extracted, exported, filled
 // with a marked translation by the gettext tools, imported, compiled with the
 // cross resource compiler and read back from the compiled resource.
-#include "Cp1252.h"
-#include "ExtractionList.h"
-#include "LiteralScanner.h"
-#include "OutputFile.h"
-#include "TextFile.h"
-#include "TextSource.h"
-#include "Translation.h"
-#include "WindowsLanguage.h"
+#include "platform/core/Cp1252.h"
+#include "extract/ExtractionList.h"
+#include "scan/LiteralScanner.h"
+#include "generate/OutputFile.h"
+#include "platform/core/TextFile.h"
+#include "scan/TextSource.h"
+#include "translate/Translation.h"
+#include "translate/WindowsLanguage.h"
 
 #include <QDirIterator>
 #include <QFile>

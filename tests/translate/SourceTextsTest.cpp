@@ -1,7 +1,7 @@
 // Reading the extraction list as translators see it: literals decoded, names
 // and identifiers as Create RC-File reads them, languages mapped.
-#include "SourceTexts.h"
-#include "WindowsLanguage.h"
+#include "translate/SourceTexts.h"
+#include "translate/WindowsLanguage.h"
 
 #include <gtest/gtest.h>
 

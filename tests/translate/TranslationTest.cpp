@@ -1,7 +1,7 @@
 // PO templates out, translated string tables in.
-#include "Translation.h"
-#include "Exception.h"
-#include "QtPrint.h"
+#include "translate/Translation.h"
+#include "platform/core/Exception.h"
+#include "tests/support/QtPrint.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "Catalogue.h"
-#include "QtPrint.h"
-#include "UiLanguage.h"
+#include "uitext/Catalogue.h"
+#include "tests/support/QtPrint.h"
+#include "uitext/UiLanguage.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
-#include "CliTexts.h"
-#include "FileTexts.h"
-#include "ListCheckTexts.h"
-#include "OutputWindowTexts.h"
-#include "PanelTexts.h"
-#include "QtPrint.h"
-#include "RecentTexts.h"
-#include "SettingsTexts.h"
-#include "TranslateTexts.h"
-#include "WindowTexts.h"
+#include "uitext/CliTexts.h"
+#include "uitext/FileTexts.h"
+#include "uitext/ListCheckTexts.h"
+#include "uitext/OutputWindowTexts.h"
+#include "uitext/PanelTexts.h"
+#include "tests/support/QtPrint.h"
+#include "uitext/RecentTexts.h"
+#include "uitext/SettingsTexts.h"
+#include "uitext/TranslateTexts.h"
+#include "uitext/WindowTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Exception.h"
-#include "Paths.h"
-#include "QtPrint.h"
-#include "SourceUnit.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Paths.h"
+#include "tests/support/QtPrint.h"
+#include "unit/SourceUnit.h"
 
 #include <QDir>
 #include <QFile>

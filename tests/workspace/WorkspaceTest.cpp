@@ -1,5 +1,5 @@
-#include "PageUndo.h"
-#include "Workspace.h"
+#include "workspace/PageUndo.h"
+#include "workspace/Workspace.h"
 
 #include <QAbstractUndoItem>
 #include <QTextCursor>

@@ -1,8 +1,8 @@
 // Small program to try TVHTML: an address line, the browser view, and
 // buttons that fill a list with what the component reads from the page.
 //   html_demo [address]
-#include "Exception.h"
-#include "Vhtml.h"
+#include "platform/core/Exception.h"
+#include "components/Vhtml/Vhtml.h"
 
 #include <QApplication>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
-#include "PlotterWindow.h"
+#include "components/examples/plotter/PlotterWindow.h"
 
-#include "Canvas.h"
-#include "Exception.h"
+#include "components/platform/gui/Canvas.h"
+#include "platform/core/Exception.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #pragma once
 // Demo window for TVGraphics: a few graphs on a grid, a PointsOnly switch
 // and a button that saves the picture as PNG.
-#include "Vgraphics.h"
+#include "components/Vgraphics/Vgraphics.h"
 
 #include <QImage>
 #include <QWidget>

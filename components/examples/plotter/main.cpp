@@ -1,6 +1,6 @@
 // TVGraphics demo. With a file name as argument it only writes the picture
 // there as PNG and ends (for a quick look without a display).
-#include "PlotterWindow.h"
+#include "components/examples/plotter/PlotterWindow.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "ComponentPalette.h"
+#include "components/platform/core/ComponentPalette.h"
 
 namespace {
 QList<std::pair<QString, QString>> &palette()

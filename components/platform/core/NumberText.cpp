@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "components/platform/core/NumberText.h"
 
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 #include <QLocale>
 #include <QVarLengthArray>

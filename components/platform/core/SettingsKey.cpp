@@ -1,4 +1,4 @@
-#include "SettingsKey.h"
+#include "components/platform/core/SettingsKey.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "components/platform/gui/Canvas.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "WebDocument.h"
+#include "components/platform/web/WebDocument.h"
 
-#include "Exception.h"
+#include "platform/core/Exception.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,6 +1,6 @@
 // TVGraphics as a component: published properties, owned lists, registration.
-#include "ComponentPalette.h"
-#include "Vgraphics.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "components/Vgraphics/Vgraphics.h"
 
 #include <QMetaProperty>
 #include <gtest/gtest.h>

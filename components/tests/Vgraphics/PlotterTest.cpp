@@ -1,8 +1,8 @@
 // What DrawToCanvas puts into the image: samples, steps, segments, grid,
 // cross, background, failures.
-#include "Exception.h"
-#include "PlotterTestSupport.h"
-#include "Vparser.h"
+#include "platform/core/Exception.h"
+#include "components/tests/Vgraphics/PlotterTestSupport.h"
+#include "components/Vparser/Vparser.h"
 
 #include <QPointer>
 #include <QTimer>

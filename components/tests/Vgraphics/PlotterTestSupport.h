@@ -1,9 +1,9 @@
 #pragma once
 // A plotter drawing into a 640 x 480 image, and pixel queries.
-#include "Canvas.h"
-#include "ImagePixels.h"
-#include "NumberText.h"
-#include "Vgraphics.h"
+#include "components/platform/gui/Canvas.h"
+#include "components/tests/support/ImagePixels.h"
+#include "components/platform/core/NumberText.h"
+#include "components/Vgraphics/Vgraphics.h"
 
 #include <QImage>
 #include <QList>

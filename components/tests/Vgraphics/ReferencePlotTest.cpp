@@ -2,7 +2,7 @@
 // images kept next to this file. To regenerate them on purpose, run the test
 // with VTQX_REGENERATE_REFERENCE=1 and look at the new images before
 // committing them.
-#include "PlotterTestSupport.h"
+#include "components/tests/Vgraphics/PlotterTestSupport.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Replays the fuzz corpus kept beside this file in the normal test run.
-#include "FuzzCorpus.h"
-#include "MarkupFuzzCheck.h"
+#include "tests/support/FuzzCorpus.h"
+#include "components/tests/Vhtml/MarkupFuzzCheck.h"
 
 TEST(MarkupScanFuzzCorpus, EveryKeptInputPassesItsCheck)
 {

@@ -1,6 +1,6 @@
-#include "MarkupFuzzCheck.h"
+#include "components/tests/Vhtml/MarkupFuzzCheck.h"
 
-#include "MarkupScan.h"
+#include "components/Vhtml/MarkupScan.h"
 
 #include <functional>
 

@@ -5,6 +5,6 @@
 // rest is the markup (UTF-8). Every scan ends, makes at most one pass per
 // position, hands over only pieces of the markup, counts what it hands over,
 // and a stopped scan finds no more than a full one.
-#include "FuzzCheck.h"
+#include "tests/support/FuzzCheck.h"
 
 QString checkMarkupInput(const uint8_t *data, size_t size);

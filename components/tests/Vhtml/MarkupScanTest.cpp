@@ -1,5 +1,5 @@
 // The list scans over markup texts, without a browser.
-#include "MarkupScan.h"
+#include "components/Vhtml/MarkupScan.h"
 
 #include <QStringList>
 

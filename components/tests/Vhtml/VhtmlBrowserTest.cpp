@@ -1,9 +1,9 @@
 // TVHTML and the web document adapter through a real web view, offscreen,
 // on local pages written into a temporary folder. Every wait is bounded.
-#include "Exception.h"
-#include "ComponentPalette.h"
-#include "Vhtml.h"
-#include "WebDocument.h"
+#include "platform/core/Exception.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "components/Vhtml/Vhtml.h"
+#include "components/platform/web/WebDocument.h"
 
 #include <QDesktopServices>
 #include <QElapsedTimer>

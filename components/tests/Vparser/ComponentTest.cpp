@@ -1,8 +1,8 @@
 // TVParser as a component: published properties, operations by name,
 // registration.
-#include "ComponentPalette.h"
-#include "ParserTestSupport.h"
-#include "Vparser.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
+#include "components/Vparser/Vparser.h"
 
 #include <QMetaMethod>
 #include <QMetaProperty>

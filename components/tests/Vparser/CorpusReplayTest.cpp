@@ -1,7 +1,7 @@
 // Replays the fuzz corpus (components/tests/Vparser/corpus) in the normal
 // test run: every input the fuzzer kept must still pass all its checks.
-#include "NumberText.h"
-#include "ParserFuzzInput.h"
+#include "components/platform/core/NumberText.h"
+#include "components/tests/Vparser/ParserFuzzInput.h"
 
 #include <QDir>
 #include <QFile>

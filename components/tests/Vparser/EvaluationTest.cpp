@@ -1,8 +1,8 @@
 // Values and errors of Evaluate, modl, and the number cache.
-#include "Exception.h"
-#include "ParserCore.h"
-#include "ParserTestSupport.h"
-#include "Vparser.h"
+#include "platform/core/Exception.h"
+#include "components/Vparser/ParserCore.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
+#include "components/Vparser/Vparser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The unit's tree root before any CreateTree of the program (own program:
 // every other parser test builds trees).
-#include "Vparser.h"
+#include "components/Vparser/Vparser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The text rewrites before and during tree building: decimal mark, blanks,
 // enclosing parentheses, function names, associativity.
-#include "ParserTestSupport.h"
-#include "Vparser.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
+#include "components/Vparser/Vparser.h"
 
 #include <gtest/gtest.h>
 

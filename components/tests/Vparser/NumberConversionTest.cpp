@@ -1,9 +1,9 @@
 // Texts to long doubles and back: variables, constants, decimal marks,
 // significant digits.
-#include "Exception.h"
-#include "ParserCore.h"
-#include "ParserTestSupport.h"
-#include "Vparser.h"
+#include "platform/core/Exception.h"
+#include "components/Vparser/ParserCore.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
+#include "components/Vparser/Vparser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "ParserFuzzInput.h"
+#include "components/tests/Vparser/ParserFuzzInput.h"
 
-#include "Exception.h"
-#include "NumberText.h"
-#include "ParserCore.h"
-#include "ParserTestSupport.h"
-#include "Vparser.h"
+#include "platform/core/Exception.h"
+#include "components/platform/core/NumberText.h"
+#include "components/Vparser/ParserCore.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
+#include "components/Vparser/Vparser.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 // libFuzzer entry: arbitrary texts and settings through CreateTree and
 // Evaluate (see ParserFuzzInput.h for the input layout).
-#include "ParserFuzzInput.h"
+#include "components/tests/Vparser/ParserFuzzInput.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "ParserTestSupport.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
 
-#include "ParserCore.h"
+#include "components/Vparser/ParserCore.h"
 
 #include <memory>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the parser tests.
-#include "NumberText.h"
-#include "Tree.h"
+#include "components/platform/core/NumberText.h"
+#include "components/Vparser/Tree.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Any text, however long or deeply nested, gives a result or false without
 // exhausting the stack (the build budget bounds the time; the figures are in
 // components/bench/parser_bench).
-#include "Exception.h"
-#include "ParserCore.h"
-#include "ParserTestSupport.h"
-#include "Vparser.h"
+#include "platform/core/Exception.h"
+#include "components/Vparser/ParserCore.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
+#include "components/Vparser/Vparser.h"
 
 #include <gtest/gtest.h>
 

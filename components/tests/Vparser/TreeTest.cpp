@@ -1,8 +1,8 @@
 // Cutting texts at the operator of lowest precedence and building trees.
-#include "ParserCore.h"
-#include "ParserTestSupport.h"
-#include "TreeBuilder.h"
-#include "Vparser.h"
+#include "components/Vparser/ParserCore.h"
+#include "components/tests/Vparser/ParserTestSupport.h"
+#include "components/Vparser/TreeBuilder.h"
+#include "components/Vparser/Vparser.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "Exception.h"
-#include "ComponentPalette.h"
-#include "QtPrint.h"
-#include "SettingsKey.h"
-#include "Vreg.h"
+#include "platform/core/Exception.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "tests/support/QtPrint.h"
+#include "components/platform/core/SettingsKey.h"
+#include "components/Vreg/Vreg.h"
 
 #include <QCheckBox>
 #include <QDir>

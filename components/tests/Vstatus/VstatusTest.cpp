@@ -1,6 +1,6 @@
-#include "ComponentPalette.h"
-#include "QtPrint.h"
-#include "Vstatus.h"
+#include "components/platform/core/ComponentPalette.h"
+#include "tests/support/QtPrint.h"
+#include "components/Vstatus/Vstatus.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The classic canvas operations over a QImage.
-#include "Canvas.h"
-#include "ImagePixels.h"
+#include "components/platform/gui/Canvas.h"
+#include "components/tests/support/ImagePixels.h"
 
 #include <QList>
 #include <gtest/gtest.h>

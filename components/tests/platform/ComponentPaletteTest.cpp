@@ -1,4 +1,4 @@
-#include "ComponentPalette.h"
+#include "components/platform/core/ComponentPalette.h"
 
 #include <gtest/gtest.h>
 

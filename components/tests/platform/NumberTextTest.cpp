@@ -1,6 +1,6 @@
 // The runtime number texts: StrToFloat/FloatToStr, the C conversion and ecvt.
-#include "Exception.h"
-#include "NumberText.h"
+#include "platform/core/Exception.h"
+#include "components/platform/core/NumberText.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

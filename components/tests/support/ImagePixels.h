@@ -1,6 +1,6 @@
 #pragma once
 // Pixel queries for tests that check what was drawn.
-#include "Canvas.h"
+#include "components/platform/gui/Canvas.h"
 
 #include <QImage>
 #include <QList>
