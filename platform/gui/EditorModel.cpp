@@ -85,6 +85,8 @@ void EditorModel::showDocument(QTextDocument *doc, bool keepView)
         doc->setDefaultTextOption(old->defaultTextOption());
         doc->setDocumentMargin(old->documentMargin());
         doc->setUseDesignMetrics(old->useDesignMetrics());
+        doc->setMaximumBlockCount(old->maximumBlockCount());
+        doc->setUndoRedoEnabled(old->isUndoRedoEnabled());
         installEditorLayout(doc, m_edit);
     }
     m_cacheNext = QTextBlock(); // would point into the old document
@@ -102,9 +104,7 @@ void EditorModel::showDocument(QTextDocument *doc, bool keepView)
         m_edit->verticalScrollBar()->setValue(vScroll);
         m_edit->horizontalScrollBar()->setValue(hScroll);
     }
-    m_standIns = false;
-    for (QTextBlock b = doc->begin(); b.isValid() && !m_standIns; b = b.next())
-        m_standIns = DocumentText::holdsStandIn(b.text());
+    m_standIns = DocumentText::holdsStandIn(doc->toRawText());
     invalidate();
     watchDocument();
     keepLongLayouts(0, doc->characterCount());
@@ -128,41 +128,16 @@ std::unique_ptr<QTextDocument> EditorModel::buildDocument(QString text)
 
 void EditorModel::adoptDocument(std::unique_ptr<QTextDocument> doc)
 {
-    // The hidden row view shows the old document; the new one wraps again
-    // below if it holds a long line.
-    wrapLongLines(false);
     QTextDocument *old = m_edit->document();
-    doc->setDefaultFont(old->defaultFont());
-    doc->setDefaultTextOption(old->defaultTextOption());
-    doc->setDocumentMargin(old->documentMargin());
-    doc->setUseDesignMetrics(old->useDesignMetrics());
-    doc->setMaximumBlockCount(old->maximumBlockCount());
-    doc->setUndoRedoEnabled(old->isUndoRedoEnabled());
-    installEditorLayout(doc.get(), m_edit);
-    const QTextCursor caret = m_edit->textCursor();
-    const int anchor = caret.anchor(), position = caret.position();
-    const int hScroll = m_edit->horizontalScrollBar()->value(), vScroll = m_edit->verticalScrollBar()->value();
     QObject *owner = old->parent();
-    m_cacheNext = QTextBlock(); // would point into the old document
     // The editor deletes only a document its text control owns; one given to
     // the editor (or kept by this model for wrapping) goes here.
     const QPointer<QTextDocument> letGo(old);
-    m_edit->setDocument(doc.get());
-    doc.release()->setParent(owner);
+    QTextDocument *adopted = doc.release();
+    showDocument(adopted, true);
+    adopted->setParent(owner);
     if (letGo && (owner == m_edit || owner == this))
         delete letGo.data();
-    m_standIns = false;
-    invalidate();
-    watchDocument();
-    QTextDocument *now = m_edit->document();
-    const int end = now->characterCount() - 1;
-    QTextCursor c(now);
-    c.setPosition(std::min(anchor, end));
-    c.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
-    m_edit->setTextCursor(c);
-    m_edit->verticalScrollBar()->setValue(vScroll);
-    m_edit->horizontalScrollBar()->setValue(hScroll);
-    keepLongLayouts(0, end + 1);
 }
 
 QString EditorModel::normaliseBreaks(const QString &text)
