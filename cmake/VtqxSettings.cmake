@@ -23,6 +23,7 @@ endif()
 # One include root for the whole tree: every header is included by its path
 # from here ("scan/LiteralScanner.h"), so a reader knows where it lives.
 get_filename_component(VTQX_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+include_directories(${VTQX_ROOT})
 
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Test)
 find_package(Qt6 6.4 QUIET COMPONENTS WebEngineWidgets)
