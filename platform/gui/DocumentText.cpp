@@ -33,6 +33,20 @@ QTextCharFormat standInFormat(QChar original)
     return f;
 }
 
+namespace {
+const char *const kStandInsProperty = "vtqxStandIns";
+} // namespace
+
+bool mayHoldStandIns(const QTextDocument *doc)
+{
+    return doc->property(kStandInsProperty).toBool();
+}
+
+void noteStandIns(QTextDocument *doc, bool holds)
+{
+    doc->setProperty(kStandInsProperty, holds);
+}
+
 QString normaliseBreaks(const QString &text)
 {
     if (!text.contains(u'\r'))
@@ -78,7 +92,7 @@ QString text(const QTextDocument *doc)
     // One copy of the buffer, blocks separated by U+2029 in it; block by
     // block only where stand-ins are to be turned back.
     const QString raw = doc->toRawText();
-    if (!holdsStandIn(raw) && raw.size() == doc->characterCount() - 1) {
+    if (!(mayHoldStandIns(doc) && holdsStandIn(raw)) && raw.size() == doc->characterCount() - 1) {
         QString out = raw;
         out.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
         return out;
@@ -105,6 +119,7 @@ bool insertKeeping(QTextCursor &c, const QString &plain)
         if (i > start || c.hasSelection())
             c.insertText(plain.mid(start, i - start), QTextCharFormat());
         c.insertText(QString(kStandIn), standInFormat(plain.at(i)));
+        noteStandIns(c.document());
         standIns = true;
         start = i + 1;
     }

@@ -24,6 +24,10 @@ bool isStandIn(const QString &raw, qsizetype i);
 bool holdsStandIn(const QString &raw);
 // The format of a stand-in for original.
 QTextCharFormat standInFormat(QChar original);
+// Whether stand-ins were ever put into doc (only the functions here and an
+// editor's loading put them there, and they note it on the document).
+bool mayHoldStandIns(const QTextDocument *doc);
+void noteStandIns(QTextDocument *doc, bool holds = true);
 
 // Any line break form to the document's single line break.
 QString normaliseBreaks(const QString &text);

@@ -65,9 +65,8 @@ void EditorModel::watchDocument()
         invalidate();
         // Stand-ins may come from an edit made without this model (a
         // document shown here that its owner changed).
-        const QTextDocument *doc = m_edit->document();
-        for (int p = pos; !m_standIns && p < pos + added; ++p)
-            m_standIns = doc->characterAt(p) == kStandIn;
+        if (!m_standIns)
+            m_standIns = DocumentText::mayHoldStandIns(m_edit->document());
         keepLongLayouts(pos, pos + added);
     });
 }
@@ -104,7 +103,7 @@ void EditorModel::showDocument(QTextDocument *doc, bool keepView)
         m_edit->verticalScrollBar()->setValue(vScroll);
         m_edit->horizontalScrollBar()->setValue(hScroll);
     }
-    m_standIns = DocumentText::holdsStandIn(doc->toRawText());
+    m_standIns = DocumentText::mayHoldStandIns(doc);
     invalidate();
     watchDocument();
     keepLongLayouts(0, doc->characterCount());
@@ -235,6 +234,7 @@ void EditorModel::setText(QString text)
     if (!longLines)
         wrapLongLines(false);
     m_standIns = !originals.empty();
+    DocumentText::noteStandIns(m_edit->document(), m_standIns); // the whole text was replaced
     if (m_standIns) {
         // Marking the stand-ins is part of loading: no undo step, no change.
         QTextDocument *doc = m_edit->document();

@@ -169,3 +169,15 @@ TEST(Workspace, APageEditStepUndoesTextAndStateTogether)
     EXPECT_EQ(state(), (PageState{QStringLiteral("T1=x\r\nS2=a\r\n"), 2, {1, 3}, {}}));
     EXPECT_TRUE(given.back().empty()) << "redo gives none";
 }
+
+// A list entry may hold a character a document takes as a break (U+2029,
+// U+FDD0): the session's list gives it back as it was, also after an append.
+TEST(Workspace, AListKeepsTheCharactersADocumentTakesAsBreaks)
+{
+    Workspace w;
+    const QString first = QStringLiteral("S1=\"a\u2029b\"\r\n"), second = QStringLiteral("S2=\"\uFDD0\"\r\n");
+    w.applyState(0, PageState{first, 1, {}, {}});
+    w.applyState(0, PageState{first + second, 2, {}, {}});
+    EXPECT_EQ(w.pageState(0).list, first + second);
+    EXPECT_TRUE(w.session(0).isListUnwritten());
+}
