@@ -3,6 +3,7 @@
 #include "tests/support/CliRun.h"
 #include "cli/Command.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/TempFolder.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -26,27 +27,12 @@ const QByteArray kCpp = "#include \"EDITFRM.H\"\r\n"
                         "}\r\n";
 const QByteArray kDfm = "object EditForm: TEditForm\r\n  Caption = 'Edit'\r\nend\r\n";
 
-class Cli : public ::testing::Test
+class Cli : public ::testing::Test, protected TempFolder
 {
 protected:
     using Run = CliRun;
     Run run(const QStringList &args) { return runCliCaptured(args); }
 
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-
-    QByteArray read(const QString &name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
     // A unit written as units from Windows often are: upper-case names.
     void writeUnit(const QString &base, const QByteArray &cpp = kCpp, const QByteArray &dfm = kDfm)
@@ -70,7 +56,6 @@ protected:
         return out;
     }
 
-    QTemporaryDir dir;
 };
 
 TEST_F(Cli, CheckFailsOnUnmarkedUserTextAndPassesWithTheMarker)

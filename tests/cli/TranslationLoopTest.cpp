@@ -4,6 +4,7 @@
 #include "cli/Command.h"
 #include "translate/PoFile.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/TempFolder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,7 +19,7 @@
 namespace {
 const QString kWindres = QStringLiteral("x86_64-w64-mingw32-windres");
 
-class TranslationLoop : public ::testing::Test
+class TranslationLoop : public ::testing::Test, protected TempFolder
 {
 protected:
     void SetUp() override
@@ -29,19 +30,6 @@ protected:
         ASSERT_TRUE(dir.isValid());
     }
 
-    QString path(const QString &name) const { return dir.filePath(name); }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    QByteArray read(const QString &name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
     int cli(const QStringList &args)
     {
@@ -87,7 +75,6 @@ protected:
             << log.toStdString();
     }
 
-    QTemporaryDir dir;
     QString out, err, log;
 };
 
