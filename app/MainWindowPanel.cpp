@@ -142,7 +142,7 @@ void MainWindow::updateUndoActions()
 
 PageState MainWindow::pageState(int page) const
 {
-    // The shown list through its editor's model: read in one copy.
+    // The workspace's state and the panel's check marks of the page.
     PageState s = m_workspace.pageState(page);
     s.marks = m_panel->marks(pageEditor(page));
     return s;

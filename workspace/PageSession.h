@@ -46,7 +46,7 @@ public:
     }
     // Entries added or edited since the list was last written out: every
     // change of the list's document marks it.
-    bool isListUnwritten() const { return listUnwritten || (m_list && m_list->isModified()); }
+    bool isListUnwritten() const { return m_list && m_list->isModified(); }
 
     // After the page's file was written: saved, and entries of the list not
     // written out yet now exist nowhere else.
@@ -59,7 +59,7 @@ public:
     // After the list was written out (saved, copied, added to the source).
     void noteListWritten()
     {
-        listUnwritten = listOnlyCopy = false;
+        listOnlyCopy = false;
         if (m_list)
             m_list->setModified(false);
     }
@@ -78,8 +78,7 @@ public:
     int resNumber = 0;
     RowCol tracked;
     RowCol lastEdit;
-    bool listUnwritten = false; // the list was changed other than through its document
-    bool listOnlyCopy = false;  // ... and the page was saved since: the texts live only in the list
+    bool listOnlyCopy = false; // the page was saved with the list unwritten: the texts live only in the list
 
 private:
     QTextDocument *m_document = nullptr;

@@ -53,7 +53,7 @@ TEST(Workspace, SavedFollowsTheDocumentAndTheListWaitsForItsPage)
     EXPECT_TRUE(s.isSaved());
     QTextCursor(&doc).insertText(QStringLiteral("b"));
     EXPECT_FALSE(s.isSaved());
-    s.listUnwritten = true;
+    s.list()->setModified(true); // an entry was added
     s.noteSaved();
     EXPECT_TRUE(s.isSaved());
     EXPECT_TRUE(s.listOnlyCopy) << "the saved file no longer holds the extracted texts";
