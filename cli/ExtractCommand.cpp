@@ -9,6 +9,8 @@
 //      anywhere in the run (or --start), so no number is given twice
 //   3. every unit, in parallel: prove the rewrite (only the extracted
 //      literals changed)
+//      (form page: each listed property keeps or gets its string
+//      identifier, in a range above every C++ identifier of the run)
 //   4. check every target; every unit, in parallel: stage its files beside
 //      their targets, encoded as they are written; rename them all only when
 //      all are staged
@@ -21,6 +23,8 @@
 #include "platform/core/Exception.h"
 #include "extract/ExtractionList.h"
 #include "extract/FormDescription.h"
+#include "extract/FormIds.h"
+#include "generate/FormLoadCode.h"
 #include "generate/GeneratorTable.h"
 #include "extract/ListPositions.h"
 #include "generate/OutputFile.h"
@@ -28,6 +32,7 @@
 #include "platform/core/Paths.h"
 #include "platform/core/StagedFiles.h"
 #include "scan/TextSource.h"
+#include "uitext/ReleaseTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +49,7 @@ struct ExtractOptions
     Batch::Options batch;
     bool userTextOnly = false;
     std::optional<int> start;
+    int formStart = FormIds::kDefaultStart;
     QString outDir; // "" = rewrite in place
     QString root, className;
     bool dryRun = false;
@@ -67,6 +73,9 @@ struct UnitWork
     QString diff;
     QString error;
     bool noFormPage = false; // --page dfm on a unit without a form description
+    FormIds::Ids formIds;    // the form page's string identifiers (read, then assigned)
+    QString formIdsSource;   // where they were read
+    int cppInUse = 0;        // the highest number the C++ page's list or page uses
 };
 
 bool chosen(const ExtractOptions &o, const UnitWork &w, const Batch::Literal &l)
@@ -99,6 +108,18 @@ void refuseSpecialFiles(const SourceUnit &unit, Language lang)
         if (info.exists() && !info.isFile())
             throw Exception(cliText(CliText::NotRegularFile, lang).arg(unit.path(p)));
     }
+}
+
+// The highest number the unit's C++ list or C++ page uses (form page runs).
+int cppNumbersInUse(SourceUnit &unit)
+{
+    int highest = 0;
+    const QString list = unit.folder() + ExtractionList::listFileName(unit.baseName(), SourcePage::Cpp);
+    if (QFileInfo(list).isFile())
+        highest = ExtractionList::readListFile(TextFile::load(list).text, false).highest;
+    if (QFileInfo(unit.path(SourcePage::Cpp)).isFile())
+        highest = std::max(highest, ExtractionList::highestNumberInPage(loadPage(unit, SourcePage::Cpp).text));
+    return highest;
 }
 
 // Step 1. Errors name the file.
@@ -146,6 +167,10 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
     }
     if (!form)
         w.inUse = std::max(w.inUse, ExtractionList::highestNumberInPage(w.page.text));
+    w.formIdsSource = unit.folder() + unit.baseName() + QStringLiteral(".dfm.list.ids");
+    if (QFileInfo(w.formIdsSource).isFile())
+        w.formIds = FormIds::read(TextFile::load(w.formIdsSource).text);
+    w.cppInUse = form ? cppNumbersInUse(unit) : w.inUse;
     w.literals = Batch::findLiterals(w.page.text, o.batch.page);
 }
 
@@ -226,10 +251,62 @@ GeneratorInput generatorInput(const ExtractOptions &o, const UnitWork &w, const 
     return GeneratorInput{list, o.batch.mode, o.batch.page, w.className, Language::English};
 }
 
+// "" when every C++ identifier of the run (its highest number: cppNumber, or
+// for -1 the highest the units use) stays below every form identifier;
+// otherwise the error, naming the unit on the other side.
+QString formIdsApart(const std::vector<UnitWork> &works, int cppNumber, Language lang)
+{
+    const UnitWork *cpp = nullptr, *form = nullptr;
+    int lowest = 0;
+    for (const UnitWork &w : works) {
+        if (!cpp || w.cppInUse > cpp->cppInUse)
+            cpp = &w;
+        const int l = FormIds::lowest(w.formIds);
+        if (l > 0 && (lowest == 0 || l < lowest)) {
+            lowest = l;
+            form = &w;
+        }
+    }
+    const qint64 highest = std::max<qint64>(cppNumber, cpp ? cpp->cppInUse : 0);
+    if (FormIds::apart(highest, lowest))
+        return QString();
+    if (cppNumber < 0)
+        return releaseText(ReleaseText::FormMeetsCpp, lang).arg(lowest).arg(highest + 100).arg(cpp->page.path);
+    return releaseText(ReleaseText::CppMeetsForm, lang).arg(highest + 100).arg(lowest).arg(form->formIdsSource);
+}
+
 // <base>.list.pos beside <base>.list.txt
 QString placesPath(const UnitWork &w)
 {
     return w.listPath.left(w.listPath.size() - 3) + QStringLiteral("pos");
+}
+
+// <base>.dfm.list.ids beside <base>.dfm.list.txt
+QString formIdsPath(const UnitWork &w)
+{
+    return w.listPath.left(w.listPath.size() - 3) + QStringLiteral("ids");
+}
+
+const char kFormLoadCodeSuffix[] = ".loadrc.cpp";
+
+// Step 2 of the form page, after every unit's extraction: each listed
+// property keeps its identifier, new ones continue after the highest in the
+// run (at least --form-start). Returns the error, "" when every identifier
+// stays apart from the C++ page's.
+QString assignFormIds(const ExtractOptions &o, std::vector<UnitWork> &works, Language lang)
+{
+    int next = o.formStart;
+    for (const UnitWork &w : works)
+        next = std::max(next, FormIds::highest(w.formIds) + 1);
+    for (UnitWork &w : works) {
+        const QStringList paths = ExtractionList::readListFile(w.result.state.list, true).names;
+        const std::optional<FormIds::Ids> ids = FormIds::assign(paths, w.formIds, next);
+        if (!ids)
+            return releaseText(ReleaseText::FormIdsFull, lang).arg(w.page.path).arg(FormIds::kHighest);
+        w.formIds = *ids;
+        next = std::max(next, FormIds::highest(w.formIds) + 1);
+    }
+    return formIdsApart(works, -1, lang);
 }
 
 // The files a unit writes, in the order stage() writes them: the page
@@ -250,6 +327,10 @@ std::vector<QString> targetsOf(const SourceUnit &unit, const ExtractOptions &o, 
     for (const GeneratorKind kind : kOutputs)
         if (const GeneratorInfo &g = generator(kind); g.worksOn(o.batch.page))
             out.push_back(outputBase(unit, o) + QLatin1String(g.suffix));
+    if (!cpp) {
+        out.push_back(formIdsPath(w));
+        out.push_back(outputBase(unit, o) + QLatin1String(kFormLoadCodeSuffix));
+    }
     return out;
 }
 
@@ -323,6 +404,16 @@ void stage(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, StagedF
             g.outputKind, write, restart);
         staged.end();
     }
+    if (o.batch.page == SourcePage::Dfm) {
+        staged.begin(*target++);
+        encodeOutputPieces([&](const auto &piece) { piece(FormIds::write(w.formIds)); }, OutputKind::Text, write,
+                           restart);
+        staged.end();
+        staged.begin(*target++);
+        const QString code = FormLoadCode::lines(w.className, w.formIds).join(QStringLiteral("\r\n"));
+        encodeOutputPieces([&](const auto &piece) { piece(code); }, OutputKind::CppCode, write, restart);
+        staged.end();
+    }
 }
 
 template <typename Work>
@@ -372,6 +463,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     parser.addOption({QStringLiteral("user-text"), cliText(CliText::UserTextOption, lang)});
     parser.addOption({QStringLiteral("page"), cliText(CliText::PageOption, lang), QStringLiteral("cpp|dfm")});
     parser.addOption({QStringLiteral("start"), cliText(CliText::StartOption, lang), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("form-start"), releaseText(ReleaseText::FormStartOption, lang), QStringLiteral("N")});
     parser.addOption({QStringLiteral("out"), cliText(CliText::OutOption, lang), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("root"), cliText(CliText::RootOption, lang), QStringLiteral("NAME")});
     parser.addOption({QStringLiteral("class"), cliText(CliText::ClassOption, lang), QStringLiteral("NAME")});
@@ -401,6 +493,13 @@ int runExtract(const QStringList &arguments, CliStreams &io)
         if (*start < 0)
             return fail(io, cliText(CliText::NegativeStart, lang).arg(value));
         o.start = *start;
+    }
+    if (parser.isSet(QStringLiteral("form-start"))) {
+        const QString value = parser.value(QStringLiteral("form-start"));
+        const std::optional<int> start = ExtractionList::parseInt32(value);
+        if (!start || *start < 1 || *start > FormIds::kHighest)
+            return fail(io, releaseText(ReleaseText::BadFormStart, lang).arg(value).arg(FormIds::kHighest));
+        o.formStart = *start;
     }
     o.outDir = parser.value(QStringLiteral("out"));
     o.root = parser.value(QStringLiteral("root"));
@@ -453,6 +552,12 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     }
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
+    const QString apart = o.batch.page == SourcePage::Dfm ? assignFormIds(o, works, lang)
+                                                          : formIdsApart(works, counter, lang);
+    if (!apart.isEmpty()) {
+        fail(io, apart);
+        return nothingChanged(io, lang);
+    }
 
     eachUnit(n, jobs, works, io, lang, [&](int, UnitWork &w) { prove(o, w, lang); });
     bool failed = reportErrors(works, io);

@@ -6,6 +6,7 @@
 #include "platform/core/TextFile.h"
 #include "cli/TranslateInput.h"
 #include "translate/Translation.h"
+#include "uitext/ReleaseTexts.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -33,7 +34,9 @@ int runPotCommand(const QStringList &arguments, CliStreams &io)
     const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::PotOutOption, lang), QStringLiteral("FILE"));
     const QCommandLineOption project(QStringLiteral("project"), cliText(CliText::PotProjectOption, lang),
                                      QStringLiteral("NAME"));
-    parser.addOptions({out, project});
+    const QCommandLineOption pseudo(QStringLiteral("pseudo"), releaseText(ReleaseText::PseudoOption, lang),
+                                    QStringLiteral("LANG"));
+    parser.addOptions({out, project, pseudo});
     parser.addModeOption(CommandParser::ModeDefault::AsListShows);
     parser.addHelpAndVersion();
     if (const std::optional<int> done = parser.read(arguments, io))
@@ -46,7 +49,7 @@ int runPotCommand(const QStringList &arguments, CliStreams &io)
         QByteArray bytes;
         if (!lists->project) {
             Translation::TemplateInput in = templateInput(lists->units.constFirst(), created);
-            bytes = Translation::exportTemplate(in);
+            bytes = Translation::exportTemplate(in, parser.value(pseudo));
         } else {
             QList<Translation::TemplateInput> units;
             for (const UnitList &list : lists->units)
@@ -54,7 +57,7 @@ int runPotCommand(const QStringList &arguments, CliStreams &io)
             const QString name = parser.isSet(project) ? parser.value(project)
                                  : parser.isSet(out)   ? QFileInfo(parser.value(out)).completeBaseName()
                                                        : QStringLiteral("PROJECT");
-            bytes = Translation::exportProjectTemplate(name, created, units);
+            bytes = Translation::exportProjectTemplate(name, created, units, parser.value(pseudo));
         }
         const QString pot = QString::fromUtf8(bytes);
         if (parser.isSet(out))

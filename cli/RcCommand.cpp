@@ -9,6 +9,7 @@
 #include "cli/TranslateInput.h"
 #include "uitext/TranslateTexts.h"
 #include "translate/Translation.h"
+#include "uitext/ReleaseTexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,7 +41,7 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
     if (!lists)
         return ExitError;
     const GeneratorInfo &rc = generator(GeneratorKind::ResourceScript);
-    qsizetype fallbacks = 0;
+    qsizetype fallbacks = 0, tooLong = 0;
     try {
         QList<Translation::Translations> translations;
         for (const QString &path : parser.values(po))
@@ -56,7 +57,8 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             in.list = list.text;
             in.mode = list.mode;
             const Translation::Script script =
-                *Translation::translatedScript(in, translations, lists->project ? list.baseName : QString());
+                *Translation::translatedScript(in, translations, lists->project ? list.baseName : QString(),
+                                               SourceTexts::formTexts(list.dfmText, list.formIds));
             for (const Translation::Fallback &f : script.fallbacks) {
                 if (f.reason == Translation::Reason::NotLiteral)
                     continue; // no message: nothing a translator could give
@@ -66,6 +68,12 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
                 if (lists->project)
                     line.insert(line.indexOf(u':') + 2, Translation::qualifiedContext(list.baseName, QString()));
                 io.err << cliText(CliText::Fallback, lang).arg(line) << '\n';
+            }
+            tooLong += script.tooLong.size();
+            for (QString line : Translation::tooLongReport(script.tooLong, lang)) {
+                if (lists->project)
+                    line.insert(line.indexOf(u':') + 2, Translation::qualifiedContext(list.baseName, QString()));
+                io.err << cliText(CliText::Warning, lang).arg(line) << '\n';
             }
             for (qsizetype i = 0; i < script.counts.size(); ++i) {
                 if (total.size() <= i)
@@ -93,8 +101,11 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
     } catch (const Exception &e) {
         return parser.tell(io, e.Message());
     }
-    if (parser.isSet(strict) && fallbacks > 0) {
-        parser.tell(io, translateText(TranslateText::StrictFailed, lang).arg(fallbacks));
+    if (parser.isSet(strict) && (fallbacks > 0 || tooLong > 0)) {
+        if (fallbacks > 0)
+            parser.tell(io, translateText(TranslateText::StrictFailed, lang).arg(fallbacks));
+        if (tooLong > 0)
+            parser.tell(io, releaseText(ReleaseText::StrictTooLong, lang).arg(tooLong));
         return ExitFindings;
     }
     return ExitOk;

@@ -31,6 +31,7 @@ UnitList readLists(const QString &folder, const QString &baseName)
     out.cppPlaces = ListPositions::read(textOf(Paths::resolveCaseInsensitive(dir, baseName + QStringLiteral(".list.pos"))));
     out.dfmPlaces =
         ListPositions::read(textOf(Paths::resolveCaseInsensitive(dir, baseName + QStringLiteral(".dfm.list.pos"))));
+    out.formIds = FormIds::read(textOf(Paths::resolveCaseInsensitive(dir, baseName + QStringLiteral(".dfm.list.ids"))));
     return out;
 }
 } // namespace
@@ -58,7 +59,7 @@ std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &
             reading = Paths::withTrailingSeparator(folder) + (unitFile ? name.left(name.size() - tail.size()) : name)
                       + QStringLiteral(".list.txt");
             UnitList list = readLists(folder, unitFile ? name.left(name.size() - tail.size()) : name);
-            if (!list.hasList && (needCppList || list.dfmText.isEmpty()))
+            if (!list.hasList && (needCppList ? list.formIds.empty() : list.dfmText.isEmpty()))
                 throw Exception(cliText(CliText::ListMissing, lang));
             out.units << list;
         } else {
@@ -73,7 +74,7 @@ std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &
             for (const SourceUnit &unit : found) {
                 reading = unit.folder() + unit.baseName() + QStringLiteral(".list.txt");
                 UnitList list = readLists(unit.folder(), unit.baseName());
-                if (!list.hasList && (needCppList || list.dfmText.isEmpty()))
+                if (!list.hasList && (needCppList ? list.formIds.empty() : list.dfmText.isEmpty()))
                     continue; // nothing extracted from this unit
                 if (names.contains(list.baseName.toLower()))
                     throw Exception(cliText(CliText::UnitNameTwice, lang).arg(list.baseName));

@@ -1,6 +1,7 @@
 #pragma once
 // What pot and rc read: the units named on the command line and their lists.
 #include "cli/CommandParser.h"
+#include "extract/FormIds.h"
 #include "extract/ListPositions.h"
 #include "extract/StringMode.h"
 
@@ -20,6 +21,7 @@ struct UnitList
     QString dfmText;  // the form page's list, <base>.dfm.list.txt ("" when there is none)
     // Where extract found the entries (<base>.list.pos, <base>.dfm.list.pos).
     QHash<QString, QList<ListPositions::Position>> cppPlaces, dfmPlaces;
+    FormIds::Ids formIds; // the form entries' string identifiers (<base>.dfm.list.ids)
 };
 
 struct UnitLists
@@ -33,6 +35,6 @@ struct UnitLists
 // folder: a project, every unit below that has a list; the base names must
 // differ. Every list gets the --mode, or without one the mode its lines
 // show. Reports to io.err and returns nothing when --mode is unknown, a list
-// cannot be read or no list is found. needCppList: a unit's C++ list must
-// exist (rc).
+// cannot be read or no list is found. needCppList: a unit's C++ list, or
+// identifiers of its form list, must exist (rc).
 std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &io, bool needCppList);

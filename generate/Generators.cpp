@@ -62,6 +62,11 @@ QString loadTextHead(const QString &className)
     return QStringLiteral("String __fastcall ") + className + QStringLiteral("::LoadTextRC(int index)");
 }
 
+QString loadBuffer()
+{
+    return QStringLiteral(" char buff[%1];").arg(kLoadBufferSize);
+}
+
 QString loadTextDeclaration()
 {
     return QStringLiteral("  String __fastcall LoadTextRC(int index);");
@@ -145,7 +150,7 @@ bool writeCodeForResourceFile(const GeneratorInput &in, const LineSink &sink)
     Lines out(sink);
     if (in.mode == StringMode::Function) {
         out << loadTextHead(in.className) << QStringLiteral("{") << QStringLiteral(" String TMP = \"\";")
-            << QStringLiteral(" char buff[255];") << QStringLiteral(" switch(index)") << QStringLiteral(" {");
+            << loadBuffer() << QStringLiteral(" switch(index)") << QStringLiteral(" {");
         EL::forEachLine(in.list, [&out](const QString &line) {
             const int n = EL::entryNumber(line);
             out << QStringLiteral("  case ") + QString::number(n) + QStringLiteral(": ")
@@ -159,7 +164,7 @@ bool writeCodeForResourceFile(const GeneratorInput &in, const LineSink &sink)
     }
 
     out << formCreateHead(in.className) << QStringLiteral("{") << QStringLiteral(" String TMP = \"\";")
-        << QStringLiteral(" char buff[255];");
+        << loadBuffer();
     EL::forEachLine(in.list, [&out](const QString &line) {
         const QString name = EL::entryName(line);
         out << QStringLiteral("   LoadString(HInstance, ") + EL::stringIdentifier(EL::numberOfName(name)) +

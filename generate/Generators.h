@@ -13,6 +13,9 @@
 #include <functional>
 #include <optional>
 
+// The loading code's buffer: char buff[255], for a text and its NUL.
+inline constexpr int kLoadBufferSize = 255;
+
 struct GeneratorInput
 {
     QString list;                    // the extraction list text

@@ -81,28 +81,41 @@ const QString kHeader = QStringLiteral("Project-Id-Version: %1\n"
                                        "Content-Transfer-Encoding: 8bit\n");
 } // namespace
 
-bool isCFormat(const QString &text)
+qsizetype directiveLength(const QString &text, qsizetype at)
 {
     // flags, width, precision, length modifier, conversion; an argument
     // position ahead (%1$s) as the printf of POSIX takes it.
     static const QRegularExpression directive(QStringLiteral(
         "%(?:[1-9][0-9]*\\$)?[-+#0']*(?:[0-9]+|\\*)?(?:\\.(?:[0-9]+|\\*)?)?(?:hh|h|ll|l|L|q|j|z|t)?[diouxXeEfFgGaAcspn%]"));
+    const QRegularExpressionMatch m =
+        directive.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+    return m.hasMatch() ? m.capturedLength() : 0;
+}
+
+bool isCFormat(const QString &text)
+{
     bool any = false, numbered = false, unnumbered = false;
     for (qsizetype at = text.indexOf(u'%'); at >= 0; at = text.indexOf(u'%', at)) {
-        const QRegularExpressionMatch m =
-            directive.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-        if (!m.hasMatch())
+        const qsizetype length = directiveLength(text, at);
+        if (length == 0)
             return false;
         any = true;
-        if (!m.captured().endsWith(u'%'))
-            (m.captured().contains(u'$') ? numbered : unnumbered) = true;
-        at += m.capturedLength();
+        const QStringView d = QStringView(text).sliced(at, length);
+        if (!d.endsWith(u'%'))
+            (d.contains(u'$') ? numbered : unnumbered) = true;
+        at += length;
     }
     // printf takes arguments either all by position or none.
     return any && !(numbered && unnumbered);
 }
 
 QByteArray writeTemplate(const QString &project, const QDateTime &created, const QList<TemplateMessage> &messages)
+{
+    return writeCatalog(project, created, QString(), messages);
+}
+
+QByteArray writeCatalog(const QString &project, const QDateTime &created, const QString &language,
+                        const QList<TemplateMessage> &messages)
 {
     // "2026-12-07 11:40+0100"
     const int offset = created.offsetFromUtc() / 60;
@@ -114,14 +127,20 @@ QByteArray writeTemplate(const QString &project, const QDateTime &created, const
     po_message_iterator_t it = po_message_iterator(file.get(), nullptr);
     po_message_t header = po_message_create();
     po_message_set_msgid(header, "");
-    po_message_set_msgstr(header, kHeader.arg(project, creationDate).toUtf8().constData());
-    po_message_set_fuzzy(header, 1);
+    QString head = kHeader.arg(project, creationDate);
+    if (!language.isEmpty())
+        head.replace(QStringLiteral("YEAR-MO-DA HO:MI+ZONE"), creationDate)
+            .replace(QStringLiteral("FULL NAME <EMAIL@ADDRESS>"), QStringLiteral("vtqx-cli"))
+            .replace(QStringLiteral("LANGUAGE <LL@li.org>"), language)
+            .replace(QStringLiteral("Language: \n"), QStringLiteral("Language: ") + language + u'\n');
+    po_message_set_msgstr(header, head.toUtf8().constData());
+    po_message_set_fuzzy(header, language.isEmpty() ? 1 : 0);
     po_message_insert(it, header);
     for (const TemplateMessage &m : messages) {
         po_message_t message = po_message_create();
         po_message_set_msgctxt(message, m.context.toUtf8().constData());
         po_message_set_msgid(message, m.text.toUtf8().constData());
-        po_message_set_msgstr(message, "");
+        po_message_set_msgstr(message, m.translation.toUtf8().constData());
         if (!m.comment.isEmpty())
             po_message_set_extracted_comments(message, m.comment.toUtf8().constData());
         for (const Reference &ref : m.references)

@@ -21,7 +21,12 @@ struct TemplateMessage
     QString comment;           // for the translator (#.)
     QList<Reference> references; // #: file:line
     bool cFormat = false;      // #, c-format
+    QString translation;       // msgstr; "" in a template
 };
+
+// The length of the printf directive at text[at] ("%d", "%5.2f", "%1$s",
+// "%%"); 0 when none begins there.
+qsizetype directiveLength(const QString &text, qsizetype at);
 
 // Whether text is a printf format: it holds at least one directive (%d,
 // %s, %5.2f, %%, %1$s ...) and every % begins one. A % followed by a blank
@@ -31,6 +36,11 @@ bool isCFormat(const QString &text);
 // A PO template in UTF-8: the usual header, then the messages in order, each
 // with an empty translation.
 QByteArray writeTemplate(const QString &project, const QDateTime &created, const QList<TemplateMessage> &messages);
+
+// A PO file of language in UTF-8: the header filled in (not fuzzy), then the
+// messages with their translations. writeTemplate is this with no language.
+QByteArray writeCatalog(const QString &project, const QDateTime &created, const QString &language,
+                        const QList<TemplateMessage> &messages);
 
 struct Message
 {

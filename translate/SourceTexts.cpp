@@ -201,9 +201,27 @@ QList<Text> propertyTexts(const QString &list)
         t.kind = Text::Kind::Property;
         t.context = EL::stripBlanks(line.left(eq));
         t.written = value;
-        t.text = decodeFormLiteral(value.mid(1, value.size() - 3));
+        // The command line writes the value as a C++ literal, escapes and all;
+        // the window writes the form literal's inside as it stands.
+        const std::optional<QString> cpp =
+            value.contains(u'\\') ? decodeCppLiteral(value.chopped(1)) : std::optional<QString>();
+        t.text = cpp ? *cpp : decodeFormLiteral(value.mid(1, value.size() - 3));
         out << t;
     }
+    return out;
+}
+
+QList<Text> formTexts(const QString &list, const FormIds::Ids &ids)
+{
+    QHash<QString, int> id;
+    for (const auto &[path, n] : ids)
+        id.insert(path, n);
+    QList<Text> out;
+    for (Text &t : propertyTexts(list))
+        if (const int n = id.value(t.context)) {
+            t.identifier = QString::number(n);
+            out << t;
+        }
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The texts of an extraction list as translators see them: one per entry,
 // named by its context, with the text the running program shows.
+#include "extract/FormIds.h"
 #include "extract/StringMode.h"
 
 #include <QList>
@@ -41,7 +42,14 @@ StringMode likelyMode(const QString &list);
 QList<Text> valueTexts(const QString &list, StringMode mode);
 
 // One Text per property entry of the DFM page's list (path = "text";).
-// Lines of another shape are left out.
+// A value with a backslash is a C++ literal as extract writes it (escapes
+// decoded); any other is the inside of a form literal as the window's
+// Extract writes it ('' is one apostrophe). Lines of another shape are left
+// out.
 QList<Text> propertyTexts(const QString &list);
+
+// The property texts of the form page's list that have a string identifier
+// in ids (FormIds), with it; the others are left out.
+QList<Text> formTexts(const QString &list, const FormIds::Ids &ids);
 
 } // namespace SourceTexts

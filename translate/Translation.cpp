@@ -2,22 +2,31 @@
 
 #include "platform/core/Exception.h"
 #include "uitext/TranslateTexts.h"
+#include "translate/Pseudo.h"
 #include "translate/WindowsLanguage.h"
+#include "uitext/ReleaseTexts.h"
 
 #include <QDir>
 #include <QHash>
 #include <QSet>
+#include <QStringEncoder>
 
 namespace Translation {
 
 namespace {
 using SourceTexts::Text;
 
+// The message's context: the entry name, or the property path with dots.
+QString messageContext(const Text &t)
+{
+    return t.kind == Text::Kind::Value ? t.context : QString(t.context).replace(QLatin1String("->"), QLatin1String("."));
+}
+
 PoFile::TemplateMessage templateMessage(const Text &t, const TemplateInput &in)
 {
     PoFile::TemplateMessage m;
     const bool value = t.kind == Text::Kind::Value;
-    m.context = value ? t.context : QString(t.context).replace(QLatin1String("->"), QLatin1String("."));
+    m.context = messageContext(t);
     m.text = *t.text;
     m.cFormat = PoFile::isCFormat(m.text);
     m.comment = value ? QStringLiteral("String identifier ") + t.identifier
@@ -72,9 +81,19 @@ QList<WindowsLanguage> languagesOf(const QList<Translations> &translations, Lang
 }
 } // namespace
 
-QByteArray exportTemplate(const TemplateInput &in)
+// The messages translated by Pseudo::translate when language is given.
+QList<PoFile::TemplateMessage> pseudoTranslated(QList<PoFile::TemplateMessage> messages, const QString &language)
 {
-    return PoFile::writeTemplate(in.baseName, in.created, templateMessages(in));
+    if (!language.isEmpty())
+        for (PoFile::TemplateMessage &m : messages)
+            m.translation = Pseudo::translate(m.text);
+    return messages;
+}
+
+QByteArray exportTemplate(const TemplateInput &in, const QString &pseudoLanguage)
+{
+    return PoFile::writeCatalog(in.baseName, in.created, pseudoLanguage,
+                                pseudoTranslated(templateMessages(in), pseudoLanguage));
 }
 
 QString qualifiedContext(const QString &unit, const QString &context)
@@ -82,7 +101,8 @@ QString qualifiedContext(const QString &unit, const QString &context)
     return unit + u'/' + context;
 }
 
-QByteArray exportProjectTemplate(const QString &project, const QDateTime &created, const QList<TemplateInput> &units)
+QByteArray exportProjectTemplate(const QString &project, const QDateTime &created, const QList<TemplateInput> &units,
+                                 const QString &pseudoLanguage)
 {
     QList<PoFile::TemplateMessage> messages;
     for (const TemplateInput &in : units)
@@ -90,7 +110,7 @@ QByteArray exportProjectTemplate(const QString &project, const QDateTime &create
             m.context = qualifiedContext(in.baseName, m.context);
             messages << m;
         }
-    return PoFile::writeTemplate(project, created, messages);
+    return PoFile::writeCatalog(project, created, pseudoLanguage, pseudoTranslated(messages, pseudoLanguage));
 }
 
 Counts &Counts::operator+=(const Counts &other)
@@ -133,8 +153,19 @@ QString rcLiteral(const QString &text)
     return out + u'"';
 }
 
+qsizetype bytesInCodePage(const QString &text, int codePage)
+{
+    const char *name = codePage == 932   ? "Shift_JIS"
+                       : codePage == 936 ? "GBK"
+                       : codePage == 950 ? "Big5"
+                                         : nullptr;
+    const QByteArray named = name ? QByteArray(name) : "windows-" + QByteArray::number(codePage);
+    QStringEncoder encoder(named.constData());
+    return encoder.isValid() ? QByteArray(encoder(text)).size() : text.toUtf8().size();
+}
+
 std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations,
-                                       const QString &unit)
+                                       const QString &unit, const QList<Text> &formTexts)
 {
     std::optional<QStringList> source = resourceScript(in);
     if (!source)
@@ -145,6 +176,12 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
 
     Script script;
     script.lines = *source;
+    if (!formTexts.isEmpty()) {
+        script.lines << QString() << QStringLiteral("STRINGTABLE") << QStringLiteral("{");
+        for (const Text &t : formTexts)
+            script.lines << QStringLiteral("   ") + t.identifier + QStringLiteral(", ") + rcLiteral(t.text.value_or(QString()));
+        script.lines << QStringLiteral("}");
+    }
     for (qsizetype f = 0; f < translations.size(); ++f) {
         const PoFile::Catalog &catalog = translations.at(f).catalog;
         QMultiHash<QString, const PoFile::Message *> byContext;
@@ -158,17 +195,20 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
         Counts counts{catalog.language};
         QSet<QString> counted;
 
+        const int codePage = ansiCodePage(languages.at(f));
         script.lines << QString() << languageStatement(languages.at(f)) << QStringLiteral("STRINGTABLE")
                      << QStringLiteral("{");
-        for (const Text &t : texts) {
-            QString literal = resourceLiteral(t.written);
+        const auto entry = [&](const Text &t, const QString &indent) {
+            const bool property = t.kind == Text::Kind::Property;
+            const QString entryName = property ? messageContext(t) : t.context;
+            QString literal = property ? rcLiteral(t.text.value_or(QString())) : resourceLiteral(t.written);
             std::optional<Reason> reason;
             if (!t.text) {
                 reason = Reason::NotLiteral;
             } else if (t.text->isEmpty()) {
                 literal = rcLiteral(QString());
             } else {
-                const QList<const PoFile::Message *> candidates = byContext.values(t.context);
+                const QList<const PoFile::Message *> candidates = byContext.values(messageContext(t));
                 const PoFile::Message *match = nullptr;
                 for (const PoFile::Message *m : candidates)
                     if (m->text == *t.text)
@@ -181,11 +221,14 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
                     reason = Reason::Untranslated;
                 else
                     literal = rcLiteral(match->translation);
+                if (match && !reason)
+                    if (const qsizetype bytes = bytesInCodePage(match->translation, codePage); bytes > kLoadableBytes)
+                        script.tooLong << TooLong{catalog.language, entryName, bytes, codePage};
             }
             if (reason)
-                script.fallbacks << Fallback{catalog.language, t.context, *reason};
-            if (t.text && !t.text->isEmpty() && !counted.contains(t.context)) {
-                counted.insert(t.context);
+                script.fallbacks << Fallback{catalog.language, entryName, *reason};
+            if (t.text && !t.text->isEmpty() && !counted.contains(entryName)) {
+                counted.insert(entryName);
                 switch (reason.value_or(Reason::NotLiteral)) {
                 case Reason::Untranslated: ++counts.untranslated; break;
                 case Reason::Fuzzy: ++counts.fuzzy; break;
@@ -195,7 +238,11 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
                 }
             }
             script.lines << indent + t.identifier + QStringLiteral(", ") + literal;
-        }
+        };
+        for (const Text &t : texts)
+            entry(t, indent);
+        for (const Text &t : formTexts)
+            entry(t, QStringLiteral("   "));
         script.lines << QStringLiteral("}");
         script.counts << counts;
     }
@@ -242,6 +289,18 @@ QString countsReport(const Counts &c, Language lang)
         .arg(c.untranslated)
         .arg(c.stale)
         .arg(c.missing);
+}
+
+QStringList tooLongReport(const QList<TooLong> &tooLong, Language lang)
+{
+    QStringList out;
+    for (const TooLong &t : tooLong)
+        out << releaseText(ReleaseText::TooLong, lang)
+                   .arg(t.language, t.entry)
+                   .arg(t.bytes)
+                   .arg(t.codePage)
+                   .arg(kLoadableBytes);
+    return out;
 }
 
 QStringList catalogWarnings(const QList<Translations> &translations, Language lang)

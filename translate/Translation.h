@@ -32,13 +32,16 @@ struct TemplateInput
 // places as file:line references; c-format where the text is a printf
 // format). Entries with an empty text need no translation and are left
 // out; an entry repeated with the same name and text is one message.
-QByteArray exportTemplate(const TemplateInput &in);
+// With pseudoLanguage, a PO file of that language instead, every message
+// translated by Pseudo::translate.
+QByteArray exportTemplate(const TemplateInput &in, const QString &pseudoLanguage = QString());
 
 // One template for the units of a project: each unit's messages as
 // exportTemplate gives them, each context qualified by the unit's base name
 // (MainForm/String5), so equal texts of different entries stay apart. The
 // base names must differ.
-QByteArray exportProjectTemplate(const QString &project, const QDateTime &created, const QList<TemplateInput> &units);
+QByteArray exportProjectTemplate(const QString &project, const QDateTime &created, const QList<TemplateInput> &units,
+                                 const QString &pseudoLanguage = QString());
 
 // "MainForm/String5"
 QString qualifiedContext(const QString &unit, const QString &context);
@@ -68,10 +71,27 @@ struct Counts
     Counts &operator+=(const Counts &other);
 };
 
+// A translation longer than the loading code's buffer holds in the code
+// page of its language (LoadString cuts it off).
+struct TooLong
+{
+    QString language; // as the PO file names it
+    QString entry;    // entry name or property path (dots)
+    qsizetype bytes = 0;
+    int codePage = 0;
+};
+
+// The most bytes the loading code's buffer holds: char buff[255] and the NUL.
+inline constexpr int kLoadableBytes = kLoadBufferSize - 1;
+
+// text's length in bytes in the Windows code page (932, 1251, 1252 ...).
+qsizetype bytesInCodePage(const QString &text, int codePage);
+
 struct Script
 {
     QStringList lines;
     QList<Fallback> fallbacks;
+    QList<TooLong> tooLong;
     QList<Counts> counts; // one per PO file, in their order
 };
 
@@ -89,8 +109,17 @@ QString rcLiteral(const QString &text);
 // With unit, a project's PO files serve too: a message whose context is
 // qualified by unit (Unit1/String5) counts as the entry's; messages of other
 // units are not looked at.
+// formTexts (SourceTexts::formTexts) follow: in a table of their own after
+// the source table, and in each language's table after the C++ page's
+// entries, with the same fallbacks and counts (their entry: the property
+// path written with dots, as the PO context).
 std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations,
-                                       const QString &unit = QString());
+                                       const QString &unit = QString(),
+                                       const QList<SourceTexts::Text> &formTexts = {});
+
+// "de: String5 is 300 bytes in code page 1252; the loading code holds 254",
+// one line each.
+QStringList tooLongReport(const QList<TooLong> &tooLong, Language lang);
 
 // "de: 12 translated, 1 fuzzy, 2 untranslated, 0 stale, 1 missing"
 QString countsReport(const Counts &counts, Language lang);

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 struct Row
 {
@@ -60,6 +62,8 @@ constexpr Row kLanguages[] = {
     {"no", 0x14, "NO:1"},
     {"pl", 0x15, "PL:1"},
     {"pt", 0x16, "BR:1 PT:2"},
+    // The pseudo locale qps-ploc (LANGID 0x0501) carries pseudo-translations.
+    {"qps", 0x101, "PLOC:1"},
     {"ro", 0x18, "RO:1 MD:2"},
     {"ru", 0x19, "RU:1 MD:2"},
     {"sk", 0x1b, "SK:1"},
@@ -131,4 +135,23 @@ QString languageStatement(WindowsLanguage language)
 {
     const auto hex = [](int v) { return QStringLiteral("0x%1").arg(v, 2, 16, QLatin1Char('0')); };
     return QStringLiteral("LANGUAGE ") + hex(language.primary) + QStringLiteral(", ") + hex(language.sub);
+}
+
+int ansiCodePage(WindowsLanguage language)
+{
+    // Primary language -> the ANSI code page of its locales.
+    static const std::pair<int, int> pages[] = {
+        {0x11, 932},  {0x12, 949},  {0x1e, 874},  {0x2a, 1258}, {0x08, 1253}, {0x1f, 1254}, {0x0d, 1255},
+        {0x01, 1256}, {0x29, 1256}, {0x20, 1256}, {0x25, 1257}, {0x26, 1257}, {0x27, 1257}, {0x19, 1251},
+        {0x22, 1251}, {0x02, 1251}, {0x23, 1251}, {0x2f, 1251}, {0x3f, 1251}, {0x05, 1250}, {0x0e, 1250},
+        {0x15, 1250}, {0x1b, 1250}, {0x24, 1250}, {0x18, 1250}, {0x1c, 1250},
+    };
+    if (language.primary == 0x04) // Chinese: traditional in Taiwan, Hong Kong and Macao
+        return language.sub == 1 || language.sub == 3 || language.sub == 5 ? 950 : 936;
+    if (language.primary == 0x1a) // Serbo-Croatian: Cyrillic Serbian and Bosnian, Latin otherwise
+        return language.sub == 3 || language.sub == 7 || language.sub == 10 || language.sub == 12 ? 1251 : 1250;
+    for (const auto &[primary, page] : pages)
+        if (primary == language.primary)
+            return page;
+    return 1252;
 }

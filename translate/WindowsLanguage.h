@@ -19,3 +19,7 @@ std::optional<WindowsLanguage> windowsLanguage(const QString &poLanguage);
 
 // "LANGUAGE 0x07, 0x03"
 QString languageStatement(WindowsLanguage language);
+
+// The ANSI code page a program of that language runs with (932 Japanese,
+// 1251 Cyrillic, 1252 Western ...): what LoadString's narrow buffer holds.
+int ansiCodePage(WindowsLanguage language);

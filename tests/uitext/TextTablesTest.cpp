@@ -7,6 +7,7 @@
 #include "uitext/RecentTexts.h"
 #include "uitext/SettingsTexts.h"
 #include "uitext/TranslateTexts.h"
+#include "uitext/ReleaseTexts.h"
 #include "uitext/WindowTexts.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,7 @@ TEST(TextTables, EveryTextIsThereInEveryLanguage)
         expectEveryId("output button", kLastOutputButton, lang, outputButtonCaption);
         expectEveryId("panel", kLastPanelText, lang, panelText);
         expectEveryId("recent", kLastRecentText, lang, recentText);
+        expectEveryId("release", kLastReleaseText, lang, releaseText);
         expectEveryId("settings", kLastSettingsText, lang, settingsText);
         expectEveryId("translate", kLastTranslateText, lang, translateText);
         expectEveryId("window", kLastWindowText, lang, windowText);
