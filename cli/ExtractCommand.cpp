@@ -552,8 +552,12 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     }
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
+    int given = 0; // the highest number given in this run
+    for (const UnitWork &w : works)
+        if (w.extracted > w.reused)
+            given = std::max(given, w.result.state.counter);
     const QString apart = o.batch.page == SourcePage::Dfm ? assignFormIds(o, works, lang)
-                                                          : formIdsApart(works, counter, lang);
+                                                          : formIdsApart(works, given, lang);
     if (!apart.isEmpty()) {
         fail(io, apart);
         return nothingChanged(io, lang);

@@ -69,7 +69,7 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
                     line.insert(line.indexOf(u':') + 2, Translation::qualifiedContext(list.baseName, QString()));
                 io.err << cliText(CliText::Fallback, lang).arg(line) << '\n';
             }
-            tooLong += script.tooLong.size();
+            tooLong += Translation::tooLongByTranslation(script.tooLong);
             for (QString line : Translation::tooLongReport(script.tooLong, lang)) {
                 if (lists->project)
                     line.insert(line.indexOf(u':') + 2, Translation::qualifiedContext(list.baseName, QString()));

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace Translation {
 
 namespace {
@@ -153,6 +155,9 @@ QString rcLiteral(const QString &text)
     return out + u'"';
 }
 
+// Form entries stand one blank in, apart from the C++ page's (two or three).
+const QString kFormIndent = QStringLiteral(" ");
+
 qsizetype bytesInCodePage(const QString &text, int codePage)
 {
     const char *name = codePage == 932   ? "Shift_JIS"
@@ -179,7 +184,7 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
     if (!formTexts.isEmpty()) {
         script.lines << QString() << QStringLiteral("STRINGTABLE") << QStringLiteral("{");
         for (const Text &t : formTexts)
-            script.lines << QStringLiteral("   ") + t.identifier + QStringLiteral(", ") + rcLiteral(t.text.value_or(QString()));
+            script.lines << kFormIndent + t.identifier + QStringLiteral(", ") + rcLiteral(t.text.value_or(QString()));
         script.lines << QStringLiteral("}");
     }
     for (qsizetype f = 0; f < translations.size(); ++f) {
@@ -223,7 +228,8 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
                     literal = rcLiteral(match->translation);
                 if (match && !reason)
                     if (const qsizetype bytes = bytesInCodePage(match->translation, codePage); bytes > kLoadableBytes)
-                        script.tooLong << TooLong{catalog.language, entryName, bytes, codePage};
+                        script.tooLong << TooLong{catalog.language, entryName, bytes, codePage,
+                                                  bytesInCodePage(*t.text, codePage) > kLoadableBytes};
             }
             if (reason)
                 script.fallbacks << Fallback{catalog.language, entryName, *reason};
@@ -242,7 +248,7 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
         for (const Text &t : texts)
             entry(t, indent);
         for (const Text &t : formTexts)
-            entry(t, QStringLiteral("   "));
+            entry(t, kFormIndent);
         script.lines << QStringLiteral("}");
         script.counts << counts;
     }
@@ -295,12 +301,17 @@ QStringList tooLongReport(const QList<TooLong> &tooLong, Language lang)
 {
     QStringList out;
     for (const TooLong &t : tooLong)
-        out << releaseText(ReleaseText::TooLong, lang)
+        out << releaseText(t.sourceTooLong ? ReleaseText::TooLongAsSource : ReleaseText::TooLong, lang)
                    .arg(t.language, t.entry)
                    .arg(t.bytes)
                    .arg(t.codePage)
                    .arg(kLoadableBytes);
     return out;
+}
+
+qsizetype tooLongByTranslation(const QList<TooLong> &tooLong)
+{
+    return std::count_if(tooLong.begin(), tooLong.end(), [](const TooLong &t) { return !t.sourceTooLong; });
 }
 
 QStringList catalogWarnings(const QList<Translations> &translations, Language lang)

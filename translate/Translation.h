@@ -79,6 +79,9 @@ struct TooLong
     QString entry;    // entry name or property path (dots)
     qsizetype bytes = 0;
     int codePage = 0;
+    // The source text is beyond the buffer too: the program cuts it in every
+    // language, the translation adds nothing new (--strict lets it pass).
+    bool sourceTooLong = false;
 };
 
 // The most bytes the loading code's buffer holds: char buff[255] and the NUL.
@@ -119,6 +122,8 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
 
 // "de: String5 is 300 bytes in code page 1252; the loading code holds 254",
 // one line each.
+// How many of them a translation made too long.
+qsizetype tooLongByTranslation(const QList<TooLong> &tooLong);
 QStringList tooLongReport(const QList<TooLong> &tooLong, Language lang);
 
 // "de: 12 translated, 1 fuzzy, 2 untranslated, 0 stale, 1 missing"

@@ -13,6 +13,7 @@ enum class ReleaseText {
     CppMeetsForm,     // %1 the highest C++ identifier, %2 the lowest form identifier, %3 where
     FormIdsFull,      // %1 the unit, %2 the highest identifier
     TooLong,          // %1 language, %2 entry, %3 bytes, %4 code page, %5 limit
+    TooLongAsSource,  // the same, when the source text is as long already
     StrictTooLong,    // %1 number of texts
     PseudoOption,
     CheckFitOption,

@@ -250,4 +250,119 @@ TEST_F(TranslationLoop, ProjectTemplateOfThreeRealUnitsSplitsIntoScriptsThatComp
         EXPECT_GT(own, 0);
     }
 }
+// The unit with both pages extracted; false when a step failed.
+class FormTexts : public TranslationLoop
+{
+protected:
+    void SetUp() override
+    {
+        TranslationLoop::SetUp();
+        if (IsSkipped())
+            return;
+        for (const QString &folder : {QStringLiteral("U/"), QStringLiteral("V/")}) {
+            write(folder + QStringLiteral("Unit1.cpp"), kUnit);
+            write(folder + QStringLiteral("Unit1.h"), "class TForm1;\r\n");
+            write(folder + QStringLiteral("Unit1.dfm"), kForm);
+            ASSERT_EQ(cli({"extract", "--mode", "function", "--all", path(folder + QStringLiteral("Unit1.cpp"))}), ExitOk)
+                << err.toStdString();
+        }
+        unit = path(QStringLiteral("U/Unit1.cpp"));
+        ASSERT_EQ(cli({"extract", "--page", "dfm", "--all", unit}), ExitOk) << err.toStdString();
+    }
+    QString ids() const { return QString::fromUtf8(read(QStringLiteral("U/Unit1.dfm.list.ids"))); }
+    QString unit;
+};
+
+TEST_F(FormTexts, IdentifiersLastAcrossRunsAndNeverMeetTheCppPage)
+{
+    const QString first = ids();
+    EXPECT_EQ(first, QStringLiteral("Form1->Caption\t40000\r\nForm1->Button1->Caption\t40001\r\n"
+                                    "Form1->Button1->Hint\t40002\r\n"));
+    const QString code = QString::fromUtf8(read(QStringLiteral("U/Unit1.dfm.loadrc.cpp")));
+    EXPECT_TRUE(code.contains(QStringLiteral("void __fastcall TForm1::LoadFormTextsRC()\r\n{\r\n char buff[255];\r\n"
+                                             "   LoadString(HInstance, 40000, buff, sizeof(buff));\r\n"
+                                             "   Caption = buff;\r\n"
+                                             "   LoadString(HInstance, 40001, buff, sizeof(buff));\r\n"
+                                             "   Button1->Caption = buff;\r\n")))
+        << code.toStdString();
+
+    // A new text continues after the highest, even below a lower --form-start; the others keep theirs.
+    write(QStringLiteral("U/Unit1.dfm"), QByteArray(kForm).replace("  end\r\nend", "  end\r\n  object Label1: TLabel\r\n"
+                                                                                  "    Caption = 'New'\r\n  end\r\nend"));
+    ASSERT_EQ(cli({"extract", "--page", "dfm", "--all", "--form-start", "200", unit}), ExitOk) << err.toStdString();
+    EXPECT_EQ(ids(), first + QStringLiteral("Form1->Label1->Caption\t40003\r\n"));
+
+    write(QStringLiteral("U/Unit1.cpp"), QByteArray(kUnit).replace("}\r\n", "    Edit3->Text = \"More\";\r\n}\r\n"));
+    // V has C++ numbers 1..6 (identifiers 101..106) and no form identifiers yet.
+    const QString v = path(QStringLiteral("V/Unit1.cpp"));
+    const struct
+    {
+        QStringList args;
+        const char *message;
+    } refused[] = {
+        {{"extract", "--page", "dfm", "--form-start", "106", v}, "would begin at 106, but the C++ page's reach 106"},
+        {{"extract", "--page", "dfm", "--form-start", "65534", v}, "would pass 65535"},
+        {{"extract", "--page", "dfm", "--form-start", "65536", v}, "is not a number from 1 to 65535"},
+        {{"extract", "--mode", "function", "--start", "39899", unit}, "but the form's begin at 40000"},
+    };
+    for (const auto &r : refused) {
+        EXPECT_EQ(cli(r.args), ExitError) << r.args.join(u' ').toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String(r.message))) << err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("V/Unit1.dfm.list.ids"))));
+    ASSERT_EQ(cli({"extract", "--page", "dfm", "--form-start", "107", v}), ExitOk) << err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(read(QStringLiteral("V/Unit1.dfm.list.ids"))).startsWith(QStringLiteral("Form1->Caption\t107\r\n")));
+}
+
+TEST_F(FormTexts, RcTranslatesFormTextsAndCatchesWhatTheBufferCannotHold)
+{
+    const QString pot = path(QStringLiteral("Unit1.pot")), po = path(QStringLiteral("de.po"));
+    ASSERT_EQ(cli({"pot", unit, "--out", pot}), ExitOk) << err.toStdString();
+    translateAll(pot, po);
+    const QString rc = path(QStringLiteral("Unit1.rc"));
+    ASSERT_EQ(cli({"rc", unit, "--po", po, "--strict", "--statistics", "--out", rc}), ExitOk) << err.toStdString();
+    EXPECT_EQ(err, QStringLiteral("de: 9 translated, 0 fuzzy, 0 untranslated, 0 stale, 0 missing\n"));
+    const QString script = QString::fromLatin1(read(QStringLiteral("Unit1.rc")));
+    EXPECT_TRUE(script.contains(QStringLiteral("\r\n 40000, \"Main window\"\r\n"))) << script.toStdString();
+    EXPECT_TRUE(script.contains(QStringLiteral("\r\n 40002, \"[de] It's 100% safe\"\r\n"))) << script.toStdString();
+
+    // Bytes count in the language's code page: 200 umlauts are 400 bytes of UTF-8 but fit.
+    const QByteArray translated = read(QStringLiteral("de.po"));
+    const struct
+    {
+        QByteArray text;
+        int exit;
+        QString warning;
+    } lengths[] = {
+        {QByteArray(300, 'x'), ExitFindings,
+         QStringLiteral("warning: de: Form1.Button1.Caption is 300 bytes in code page 1252; the loading code holds 254\n"
+                        "vtqx-cli rc: 1 texts are longer than the loading code holds (--strict).\n")},
+        {QString(200, QChar(0xC4)).toUtf8(), ExitOk, QString()},
+    };
+    for (const auto &l : lengths) {
+        write(QStringLiteral("de.po"), QByteArray(translated).replace("msgstr \"[de] Copy\"", "msgstr \"" + l.text + '"'));
+        EXPECT_EQ(cli({"rc", unit, "--po", po, "--strict", "--out", rc}), l.exit);
+        EXPECT_EQ(err, l.warning);
+    }
+}
+
+TEST_F(FormTexts, PseudoTranslationPassesMsgfmtAndBuildsAPseudoLocaleTable)
+{
+    const QString po = path(QStringLiteral("qps.po"));
+    ASSERT_EQ(cli({"pot", unit, "--pseudo", "qps-ploc", "--out", po}), ExitOk) << err.toStdString();
+    checkTemplate(po);
+    const QHash<QString, PoFile::Message> messages = byContext(po);
+    EXPECT_EQ(messages.value(QStringLiteral("Form1.Button1.Hint")).translation, QString::fromUtf16(u"[Ît'š 100% šåfé·····]"));
+    EXPECT_EQ(messages.value(QStringLiteral("String2")).translation,
+              QString::fromUtf16(u"[%d fîléš çöpîéð·····]"));
+    const QString rc = path(QStringLiteral("Unit1.rc"));
+    ASSERT_EQ(cli({"rc", unit, "--po", po, "--strict", "--out", rc}), ExitOk) << err.toStdString();
+    EXPECT_TRUE(read(QStringLiteral("Unit1.rc")).contains("\r\nLANGUAGE 0x101, 0x01\r\nSTRINGTABLE\r\n"));
+    if (QStandardPaths::findExecutable(kWindres).isEmpty() || QStandardPaths::findExecutable(QStringLiteral("cpp")).isEmpty())
+        GTEST_SKIP() << "x86_64-w64-mingw32-windres or cpp is not installed";
+    EXPECT_EQ(tool(kWindres, {QStringLiteral("--preprocessor=cpp"), QStringLiteral("-c"), QStringLiteral("1252"), rc,
+                              QStringLiteral("-O"), QStringLiteral("coff"), QStringLiteral("-o"), rc + QStringLiteral(".o")}),
+              0)
+        << log.toStdString();
+}
 } // namespace
