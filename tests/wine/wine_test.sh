@@ -13,14 +13,15 @@
 # prints every text it gets; the texts must equal the PO files' translations
 # (run once per language: Wine's LoadString takes the table of the process's
 # language from the locale environment) or, without a resource file, the
-# source texts. Exit 77 (skipped) when a tool is missing or Wine cannot run.
+# source texts. Then the same for the form's texts through LoadFormTextsRC()
+# and a stand-in for the form's objects. Exit 77 (skipped) when a tool is missing or Wine cannot run.
 set -euo pipefail
 CLI=$(realpath "$1")
 SHARED=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in x86_64-w64-mingw32-g++ x86_64-w64-mingw32-windres cpp wine msginit msgexec od awk; do
+for tool in x86_64-w64-mingw32-g++ x86_64-w64-mingw32-windres cpp wine msginit msgexec od awk python3; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/setup.sh installs it)"
 done
 UNIT=$SHARED/units/scheduler/ActivityFrm
@@ -124,5 +125,33 @@ for mode in function global form; do
   expected "$dir/de.po" msgid > "$dir/source.expected"
   wine "$dir/norc.exe" | tr -d '\r' > "$dir/source.actual"
   compare "$mode without resource file" "$dir/source.expected" "$dir/source.actual"
+done
+
+# The form's texts: extract --page dfm gives them identifiers and
+# LoadFormTextsRC(); rc puts their translations into every table. The code is
+# compiled against a stand-in for the form's objects made from the
+# identifiers, and run in each language.
+dir=$WORK/dfm
+mkdir -p "$dir/u" "$dir/inc"
+cp "$UNIT".cpp "$UNIT".h "$UNIT".dfm "$dir/u/"
+"$CLI" extract --mode function --user-text "$dir/u/ActivityFrm.cpp" >/dev/null
+"$CLI" extract --page dfm --user-text "$dir/u/ActivityFrm.cpp" >/dev/null
+"$CLI" pot "$dir/u/ActivityFrm.cpp" --out "$dir/u.pot"
+for l in "${LANGS[@]}"; do
+  msginit --no-translator --no-wrap -l "$l" -i "$dir/u.pot" -o "$dir/$l.pot.po" 2>/dev/null
+  MARK=${MARK[$l]} awk '/^msgctxt "/ { ctx = substr($0, 10, length($0) - 10) }
+    /^msgstr ""$/ && ctx != "" { print "msgstr \"" ENVIRON["MARK"] ctx "\""; next } { print }' \
+    "$dir/$l.pot.po" > "$dir/$l.po"
+done
+"$CLI" rc "$dir/u/ActivityFrm.cpp" --po "$dir/de.po" --po "$dir/fr.po" --po "$dir/ja.po" --strict --out "$dir/u.rc"
+x86_64-w64-mingw32-windres --preprocessor=cpp -c 1252 "$dir/u.rc" -O coff -o "$dir/u.res.o"
+python3 "$HERE/form_standin.py" TActivityForm "$dir/u/ActivityFrm.dfm.list.ids" "$dir/inc"
+cp "$dir/u/ActivityFrm.dfm.loadrc.cpp" "$dir/inc/code.inc"
+"${CXX[@]}" -finput-charset=CP1252 -fexec-charset=CP1252 -DFORM_CLASS=TActivityForm -DCODE_PAGE=CP_ACP \
+  -I"$dir/inc" "$HERE/form_main.cpp" "$dir/u.res.o" -o "$dir/form.exe"
+for l in "${LANGS[@]}"; do
+  expected "$dir/$l.po" msgstr | grep '^[^ ]*\.' > "$dir/$l.expected"
+  LANG=${LOCALE[$l]} LC_ALL=${LOCALE[$l]} wine "$dir/form.exe" | tr -d '\r' > "$dir/$l.actual"
+  compare "form texts LoadString $l" "$dir/$l.expected" "$dir/$l.actual"
 done
 exit $failed
