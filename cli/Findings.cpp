@@ -111,6 +111,7 @@ class TextWriter : public FindingWriter
 public:
     explicit TextWriter(QTextStream &out) : m_out(out) {}
     void finding(const Finding &f) override { m_out << literalLine(f.page.path, f.literal) << '\n'; }
+    void textFinding(const TextFinding &f) override { m_out << f.page.path << ':' << f.row << ": " << f.message << '\n'; }
 
 private:
     QTextStream &m_out;
@@ -126,6 +127,11 @@ public:
         const Rule &r = ruleOf(f.literal);
         m_out << f.page.relativePath << ':' << f.literal.pos.row << ':' << f.literal.pos.col << ": " << r.severity
               << ": " << messageOf(f.literal) << " [" << r.id << "]\n";
+    }
+    void textFinding(const TextFinding &f) override
+    {
+        m_out << f.page.relativePath << ':' << f.row << ':' << f.col << ": warning: " << f.message << " [" << f.rule
+              << "]\n";
     }
 
 private:
@@ -165,6 +171,28 @@ public:
         m_out << o;
         m_first = false;
     }
+    void textFinding(const TextFinding &f) override
+    {
+        QString &o = m_item;
+        o.clear();
+        o += QLatin1String(m_first ? "\n{\"column\": " : ",\n{\"column\": ");
+        appendJson(o, f.col);
+        o += QLatin1String(", \"file\": ");
+        appendJson(o, f.page.path);
+        o += QLatin1String(", \"message\": ");
+        appendJson(o, f.message);
+        o += QLatin1String(", \"page\": ");
+        appendJson(o, pageName(f.page.page));
+        o += QLatin1String(", \"row\": ");
+        appendJson(o, f.row);
+        o += QLatin1String(", \"rule\": ");
+        appendJson(o, QLatin1String(f.rule));
+        o += QLatin1String(", \"text\": ");
+        appendJson(o, f.text);
+        o += u'}';
+        m_out << o;
+        m_first = false;
+    }
     void end() override { m_out << (m_first ? "]\n" : "\n]\n"); }
 
 private:
@@ -200,18 +228,7 @@ public:
     {
         const Batch::Literal &l = f.literal;
         const Rule &r = ruleOf(l);
-        if (f.page.relativePath != m_uriOf) { // a new page
-            m_uriOf = f.page.relativePath;
-            m_artifact.clear();
-            m_artifact += QLatin1String("{\"uri\":");
-            if (f.page.belowCurrent) {
-                appendJson(m_artifact, QString::fromLatin1(QUrl::toPercentEncoding(m_uriOf, "/")));
-                m_artifact += QLatin1String(",\"uriBaseId\":\"%SRCROOT%\"}");
-            } else {
-                appendJson(m_artifact, QUrl::fromLocalFile(m_uriOf).toString(QUrl::FullyEncoded));
-                m_artifact += u'}';
-            }
-        }
+        locate(f.page);
         // The end column is the one after the last character, on the last line.
         const qsizetype lastBreak = l.text.lastIndexOf(u'\n');
         const int endLine = l.pos.row + int(l.text.count(u'\n'));
@@ -244,9 +261,44 @@ public:
         m_out << o;
         m_first = false;
     }
+    void textFinding(const TextFinding &f) override
+    {
+        locate(f.page);
+        QString &o = m_item;
+        o.clear();
+        o += QLatin1String(m_first ? "\n      {\"ruleId\":" : ",\n      {\"ruleId\":");
+        appendJson(o, QLatin1String(f.rule));
+        o += QLatin1String(",\"level\":\"warning\",\"message\":{\"text\":");
+        appendJson(o, f.message);
+        o += QLatin1String("},\"locations\":[{\"physicalLocation\":{\"artifactLocation\":");
+        o += m_artifact;
+        o += QLatin1String(",\"region\":{\"startLine\":");
+        appendJson(o, f.row);
+        o += QLatin1String(",\"startColumn\":");
+        appendJson(o, f.col);
+        o += QLatin1String("}}}]}");
+        m_out << o;
+        m_first = false;
+    }
     void end() override { m_out << (m_first ? "]\n  }]\n}\n" : "\n    ]\n  }]\n}\n"); }
 
 private:
+    // m_artifact: the artifact location of page.
+    void locate(const PageRef &page)
+    {
+        if (page.relativePath == m_uriOf)
+            return;
+        m_uriOf = page.relativePath;
+        m_artifact.clear();
+        m_artifact += QLatin1String("{\"uri\":");
+        if (page.belowCurrent) {
+            appendJson(m_artifact, QString::fromLatin1(QUrl::toPercentEncoding(m_uriOf, "/")));
+            m_artifact += QLatin1String(",\"uriBaseId\":\"%SRCROOT%\"}");
+        } else {
+            appendJson(m_artifact, QUrl::fromLocalFile(m_uriOf).toString(QUrl::FullyEncoded));
+            m_artifact += u'}';
+        }
+    }
     static QString compact(const QJsonObject &o)
     {
         return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
@@ -357,6 +409,28 @@ void Baseline::save(Language lang) const
         throw Exception(cliText(CliText::CannotWrite, lang).arg(m_file, file.errorString()));
 }
 
+std::optional<OutputFormat> outputFormatNamed(const QString &name)
+{
+    static const std::pair<const char *, OutputFormat> formats[] = {
+        {"", OutputFormat::Text}, {"text", OutputFormat::Text}, {"gcc", OutputFormat::Gcc},
+        {"json", OutputFormat::Json}, {"sarif", OutputFormat::Sarif}};
+    const auto f = std::find_if(std::begin(formats), std::end(formats),
+                                [&](const auto &p) { return name == QLatin1String(p.first); });
+    return f == std::end(formats) ? std::nullopt : std::optional(f->second);
+}
+
+PageRef pageRef(SourcePage page, const QString &path, const QString &unitBase)
+{
+    PageRef ref;
+    ref.page = page;
+    ref.path = path;
+    ref.relativePath = belowCurrent(ref.path, &ref.belowCurrent);
+    bool unitBelow = false;
+    ref.unit = belowCurrent(unitBase, &unitBelow);
+    ref.absoluteUnit = QFileInfo(unitBase).absoluteFilePath();
+    return ref;
+}
+
 void addFindingOptions(CommandParser &parser)
 {
     const Language lang = parser.language();
@@ -377,14 +451,10 @@ std::optional<int> readFindingOptions(CommandParser &parser, const QStringList &
     const QString format = parser.isSet(QStringLiteral("json")) && !parser.isSet(QStringLiteral("format"))
                                ? QStringLiteral("json")
                                : parser.value(QStringLiteral("format"));
-    static const std::pair<const char *, OutputFormat> formats[] = {
-        {"", OutputFormat::Text}, {"text", OutputFormat::Text}, {"gcc", OutputFormat::Gcc},
-        {"json", OutputFormat::Json}, {"sarif", OutputFormat::Sarif}};
-    const auto f = std::find_if(std::begin(formats), std::end(formats),
-                                [&](const auto &p) { return format == QLatin1String(p.first); });
-    if (f == std::end(formats))
+    const std::optional<OutputFormat> f = outputFormatNamed(format);
+    if (!f)
         return fail(io, cliText(CliText::BadFormat, lang).arg(format));
-    options->format = f->second;
+    options->format = *f;
     const QString page = parser.value(QStringLiteral("page"));
     if (page.isEmpty() || page == u"both")
         options->pages = PageChoice::Both;
@@ -414,13 +484,7 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fing
             if (pages == PageChoice::Both && !QFileInfo::exists(unit.path(page)) &&
                 (page == SourcePage::Dfm || QFileInfo::exists(unit.path(other))))
                 continue;
-            PageRef ref;
-            ref.page = page;
-            ref.path = unit.path(page);
-            ref.relativePath = belowCurrent(ref.path, &ref.belowCurrent);
-            bool unitBelow = false;
-            ref.unit = belowCurrent(unit.folder() + unit.baseName(), &unitBelow);
-            ref.absoluteUnit = QFileInfo(unit.folder() + unit.baseName()).absoluteFilePath();
+            const PageRef ref = pageRef(page, unit.path(page), unit.folder() + unit.baseName());
             CliPage text;
             try {
                 text = loadPage(unit, page);

@@ -42,14 +42,32 @@ struct Finding
     QString fingerprint;
 };
 
+// A finding about a text that is no literal of the page (rc's fit check):
+// where it is, the rule's id, the message and the text.
+struct TextFinding
+{
+    const PageRef &page;
+    int row = 1, col = 1;
+    const char *rule;
+    QString message;
+    QString text;
+};
+
 // Writes findings as they come; end() closes the document.
 class FindingWriter
 {
 public:
     virtual ~FindingWriter() = default;
     virtual void finding(const Finding &f) = 0;
+    virtual void textFinding(const TextFinding &f) = 0;
     virtual void end() {}
 };
+
+// The format of a --format value: "" and text, gcc, json, sarif.
+std::optional<OutputFormat> outputFormatNamed(const QString &name);
+
+// The page at path of the unit folder + base name, named as findings name it.
+PageRef pageRef(SourcePage page, const QString &path, const QString &unitBase);
 
 // The writer of a format; a document format starts at once.
 std::unique_ptr<FindingWriter> findingWriter(OutputFormat format, QTextStream &out);

@@ -3,6 +3,10 @@
 // project (several units or a folder) one script per unit from the
 // project's PO files.
 #include "cli/CommandParser.h"
+#include "cli/Findings.h"
+#include "preview/FormPicture.h"
+#include "scan/FormValues.h"
+#include "platform/core/TextFile.h"
 #include "platform/core/Exception.h"
 #include "generate/GeneratorTable.h"
 #include "platform/core/Paths.h"
@@ -12,8 +16,62 @@
 #include "uitext/ReleaseTexts.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QIODevice>
+
+namespace {
+// The fit check and the pictures of a run, over each unit's form.
+struct FormLook
+{
+    bool check = false;
+    QString pictures; // folder; "" for none
+    std::unique_ptr<FindingWriter> writer;
+    FormFonts fonts;
+    int overflows = 0;
+};
+
+// Measures (and draws) the unit's form in each language of script.
+void lookAtForm(const UnitList &list, const QList<Translation::Translations> &translations,
+                const Translation::Script &script, FormLook &look, CliStreams &io, Language lang)
+{
+    const QString folder = Paths::directoryPart(list.path);
+    const QString form = Paths::resolveCaseInsensitive(Paths::withTrailingSeparator(folder), list.baseName + QStringLiteral(".dfm"));
+    if (list.formIds.empty() || !QFileInfo(form).isFile())
+        return;
+    const QString page = TextFile::load(form).text;
+    const std::vector<FormControl> layout = readFormLayout(page);
+    if (layout.empty())
+        return;
+    QHash<QString, int> captionLine;
+    for (const FormValue &v : readFormValues(page))
+        if (v.path.constLast() == u"Caption" && v.path.size() <= 2)
+            captionLine.insert(v.path.size() == 2 ? v.path.constFirst() : layout.front().name, v.line + 1);
+    const PageRef ref = pageRef(SourcePage::Dfm, form, Paths::withTrailingSeparator(folder) + list.baseName);
+    for (qsizetype f = 0; f < script.formShown.size(); ++f) {
+        const QString language = translations.at(f).catalog.language;
+        const QHash<QString, QString> captions = FitCheck::captionsOf(script.formShown.at(f));
+        const std::vector<FitCheck::Fit> fits = FitCheck::measure(
+            layout, captions, [&](const FormFont &font, const QString &text) { return look.fonts.width(font, text); });
+        for (const FitCheck::Fit &fit : fits) {
+            if (fit.fits || !look.check)
+                continue;
+            const FormControl &c = layout[size_t(fit.control)];
+            const QString path = layout.front().name + u'.' + c.name + QStringLiteral(".Caption");
+            look.writer->textFinding({ref, captionLine.value(c.name, 1), 1, "vtqx-text-overflow",
+                                      releaseText(ReleaseText::NeedsWidth, lang).arg(language, path).arg(fit.needs).arg(c.width),
+                                      fit.text});
+            ++look.overflows;
+        }
+        if (look.pictures.isEmpty())
+            continue;
+        const QString file = Paths::withTrailingSeparator(look.pictures) + list.baseName + u'.' + language + QStringLiteral(".png");
+        if (!drawForm(layout, captions, fits, look.fonts).save(file, "PNG"))
+            throw Exception(cliText(CliText::CannotWrite, lang).arg(file, QStringLiteral("PNG")));
+        io.err << releaseText(ReleaseText::PreviewWritten, lang).arg(QDir::toNativeSeparators(file)) << '\n';
+    }
+}
+} // namespace
 
 int runRcCommand(const QStringList &arguments, CliStreams &io)
 {
@@ -24,7 +82,12 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
     const QCommandLineOption out(QStringLiteral("out"), cliText(CliText::RcOutOption, lang), QStringLiteral("FILE|DIR"));
     const QCommandLineOption strict(QStringLiteral("strict"), cliText(CliText::RcStrictOption, lang));
     const QCommandLineOption statistics(QStringLiteral("statistics"), cliText(CliText::RcStatisticsOption, lang));
-    parser.addOptions({po, out, strict, statistics});
+    const QCommandLineOption checkFit(QStringLiteral("check-fit"), releaseText(ReleaseText::CheckFitOption, lang));
+    const QCommandLineOption preview(QStringLiteral("preview"), releaseText(ReleaseText::PreviewOption, lang),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption format(QStringLiteral("format"), cliText(CliText::FormatOption, lang),
+                                    QStringLiteral("FORMAT"));
+    parser.addOptions({po, out, strict, statistics, checkFit, preview, format});
     parser.addModeOption(CommandParser::ModeDefault::AsListShows);
     parser.addHelpAndVersion();
     if (const std::optional<int> done = parser.read(arguments, io))
@@ -37,9 +100,22 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
         io.err << "vtqx-cli " << cliText(CliText::ProjectNeedsOut, lang) << '\n';
         return ExitError;
     }
+    const std::optional<OutputFormat> findingFormat = outputFormatNamed(parser.value(format));
+    if (!findingFormat)
+        return parser.tell(io, cliText(CliText::BadFormat, lang).arg(parser.value(format)));
     const std::optional<UnitLists> lists = readUnitLists(parser, io, true);
     if (!lists)
         return ExitError;
+    FormLook look;
+    look.check = parser.isSet(checkFit);
+    look.pictures = parser.value(preview);
+    // Fonts need the GUI application (main makes one for these options).
+    if ((look.check || parser.isSet(preview)) && !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return parser.tell(io, releaseText(ReleaseText::NeedsGui, lang));
+    // Findings go where the script does not.
+    QTextStream &findings = parser.isSet(out) ? io.out : io.err;
+    if (look.check)
+        look.writer = findingWriter(*findingFormat, findings);
     const GeneratorInfo &rc = generator(GeneratorKind::ResourceScript);
     qsizetype fallbacks = 0, tooLong = 0;
     try {
@@ -50,6 +126,8 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             io.err << cliText(CliText::Warning, lang).arg(warning) << '\n';
         if (lists->project && !QDir().mkpath(parser.value(out)))
             throw Exception(cliText(CliText::CannotCreateFolder, lang).arg(parser.value(out)));
+        if (!look.pictures.isEmpty() && !QDir().mkpath(look.pictures))
+            throw Exception(cliText(CliText::CannotCreateFolder, lang).arg(look.pictures));
 
         QList<Translation::Counts> total;
         for (const UnitList &list : lists->units) {
@@ -80,6 +158,8 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
                     total << Translation::Counts{script.counts.at(i).language};
                 total[i] += script.counts.at(i);
             }
+            if (look.check || !look.pictures.isEmpty())
+                lookAtForm(list, translations, script, look, io, lang);
             const QString text = script.lines.join(u'\n') + u'\n';
             if (lists->project) {
                 saveOutputText(Paths::withTrailingSeparator(parser.value(out)) + list.baseName
@@ -95,6 +175,10 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
                 io.out << text; // a stream over a string holds characters
             }
         }
+        if (look.writer)
+            look.writer->end();
+        for (auto it = look.fonts.standIns().cbegin(); it != look.fonts.standIns().cend(); ++it)
+            io.err << "vtqx-cli rc: " << releaseText(ReleaseText::FontStandIn, lang).arg(it.key(), it.value()) << '\n';
         if (parser.isSet(statistics))
             for (const Translation::Counts &c : total)
                 io.err << Translation::countsReport(c, lang) << '\n';
@@ -106,6 +190,10 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             parser.tell(io, translateText(TranslateText::StrictFailed, lang).arg(fallbacks));
         if (tooLong > 0)
             parser.tell(io, releaseText(ReleaseText::StrictTooLong, lang).arg(tooLong));
+        return ExitFindings;
+    }
+    if (look.overflows > 0) {
+        parser.tell(io, releaseText(ReleaseText::FitFailed, lang).arg(look.overflows));
         return ExitFindings;
     }
     return ExitOk;

@@ -8,7 +8,8 @@ PACKAGES=("$@"
   xvfb xauth binutils-mingw-w64-x86-64 cpp
   desktop-file-utils appstream dpkg-dev breeze-icon-theme libqt6svg6
   libgettextpo-dev gettext qt6-translations-l10n
-  libclang-14-dev python3-jsonschema python3-clang-14)
+  libclang-14-dev python3-jsonschema python3-clang-14
+  fonts-liberation fonts-crosextra-carlito)
 # The proof on Windows (tests/wine): a cross compiler and Wine, without the
 # many packages they recommend.
 LEAN_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine)

@@ -201,12 +201,14 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
         QSet<QString> counted;
 
         const int codePage = ansiCodePage(languages.at(f));
+        QHash<QString, QString> &shown = script.formShown.emplace_back();
         script.lines << QString() << languageStatement(languages.at(f)) << QStringLiteral("STRINGTABLE")
                      << QStringLiteral("{");
         const auto entry = [&](const Text &t, const QString &indent) {
             const bool property = t.kind == Text::Kind::Property;
             const QString entryName = property ? messageContext(t) : t.context;
             QString literal = property ? rcLiteral(t.text.value_or(QString())) : resourceLiteral(t.written);
+            QString literalText = t.text.value_or(QString()); // what the table holds
             std::optional<Reason> reason;
             if (!t.text) {
                 reason = Reason::NotLiteral;
@@ -225,7 +227,7 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
                 else if (match->translation.isEmpty())
                     reason = Reason::Untranslated;
                 else
-                    literal = rcLiteral(match->translation);
+                    literal = rcLiteral(literalText = match->translation);
                 if (match && !reason)
                     if (const qsizetype bytes = bytesInCodePage(match->translation, codePage); bytes > kLoadableBytes)
                         script.tooLong << TooLong{catalog.language, entryName, bytes, codePage,
@@ -233,6 +235,8 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
             }
             if (reason)
                 script.fallbacks << Fallback{catalog.language, entryName, *reason};
+            if (property)
+                shown.insert(t.context, literalText);
             if (t.text && !t.text->isEmpty() && !counted.contains(entryName)) {
                 counted.insert(entryName);
                 switch (reason.value_or(Reason::NotLiteral)) {

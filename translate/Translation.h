@@ -96,6 +96,9 @@ struct Script
     QList<Fallback> fallbacks;
     QList<TooLong> tooLong;
     QList<Counts> counts; // one per PO file, in their order
+    // Per PO file, the text each form entry's table holds (translation or
+    // source), by property path.
+    QList<QHash<QString, QString>> formShown;
 };
 
 // Text in double quotes as resource compilers read it: a quote doubled,

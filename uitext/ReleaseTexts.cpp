@@ -48,6 +48,9 @@ constexpr TextRow<ReleaseText> kTexts[] = {
      {u"%1 texts do not fit their control (--check-fit).",
       u"%1 Texte passen nicht in ihr Steuerelement (--check-fit)."}},
     {ReleaseText::PreviewWritten, {u"wrote %1", u"%1 geschrieben"}},
+    {ReleaseText::NeedsGui,
+     {u"--check-fit and --preview need fonts, which this run cannot load",
+      u"--check-fit und --preview brauchen Schriften, die dieser Lauf nicht laden kann"}},
 };
 static_assert(complete(kTexts, kLastReleaseText));
 } // namespace

@@ -22,8 +22,9 @@ enum class ReleaseText {
     FontStandIn,      // %1 the form's font, %2 the font measured with
     FitFailed,        // %1 number of texts
     PreviewWritten,   // %1 file
+    NeedsGui,
 };
 // Keep naming the last id: the table's compile-time check counts the ids by it.
-inline constexpr ReleaseText kLastReleaseText = ReleaseText::PreviewWritten;
+inline constexpr ReleaseText kLastReleaseText = ReleaseText::NeedsGui;
 
 QString releaseText(ReleaseText id, Language lang);

@@ -10,6 +10,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QImage>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -364,5 +367,45 @@ TEST_F(FormTexts, PseudoTranslationPassesMsgfmtAndBuildsAPseudoLocaleTable)
                               QStringLiteral("-O"), QStringLiteral("coff"), QStringLiteral("-o"), rc + QStringLiteral(".o")}),
               0)
         << log.toStdString();
+}
+TEST_F(FormTexts, FitCheckFindsTheNarrowButtonInEveryFormatAndDrawsTheForm)
+{
+    write(QStringLiteral("W/Unit1.cpp"), "#include \"Unit1.h\"\r\n");
+    write(QStringLiteral("W/Unit1.dfm"), "object Form1: TForm1\r\n  ClientWidth = 200\r\n  ClientHeight = 80\r\n"
+                                         "  Font.Height = -11\r\n  Font.Name = 'Tahoma'\r\n"
+                                         "  object Button1: TButton\r\n    Left = 8\r\n    Top = 8\r\n    Width = 60\r\n"
+                                         "    Height = 25\r\n    Caption = 'Cancel'\r\n  end\r\n"
+                                         "  object Label1: TLabel\r\n    Left = 8\r\n    Top = 40\r\n    Width = 20\r\n"
+                                         "    Height = 13\r\n    Caption = 'Name'\r\n  end\r\nend\r\n");
+    const QString w = path(QStringLiteral("W/Unit1.cpp"));
+    ASSERT_EQ(cli({"extract", "--page", "dfm", w}), ExitOk) << err.toStdString();
+    write(QStringLiteral("de.po"), "msgid \"\"\nmsgstr \"\"\n\"Language: de\\n\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+                                   "msgctxt \"Form1.Button1.Caption\"\nmsgid \"Cancel\"\nmsgstr \"Abbrechen und schlie\xC3\x9F"
+                                   "en\"\n\nmsgctxt \"Form1.Label1.Caption\"\nmsgid \"Name\"\nmsgstr \"Vorname und Nachname\"\n");
+    const QString po = path(QStringLiteral("de.po")), rc = path(QStringLiteral("W.rc"));
+    const QRegularExpression finding(QStringLiteral("de: Form1\\.Button1\\.Caption needs (\\d+) px, the control is 60 px"));
+    for (const char *format : {"text", "gcc", "json", "sarif"}) {
+        SCOPED_TRACE(format);
+        EXPECT_EQ(cli({"rc", w, "--po", po, "--check-fit", "--format", format, "--out", rc}), ExitFindings);
+        const QRegularExpressionMatch m = finding.match(out);
+        ASSERT_TRUE(m.hasMatch()) << out.toStdString();
+        EXPECT_GT(m.captured(1).toInt(), 60);
+        EXPECT_EQ(out.count(QStringLiteral("px, the control is")), 1) << "the AutoSize label is left out";
+        EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral(":\\s?11\\b")))) << "the caption's line";
+        if (QStringLiteral("json sarif").contains(QLatin1String(format))) {
+            EXPECT_FALSE(QJsonDocument::fromJson(out.toUtf8()).isNull()) << out.toStdString();
+        }
+        if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+            EXPECT_TRUE(err.contains(QStringLiteral("font Tahoma is not installed; measured with "))) << err.toStdString();
+        }
+    }
+
+    ASSERT_EQ(cli({"rc", w, "--po", po, "--preview", path(QStringLiteral("png")), "--out", rc}), ExitOk)
+        << err.toStdString();
+    const QImage picture(path(QStringLiteral("png/Unit1.de.png")));
+    ASSERT_EQ(picture.size(), QSize(200, 80 + 22));
+    const QRgb red = picture.pixel(8 + 1, 22 + 8 + 12); // the overflowing button's marked left edge
+    EXPECT_GT(qRed(red), 200);
+    EXPECT_LT(qGreen(red), 60);
 }
 } // namespace
