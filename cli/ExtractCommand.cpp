@@ -76,6 +76,7 @@ struct UnitWork
     FormIds::Ids formIds;    // the form page's string identifiers (read, then assigned)
     QString formIdsSource;   // where they were read
     int cppInUse = 0;        // the highest number the C++ page's list or page uses
+    QString cppSource;       // the unit's C++ page, named where its numbers are in the way
 };
 
 bool chosen(const ExtractOptions &o, const UnitWork &w, const Batch::Literal &l)
@@ -171,6 +172,7 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
     if (QFileInfo(w.formIdsSource).isFile())
         w.formIds = FormIds::read(TextFile::load(w.formIdsSource).text);
     w.cppInUse = form ? cppNumbersInUse(unit) : w.inUse;
+    w.cppSource = unit.path(SourcePage::Cpp);
     w.literals = Batch::findLiterals(w.page.text, o.batch.page);
 }
 
@@ -271,7 +273,7 @@ QString formIdsApart(const std::vector<UnitWork> &works, int cppNumber, Language
     if (FormIds::apart(highest, lowest))
         return QString();
     if (cppNumber < 0)
-        return releaseText(ReleaseText::FormMeetsCpp, lang).arg(lowest).arg(highest + 100).arg(cpp->page.path);
+        return releaseText(ReleaseText::FormMeetsCpp, lang).arg(lowest).arg(highest + 100).arg(cpp->cppSource);
     return releaseText(ReleaseText::CppMeetsForm, lang).arg(highest + 100).arg(lowest).arg(form->formIdsSource);
 }
 
