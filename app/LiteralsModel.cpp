@@ -13,7 +13,7 @@
 
 bool LiteralsModel::checkedByDefault(const Batch::Literal &l)
 {
-    return isUnmarkedUserText(l.hints);
+    return l.isUnmarkedUserText();
 }
 
 void LiteralsModel::setLiterals(std::vector<Batch::Literal> literals, const std::map<int, bool> *checks)
@@ -66,7 +66,7 @@ QVariant LiteralsModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const Batch::Literal &l = m_literals[size_t(index.row())];
-    const LiteralVerdict verdict = verdictOf(l.hints);
+    const LiteralVerdict verdict = l.verdict();
     if (role == Qt::CheckStateRole && index.column() == RowColumn)
         return int(m_checked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked);
     // A run that is no literal is greyed, and says why wherever the mouse rests.

@@ -87,7 +87,8 @@ namespace {
 class LiteralWalk
 {
 public:
-    LiteralWalk(const QString &page, SourcePage kind) : m_page(page), m_src(page), m_hinter(page, kind), m_kind(kind)
+    LiteralWalk(const QString &page, SourcePage kind, const UseRules &rules)
+        : m_page(page), m_src(page), m_hinter(page, kind, rules), m_kind(kind)
     {
         if (kind == SourcePage::Dfm)
             m_values = readFormValues(page);
@@ -114,6 +115,7 @@ private:
             out.value = out.text;
         }
         out.hints = m_hinter.hints(place, out.value);
+        out.use = m_hinter.use(place);
         m_from = place.end;
         return true;
     }
@@ -126,6 +128,7 @@ private:
         out.value = cppStringLiteral(v.text);
         out.path = std::move(v.path);
         out.hints = valueHints(QString(u'\'' + v.text + u'\''), SourcePage::Dfm);
+        out.use = m_hinter.use(out.path, v.text);
         if (isNonDisplayProperty(out.path))
             out.hints |= LiteralHint::Property;
         return true;
@@ -134,7 +137,7 @@ private:
     {
         const int line = m_src.lineOf(start);
         return Literal{start, length, m_page.mid(start, length), {}, {},
-                       RowCol{line + 1, start - m_src.lineStart(line) + 1}, {}};
+                       RowCol{line + 1, start - m_src.lineStart(line) + 1}, {}, {}};
     }
 
     const QString &m_page;
@@ -157,7 +160,7 @@ State run(const QString &page, const Options &options, State st, const std::func
     std::optional<LiteralWalk> walk;
     std::optional<TextSource> pageSource;
     if (!walked)
-        walk.emplace(page, options.page);
+        walk.emplace(page, options.page, options.rules ? *options.rules : UseRules::standard());
     else if (!cpp)
         pageSource.emplace(page);
     const TextSource &src = walk ? walk->source() : *pageSource;
@@ -253,18 +256,19 @@ private:
 };
 } // namespace
 
-std::vector<Literal> findLiterals(const QString &page, SourcePage kind)
+std::vector<Literal> findLiterals(const QString &page, SourcePage kind, const UseRules &rules)
 {
-    LiteralWalk walk(page, kind);
+    LiteralWalk walk(page, kind, rules);
     std::vector<Literal> out;
     for (Literal l; walk.next(l);)
         out.push_back(std::move(l));
     return out;
 }
 
-void forEachLiteral(const QString &page, SourcePage kind, const std::function<void(const Literal &)> &found)
+void forEachLiteral(const QString &page, SourcePage kind, const std::function<void(const Literal &)> &found,
+                    const UseRules &rules)
 {
-    LiteralWalk walk(page, kind);
+    LiteralWalk walk(page, kind, rules);
     for (Literal l; walk.next(l);)
         found(l);
 }

@@ -33,6 +33,7 @@ struct Options
     EqualStrings equal = EqualStrings::NewEntry;
     QString root;                // the root object box
     bool includeMarked = false;  // also literals on a line marked // vtqx:keep
+    const UseRules *rules = nullptr; // what the verdicts know of calls and properties; none: the built-in table
 };
 
 // What a page's extraction carries on from one literal to the next.
@@ -57,7 +58,10 @@ struct Literal
     QStringList path; // form description: the property's path below the root object
     RowCol pos;       // row and column of its start, as the status bar counts them
     LiteralHints hints;
+    LiteralUse use; // how it is used, as far as the page and the rules tell
     bool isLiteral() const { return !(hints & kNotLiteralHints); }
+    LiteralVerdict verdict() const { return verdictOf(hints, use); }
+    bool isUnmarkedUserText() const { return ::isUnmarkedUserText(hints, use); }
 };
 
 enum class Action {
@@ -95,10 +99,12 @@ std::optional<int> proofFailure(const QString &page, const Result &result);
 // the scanner is a whole literal, these are the literals repeated Find Next
 // finds; where one is not (a quote in a comment or a character literal),
 // the next run starts behind what holds it.
-std::vector<Literal> findLiterals(const QString &page, SourcePage kind);
+std::vector<Literal> findLiterals(const QString &page, SourcePage kind,
+                                  const UseRules &rules = UseRules::standard());
 // The same literals handed to found one at a time, none kept: what a
 // command that reports each as it is found needs.
-void forEachLiteral(const QString &page, SourcePage kind, const std::function<void(const Literal &)> &found);
+void forEachLiteral(const QString &page, SourcePage kind, const std::function<void(const Literal &)> &found,
+                    const UseRules &rules = UseRules::standard());
 
 // Extracts the literals that choose accepts (every one when choose is
 // empty) except marked ones unless asked and runs that are no literal. A

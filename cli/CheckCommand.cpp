@@ -40,7 +40,7 @@ int runCheck(const QStringList &arguments, CliStreams &io)
     const std::unique_ptr<FindingWriter> writer = writing ? nullptr : findingWriter(options.format, io.out);
     const ScanTotals totals = scanUnits(
         units, options.pages, options.format == OutputFormat::Sarif,
-        [](const Batch::Literal &l) { return isUnmarkedUserText(l.hints); },
+        [](const Batch::Literal &l) { return l.isUnmarkedUserText(); },
         [&](const Finding &f) {
             if (writing) {
                 baseline->record(f);

@@ -81,7 +81,7 @@ struct UnitWork
 
 bool chosen(const ExtractOptions &o, const UnitWork &w, const Batch::Literal &l)
 {
-    if (o.userTextOnly && verdictOf(l.hints) != LiteralVerdict::UserText)
+    if (o.userTextOnly && l.verdict() != LiteralVerdict::UserText)
         return false;
     // A form value that the list holds already is not listed again.
     return o.batch.page != SourcePage::Dfm ||

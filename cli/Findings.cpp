@@ -56,7 +56,7 @@ const Rule kRules[] = {
 
 const Rule &ruleOf(const Batch::Literal &l)
 {
-    const LiteralVerdict v = verdictOf(l.hints);
+    const LiteralVerdict v = l.verdict();
     for (const Rule &r : kRules)
         if (r.verdict == v)
             return r;
@@ -166,7 +166,7 @@ public:
         o += QLatin1String(", \"text\": ");
         appendJson(o, l.text);
         o += QLatin1String(", \"verdict\": ");
-        appendJson(o, verdictName(verdictOf(l.hints)));
+        appendJson(o, verdictName(l.verdict()));
         o += u'}';
         m_out << o;
         m_first = false;

@@ -12,7 +12,7 @@ QString literalLine(const QString &path, const Batch::Literal &l)
         .arg(path)
         .arg(l.pos.row)
         .arg(l.pos.col)
-        .arg(verdictName(verdictOf(l.hints)), hints.isEmpty() ? QString() : QStringLiteral(" [") + hints.join(u',') + u']',
+        .arg(verdictName(l.verdict()), hints.isEmpty() ? QString() : QStringLiteral(" [") + hints.join(u',') + u']',
              text);
 }
 
@@ -23,7 +23,7 @@ QJsonObject literalJson(const QString &path, const Batch::Literal &l)
                        {QStringLiteral("column"), l.pos.col},
                        {QStringLiteral("text"), l.text},
                        {QStringLiteral("hints"), QJsonArray::fromStringList(hintNames(l.hints))},
-                       {QStringLiteral("verdict"), verdictName(verdictOf(l.hints))}};
+                       {QStringLiteral("verdict"), verdictName(l.verdict())}};
 }
 
 bool pageOption(const QString &value, SourcePage *page)

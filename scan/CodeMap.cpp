@@ -92,7 +92,9 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
     int directiveIndex = 0; // counts preprocessor lines; 0 outside
     int prevDirective = 0;
     std::vector<bool> parens; // per open "(": its call takes code text
+    ContextReader contexts(page);
     while (lexer.next(t)) {
+        contexts.token(t);
         if (t.directive && t.lineStart && t.kind == Cpp::TokenKind::Punct && page[t.start] == u'#') {
             ++directiveIndex;
             m_directives.emplace_back(t.start, t.end);
@@ -158,6 +160,15 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
         havePrev = true;
         prevDirective = directive;
     }
+    contexts.finish();
+    m_contexts = contexts.entries();
+}
+
+LiteralContext CodeMap::context(int quote) const
+{
+    const auto it = std::lower_bound(m_contexts.begin(), m_contexts.end(), quote,
+                                     [](const ContextReader::Entry &e, int pos) { return e.quote < pos; });
+    return it != m_contexts.end() && it->quote == quote ? it->context : LiteralContext();
 }
 
 RunPlace CodeMap::place(int runStart, int runEnd) const

@@ -5,6 +5,7 @@
 // of adjacent literals that the compiler joins into one, or no literal at
 // all, and where the next run can start.
 #include "scan/CppLexer.h"
+#include "scan/LiteralContext.h"
 
 #include <QString>
 
@@ -58,6 +59,9 @@ public:
     const std::vector<std::pair<int, int>> &comments() const { return m_comments; }
     // Preprocessor lines in page order, [begin, end).
     const std::vector<std::pair<int, int>> &directives() const { return m_directives; }
+    // How the group whose first member's opening quote is at quote is used
+    // (LiteralContext); None for a group on a preprocessor line.
+    LiteralContext context(int quote) const;
 
 private:
     struct Member
@@ -76,6 +80,7 @@ private:
     std::vector<Region> m_regions;  // comments, character literals, raw strings, unterminated literals
     std::vector<std::pair<int, int>> m_comments;
     std::vector<std::pair<int, int>> m_directives;
+    std::vector<ContextReader::Entry> m_contexts;
 };
 
 // Joins the quoted parts of adjacent literals into one literal without

@@ -117,16 +117,41 @@ bool looksLikeIdentifier(QStringView s, bool cpp)
 
 LiteralVerdict verdictOf(LiteralHints hints)
 {
-    if (hints & kNotLiteralHints)
-        return LiteralVerdict::NotLiteral;
-    const LiteralHints against = LiteralHint::Empty | LiteralHint::NoLetter | LiteralHint::Identifier |
-                                 LiteralHint::ResourceCall | LiteralHint::CodeText | LiteralHint::Property;
-    return (hints & against) ? LiteralVerdict::ProbablyNot : LiteralVerdict::UserText;
+    return verdictOf(hints, LiteralUse());
 }
 
-bool isUnmarkedUserText(LiteralHints hints)
+LiteralHint decidingHint(LiteralHints hints, const LiteralUse &use)
 {
-    return verdictOf(hints) == LiteralVerdict::UserText && !hints.testFlag(LiteralHint::Marker);
+    const LiteralHints notLiteral = hints & kNotLiteralHints;
+    const LiteralHints sure = hints & (LiteralHint::Empty | LiteralHint::NoLetter | LiteralHint::ResourceCall |
+                                       LiteralHint::CodeText);
+    const auto lowest = [](LiteralHints h) { return LiteralHint(unsigned(h) & (~unsigned(h) + 1)); };
+    if (notLiteral)
+        return lowest(notLiteral);
+    if (sure)
+        return lowest(sure);
+    if (use.verdict == UseVerdict::NotUserText || (use.verdict == UseVerdict::UserText && use.declared))
+        return LiteralHint(0);
+    if (hints & LiteralHint::Identifier)
+        return LiteralHint::Identifier;
+    if (use.verdict == UseVerdict::UserText)
+        return LiteralHint(0);
+    if (hints & LiteralHint::Property)
+        return LiteralHint::Property;
+    return LiteralHint(0);
+}
+
+LiteralVerdict verdictOf(LiteralHints hints, const LiteralUse &use)
+{
+    const LiteralHint h = decidingHint(hints, use);
+    if (h != LiteralHint(0))
+        return (LiteralHints(h) & kNotLiteralHints) ? LiteralVerdict::NotLiteral : LiteralVerdict::ProbablyNot;
+    return use.verdict == UseVerdict::NotUserText ? LiteralVerdict::ProbablyNot : LiteralVerdict::UserText;
+}
+
+bool isUnmarkedUserText(LiteralHints hints, const LiteralUse &use)
+{
+    return verdictOf(hints, use) == LiteralVerdict::UserText && !hints.testFlag(LiteralHint::Marker);
 }
 
 QStringList hintNames(LiteralHints hints)
@@ -156,8 +181,8 @@ int encodingPrefixLength(QStringView before)
     return 0;
 }
 
-LiteralHinter::LiteralHinter(const QString &text, SourcePage page)
-    : m_text(text), m_cpp(page != SourcePage::Dfm)
+LiteralHinter::LiteralHinter(const QString &text, SourcePage page, const UseRules &rules)
+    : m_text(text), m_cpp(page != SourcePage::Dfm), m_rules(rules)
 {
     m_lineStarts.push_back(0);
     const qsizetype n = text.size();
@@ -216,6 +241,13 @@ LiteralHints LiteralHinter::hints(const RunPlace &place, QStringView value) cons
     if (place.group && place.group->codeText)
         h |= LiteralHint::CodeText;
     return h;
+}
+
+LiteralUse LiteralHinter::use(const RunPlace &place) const
+{
+    if (!place.group || (place.kind != RunKind::Literal && place.kind != RunKind::Group))
+        return {};
+    return m_rules.judge(m_code->context(place.group->quote), m_text);
 }
 
 LiteralHints LiteralHinter::positionHints(int start, int end) const

@@ -3,6 +3,7 @@
 // verdict drawn from them. Hints never change what Find Next finds: they are
 // read for literals the scanner has already found.
 #include "scan/CodeMap.h"
+#include "scan/UseTable.h"
 #include "platform/core/SourcePage.h"
 
 #include <QFlags>
@@ -41,13 +42,26 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(LiteralHints)
 //   // say "x"   '"'   #include "a.h"        -> NotLiteral
 enum class LiteralVerdict { UserText, ProbablyNot, NotLiteral };
 LiteralVerdict verdictOf(LiteralHints hints);
+// The verdict with the literal's use (UseRules) weighed in. Most decisive first:
+//   not a literal (a comment, a preprocessor line...)        -> NotLiteral
+//   empty, no letter, a loading call's text, code text       -> ProbablyNot
+//   declared user text by the project                        -> UserText
+//   a use that is never shown: ReadString("S", "K")           -> ProbablyNot
+//   a path or identifier ("a/b", "MAX_LEN")                   -> ProbablyNot
+//   a use that is shown: ShowMessage("x"), Caption = "x"      -> UserText
+//   a form property without display text                      -> ProbablyNot
+//   nothing known: the literal's own characters               -> UserText
+LiteralVerdict verdictOf(LiteralHints hints, const LiteralUse &use);
+// What decided the verdict: a hint (its bit), or none when the use decided
+// it or nothing speaks against user text.
+LiteralHint decidingHint(LiteralHints hints, const LiteralUse &use);
 // The hints that make a run no literal.
 inline constexpr LiteralHints kNotLiteralHints = LiteralHints(
     unsigned(LiteralHint::Comment) | unsigned(LiteralHint::Preprocessor) | unsigned(LiteralHint::CharLiteral) |
     unsigned(LiteralHint::SpansCode) | unsigned(LiteralHint::RawString) | unsigned(LiteralHint::Suffix));
 // User text whose line carries no keep marker: checked in the literals
 // panel, reported by vtqx-cli check.
-bool isUnmarkedUserText(LiteralHints hints);
+bool isUnmarkedUserText(LiteralHints hints, const LiteralUse &use = {});
 
 // Short names of the hints ("comment", "prefix", ...), in the order above.
 QStringList hintNames(LiteralHints hints);
@@ -72,13 +86,18 @@ LiteralHints valueHints(QStringView quoted, SourcePage page);
 class LiteralHinter
 {
 public:
-    LiteralHinter(const QString &text, SourcePage page);
+    // rules: what is known about calls and properties (kept by reference).
+    LiteralHinter(const QString &text, SourcePage page, const UseRules &rules = UseRules::standard());
     // The literal at start (its opening quote) of the given length.
     LiteralHints hints(int start, int length) const;
     // A C++ run placed by the code map, with the value it would extract
     // (the joined literal of a group).
     LiteralHints hints(const RunPlace &place, QStringView value) const;
     const CodeMap &code() const { return *m_code; }
+    // How a C++ literal group placed by the code map is used.
+    LiteralUse use(const RunPlace &place) const;
+    // How a form value with this property path and text is used.
+    LiteralUse use(const QStringList &path, QStringView value) const { return m_rules.judgeProperty(path, value); }
 
 private:
     int lineOf(int pos) const;
@@ -87,6 +106,7 @@ private:
 
     const QString m_text;
     const bool m_cpp;
+    const UseRules &m_rules;
     std::vector<int> m_lineStarts;
     std::unique_ptr<const CodeMap> m_code; // C++ page only
     std::vector<bool> m_marked;            // per line
