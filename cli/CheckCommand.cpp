@@ -37,9 +37,9 @@ int runCheck(const QStringList &arguments, CliStreams &io)
     }
 
     // Recording a baseline writes no findings.
-    const std::unique_ptr<FindingWriter> writer = writing ? nullptr : findingWriter(options.format, io.out);
+    const std::unique_ptr<FindingWriter> writer = writing ? nullptr : findingWriter(options.format, io.out, lang);
     const ScanTotals totals = scanUnits(
-        units, options.pages, options.format == OutputFormat::Sarif,
+        units, parser, options.pages, options.format == OutputFormat::Sarif,
         [](const Batch::Literal &l) { return l.isUnmarkedUserText(); },
         [&](const Finding &f) {
             if (writing) {

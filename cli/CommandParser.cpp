@@ -2,11 +2,16 @@
 
 #include "cli/Units.h"
 
+#include "scan/ProjectKeywords.h"
+#include "uitext/ReasonTexts.h"
+
 namespace {
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 const QString kJobs = QStringLiteral("jobs");
 const QString kMode = QStringLiteral("mode");
+const QString kKeyword = QStringLiteral("keyword");
+const QString kNever = QStringLiteral("never");
 
 // The string mode of a name in any case.
 std::optional<StringMode> stringModeNamed(const QString &name)
@@ -53,6 +58,25 @@ void CommandParser::addModeOption(ModeDefault meaning)
         addOption({kMode, cliText(CliText::StringModeOption, m_lang), QStringLiteral("MODE")});
 }
 
+void CommandParser::addKeywordOptions()
+{
+    m_keywords = true;
+    addOption({kKeyword, reasonText(ReasonText::KeywordOption, m_lang), QStringLiteral("NAME:ARG")});
+    addOption({kNever, reasonText(ReasonText::NeverOption, m_lang), QStringLiteral("NAME[:ARG]")});
+}
+
+UseRules CommandParser::rules(const QString &unitFolder) const
+{
+    UseRules rules = readProjectSettings(unitFolder, m_lang).rules;
+    if (m_keywords) {
+        for (const QString &spec : values(kKeyword))
+            addCallSpec(rules, spec, UseVerdict::UserText);
+        for (const QString &spec : values(kNever))
+            addCallSpec(rules, spec, UseVerdict::NotUserText);
+    }
+    return rules;
+}
+
 std::optional<int> CommandParser::read(const QStringList &arguments, CliStreams &io)
 {
     if (!parse(arguments))
@@ -69,6 +93,14 @@ std::optional<int> CommandParser::read(const QStringList &arguments, CliStreams 
         bool ok = false;
         if (const int jobs = value(kJobs).toInt(&ok); !ok || jobs <= 0)
             return tell(io, cliText(CliText::BadJobs, m_lang).arg(value(kJobs)));
+    }
+    if (m_keywords) {
+        for (const QString &option : {kKeyword, kNever}) {
+            UseRules probe;
+            for (const QString &spec : values(option))
+                if (!addCallSpec(probe, spec, UseVerdict::UserText))
+                    return tell(io, reasonText(ReasonText::BadNameOption, m_lang).arg(QLatin1String("--") + option, spec));
+        }
     }
     if (units().isEmpty()) {
         if (m_voice == Voice::Tool)

@@ -5,6 +5,7 @@
 // (--jobs, --mode).
 #include "cli/Command.h"
 #include "extract/StringMode.h"
+#include "scan/UseTable.h"
 
 #include <QCommandLineParser>
 
@@ -33,6 +34,8 @@ public:
     void addHelpAndVersion();
     void addJobsOption();
     void addModeOption(ModeDefault meaning);
+    // --keyword NAME[:ARG] and --never NAME[:ARG], each as often as wanted.
+    void addKeywordOptions();
 
     // Parses arguments (the command's name first). Returns the exit status to
     // end with after the help, the version or a mistake (told on io), or
@@ -47,6 +50,11 @@ public:
     // telling an unknown name.
     bool mode(std::optional<StringMode> *mode, CliStreams &io) const;
 
+    // What the verdicts know for a unit in folder: the built-in table, its
+    // project file's rows, then --keyword and --never. Raises Exception
+    // "file:line: message" for a bad project file.
+    UseRules rules(const QString &unitFolder) const;
+
     // text on the error stream in the command's voice; returns ExitError.
     int tell(CliStreams &io, const QString &text) const;
 
@@ -59,4 +67,5 @@ private:
     const Language m_lang;
     ModeDefault m_modeDefault = ModeDefault::Global;
     bool m_jobs = false; // --jobs was added
+    bool m_keywords = false; // --keyword and --never were added
 };

@@ -54,6 +54,7 @@ struct ExtractOptions
     QString root, className;
     bool dryRun = false;
     bool diff = false;
+    const CommandParser *parser = nullptr; // the verdicts' knowledge of each unit (rules())
 };
 
 // A unit's work from reading to writing.
@@ -173,7 +174,7 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
         w.formIds = FormIds::read(TextFile::load(w.formIdsSource).text);
     w.cppInUse = form ? cppNumbersInUse(unit) : w.inUse;
     w.cppSource = unit.path(SourcePage::Cpp);
-    w.literals = Batch::findLiterals(w.page.text, o.batch.page);
+    w.literals = Batch::findLiterals(w.page.text, o.batch.page, o.parser->rules(unit.folder()));
 }
 
 // Counts what an extraction did with its literals.
@@ -471,6 +472,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     parser.addOption({QStringLiteral("class"), cliText(CliText::ClassOption, lang), QStringLiteral("NAME")});
     parser.addOption({QStringLiteral("dry-run"), cliText(CliText::DryRunOption, lang)});
     parser.addOption({QStringLiteral("diff"), cliText(CliText::DiffOption, lang)});
+    parser.addKeywordOptions();
     if (const std::optional<int> done = parser.read(arguments, io))
         return *done;
 
@@ -508,6 +510,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     o.className = parser.value(QStringLiteral("class"));
     o.dryRun = parser.isSet(QStringLiteral("dry-run"));
     o.diff = parser.isSet(QStringLiteral("diff"));
+    o.parser = &parser;
 
     std::vector<SourceUnit> units;
     try {

@@ -2,6 +2,7 @@
 #include "cli/Literals.h"
 
 #include "platform/core/Exception.h"
+#include "scan/VerdictReason.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,9 +64,11 @@ const Rule &ruleOf(const Batch::Literal &l)
     return kRules[0];
 }
 
-QString messageOf(const Batch::Literal &l)
+// What a message says: the verdict, the text, and why.
+QString messageOf(const Batch::Literal &l, Language lang)
 {
-    return QLatin1String(ruleOf(l).message) + u' ' + oneLine(l.value);
+    return QLatin1String(ruleOf(l).message) + u' ' + oneLine(l.value) + QLatin1String(" (") +
+           verdictReason(l.hints, l.use, lang) + u')';
 }
 
 // JSON written by hand for the items, which come by the hundred thousand:
@@ -121,12 +124,12 @@ private:
 class GccWriter : public FindingWriter
 {
 public:
-    explicit GccWriter(QTextStream &out) : m_out(out) {}
+    GccWriter(QTextStream &out, Language lang) : m_out(out), m_lang(lang) {}
     void finding(const Finding &f) override
     {
         const Rule &r = ruleOf(f.literal);
         m_out << f.page.relativePath << ':' << f.literal.pos.row << ':' << f.literal.pos.col << ": " << r.severity
-              << ": " << messageOf(f.literal) << " [" << r.id << "]\n";
+              << ": " << messageOf(f.literal, m_lang) << " [" << r.id << "]\n";
     }
     void textFinding(const TextFinding &f) override
     {
@@ -136,13 +139,14 @@ public:
 
 private:
     QTextStream &m_out;
+    const Language m_lang;
 };
 
 // One array, an object per finding on a line of its own, written as found.
 class JsonWriter : public FindingWriter
 {
 public:
-    explicit JsonWriter(QTextStream &out) : m_out(out) { m_out << '['; }
+    JsonWriter(QTextStream &out, Language lang) : m_out(out), m_lang(lang) { m_out << '['; }
     void finding(const Finding &f) override
     {
         const Batch::Literal &l = f.literal;
@@ -161,6 +165,8 @@ public:
         }
         o += QLatin1String("], \"page\": ");
         appendJson(o, pageName(f.page.page));
+        o += QLatin1String(", \"reason\": ");
+        appendJson(o, verdictReason(l.hints, l.use, m_lang));
         o += QLatin1String(", \"row\": ");
         appendJson(o, l.pos.row);
         o += QLatin1String(", \"text\": ");
@@ -197,6 +203,7 @@ public:
 
 private:
     QTextStream &m_out;
+    const Language m_lang;
     QString m_item;
     bool m_first = true;
 };
@@ -206,7 +213,7 @@ private:
 class SarifWriter : public FindingWriter
 {
 public:
-    explicit SarifWriter(QTextStream &out) : m_out(out)
+    SarifWriter(QTextStream &out, Language lang) : m_out(out), m_lang(lang)
     {
         QJsonArray rules;
         for (const Rule &r : kRules)
@@ -242,7 +249,7 @@ public:
         o += QLatin1String(",\"level\":");
         appendJson(o, QLatin1String(r.level));
         o += QLatin1String(",\"message\":{\"text\":");
-        appendJson(o, messageOf(l));
+        appendJson(o, messageOf(l, m_lang));
         o += QLatin1String("},\"locations\":[{\"physicalLocation\":{\"artifactLocation\":");
         o += m_artifact;
         o += QLatin1String(",\"region\":{\"startLine\":");
@@ -305,6 +312,7 @@ private:
     }
 
     QTextStream &m_out;
+    const Language m_lang;
     QString m_item;
     QString m_uriOf, m_artifact; // the page's artifact location, made once per page
     bool m_first = true;
@@ -336,15 +344,15 @@ QString fingerprintOf(std::initializer_list<QStringView> parts)
 }
 } // namespace
 
-std::unique_ptr<FindingWriter> findingWriter(OutputFormat format, QTextStream &out)
+std::unique_ptr<FindingWriter> findingWriter(OutputFormat format, QTextStream &out, Language lang)
 {
     switch (format) {
     case OutputFormat::Gcc:
-        return std::make_unique<GccWriter>(out);
+        return std::make_unique<GccWriter>(out, lang);
     case OutputFormat::Json:
-        return std::make_unique<JsonWriter>(out);
+        return std::make_unique<JsonWriter>(out, lang);
     case OutputFormat::Sarif:
-        return std::make_unique<SarifWriter>(out);
+        return std::make_unique<SarifWriter>(out, lang);
     case OutputFormat::Text:
         break;
     }
@@ -440,6 +448,7 @@ void addFindingOptions(CommandParser &parser)
     parser.addOption({QStringLiteral("json"), cliText(CliText::JsonOption, lang)});
     parser.addOption({QStringLiteral("page"), cliText(CliText::PagesOption, lang), QStringLiteral("cpp|dfm|both")});
     parser.addOption({{QStringLiteral("q"), QStringLiteral("quiet")}, cliText(CliText::QuietOption, lang)});
+    parser.addKeywordOptions();
 }
 
 std::optional<int> readFindingOptions(CommandParser &parser, const QStringList &arguments, FindingOptions *options,
@@ -468,12 +477,23 @@ std::optional<int> readFindingOptions(CommandParser &parser, const QStringList &
     return std::nullopt;
 }
 
-ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fingerprints,
+ScanTotals scanUnits(std::vector<SourceUnit> &units, const CommandParser &parser, PageChoice pages, bool fingerprints,
                      const std::function<bool(const Batch::Literal &)> &keep,
                      const std::function<bool(const Finding &)> &found, CliStreams &io)
 {
     ScanTotals totals;
+    QHash<QString, UseRules> rulesOf; // by folder: units side by side share their project file
     for (SourceUnit &unit : units) {
+        if (!rulesOf.contains(unit.folder())) {
+            try {
+                rulesOf.insert(unit.folder(), parser.rules(unit.folder()));
+            } catch (const Exception &e) {
+                fail(io, e.Message());
+                totals.failed = true;
+                continue;
+            }
+        }
+        const UseRules &rules = rulesOf[unit.folder()];
         for (const SourcePage page : {SourcePage::Cpp, SourcePage::Dfm}) {
             if ((page == SourcePage::Cpp && pages == PageChoice::Dfm) ||
                 (page == SourcePage::Dfm && pages == PageChoice::Cpp))
@@ -506,7 +526,7 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fing
                 }
                 if (found(f))
                     ++totals.written;
-            });
+            }, rules);
         }
     }
     return totals;

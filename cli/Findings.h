@@ -69,8 +69,9 @@ std::optional<OutputFormat> outputFormatNamed(const QString &name);
 // The page at path of the unit folder + base name, named as findings name it.
 PageRef pageRef(SourcePage page, const QString &path, const QString &unitBase);
 
-// The writer of a format; a document format starts at once.
-std::unique_ptr<FindingWriter> findingWriter(OutputFormat format, QTextStream &out);
+// The writer of a format; a document format starts at once. Reasons of
+// verdicts (gcc and SARIF messages, the JSON field "reason") are in lang.
+std::unique_ptr<FindingWriter> findingWriter(OutputFormat format, QTextStream &out, Language lang);
 
 // Accepted findings, each by unit, page, text and how many equal texts,
 // never by line. Units are named relative to the baseline file's folder.
@@ -120,7 +121,8 @@ struct ScanTotals
 // keep accepts to found, as it is found. When both pages are read, a unit
 // without a form description has no form page, and a form without a C++
 // source no C++ page. A page that cannot be read is
-// told on the error stream. Holds one page at a time.
-ScanTotals scanUnits(std::vector<SourceUnit> &units, PageChoice pages, bool fingerprints,
+// told on the error stream, as is a bad project file (parser.rules()).
+// Holds one page at a time.
+ScanTotals scanUnits(std::vector<SourceUnit> &units, const CommandParser &parser, PageChoice pages, bool fingerprints,
                      const std::function<bool(const Batch::Literal &)> &keep,
                      const std::function<bool(const Finding &)> &found, CliStreams &io);

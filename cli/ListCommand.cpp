@@ -19,9 +19,9 @@ int runList(const QStringList &arguments, CliStreams &io)
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
-    const std::unique_ptr<FindingWriter> writer = findingWriter(options.format, io.out);
+    const std::unique_ptr<FindingWriter> writer = findingWriter(options.format, io.out, lang);
     const ScanTotals totals = scanUnits(
-        units, options.pages, options.format == OutputFormat::Sarif, [](const Batch::Literal &) { return true; },
+        units, parser, options.pages, options.format == OutputFormat::Sarif, [](const Batch::Literal &) { return true; },
         [&](const Finding &f) {
             writer->finding(f);
             return true;

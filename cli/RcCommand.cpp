@@ -115,7 +115,7 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
     // Findings go where the script does not.
     QTextStream &findings = parser.isSet(out) ? io.out : io.err;
     if (look.check)
-        look.writer = findingWriter(*findingFormat, findings);
+        look.writer = findingWriter(*findingFormat, findings, lang);
     const GeneratorInfo &rc = generator(GeneratorKind::ResourceScript);
     qsizetype fallbacks = 0, tooLong = 0;
     try {

@@ -686,6 +686,7 @@ LiteralUse useOf(const LiteralContext &c, QStringView page)
     LiteralUse u;
     u.kind = c.kind;
     u.argument = c.argument;
+    u.isNew = c.isNew;
     if (c.nameLength > 0)
         u.name = page.sliced(c.name, c.nameLength).toString();
     return u;

@@ -48,6 +48,7 @@ struct LiteralUse
     LiteralContext::Kind kind = LiteralContext::None;
     bool declared = false; // by the project, not the built-in table
     bool formProperty = false; // a form page's property (name: its path's last part)
+    bool isNew = false;        // Argument: of new Name(...)
     short argument = 0;
     QString name; // the call, property or variable
     bool operator==(const LiteralUse &) const = default;
