@@ -81,6 +81,8 @@ void ContextReader::process(const Sig &s)
         if (back(1).type != Sig::Literal) // a later member of a group shares the first one's context
             literal(s);
     } else if (s.type == Sig::Ident) {
+        if (f.open == u'(' && !f.settingsArgument && UseTable::namesSettings(text(s)))
+            f.settingsArgument = true;
         if (identIs(s, u"return"))
             f.lead = Frame::Return;
         else if (identIs(s, u"throw"))
@@ -220,6 +222,7 @@ void ContextReader::literal(const Sig &s)
                     continue;
                 c.kind = LiteralContext::Argument;
                 c.isNew = f->isNew;
+                c.settingsArgument = f->settingsArgument;
                 c.argument = f->arg;
                 c.name = f->name;
                 c.nameLength = f->nameLength;

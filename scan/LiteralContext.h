@@ -26,6 +26,7 @@ struct LiteralContext
     enum Kind : unsigned char { None, Argument, Assigned, Compared, Subscript, CaseLabel, Initializer, Return, Throw };
     Kind kind = None;
     bool isNew = false;   // Argument: the call is new Name(...)
+    bool settingsArgument = false; // Argument: an earlier argument is a settings object (ini, Registry...)
     short argument = 0;   // Argument: 1-based
     int name = 0;         // the call, property, variable or owner: its first character in the page
     int nameLength = 0;   // 0: none known
@@ -68,7 +69,7 @@ private:
         int name = 0, nameLength = 0;       // (: the call; [: the owner; {: the variable initialized
         int object = 0, objectLength = 0;   // (: the object before -> . ::
         bool isNew = false;
-        bool passThrough = false;           // ( of a call that hands its argument on
+        bool settingsArgument = false;      // (: an argument so far names a settings object
         int target = 0, targetLength = 0;   // what the expression being read is assigned to (length -1: unnamed)
         int targetObject = 0, targetObjectLength = 0;
         enum Lead : unsigned char { Plain, Return, Throw } lead = Plain;

@@ -73,21 +73,21 @@ const CallRow kCalls[] = {
     {u"Abort", "*", User, C::Exception},
 
     // ini files, the registry and configuration
-    {u"ReadString", "1 2", Never, C::Settings},
+    {u"ReadString", "*", Never, C::Settings},
     {u"WriteString", "1 2", Never, C::Settings},
-    {u"ReadInteger", "1 2", Never, C::Settings},
+    {u"ReadInteger", "*", Never, C::Settings},
     {u"WriteInteger", "1 2", Never, C::Settings},
-    {u"ReadBool", "1 2", Never, C::Settings},
+    {u"ReadBool", "*", Never, C::Settings},
     {u"WriteBool", "1 2", Never, C::Settings},
-    {u"ReadFloat", "1 2", Never, C::Settings},
+    {u"ReadFloat", "*", Never, C::Settings},
     {u"WriteFloat", "1 2", Never, C::Settings},
-    {u"ReadDate", "1 2", Never, C::Settings},
+    {u"ReadDate", "*", Never, C::Settings},
     {u"WriteDate", "1 2", Never, C::Settings},
-    {u"ReadTime", "1 2", Never, C::Settings},
+    {u"ReadTime", "*", Never, C::Settings},
     {u"WriteTime", "1 2", Never, C::Settings},
-    {u"ReadDateTime", "1 2", Never, C::Settings},
+    {u"ReadDateTime", "*", Never, C::Settings},
     {u"WriteDateTime", "1 2", Never, C::Settings},
-    {u"ReadCurrency", "1 2", Never, C::Settings},
+    {u"ReadCurrency", "*", Never, C::Settings},
     {u"WriteCurrency", "1 2", Never, C::Settings},
     {u"ReadBinaryData", "1 2", Never, C::Settings},
     {u"WriteBinaryData", "1 2", Never, C::Settings},
@@ -474,8 +474,9 @@ const PassRow kPassThrough[] = {
 
 // ---------------------------------------------------------------------------
 // Properties and variables that a literal is assigned to. name: exact,
-// "Name*" a beginning, "*Name" an ending (case-insensitive for both), or
-// Object.Name for a property of that object (SQL->Text).
+// "Name*" a beginning (case-insensitive), or Object.Name for a property of
+// that object (SQL->Text). Names not found here are read word by word
+// (kNameWords).
 struct PropertyRow
 {
     const char16_t *name;
@@ -508,13 +509,6 @@ const PropertyRow kProperties[] = {
     {u"Cells", User, C::ListItem},
     {u"Panels", User, C::ListItem},
     {u"Filter", User, C::Filter},
-    {u"*Caption", User, C::Display},
-    {u"*Title", User, C::Display},
-    {u"*Hint", User, C::Display},
-    {u"*Msg", User, C::Message},
-    {u"*Message", User, C::Message},
-    {u"*Prompt", User, C::Message},
-    {u"*Question", User, C::Message},
     // never shown
     {u"SQL", Never, C::Sql},
     {u"SQL.Text", Never, C::Sql},
@@ -551,31 +545,92 @@ const PropertyRow kProperties[] = {
     {u"ValueUnchecked", Never, C::Database},
     {u"DisabledSuffix", Never, C::Component},
     {u"Help*", Never, C::File},
-    {u"*Name", Never, C::Component},
-    {u"*Names", Never, C::Component},
-    {u"*Field", Never, C::Database},
-    {u"*Fields", Never, C::Database},
-    {u"*Sql", Never, C::Sql},
-    {u"*Query", Never, C::Sql},
-    {u"*File", Never, C::File},
-    {u"*FileName", Never, C::File},
-    {u"*Path", Never, C::File},
-    {u"*Dir", Never, C::File},
-    {u"*Directory", Never, C::File},
-    {u"*Folder", Never, C::File},
-    {u"*Ext", Never, C::File},
-    {u"*Extension", Never, C::File},
-    {u"*Url", Never, C::File},
-    {u"*Key", Never, C::Settings},
-    {u"*Section", Never, C::Settings},
-    {u"*Cmd", Never, C::Shell},
-    {u"*Command", Never, C::Shell},
-    {u"*CmdLine", Never, C::Shell},
-    {u"*Class", Never, C::Component},
-    {u"*Format", Never, C::Pattern},
-    {u"*Mask", Never, C::Pattern},
-    {u"*Password", Never, C::Settings},
 };
+
+// Words of names (split at case changes, digits and underscores, compared
+// ignoring case): what a call, variable or table named with them holds.
+// A never word outweighs a user word: errorFile, titleKey.
+struct WordRow
+{
+    const char16_t *word;
+    UseVerdict verdict;
+    UseCategory category;
+};
+const WordRow kNameWords[] = {
+    {u"name", Never, C::Component},    {u"names", Never, C::Component},  {u"nom", Never, C::Component},
+    {u"field", Never, C::Database},    {u"fields", Never, C::Database},  {u"table", Never, C::Database},
+    {u"column", Never, C::Database},   {u"param", Never, C::Database},   {u"params", Never, C::Database},
+    {u"id", Never, C::Database},       {u"sql", Never, C::Sql},          {u"query", Never, C::Sql},
+    {u"file", Never, C::File},         {u"files", Never, C::File},       {u"filename", Never, C::File},
+    {u"path", Never, C::File},         {u"dir", Never, C::File},         {u"directory", Never, C::File},
+    {u"folder", Never, C::File},       {u"ext", Never, C::File},         {u"extension", Never, C::File},
+    {u"url", Never, C::File},          {u"uri", Never, C::File},         {u"key", Never, C::Settings},
+    {u"keys", Never, C::Settings},     {u"section", Never, C::Settings}, {u"ini", Never, C::Settings},
+    {u"reg", Never, C::Settings},      {u"registry", Never, C::Settings}, {u"config", Never, C::Settings},
+    {u"configuration", Never, C::Settings}, {u"settings", Never, C::Settings}, {u"usage", Never, C::Settings},
+    {u"counter", Never, C::Settings},  {u"password", Never, C::Settings}, {u"cmd", Never, C::Shell},
+    {u"command", Never, C::Shell},     {u"class", Never, C::Component},  {u"mask", Never, C::Pattern},
+    {u"regex", Never, C::Pattern},     {u"log", Never, C::Debug},        {u"logger", Never, C::Debug},
+    {u"debug", Never, C::Debug},       {u"trace", Never, C::Debug},
+    {u"caption", User, C::Display},    {u"title", User, C::Display},     {u"titre", User, C::Display},
+    {u"hint", User, C::Display},       {u"tip", User, C::Display},       {u"label", User, C::Display},
+    {u"header", User, C::Display},     {u"heading", User, C::Display},   {u"status", User, C::Display},
+    {u"stat", User, C::Display},       {u"info", User, C::Message},      {u"msg", User, C::Message},
+    {u"message", User, C::Message},    {u"prompt", User, C::Message},    {u"question", User, C::Message},
+    {u"qst", User, C::Message},        {u"warning", User, C::Message},   {u"warn", User, C::Message},
+    {u"err", User, C::Message},        {u"error", User, C::Message},     {u"confirm", User, C::Message},
+    {u"notify", User, C::Message},     {u"alert", User, C::Message},
+};
+
+// The words of an identifier: asMsgErr -> as Msg Err, CONFIG_ID -> CONFIG ID,
+// m_sCmdLineInfo -> m s Cmd Line Info.
+template <typename F>
+void forEachWord(QStringView name, F &&f)
+{
+    qsizetype start = 0;
+    const auto flush = [&](qsizetype end) {
+        if (end > start)
+            f(name.sliced(start, end - start));
+        start = end;
+    };
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (!c.isLetter()) {
+            flush(i);
+            start = i + 1;
+        } else if (i > start && c.isUpper() &&
+                   (name[i - 1].isLower() || (i + 1 < name.size() && name[i + 1].isLower()))) {
+            flush(i);
+        }
+    }
+    flush(name.size());
+}
+
+// What the words of name say, never words first; Unknown when none speaks.
+UseVerdict wordVerdict(QStringView name, UseCategory *category)
+{
+    const WordRow *never = nullptr, *user = nullptr;
+    forEachWord(name, [&](QStringView w) {
+        for (const WordRow &r : kNameWords) {
+            const WordRow *&first = r.verdict == Never ? never : user;
+            if (!first && w.compare(QStringView(r.word), Qt::CaseInsensitive) == 0)
+                first = &r;
+        }
+    });
+    const WordRow *r = never ? never : user;
+    *category = r ? r->category : C::None;
+    return r ? r->verdict : UseVerdict::Unknown;
+}
+
+// A call that looks a text up in the program's own translations: tr, TRL,
+// TRLFormat, translate, Localize... Its argument is a key, never extracted again.
+bool isTranslationCall(QStringView name)
+{
+    if (name.compare(u"tr", Qt::CaseInsensitive) == 0 || name.startsWith(u"TRL") || name.startsWith(u"Trl"))
+        return true;
+    return name.contains(u"translat", Qt::CaseInsensitive) || name.contains(u"locali", Qt::CaseInsensitive) ||
+           name.contains(u"i18n", Qt::CaseInsensitive);
+}
 
 // The exception classes of the class library by their names: EConvertError,
 // EDatabaseError, ESocketException...
@@ -615,7 +670,7 @@ struct Tables
             passThrough.insert(QString::fromUtf16(r.name), r.argument);
         for (const PropertyRow &r : kProperties) {
             const QStringView n(r.name);
-            if (n.startsWith(u'*') || n.endsWith(u'*'))
+            if (n.endsWith(u'*'))
                 patterns.push_back(&r);
             else
                 exact.insert(n.toString(), &r);
@@ -654,31 +709,31 @@ const Tables::Call *findCall(QStringView name, QStringView object, int argument)
     return nullptr;
 }
 
-const PropertyRow *findProperty(QStringView name, QStringView object)
+struct Known
+{
+    UseVerdict verdict = UseVerdict::Unknown;
+    UseCategory category = C::None;
+};
+
+// A property's or variable's row: Object.Name, Name, a beginning, then its words.
+Known findProperty(QStringView name, QStringView object)
 {
     const Tables &t = tables();
-    if (!object.isEmpty()) {
-        const auto it = t.exact.constFind(QString(object.toString() + u'.').append(name));
-        if (it != t.exact.cend())
-            return *it;
-    }
-    const auto it = t.exact.constFind(name.toString());
-    if (it != t.exact.cend())
-        return *it;
-    // The longest matching pattern speaks: "*FileName" before "*Name".
-    const PropertyRow *best = nullptr;
-    qsizetype bestLength = 0;
-    for (const PropertyRow *r : t.patterns) {
-        const QStringView p(r->name);
-        const bool ending = p.startsWith(u'*');
-        const QStringView word = ending ? p.sliced(1) : p.chopped(1);
-        const bool match = ending ? name.endsWith(word, Qt::CaseInsensitive) : name.startsWith(word, Qt::CaseInsensitive);
-        if (match && word.size() > bestLength) {
-            best = r;
-            bestLength = word.size();
-        }
-    }
-    return best;
+    const auto exact = [&](const QString &key) {
+        const auto it = t.exact.constFind(key);
+        return it == t.exact.cend() ? Known() : Known{(*it)->verdict, (*it)->category};
+    };
+    if (!object.isEmpty())
+        if (const Known k = exact(QString(object.toString() + u'.').append(name)); k.verdict != UseVerdict::Unknown)
+            return k;
+    if (const Known k = exact(name.toString()); k.verdict != UseVerdict::Unknown)
+        return k;
+    for (const PropertyRow *r : t.patterns)
+        if (name.startsWith(QStringView(r->name).chopped(1), Qt::CaseInsensitive))
+            return {r->verdict, r->category};
+    Known k;
+    k.verdict = wordVerdict(name, &k.category);
+    return k;
 }
 
 LiteralUse useOf(const LiteralContext &c, QStringView page)
@@ -702,10 +757,26 @@ bool UseTable::passesThrough(QStringView call, int argument)
 
 UseVerdict UseTable::propertyVerdict(QStringView name, UseCategory *category)
 {
-    const PropertyRow *r = findProperty(name, {});
+    const Known k = findProperty(name, {});
     if (category)
-        *category = r ? r->category : UseCategory::None;
-    return r ? r->verdict : UseVerdict::Unknown;
+        *category = k.category;
+    return k.verdict;
+}
+
+bool UseTable::namesSettings(QStringView identifier)
+{
+    // A quick look first: most identifiers hold none of the words.
+    if (identifier.size() > 24 || !(identifier.contains(u"ini", Qt::CaseInsensitive) ||
+                                     identifier.contains(u"reg", Qt::CaseInsensitive) ||
+                                     identifier.contains(u"conf", Qt::CaseInsensitive) ||
+                                     identifier.contains(u"setting", Qt::CaseInsensitive)))
+        return false;
+    bool found = false;
+    forEachWord(identifier, [&](QStringView w) {
+        for (const char16_t *s : {u"ini", u"reg", u"registry", u"config", u"configuration", u"settings"})
+            found = found || w.compare(QStringView(s), Qt::CaseInsensitive) == 0;
+    });
+    return found;
 }
 
 const UseRules &UseRules::standard()
@@ -751,6 +822,20 @@ LiteralUse UseRules::judge(const LiteralContext &c, QStringView page) const
         } else if (c.argument == 1 && isExceptionClass(name)) {
             u.verdict = User;
             u.category = C::Exception;
+        } else if (isTranslationCall(name)) {
+            u.verdict = Never;
+            u.category = C::Lookup;
+        } else if (c.settingsArgument) {
+            u.verdict = Never; // ReadList(ini, "Section", "Key")
+            u.category = C::Settings;
+        } else {
+            // The object's words first (Config->Usage->Inc("Key")), then the call's.
+            UseCategory category = C::None;
+            UseVerdict v = object.isEmpty() ? UseVerdict::Unknown : wordVerdict(object, &category);
+            if (v != Never)
+                v = wordVerdict(name, &category);
+            u.verdict = v;
+            u.category = category;
         }
         return u;
     }
@@ -763,10 +848,9 @@ LiteralUse UseRules::judge(const LiteralContext &c, QStringView page) const
             u.declared = true;
             return u;
         }
-        if (const PropertyRow *r = findProperty(u.name, page.sliced(c.object, c.objectLength))) {
-            u.verdict = r->verdict;
-            u.category = r->category;
-        }
+        const Known k = findProperty(u.name, page.sliced(c.object, c.objectLength));
+        u.verdict = k.verdict;
+        u.category = k.category;
         return u;
     }
     case LiteralContext::Compared:
@@ -786,6 +870,9 @@ LiteralUse UseRules::judge(const LiteralContext &c, QStringView page) const
         u.category = C::Exception;
         return u;
     case LiteralContext::Initializer:
+        u = useOf(c, page);
+        u.verdict = wordVerdict(u.name, &u.category);
+        return u;
     case LiteralContext::Return:
         return useOf(c, page);
     case LiteralContext::None:
@@ -815,18 +902,18 @@ LiteralUse UseRules::judgeProperty(const QStringList &path, QStringView value) c
         u.declared = true;
         return u;
     }
-    const PropertyRow *r = findProperty(name, object);
-    if (!r || r->verdict == Never) {
+    const Known k = findProperty(name, object);
+    if (k.verdict != User) {
         u.verdict = Never;
-        u.category = r ? r->category : C::Property;
+        u.category = k.verdict == Never ? k.category : C::Property;
         return u;
     }
     u.verdict = User;
-    u.category = r->category;
-    if (r->category == C::Filter && !value.contains(u'|')) {
+    u.category = k.category;
+    if (k.category == C::Filter && !value.contains(u'|')) {
         u.verdict = Never; // a dataset's filter, no file dialog's
         u.category = C::Database;
-    } else if (path.size() >= 2 && r->category == C::Display && value == QStringView(path.front())) {
+    } else if (path.size() >= 2 && k.category == C::Display && value == QStringView(path.front())) {
         u.verdict = Never;
         u.category = C::NameRepeated;
     }

@@ -89,4 +89,6 @@ bool passesThrough(QStringView call, int argument);
 // The built-in verdict of a property or variable name: exact names first,
 // then beginnings and endings ("Help...", "...FileName"); Unknown when none.
 UseVerdict propertyVerdict(QStringView name, UseCategory *category);
+// Whether an identifier names a settings object: ini, Registry, pConfig, AppSettings.
+bool namesSettings(QStringView identifier);
 } // namespace UseTable
