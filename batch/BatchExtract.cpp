@@ -90,8 +90,10 @@ public:
     LiteralWalk(const QString &page, SourcePage kind, const UseRules &rules)
         : m_page(page), m_src(page), m_hinter(page, kind, rules), m_kind(kind)
     {
-        if (kind == SourcePage::Dfm)
+        if (kind == SourcePage::Dfm) {
             m_values = readFormValues(page);
+            m_root = FormDescription::objectNameOfLine(page.left(page.indexOf(u'\n')));
+        }
     }
     const TextSource &source() const { return m_src; }
     bool next(Literal &out)
@@ -128,7 +130,7 @@ private:
         out.value = cppStringLiteral(v.text);
         out.path = std::move(v.path);
         out.hints = valueHints(QString(u'\'' + v.text + u'\''), SourcePage::Dfm);
-        out.use = m_hinter.use(out.path, v.text);
+        out.use = m_hinter.use(out.path, v.text, m_root);
         if (isNonDisplayProperty(out.path))
             out.hints |= LiteralHint::Property;
         return true;
@@ -148,6 +150,7 @@ private:
     int m_from = 0;
     std::vector<FormValue> m_values;
     size_t m_next = 0;
+    QString m_root; // form page: the root object's name
 };
 
 // The one pass behind extract() and extractTo(): outcomes go to sink, the

@@ -100,6 +100,18 @@ bool looksLikeIdentifier(QStringView s, bool cpp)
 {
     if (s.isEmpty() || std::any_of(s.begin(), s.end(), isBlank))
         return false;
+    // A lone letter (a flag or a code), markup or a pattern (<AZ>, {4u}, *d),
+    // a digit inside a word (32h, U9A).
+    if (s.size() == 1 && s.front().isLetter())
+        return true;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c == u'<' || c == u'>' || c == u'{' || c == u'}' || c == u'[' || c == u']' || c == u'*' || c == u'|')
+            return true;
+        if (c.isDigit() && i > 0 && i + 1 < s.size() && (s.at(i - 1).isLetter() || s.at(i + 1).isLetter()) &&
+            !(cpp && s.at(i - 1) == u'\\'))
+            return true;
+    }
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s.at(i);
         const QChar next = i + 1 < s.size() ? s.at(i + 1) : QChar();
@@ -130,12 +142,10 @@ LiteralHint decidingHint(LiteralHints hints, const LiteralUse &use)
         return lowest(notLiteral);
     if (sure)
         return lowest(sure);
-    if (use.verdict == UseVerdict::NotUserText || (use.verdict == UseVerdict::UserText && use.declared))
+    if (use.verdict != UseVerdict::Unknown)
         return LiteralHint(0);
     if (hints & LiteralHint::Identifier)
         return LiteralHint::Identifier;
-    if (use.verdict == UseVerdict::UserText)
-        return LiteralHint(0);
     if (hints & LiteralHint::Property)
         return LiteralHint::Property;
     return LiteralHint(0);

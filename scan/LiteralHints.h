@@ -45,10 +45,9 @@ LiteralVerdict verdictOf(LiteralHints hints);
 // The verdict with the literal's use (UseRules) weighed in. Most decisive first:
 //   not a literal (a comment, a preprocessor line...)        -> NotLiteral
 //   empty, no letter, a loading call's text, code text       -> ProbablyNot
-//   declared user text by the project                        -> UserText
 //   a use that is never shown: ReadString("S", "K")           -> ProbablyNot
+//   a use that is shown: ShowMessage("x"), Caption = "Date/Time" -> UserText
 //   a path or identifier ("a/b", "MAX_LEN")                   -> ProbablyNot
-//   a use that is shown: ShowMessage("x"), Caption = "x"      -> UserText
 //   a form property without display text                      -> ProbablyNot
 //   nothing known: the literal's own characters               -> UserText
 LiteralVerdict verdictOf(LiteralHints hints, const LiteralUse &use);
@@ -97,7 +96,10 @@ public:
     // How a C++ literal group placed by the code map is used.
     LiteralUse use(const RunPlace &place) const;
     // How a form value with this property path and text is used.
-    LiteralUse use(const QStringList &path, QStringView value) const { return m_rules.judgeProperty(path, value); }
+    LiteralUse use(const QStringList &path, QStringView value, QStringView rootName) const
+    {
+        return m_rules.judgeProperty(path, value, rootName);
+    }
 
 private:
     int lineOf(int pos) const;

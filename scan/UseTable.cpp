@@ -337,8 +337,6 @@ const CallRow kCalls[] = {
     {u"DebugLog", "*", Never, C::Debug},
     {u"LogDebug", "*", Never, C::Debug},
     {u"qDebug", "*", Never, C::Debug},
-    {u"printf", "*", Never, C::Debug},
-    {u"wprintf", "*", Never, C::Debug},
     {u"fprintf", "*", Never, C::Debug},
     {u"fwprintf", "*", Never, C::Debug},
     {u"fputs", "*", Never, C::Debug},
@@ -454,6 +452,7 @@ const CallRow kCalls[] = {
     {u"Split", "*", Never, C::Pattern},
     {u"ExtractStrings", "*", Never, C::Pattern},
     {u"setlocale", "*", Never, C::Pattern},
+    {u"locale", "*", Never, C::Pattern},
 };
 
 // Calls whose argument hands the literal on to what their result is used
@@ -467,7 +466,8 @@ const PassRow kPassThrough[] = {
     {u"_T", 0},          {u"TEXT", 0},          {u"_TEXT", 0},     {u"__T", 0},        {u"_TXT", 0},
     {u"String", 0},      {u"AnsiString", 0},    {u"UnicodeString", 0}, {u"WideString", 0}, {u"UTF8String", 0},
     {u"RawByteString", 0}, {u"string", 0},      {u"wstring", 0},   {u"QString", 0},    {u"CString", 0},
-    {u"Format", 1},      {u"FmtStr", 1},        {u"WideFormat", 1}, {u"Trim", 0},      {u"TrimLeft", 0},
+    {u"Format", 1},      {u"FmtStr", 1},        {u"WideFormat", 1}, {u"FormatW", 1},   {u"FORMAT", 1},
+    {u"WString", 0}, {u"Trim", 0},      {u"TrimLeft", 0},
     {u"TrimRight", 0},   {u"UpperCase", 0},     {u"LowerCase", 0}, {u"AnsiUpperCase", 0}, {u"AnsiLowerCase", 0},
     {u"c_str", 0},       {u"StringOfChar", 0},  {u"QuotedStr", 0}, {u"AnsiQuotedStr", 1},
 };
@@ -542,6 +542,10 @@ const PropertyRow kProperties[] = {
     {u"CommaText", Never, C::Pattern},
     {u"NameValueSeparator", Never, C::Pattern},
     {u"ValueChecked", Never, C::Database},
+    {u"AsString", Never, C::Database},
+    {u"AsWideString", Never, C::Database},
+    {u"AsVariant", Never, C::Database},
+    {u"Value", Never, C::Database},
     {u"ValueUnchecked", Never, C::Database},
     {u"DisabledSuffix", Never, C::Component},
     {u"Help*", Never, C::File},
@@ -881,7 +885,7 @@ LiteralUse UseRules::judge(const LiteralContext &c, QStringView page) const
     return u;
 }
 
-LiteralUse UseRules::judgeProperty(const QStringList &path, QStringView value) const
+LiteralUse UseRules::judgeProperty(const QStringList &path, QStringView value, QStringView rootName) const
 {
     LiteralUse u;
     u.formProperty = true;
@@ -913,7 +917,8 @@ LiteralUse UseRules::judgeProperty(const QStringList &path, QStringView value) c
     if (k.category == C::Filter && !value.contains(u'|')) {
         u.verdict = Never; // a dataset's filter, no file dialog's
         u.category = C::Database;
-    } else if (path.size() >= 2 && k.category == C::Display && value == QStringView(path.front())) {
+    } else if (k.category == C::Display && !value.isEmpty() &&
+               value == (path.size() >= 2 ? QStringView(path.front()) : rootName)) {
         u.verdict = Never;
         u.category = C::NameRepeated;
     }

@@ -69,8 +69,9 @@ public:
 
     // A C++ literal's use from its context; page: the text the context points into.
     LiteralUse judge(const LiteralContext &c, QStringView page) const;
-    // A form value's use from its property path (FormValue::path) and its text.
-    LiteralUse judgeProperty(const QStringList &path, QStringView value) const;
+    // A form value's use from its property path (FormValue::path), its text
+    // and the name of the form's root object (the owner of a path of one part).
+    LiteralUse judgeProperty(const QStringList &path, QStringView value, QStringView rootName = {}) const;
 
 private:
     struct Row
