@@ -1,6 +1,7 @@
 #include "app/LiteralsModel.h"
 
 #include "uitext/PanelTexts.h"
+#include "scan/VerdictReason.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -89,10 +90,8 @@ QVariant LiteralsModel::data(const QModelIndex &index, int role) const
                              m_lang);
         }
     }
-    if (role == Qt::ToolTipRole && index.column() == VerdictColumn) {
-        const QStringList reasons = hintNames(l.hints);
-        return reasons.isEmpty() ? panelText(PanelText::NoReasons, m_lang) : reasons.join(u'\n');
-    }
+    if (role == Qt::ToolTipRole && index.column() == VerdictColumn)
+        return verdictReason(l.hints, l.use, m_lang);
     return {};
 }
 

@@ -41,6 +41,12 @@ public:
 
     // Follows editor (page kind; the header page has no literals).
     void setPage(QPlainTextEdit *editor, SourcePage kind);
+    // Where the open unit lies: its project file (vtqx.project) extends the
+    // verdicts' knowledge.
+    void setUnitFolder(std::function<QString()> folder) { m_unitFolder = std::move(folder); }
+    // What the verdicts know for the open unit; the built-in table when its
+    // project file is missing or bad.
+    std::shared_ptr<const UseRules> rules() const;
     // Connects a page's document so the check marks follow its edits.
     void watch(QPlainTextEdit *editor);
     void setLanguage(Language lang);
@@ -135,6 +141,7 @@ private:
     qint64 m_lastBlockingMs = 0;
     QPlainTextEdit *m_editor = nullptr;
     SourcePage m_kind = SourcePage::Cpp;
+    std::function<QString()> m_unitFolder;
     bool m_dirty = true;
     qint64 m_lastCostMs = 0;
     Language m_lang = Language::English;

@@ -2,6 +2,9 @@
 // literals and schedule a rescan; the literals are found on a worker.
 #include "app/LiteralsPanel.h"
 
+#include "platform/core/Exception.h"
+#include "scan/ProjectKeywords.h"
+
 #include "platform/gui/EditorModel.h"
 
 #include <QElapsedTimer>
@@ -69,6 +72,17 @@ void LiteralsPanel::showEvent(QShowEvent *event)
     refresh();
 }
 
+std::shared_ptr<const UseRules> LiteralsPanel::rules() const
+{
+    if (m_unitFolder)
+        try {
+            return std::make_shared<const UseRules>(readProjectSettings(m_unitFolder(), Language::English).rules);
+        } catch (const Exception &) {
+            // a bad project file is told by the command line; the panel keeps the built-in table
+        }
+    return std::make_shared<const UseRules>(UseRules::standard());
+}
+
 void LiteralsPanel::rescan()
 {
     dropBackgroundRescan();
@@ -77,7 +91,7 @@ void LiteralsPanel::rescan()
     clock.start();
     std::vector<Batch::Literal> literals;
     if (m_editor && m_kind != SourcePage::Header)
-        literals = Batch::findLiterals(EditorModel::of(m_editor).text(), m_kind);
+        literals = Batch::findLiterals(EditorModel::of(m_editor).text(), m_kind, *rules());
     const int p = pageOf(m_editor);
     replaceRows(std::move(literals), p);
     m_dirty = false;
@@ -110,10 +124,10 @@ void LiteralsPanel::startBackgroundRescan()
     m_pendingRevision = m_editor->document()->revision();
     const QString text = EditorModel::of(m_editor).text();
     m_pendingReadMs = clock.elapsed();
-    m_pending = std::async(std::launch::async, [text, kind = m_kind] {
+    m_pending = std::async(std::launch::async, [text, kind = m_kind, rules = rules()] {
         QElapsedTimer t;
         t.start();
-        Scan s{Batch::findLiterals(text, kind), 0};
+        Scan s{Batch::findLiterals(text, kind, *rules), 0};
         s.ms = t.elapsed();
         return s;
     });

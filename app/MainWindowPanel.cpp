@@ -32,6 +32,7 @@ void MainWindow::buildPanel()
     m_panel->hide();
     for (QPlainTextEdit *m : {m_cppEditor, m_headerEditor, m_formEditor})
         m_panel->watch(m);
+    m_panel->setUnitFolder([this] { return m_baseFolder; });
     m_panel->setPage(m_cppEditor, SourcePage::Cpp);
 
     connect(m_panel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
@@ -277,7 +278,7 @@ void MainWindow::extractChecked()
     // The panel's rows, just brought up to date, are the page's literals: the
     // engine need not find them again.
     const auto literals = std::make_shared<const std::vector<Batch::Literal>>(
-        m_panel->isUpToDate() ? m_panel->model().literals() : Batch::findLiterals(text, options.page));
+        m_panel->isUpToDate() ? m_panel->model().literals() : Batch::findLiterals(text, options.page, *m_panel->rules()));
     const auto start = [&](Batch::EqualStrings equal) {
         Batch::Options o = options;
         o.equal = equal;

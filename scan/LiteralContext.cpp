@@ -153,6 +153,9 @@ void ContextReader::open(const Sig &s)
         if (p.type == Sig::Ident) {
             nf.name = p.start;
             nf.nameLength = p.end - p.start;
+        } else if (p.type == Sig::Op && p.op[0] == u']') { // Cells[0][1]: the same owner
+            nf.name = m_lastSubscriptOwner;
+            nf.nameLength = m_lastSubscriptOwnerLength;
         }
     } else {
         const Frame &outer = m_frames.back();

@@ -106,10 +106,13 @@ bool looksLikeIdentifier(QStringView s, bool cpp)
         return true;
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s.at(i);
+        if (cpp && c == u'\\') {
+            i += escapeLength(s, i) - 1; // \x41 is no digit in a word
+            continue;
+        }
         if (c == u'<' || c == u'>' || c == u'{' || c == u'}' || c == u'[' || c == u']' || c == u'*' || c == u'|')
             return true;
-        if (c.isDigit() && i > 0 && i + 1 < s.size() && (s.at(i - 1).isLetter() || s.at(i + 1).isLetter()) &&
-            !(cpp && s.at(i - 1) == u'\\'))
+        if (c.isDigit() && i > 0 && i + 1 < s.size() && (s.at(i - 1).isLetter() || s.at(i + 1).isLetter()))
             return true;
     }
     for (qsizetype i = 0; i < s.size(); ++i) {
