@@ -10,7 +10,6 @@ constexpr TextRow<PanelText> kTexts[] = {
     {PanelText::ColumnVerdict, {u"Verdict", u"Urteil"}},
     {PanelText::UserText, {u"user text", u"Benutzertext"}},
     {PanelText::ProbablyNot, {u"probably not", u"eher nicht"}},
-    {PanelText::NoReasons, {u"No hint speaks against it", u"Kein Hinweis spricht dagegen"}},
     {PanelText::Filter, {u"Filter by text", u"Filter nach Text"}},
     {PanelText::ExtractChecked, {u"Extract checked", u"Markierte extrahieren"}},
     {PanelText::ModeExtract, {u"Extract", u"Extrahieren"}},

@@ -14,7 +14,6 @@ enum class PanelText {
     ColumnVerdict,
     UserText,         // verdicts
     ProbablyNot,
-    NoReasons,        // tool tip of a user text verdict
     Filter,           // placeholder of the filter box
     ExtractChecked,   // the button and the Edit menu item
     ModeExtract,      // the choice next to the button

@@ -658,7 +658,7 @@ TEST_F(Panel, ACellTheColumnCutsOffShowsItsWholeTextAsToolTip)
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
     EXPECT_EQ(tipAt(1, LiteralsModel::TextColumn), u'"' + QString::fromLatin1(longText) + u'"');
-    EXPECT_EQ(tipAt(0, LiteralsModel::VerdictColumn), panelText(PanelText::NoReasons, Language::English));
+    EXPECT_TRUE(tipAt(0, LiteralsModel::VerdictColumn).contains(QStringLiteral("`a`"))) << "the reason names the call";
     tipAt(0, LiteralsModel::TextColumn);
     QTRY_VERIFY(!QToolTip::isVisible());
 }
