@@ -161,14 +161,14 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
         prevDirective = directive;
     }
     contexts.finish();
-    m_contexts = contexts.entries();
-}
-
-LiteralContext CodeMap::context(int quote) const
-{
-    const auto it = std::lower_bound(m_contexts.begin(), m_contexts.end(), quote,
-                                     [](const ContextReader::Entry &e, int pos) { return e.quote < pos; });
-    return it != m_contexts.end() && it->quote == quote ? it->context : LiteralContext();
+    // Both in page order: each context to its group.
+    auto group = m_groups.begin();
+    for (const ContextReader::Entry &e : contexts.entries()) {
+        while (group != m_groups.end() && group->quote < e.quote)
+            ++group;
+        if (group != m_groups.end() && group->quote == e.quote)
+            group->context = e.context;
+    }
 }
 
 RunPlace CodeMap::place(int runStart, int runEnd) const

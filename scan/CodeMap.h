@@ -24,6 +24,7 @@ struct StringGroup
     bool suffix = false;    // a member has a user-defined suffix
     bool directive = false; // on a preprocessor line
     bool codeText = false;  // extern "C", __declspec(...), asm(...), static_assert, _Pragma
+    LiteralContext context; // how it is used; None on a preprocessor line
 };
 
 // What a run of the scanner is.
@@ -59,9 +60,6 @@ public:
     const std::vector<std::pair<int, int>> &comments() const { return m_comments; }
     // Preprocessor lines in page order, [begin, end).
     const std::vector<std::pair<int, int>> &directives() const { return m_directives; }
-    // How the group whose first member's opening quote is at quote is used
-    // (LiteralContext); None for a group on a preprocessor line.
-    LiteralContext context(int quote) const;
 
 private:
     struct Member
@@ -80,7 +78,6 @@ private:
     std::vector<Region> m_regions;  // comments, character literals, raw strings, unterminated literals
     std::vector<std::pair<int, int>> m_comments;
     std::vector<std::pair<int, int>> m_directives;
-    std::vector<ContextReader::Entry> m_contexts;
 };
 
 // Joins the quoted parts of adjacent literals into one literal without

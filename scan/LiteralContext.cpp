@@ -15,10 +15,10 @@ bool joins(char16_t a, char16_t b)
 // Words that a "(" follows without being a call.
 bool isNoCall(QStringView word)
 {
-    static const char16_t *const words[] = {u"if",       u"while",   u"for",      u"switch", u"return", u"sizeof",
+    static constexpr QStringView words[] = {u"if",       u"while",   u"for",      u"switch", u"return", u"sizeof",
                                             u"catch",    u"throw",   u"decltype", u"alignof", u"alignas", u"typeid",
                                             u"noexcept", u"defined", u"delete",   u"new",     u"case"};
-    return std::any_of(std::begin(words), std::end(words), [&](const char16_t *w) { return word == QStringView(w); });
+    return std::any_of(std::begin(words), std::end(words), [&](QStringView w) { return word == w; });
 }
 } // namespace
 
@@ -27,9 +27,9 @@ ContextReader::ContextReader(QStringView page) : m_page(page)
     m_frames.emplace_back();
 }
 
-bool ContextReader::identIs(const Sig &s, const char16_t *word) const
+bool ContextReader::identIs(const Sig &s, QStringView word) const
 {
-    return s.type == Sig::Ident && text(s) == QStringView(word);
+    return s.type == Sig::Ident && s.end - s.start == word.size() && text(s) == word;
 }
 
 void ContextReader::token(const Cpp::Token &t)

@@ -80,7 +80,7 @@ private:
     void literal(const Sig &s);
     void open(const Sig &s);
     void close(char16_t c);
-    bool identIs(const Sig &s, const char16_t *word) const;
+    bool identIs(const Sig &s, QStringView word) const;
     static QStringView opOf(const Sig &s) { return QStringView(s.op, s.op[1] ? 2 : 1); }
     QStringView text(const Sig &s) const { return m_page.sliced(s.start, s.end - s.start); }
     const Sig &back(int n) const { return m_history[(m_count - n) & 3]; } // n = 1: the last processed

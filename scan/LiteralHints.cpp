@@ -260,7 +260,7 @@ LiteralUse LiteralHinter::use(const RunPlace &place) const
 {
     if (!place.group || (place.kind != RunKind::Literal && place.kind != RunKind::Group))
         return {};
-    return m_rules.judge(m_code->context(place.group->quote), m_text);
+    return m_rules.judge(place.group->context, m_text);
 }
 
 LiteralHints LiteralHinter::positionHints(int start, int end) const

@@ -1,6 +1,6 @@
 #include "scan/UseTable.h"
 
-#include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <iterator>
@@ -654,9 +654,10 @@ struct Tables
         UseVerdict verdict;
         UseCategory category;
     };
-    QHash<QString, std::vector<Call>> calls;
-    QHash<QString, int> passThrough; // argument, 0 every
-    QHash<QString, const PropertyRow *> exact;
+    // Keys are views of the tables' own names: looked up without a copy.
+    QHash<QStringView, std::vector<Call>> calls;
+    QHash<QStringView, int> passThrough; // argument, 0 every
+    QHash<QStringView, const PropertyRow *> exact;
     std::vector<const PropertyRow *> patterns;
 
     Tables()
@@ -668,21 +669,21 @@ struct Tables
             for (const QString &n : QString::fromLatin1(r.args).split(u' ', Qt::SkipEmptyParts))
                 if (n != u"*")
                     args |= 1u << n.toInt();
-            calls[QString::fromUtf16(r.name)].push_back({args, r.verdict, r.category});
+            calls[QStringView(r.name)].push_back({args, r.verdict, r.category});
         }
         for (const PassRow &r : kPassThrough)
-            passThrough.insert(QString::fromUtf16(r.name), r.argument);
+            passThrough.insert(QStringView(r.name), r.argument);
         for (const PropertyRow &r : kProperties) {
             const QStringView n(r.name);
             if (n.endsWith(u'*'))
                 patterns.push_back(&r);
             else
-                exact.insert(n.toString(), &r);
+                exact.insert(n, &r);
         }
     }
     const Call *call(QStringView name, int argument) const
     {
-        const auto it = calls.constFind(name.toString());
+        const auto it = calls.constFind(name);
         if (it == calls.cend())
             return nullptr;
         for (const Call &c : *it)
@@ -698,13 +699,29 @@ const Tables &tables()
     return t;
 }
 
+// Object.Name built on the stack.
+class Dotted
+{
+public:
+    Dotted(QStringView object, QStringView name)
+    {
+        m_text.append(object.utf16(), object.size());
+        m_text.append(u'.');
+        m_text.append(name.utf16(), name.size());
+    }
+    QStringView view() const { return QStringView(m_text.constData(), m_text.size()); }
+
+private:
+    QVarLengthArray<char16_t, 64> m_text;
+};
+
 // Table rows by the call's names: Object.Name first, then Name, then Name
 // without a Windows A or W ending.
 const Tables::Call *findCall(QStringView name, QStringView object, int argument)
 {
     const Tables &t = tables();
     if (!object.isEmpty())
-        if (const auto *c = t.call(QString(object.toString() + u'.').append(name), argument))
+        if (const auto *c = t.call(Dotted(object, name).view(), argument))
             return c;
     if (const auto *c = t.call(name, argument))
         return c;
@@ -723,14 +740,14 @@ struct Known
 Known findProperty(QStringView name, QStringView object)
 {
     const Tables &t = tables();
-    const auto exact = [&](const QString &key) {
+    const auto exact = [&](QStringView key) {
         const auto it = t.exact.constFind(key);
         return it == t.exact.cend() ? Known() : Known{(*it)->verdict, (*it)->category};
     };
     if (!object.isEmpty())
-        if (const Known k = exact(QString(object.toString() + u'.').append(name)); k.verdict != UseVerdict::Unknown)
+        if (const Known k = exact(Dotted(object, name).view()); k.verdict != UseVerdict::Unknown)
             return k;
-    if (const Known k = exact(name.toString()); k.verdict != UseVerdict::Unknown)
+    if (const Known k = exact(name); k.verdict != UseVerdict::Unknown)
         return k;
     for (const PropertyRow *r : t.patterns)
         if (name.startsWith(QStringView(r->name).chopped(1), Qt::CaseInsensitive))
@@ -755,7 +772,7 @@ LiteralUse useOf(const LiteralContext &c, QStringView page)
 bool UseTable::passesThrough(QStringView call, int argument)
 {
     const auto &p = tables().passThrough;
-    const auto it = p.constFind(call.toString());
+    const auto it = p.constFind(call);
     return it != p.cend() && (*it == 0 || *it == argument);
 }
 
@@ -769,14 +786,14 @@ UseVerdict UseTable::propertyVerdict(QStringView name, UseCategory *category)
 
 bool UseTable::namesSettings(QStringView identifier)
 {
-    // A quick look first: most identifiers hold none of the words.
-    if (identifier.size() > 24 || !(identifier.contains(u"ini", Qt::CaseInsensitive) ||
-                                     identifier.contains(u"reg", Qt::CaseInsensitive) ||
-                                     identifier.contains(u"conf", Qt::CaseInsensitive) ||
-                                     identifier.contains(u"setting", Qt::CaseInsensitive)))
+    if (identifier.size() > 32)
         return false;
+    // Only where a word starts: i(ni), r(eg...), c(onfig...), s(ettings).
     bool found = false;
     forEachWord(identifier, [&](QStringView w) {
+        const char16_t first = w.front().toLower().unicode();
+        if (found || (first != u'i' && first != u'r' && first != u'c' && first != u's'))
+            return;
         for (const char16_t *s : {u"ini", u"reg", u"registry", u"config", u"configuration", u"settings"})
             found = found || w.compare(QStringView(s), Qt::CaseInsensitive) == 0;
     });
