@@ -518,6 +518,22 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
+    // One writer per unit: the unit's folder and, with --out, the folder
+    // written, each locked and recovered before anything is read.
+    UnitLocks locks;
+    try {
+        std::vector<std::pair<QString, QString>> locked;
+        for (const SourceUnit &u : units) {
+            locked.emplace_back(u.folder(), u.baseName());
+            // A folder --out is yet to create holds nothing to lock.
+            if (!o.outDir.isEmpty() && QDir(folderOf(u, o)) != QDir(u.folder()) && QFileInfo(o.outDir).isDir())
+                locked.emplace_back(folderOf(u, o), u.baseName());
+        }
+        locks = lockUnits(locked, true, io, lang);
+    } catch (const Exception &e) {
+        fail(io, e.Message());
+        return nothingChanged(io, lang);
+    }
     int n = int(units.size());
     const int jobs = parser.jobs();
     std::vector<UnitWork> works(units.size());
@@ -606,13 +622,15 @@ int runExtract(const QStringList &arguments, CliStreams &io)
         return nothingChanged(io, lang);
     }
     // Every unit's files are staged (removed again when any fails), then all renamed.
-    std::vector<StagedFiles> staged(works.size());
-    eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { stage(units[size_t(i)], o, w, staged[size_t(i)]); });
+    std::vector<std::unique_ptr<StagedFiles>> staged;
+    for (size_t i = 0; i < works.size(); ++i)
+        staged.push_back(std::make_unique<StagedFiles>(folderOf(units[i], o), units[i].baseName()));
+    eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { stage(units[size_t(i)], o, w, *staged[size_t(i)]); });
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
     try {
-        for (StagedFiles &s : staged)
-            s.commit();
+        for (const std::unique_ptr<StagedFiles> &s : staged)
+            s->commit();
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }

@@ -5,6 +5,7 @@
 #include "extract/FormDescription.h"
 #include "generate/GeneratorTable.h"
 #include "platform/core/Paths.h"
+#include "unit/UnitRecovery.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -15,6 +16,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #ifdef Q_OS_UNIX
 #include <dirent.h>
 #endif
@@ -179,20 +182,33 @@ QString formHeadLine(SourceUnit &unit)
 void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStreams &io, Language lang)
 {
     const int threads = std::max(1, std::min(n, jobs > 0 ? jobs : QThread::idealThreadCount()));
-    std::atomic<int> next{0}, done{0};
+    std::atomic<int> next{0};
+    int done = 0;
+    std::mutex mutex;
+    std::condition_variable finished;
     std::vector<std::thread> pool;
     for (int t = 0; t < threads; ++t)
         pool.emplace_back([&] {
-            for (int i; (i = next++) < n; ++done)
+            for (int i; (i = next++) < n;) {
                 work(i);
+                const std::lock_guard<std::mutex> hold(mutex);
+                if (++done == n)
+                    finished.notify_one();
+            }
         });
+    // Woken when the last unit is done; on a terminal also every few tenths
+    // of a second for the progress line of a long run.
     QElapsedTimer clock;
     clock.start();
     bool shown = false;
-    while (done < n) {
-        QThread::msleep(50);
-        if (io.terminal && clock.elapsed() > 1000) {
-            io.err << '\r' << cliText(CliText::Progress, lang).arg(done.load()).arg(n) << Qt::flush;
+    for (std::unique_lock<std::mutex> hold(mutex); done < n;) {
+        if (!io.terminal) {
+            finished.wait(hold, [&] { return done == n; });
+            break;
+        }
+        finished.wait_for(hold, std::chrono::milliseconds(200), [&] { return done == n; });
+        if (done < n && clock.elapsed() > 1000) {
+            io.err << '\r' << cliText(CliText::Progress, lang).arg(done).arg(n) << Qt::flush;
             shown = true;
         }
     }
@@ -206,4 +222,35 @@ int fail(CliStreams &io, const QString &text)
 {
     io.err << "vtqx-cli: " << text << '\n' << Qt::flush;
     return ExitError;
+}
+
+UnitLocks lockUnits(const std::vector<std::pair<QString, QString>> &units, bool writing, CliStreams &io, Language lang)
+{
+    UnitLocks locks;
+    std::map<QString, QStringList> marks; // folder: the names a run leaves there, listed once
+    for (const auto &[folder, base] : units) {
+        auto lock = std::make_unique<UnitLock>(folder, base);
+        if (!lock->tryLock(kUnitLockWaitMs)) {
+            if (!writing && lock->holderPid() == 0)
+                continue; // no lock file can be made here: nothing of ours to recover either
+            throw Exception(lock->error(lang));
+        }
+        locks.push_back(std::move(lock));
+        auto listed = marks.find(folder);
+        if (listed == marks.end())
+            listed = marks.emplace(folder, QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
+                                               .entryList({QStringLiteral(".*.vtqx-*")},
+                                                          QDir::Files | QDir::Hidden | QDir::System))
+                         .first;
+        const QString head = u'.' + base + QStringLiteral(".vtqx-");
+        const bool left = std::any_of(listed->second.begin(), listed->second.end(), [&](const QString &name) {
+            return name.startsWith(head) && name != UnitLock::fileName(base);
+        });
+        if (!left)
+            continue;
+        const QString told = recoverUnit(folder.isEmpty() ? QStringLiteral(".") : folder, base, lang);
+        if (!told.isEmpty())
+            io.err << "vtqx-cli: " << told << '\n' << Qt::flush;
+    }
+    return locks;
 }

@@ -6,10 +6,12 @@
 #include "platform/core/SourcePage.h"
 #include "unit/SourceUnit.h"
 #include "platform/core/TextFile.h"
+#include "unit/UnitLock.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 // The units the arguments name, located (not loaded): a file names its unit
@@ -45,3 +47,16 @@ void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStrea
 
 // "error: text" on the error stream; returns ExitError.
 int fail(CliStreams &io, const QString &text);
+
+// How long a run waits for another writer of a unit to finish.
+inline constexpr int kUnitLockWaitMs = 3000;
+
+using UnitLocks = std::vector<std::unique_ptr<UnitLock>>;
+
+// Takes the lock of every unit (folder with its separator, base name), in
+// the order given, waiting at most kUnitLockWaitMs for each, and finishes
+// or undoes what a killed run left of it (recoverUnit), telling on io.err
+// what it did. The locks are held until the result is destroyed. Raises
+// Exception naming the holder of a lock that stays held. Reading only
+// (writing false), a folder where no lock file can be made is read as it is.
+UnitLocks lockUnits(const std::vector<std::pair<QString, QString>> &units, bool writing, CliStreams &io, Language lang);

@@ -48,6 +48,30 @@ constexpr TextRow<FileText> kTexts[] = {
       u"extraction list before extracting more.",
       u"Achtung: die Seite verwendet %1 schon für einen anderen Text. Öffnen Sie die "
       u"Extraktionsliste der Unit, bevor Sie weiter extrahieren."}},
+    {FileText::UnitLocked,
+     {u"The unit is being written by %2 (process %3), which holds %1. Try again when it has finished.",
+      u"Die Unit wird gerade von %2 (Prozess %3) geschrieben, der %1 hält. Versuchen Sie es erneut, "
+      u"wenn er fertig ist."}},
+    {FileText::UnitLockNotMade,
+     {u"%1 cannot be created, so the unit cannot be locked for writing.",
+      u"%1 kann nicht angelegt werden; die Unit kann daher nicht zum Schreiben gesperrt werden."}},
+    {FileText::RecoveryCleaned,
+     {u"%1: %2 temporary files of a run that stopped before it had finished were removed; the unit's "
+      u"files are as before that run.",
+      u"%1: %2 temporäre Dateien eines Laufs, der vor seinem Ende abbrach, wurden entfernt; die Dateien "
+      u"der Unit sind wie vor diesem Lauf."}},
+    {FileText::RecoveryForward,
+     {u"%1: a run that stopped while replacing the unit's files has been completed: %2.",
+      u"%1: ein Lauf, der beim Ersetzen der Dateien der Unit abbrach, wurde zu Ende geführt: %2."}},
+    {FileText::RecoveryBack,
+     {u"%1: a run that stopped before its files were complete has been undone; %2 stay as they were.",
+      u"%1: ein Lauf, der abbrach, bevor seine Dateien vollständig waren, wurde rückgängig gemacht; "
+      u"%2 bleiben, wie sie waren."}},
+    {FileText::RecoveryFailed,
+     {u"%1: a run that stopped while replacing the unit's files could not be completed (%2). Its "
+      u"journal is kept; check the unit's files.",
+      u"%1: ein Lauf, der beim Ersetzen der Dateien der Unit abbrach, konnte nicht zu Ende geführt "
+      u"werden (%2). Sein Journal bleibt erhalten; prüfen Sie die Dateien der Unit."}},
 };
 static_assert(complete(kTexts, kLastFileText));
 } // namespace

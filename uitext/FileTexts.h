@@ -19,9 +19,15 @@ enum class FileText {
     ListNameTwice,     // %1 file, %2 line
     ListBeside,        // %1 file name: the status bar's hint after Open
     NameInUse,         // %1 name: Extract gave a name the page used already
+    UnitLocked,        // %1 lock file, %2 program, %3 process id
+    UnitLockNotMade,   // %1 lock file
+    RecoveryCleaned,   // %1 unit, %2 count of temporary files removed
+    RecoveryForward,   // %1 unit, %2 files completed
+    RecoveryBack,      // %1 unit, %2 files left as they were
+    RecoveryFailed,    // %1 unit, %2 reason
 };
 // Keep naming the last id: the table's compile-time check counts the ids by it.
-inline constexpr FileText kLastFileText = FileText::NameInUse;
+inline constexpr FileText kLastFileText = FileText::RecoveryFailed;
 
 // The text id in lang, placeholders unfilled.
 QString fileText(FileText id, Language lang);
