@@ -189,7 +189,9 @@ State run(const QString &page, const Options &options, State st, const std::func
         o.action = Action::Skipped;
         o.name.clear();
         const Literal &l = o.literal;
-        if (!l.isLiteral()) {
+        if (!l.isLiteral() || l.hints.testFlag(LiteralHint::CommentInside)) {
+            // A group with a comment between its members cannot be replaced
+            // without losing the comment: it is left out, whatever was chosen.
             o.action = Action::NotLiteral;
         } else if (!options.includeMarked && l.hints.testFlag(LiteralHint::Marker)) {
             o.action = Action::Marked;

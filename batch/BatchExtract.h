@@ -70,7 +70,7 @@ enum class Action {
     Repeated,  // form description: the entry equals the list's last line
     Marked,    // left alone: its line carries the marker
     Skipped,   // not chosen
-    NotLiteral, // left alone: no literal of the code, whatever was chosen
+    NotLiteral, // left alone, whatever was chosen: no literal of the code, or a group with a comment inside
 };
 
 struct Outcome

@@ -29,6 +29,7 @@
 #include "extract/ListPositions.h"
 #include "generate/OutputFile.h"
 #include "batch/PageDiff.h"
+#include "platform/core/FileStamp.h"
 #include "platform/core/Paths.h"
 #include "platform/core/StagedFiles.h"
 #include "scan/TextSource.h"
@@ -78,6 +79,7 @@ struct UnitWork
     QString formIdsSource;   // where they were read
     int cppInUse = 0;        // the highest number the C++ page's list or page uses
     QString cppSource;       // the unit's C++ page, named where its numbers are in the way
+    std::vector<std::pair<QString, FileStamp>> read; // each file read, as it was before
 };
 
 bool chosen(const ExtractOptions &o, const UnitWork &w, const Batch::Literal &l)
@@ -132,6 +134,13 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
         w.noFormPage = true; // told, and left out of the run
         return;
     }
+    // Stamped before they are read: a change from here to the commit
+    // stops the run.
+    const QString source = unit.folder() + ExtractionList::listFileName(unit.baseName(), o.batch.page);
+    for (SourcePage p : kSourcePages)
+        if (!unit.path(p).isEmpty())
+            w.read.emplace_back(unit.path(p), FileStamp::of(unit.path(p)));
+    w.read.emplace_back(source, FileStamp::of(source));
     w.page = loadPage(unit, o.batch.page);
     if (w.page.text.contains(QChar(u'\0')))
         throw Exception(cliText(CliText::NulBytes, lang).arg(w.page.path));
@@ -150,7 +159,6 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
     w.listPath = folderOf(unit, o) + ExtractionList::listFileName(unit.baseName(), o.batch.page);
     // The unit's own list continues, also when --out writes the result
     // elsewhere: the same run with --out gives the same files again.
-    const QString source = unit.folder() + ExtractionList::listFileName(unit.baseName(), o.batch.page);
     if (QFileInfo(source).exists()) {
         if (!QFileInfo(source).isFile())
             throw Exception(cliText(CliText::NotRegularFile, lang).arg(source));
@@ -628,6 +636,12 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { stage(units[size_t(i)], o, w, *staged[size_t(i)]); });
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
+    for (const UnitWork &w : works)
+        for (const auto &[path, stamp] : w.read)
+            if (FileStamp::of(path) != stamp) {
+                fail(io, cliText(CliText::ChangedWhileRun, lang).arg(path));
+                return nothingChanged(io, lang);
+            }
     try {
         for (const std::unique_ptr<StagedFiles> &s : staged)
             s->commit();

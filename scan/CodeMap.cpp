@@ -89,6 +89,7 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
     Cpp::Token t;
     Cpp::Token prev; // the last token other than a comment
     bool havePrev = false;
+    bool commented = false; // a comment since the last token other than a comment
     int directiveIndex = 0; // counts preprocessor lines; 0 outside
     int prevDirective = 0;
     std::vector<bool> parens; // per open "(": its call takes code text
@@ -106,6 +107,7 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
         case Cpp::TokenKind::Comment:
             m_comments.emplace_back(t.start, t.end);
             m_regions.push_back({t.start, t.end, RunKind::Comment});
+            commented = true;
             continue; // comments neither part nor break a group
         case Cpp::TokenKind::Char:
             m_regions.push_back({t.start, t.end, RunKind::CharLiteral});
@@ -131,6 +133,7 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
                 m_groups.push_back(g);
             }
             StringGroup &g = m_groups.back();
+            g.comment = g.comment || (joins && commented);
             ++g.members;
             g.close = t.close;
             g.end = t.end;
@@ -158,6 +161,7 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
         }
         prev = t;
         havePrev = true;
+        commented = false;
         prevDirective = directive;
     }
     contexts.finish();

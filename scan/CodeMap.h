@@ -25,6 +25,7 @@ struct StringGroup
     bool directive = false; // on a preprocessor line
     bool codeText = false;  // extern "C", __declspec(...), asm(...), static_assert, _Pragma
     LiteralContext context; // how it is used; None on a preprocessor line
+    bool comment = false;   // a comment between two members: "a" /* c */ "b"
 };
 
 // What a run of the scanner is.

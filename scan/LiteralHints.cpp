@@ -139,7 +139,7 @@ LiteralHint decidingHint(LiteralHints hints, const LiteralUse &use)
 {
     const LiteralHints notLiteral = hints & kNotLiteralHints;
     const LiteralHints sure = hints & (LiteralHint::Empty | LiteralHint::NoLetter | LiteralHint::ResourceCall |
-                                       LiteralHint::CodeText);
+                                       LiteralHint::CodeText | LiteralHint::CommentInside);
     const auto lowest = [](LiteralHints h) { return LiteralHint(unsigned(h) & (~unsigned(h) + 1)); };
     if (notLiteral)
         return lowest(notLiteral);
@@ -171,7 +171,8 @@ QStringList hintNames(LiteralHints hints)
 {
     static const char *const names[] = {"preprocessor", "comment",   "prefix",     "empty",     "no-letter",
                                         "identifier",   "resource-call", "marker", "char-literal", "spans-code",
-                                        "raw-string",   "suffix",    "code-text",  "property",  "adjacent"};
+                                        "raw-string",   "suffix",    "code-text",  "property",  "adjacent",
+                                        "comment-inside"};
     QStringList out;
     for (unsigned bit = 0; bit < std::size(names); ++bit)
         if (hints.testFlag(LiteralHint(1u << bit)))
@@ -253,6 +254,8 @@ LiteralHints LiteralHinter::hints(const RunPlace &place, QStringView value) cons
     h |= reasons[int(place.kind)];
     if (place.group && place.group->codeText)
         h |= LiteralHint::CodeText;
+    if (place.group && place.group->comment)
+        h |= LiteralHint::CommentInside;
     return h;
 }
 

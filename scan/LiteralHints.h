@@ -29,6 +29,7 @@ enum class LiteralHint : unsigned {
     CodeText = 1u << 12,    // text the compiler reads           extern "C"  asm("nop")  static_assert(x, "m")
     Property = 1u << 13,    // a form property without display text   Font.Name = 'Arial'  DataField = 'ID'
     Adjacent = 1u << 14,    // adjacent literals, joined into one  "a" "b"
+    CommentInside = 1u << 15, // a comment between adjacent literals  "a" /* c */ "b"
 };
 Q_DECLARE_FLAGS(LiteralHints, LiteralHint)
 Q_DECLARE_OPERATORS_FOR_FLAGS(LiteralHints)

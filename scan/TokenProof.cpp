@@ -17,7 +17,7 @@ bool isExpressionToken(const Token &t)
 // So the proof needs one pass over the old text only:
 //   1. outside the stretches the texts are equal, character for character;
 //   2. the old text, lexed whole, has each stretch as whole tokens: string
-//      literals of the code (and comments between them);
+//      literals of the code only (a comment between them would disappear);
 //   3. the new text, lexed from the state the old text had in front of a
 //      stretch, has there an expression of whole tokens, after which the
 //      lexer is in the state the old text reaches behind its stretch.
@@ -49,11 +49,11 @@ std::optional<int> firstTokenDifference(QStringView before, QStringView after,
             front = a.state();
             continue;
         }
-        // The old stretch: whole literals of the code, comments between them.
+        // The old stretch: whole literals of the code, nothing between them
+        // but blanks and line splices; a comment there would be lost.
         bool literal = false;
         for (bool more = true; more && t.start < r.oldEnd;) {
-            if (t.start < r.oldStart || t.end > r.oldEnd || t.directive ||
-                (t.kind != TokenKind::String && t.kind != TokenKind::Comment))
+            if (t.start < r.oldStart || t.end > r.oldEnd || t.directive || t.kind != TokenKind::String)
                 return t.start;
             literal = literal || t.kind == TokenKind::String;
             const Lexer::State s = a.state();

@@ -1,8 +1,8 @@
 #pragma once
 // The proof that a rewrite of a C++ page changed nothing but what it meant
 // to: both texts are lexed, and their tokens must be equal except inside the
-// replaced stretches, where the old text's tokens lie wholly inside and the
-// new text holds an expression of names, numbers and punctuators only.
+// replaced stretches, where the old text's tokens lie wholly inside, are
+// string literals only (no comment vanishes with them), and the new text holds an expression of names, numbers and punctuators only.
 #include <QStringView>
 
 #include <optional>

@@ -42,7 +42,7 @@ QString verdictReason(LiteralHints hints, const LiteralUse &use, Language lang)
         while ((1u << bit) != unsigned(h))
             ++bit;
         const int id = int(ReasonText::HintPreprocessor) + bit;
-        if (id <= int(ReasonText::HintAdjacent))
+        if (id <= int(ReasonText::HintCommentInside))
             return reasonText(ReasonText(id), lang);
         return hintNames(LiteralHints(h)).join(u", "); // a hint without a sentence of its own
     }

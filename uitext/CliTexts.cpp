@@ -218,6 +218,32 @@ constexpr TextRow<CliText> kTexts[] = {
     {CliText::NoListedUnit, {u"no unit with an extraction list in %1", u"keine Unit mit Extraktionsliste in %1"}},
     {CliText::CannotCreateFolder, {u"%1: cannot create the folder", u"%1: der Ordner kann nicht angelegt werden"}},
     {CliText::Warning, {u"warning: %1", u"Warnung: %1"}},
+    {CliText::ChangedWhileRun,
+     {u"%1 changed on disk while the run worked on it; nothing was written. Run again.",
+      u"%1 wurde während des Laufs auf der Platte geändert; nichts wurde geschrieben. Starten Sie den Lauf erneut."}},
+    {CliText::ListOfOtherMode,
+     {u"%1 was written in %2 mode; extracting in %3 mode would mix both forms in it. Run with --mode %2, "
+      u"or add --convert-list to rewrite the list in %3 mode.",
+      u"%1 wurde im Modus %2 geschrieben; eine Extraktion im Modus %3 würde beide Formen darin mischen. "
+      u"Starten Sie mit --mode %2 oder fügen Sie --convert-list hinzu, um die Liste im Modus %3 neu zu schreiben."}},
+    {CliText::ConvertListOption,
+     {u"Rewrite a list written in another mode in the mode of this run.",
+      u"Eine in einem anderen Modus geschriebene Liste im Modus dieses Laufs neu schreiben."}},
+    {CliText::ListMixesForms,
+     {u"%1, line %2: an entry of %3 mode in a list whose first entry is of %4 mode. Both forms in one list "
+      u"give a resource script and code that do not compile.",
+      u"%1, Zeile %2: ein Eintrag im Modus %3 in einer Liste, deren erster Eintrag im Modus %4 steht. Beide "
+      u"Formen in einer Liste ergeben ein Ressourcenskript und Code, die sich nicht übersetzen lassen."}},
+    {CliText::EmptyOut,
+     {u"--out names no folder (is a variable unset?); without --out the units are rewritten in place.",
+      u"--out nennt keinen Ordner (ist eine Variable nicht gesetzt?); ohne --out werden die Units an Ort und "
+      u"Stelle umgeschrieben."}},
+    {CliText::Unreadable, {u"%1: cannot be read: %2", u"%1: kann nicht gelesen werden: %2"}},
+    {CliText::IdAboveLimit,
+     {u"this run would give string identifiers up to %1, above %2, the highest a string table holds. "
+      u"Nothing was written.",
+      u"dieser Lauf würde String-Bezeichner bis %1 vergeben, über %2, dem höchsten, den eine "
+      u"Stringtabelle fasst. Nichts wurde geschrieben."}},
 };
 static_assert(complete(kTexts, kLastCliText));
 } // namespace

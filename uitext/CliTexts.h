@@ -103,9 +103,16 @@ enum class CliText {
     NoListedUnit,      // %1 the arguments
     CannotCreateFolder, // %1 path
     Warning,           // %1 the warning
+    ChangedWhileRun,   // %1 path
+    ListOfOtherMode,   // %1 list, %2 mode it was written in, %3 mode asked for
+    ConvertListOption,
+    ListMixesForms,    // %1 list, %2 line, %3 mode of that line, %4 mode of the first entry
+    EmptyOut,
+    Unreadable,        // %1 path, %2 why
+    IdAboveLimit,      // %1 the highest identifier the run would give, %2 the limit
 };
 // Keep naming the last id: the table's compile-time check counts the ids by it.
-inline constexpr CliText kLastCliText = CliText::Warning;
+inline constexpr CliText kLastCliText = CliText::IdAboveLimit;
 
 QString cliText(CliText id, Language lang);
 

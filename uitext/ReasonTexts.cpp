@@ -56,6 +56,8 @@ constexpr TextRow<ReasonText> kTexts[] = {
     {ReasonText::HintCodeText, {u"text the compiler reads", u"Text, den der Compiler liest"}},
     {ReasonText::HintProperty, {u"a form property without display text", u"eine Formulareigenschaft ohne angezeigten Text"}},
     {ReasonText::HintAdjacent, {u"adjacent literals joined into one", u"benachbarte Literale, zu einem verbunden"}},
+    {ReasonText::HintCommentInside,
+     {u"a comment between its parts would be lost", u"ein Kommentar zwischen seinen Teilen ginge verloren"}},
     {ReasonText::Nothing,
      {u"no known use, and nothing in its characters speaks against it",
       u"keine bekannte Verwendung, und nichts in seinen Zeichen spricht dagegen"}},

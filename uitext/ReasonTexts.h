@@ -59,6 +59,7 @@ enum class ReasonText {
     HintCodeText,
     HintProperty,
     HintAdjacent,
+    HintCommentInside,
     Nothing, // no use known and no hint against it
     UnknownUse, // a use the table does not know; %1 the situation
     // the project file (%1 file, %2 line) and the command line's --keyword and --never

@@ -115,7 +115,7 @@ void StagedFiles::begin(const QString &given)
     const QString target = resolved(given);
     for (int attempt = 0;; ++attempt) {
         m_file.setFileName(temporaryName(target));
-        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             break;
         if (attempt == 8 || !QFile::exists(m_file.fileName()))
             throw Exception(QStringLiteral("%1: %2").arg(given, m_file.errorString()));
@@ -135,34 +135,49 @@ void StagedFiles::begin(const QString &given)
 
 void StagedFiles::write(QByteArrayView bytes)
 {
-    if (m_file.write(bytes.data(), bytes.size()) != bytes.size())
-        failed(m_file.errorString());
     m_hash.addData(bytes);
     m_staged.back().size += bytes.size();
+    m_buffer.append(bytes.data(), bytes.size());
+    if (m_buffer.size() >= kBufferSize)
+        flushBuffer();
+}
+
+// Written through the descriptor: a short write on a full disk is retried,
+// so the error reported is the system's ("No space left on device").
+void StagedFiles::flushBuffer()
+{
+    for (qsizetype at = 0; at < m_buffer.size();) {
+        const ssize_t n = ::write(m_file.handle(), m_buffer.constData() + at, size_t(m_buffer.size() - at));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            failed(systemReason(errno));
+        at += n;
+    }
+    m_buffer.resize(0);
 }
 
 void StagedFiles::restart()
 {
-    if (!m_file.resize(0) || !m_file.seek(0))
-        failed(m_file.errorString());
+    m_buffer.resize(0);
+    if (::ftruncate(m_file.handle(), 0) != 0 || ::lseek(m_file.handle(), 0, SEEK_SET) != 0)
+        failed(systemReason(errno));
     m_hash.reset();
     m_staged.back().size = 0;
 }
 
 void StagedFiles::end()
 {
-    if (!m_file.flush())
-        failed(m_file.errorString());
+    flushBuffer();
     if (const int error = m_ops.sync(m_file.handle()))
         failed(systemReason(error));
     m_file.close();
-    if (m_file.error() != QFileDevice::NoError)
-        failed(m_file.errorString());
     m_staged.back().hash = m_hash.result();
 }
 
 void StagedFiles::failed(const QString &reason)
 {
+    m_buffer.resize(0);
     m_file.close();
     throw Exception(QStringLiteral("%1: %2").arg(m_staged.back().target, reason));
 }

@@ -63,12 +63,15 @@ private:
     };
     QString temporaryName(const QString &target) const;
     void writeJournal();
+    void flushBuffer();
     void removeAll();
     [[noreturn]] void failed(const QString &reason);
     FileOps &m_ops;
     QString m_folder, m_base; // empty: no journal
     std::vector<Staged> m_staged;
     QFile m_file; // the one being written
+    QByteArray m_buffer; // written to it when full and at end()
+    static constexpr qsizetype kBufferSize = 256 * 1024;
     QCryptographicHash m_hash{QCryptographicHash::Md5};
 };
 

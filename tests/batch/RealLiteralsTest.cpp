@@ -93,6 +93,22 @@ TEST(TokenProof, RefusesWhatIsNoCleanReplacement)
     const Batch::Result r = Batch::extract(glued, Batch::Options{}, Batch::State{});
     EXPECT_EQ(r.text, QStringLiteral("return String1 x;"));
     EXPECT_EQ(Batch::proofFailure(glued, r), std::nullopt);
+    // A comment between a group's members would vanish with the group: the
+    // proof refuses that, and the batch leaves such a group out, hinted.
+    for (const QString &group : {QStringLiteral("f(\"a\" /* c */ \"b\");"), QStringLiteral("f(\"a \" // c\r\n  \"b\");"),
+                                 QStringLiteral("f(\"a\"/**/\"b\");")}) {
+        SCOPED_TRACE(group.toStdString());
+        const int end = int(group.lastIndexOf(u'"')) + 1;
+        EXPECT_TRUE(Cpp::firstTokenDifference(group, QStringLiteral("f(String1);"), {{2, end, 2, 9}}));
+        const std::vector<Batch::Literal> found = Batch::findLiterals(group, SourcePage::Cpp);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(hintNames(found[0].hints).contains(QStringLiteral("comment-inside")), true);
+        EXPECT_EQ(verdictOf(found[0].hints), LiteralVerdict::ProbablyNot);
+        EXPECT_EQ(Batch::extract(group, Batch::Options{}, Batch::State{}).text, group);
+    }
+    // A comment in front of a group is no part of it.
+    const Batch::Result joined = Batch::extract(QStringLiteral("f(/* c */ \"a\" \"b\");"), Batch::Options{}, Batch::State{});
+    EXPECT_EQ(joined.text, QStringLiteral("f(/* c */ String1);"));
 }
 
 // The shared units' C++ sources; none when absent.
