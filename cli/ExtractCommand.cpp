@@ -56,7 +56,19 @@ struct ExtractOptions
     bool dryRun = false;
     bool diff = false;
     const CommandParser *parser = nullptr; // the verdicts' knowledge of each unit (rules())
+    bool convertList = false; // a list of the other mode's form is rewritten
 };
+
+QString modeName(StringMode mode)
+{
+    return QLatin1String(mode == StringMode::Function ? "function" : mode == StringMode::Form ? "form" : "global");
+}
+
+// The mode a list of this form was written in, as --mode names it.
+QString modeName(ExtractionList::EntryForm form)
+{
+    return modeName(form == ExtractionList::EntryForm::Function ? StringMode::Function : StringMode::Global);
+}
 
 // A unit's work from reading to writing.
 struct UnitWork
@@ -174,6 +186,23 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
         w.inUse = read.highest;
         if (form)
             w.listed = QSet<QString>(read.names.begin(), read.names.end());
+        // One list, one form: the generators cannot read both at once.
+        if (!form && !o.convertList) {
+            if (read.otherFormLine > 0)
+                throw Exception(cliText(CliText::ListMixesForms, lang)
+                                    .arg(source)
+                                    .arg(read.otherFormLine)
+                                    .arg(modeName(read.form == ExtractionList::EntryForm::Function
+                                                      ? ExtractionList::EntryForm::Value
+                                                      : ExtractionList::EntryForm::Function),
+                                         modeName(read.form)));
+            if (read.form != ExtractionList::EntryForm::None &&
+                read.form != ExtractionList::entryFormOf(o.batch.mode))
+                throw Exception(cliText(CliText::ListOfOtherMode, lang)
+                                    .arg(source, modeName(read.form), modeName(o.batch.mode)));
+        }
+        if (!form && o.convertList)
+            w.list = ExtractionList::convertListForm(w.list, o.batch.mode);
     }
     if (!form)
         w.inUse = std::max(w.inUse, ExtractionList::highestNumberInPage(w.page.text));
@@ -481,6 +510,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     parser.addOption({QStringLiteral("dry-run"), cliText(CliText::DryRunOption, lang)});
     parser.addOption({QStringLiteral("diff"), cliText(CliText::DiffOption, lang)});
     parser.addKeywordOptions();
+    parser.addOption({QStringLiteral("convert-list"), cliText(CliText::ConvertListOption, lang)});
     if (const std::optional<int> done = parser.read(arguments, io))
         return *done;
 
@@ -514,6 +544,10 @@ int runExtract(const QStringList &arguments, CliStreams &io)
         o.formStart = *start;
     }
     o.outDir = parser.value(QStringLiteral("out"));
+    // An unset variable in a script must not turn --out "$OUT" into a rewrite in place.
+    if (parser.isSet(QStringLiteral("out")) && o.outDir.trimmed().isEmpty())
+        return fail(io, cliText(CliText::EmptyOut, lang));
+    o.convertList = parser.isSet(QStringLiteral("convert-list"));
     o.root = parser.value(QStringLiteral("root"));
     o.className = parser.value(QStringLiteral("class"));
     o.dryRun = parser.isSet(QStringLiteral("dry-run"));
@@ -530,14 +564,17 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     // written, each locked and recovered before anything is read.
     UnitLocks locks;
     try {
-        std::vector<std::pair<QString, QString>> locked;
+        // With --out the units are only read: a read-only folder needs no
+        // lock there. A folder --out is yet to create holds nothing to lock.
+        std::vector<std::pair<QString, QString>> sources, outputs;
         for (const SourceUnit &u : units) {
-            locked.emplace_back(u.folder(), u.baseName());
-            // A folder --out is yet to create holds nothing to lock.
+            sources.emplace_back(u.folder(), u.baseName());
             if (!o.outDir.isEmpty() && QDir(folderOf(u, o)) != QDir(u.folder()) && QFileInfo(o.outDir).isDir())
-                locked.emplace_back(folderOf(u, o), u.baseName());
+                outputs.emplace_back(folderOf(u, o), u.baseName());
         }
-        locks = lockUnits(locked, true, io, lang);
+        locks = lockUnits(sources, o.outDir.isEmpty(), io, lang);
+        for (std::unique_ptr<UnitLock> &l : lockUnits(outputs, true, io, lang))
+            locks.push_back(std::move(l));
     } catch (const Exception &e) {
         fail(io, e.Message());
         return nothingChanged(io, lang);
@@ -581,6 +618,14 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     }
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
+    // String table identifiers are 16 bits: the numbers this run gives must fit.
+    if (o.batch.page == SourcePage::Cpp && counter > o.start.value_or(inUse) &&
+        !ExtractionList::hasStringIdentifier(counter)) {
+        fail(io, cliText(CliText::IdAboveLimit, lang)
+                     .arg(ExtractionList::stringIdentifier(counter))
+                     .arg(ExtractionList::kLargestStringIdentifier));
+        return nothingChanged(io, lang);
+    }
     int given = 0; // the highest number given in this run
     for (const UnitWork &w : works)
         if (w.extracted > w.reused)
@@ -620,6 +665,17 @@ int runExtract(const QStringList &arguments, CliStreams &io)
         return ExitOk;
     }
 
+    // The folders of --out that this run creates, deepest first: removed
+    // again when the run writes nothing.
+    QStringList created;
+    for (QString f = QDir::cleanPath(QDir(o.outDir).absolutePath()); !o.outDir.isEmpty() && !QFileInfo::exists(f);
+         f = QFileInfo(f).path())
+        created << f;
+    const auto nothingWritten = [&] {
+        for (const QString &f : created)
+            QDir().rmdir(f);
+        return nothingChanged(io, lang);
+    };
     try {
         if (!o.outDir.isEmpty() && !QDir().mkpath(o.outDir))
             throw Exception(cliText(CliText::CannotCreateFolder, lang).arg(o.outDir));
@@ -627,20 +683,23 @@ int runExtract(const QStringList &arguments, CliStreams &io)
             StagedFiles::checkTarget(target);
     } catch (const Exception &e) {
         fail(io, e.Message());
-        return nothingChanged(io, lang);
+        return nothingWritten();
     }
     // Every unit's files are staged (removed again when any fails), then all renamed.
     std::vector<std::unique_ptr<StagedFiles>> staged;
     for (size_t i = 0; i < works.size(); ++i)
         staged.push_back(std::make_unique<StagedFiles>(folderOf(units[i], o), units[i].baseName()));
     eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { stage(units[size_t(i)], o, w, *staged[size_t(i)]); });
-    if (reportErrors(works, io))
-        return nothingChanged(io, lang);
+    if (reportErrors(works, io)) {
+        staged.clear();
+        return nothingWritten();
+    }
     for (const UnitWork &w : works)
         for (const auto &[path, stamp] : w.read)
             if (FileStamp::of(path) != stamp) {
                 fail(io, cliText(CliText::ChangedWhileRun, lang).arg(path));
-                return nothingChanged(io, lang);
+                staged.clear();
+                return nothingWritten();
             }
     try {
         for (const std::unique_ptr<StagedFiles> &s : staged)

@@ -484,6 +484,14 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, const CommandParser &parser
     ScanTotals totals;
     QHash<QString, UseRules> rulesOf; // by folder: units side by side share their project file
     for (SourceUnit &unit : units) {
+        UnitLocks lock;
+        try {
+            lock = lockUnits({{unit.folder(), unit.baseName()}}, false, io, cliLanguage());
+        } catch (const Exception &e) {
+            fail(io, e.Message());
+            totals.failed = true;
+            continue;
+        }
         if (!rulesOf.contains(unit.folder())) {
             try {
                 rulesOf.insert(unit.folder(), parser.rules(unit.folder()));

@@ -5,6 +5,7 @@
 #include "translate/SourceTexts.h"
 #include "platform/core/TextFile.h"
 #include "cli/Units.h"
+#include "extract/ExtractionList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,7 +91,25 @@ std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &
         fail(io, cliText(CliText::ListUnreadable, lang).arg(QDir::toNativeSeparators(reading), e.Message()));
         return std::nullopt;
     }
-    for (UnitList &list : out.units)
+    for (UnitList &list : out.units) {
+        const ExtractionList::ListFile cpp = ExtractionList::readListFile(list.text, false);
+        const QString dfmPath = list.path.chopped(9) + QStringLiteral(".dfm.list.txt");
+        const ExtractionList::ListFile dfm = ExtractionList::readListFile(list.dfmText, true);
+        if (cpp.nameTwiceLine > 0 || dfm.nameTwiceLine > 0) {
+            fail(io, cliText(CliText::ListNameTwice, lang)
+                         .arg(QDir::toNativeSeparators(cpp.nameTwiceLine > 0 ? list.path : dfmPath))
+                         .arg(cpp.nameTwiceLine > 0 ? cpp.nameTwiceLine : dfm.nameTwiceLine));
+            return std::nullopt;
+        }
+        if (cpp.otherFormLine > 0) {
+            const bool function = cpp.form == ExtractionList::EntryForm::Function;
+            fail(io, cliText(CliText::ListMixesForms, lang)
+                         .arg(QDir::toNativeSeparators(list.path))
+                         .arg(cpp.otherFormLine)
+                         .arg(QLatin1String(function ? "global" : "function"), QLatin1String(function ? "function" : "global")));
+            return std::nullopt;
+        }
         list.mode = mode.value_or(SourceTexts::likelyMode(list.text));
+    }
     return out;
 }

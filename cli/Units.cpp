@@ -16,6 +16,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <condition_variable>
 #include <mutex>
 #ifdef Q_OS_UNIX
@@ -47,7 +49,7 @@ bool isGeneratedOutput(const QString &path)
 // A unit file below folder whose name is not valid UTF-8: Qt cannot reach
 // it through the decoded name, so it would be passed over in silence. ""
 // when there is none.
-QString unreachableUnitFile(const QString &folder)
+QString unreachableUnitFile(const QString &folder, Language lang)
 {
 #ifdef Q_OS_UNIX
     QStringList folders{folder};
@@ -56,8 +58,8 @@ QString unreachableUnitFile(const QString &folder)
         folders << it.next();
     for (const QString &f : folders) {
         DIR *d = ::opendir(QFile::encodeName(f).constData());
-        if (!d)
-            continue;
+        if (!d) // a folder that cannot be read is never passed over
+            throw Exception(cliText(CliText::Unreadable, lang).arg(f, QString::fromLocal8Bit(std::strerror(errno))));
         QString found;
         while (const dirent *e = ::readdir(d)) {
             const QByteArray name(e->d_name);
@@ -72,6 +74,7 @@ QString unreachableUnitFile(const QString &folder)
     }
 #else
     Q_UNUSED(folder);
+    Q_UNUSED(lang);
 #endif
     return QString();
 }
@@ -132,7 +135,7 @@ std::vector<SourceUnit> resolveUnits(const QStringList &given, Language lang)
             throw Exception(cliText(CliText::FolderLikeUnit, lang).arg(given));
         } else if (info.isDir()) {
             // Nothing named like a C++ source is passed over in silence.
-            if (const QString bad = unreachableUnitFile(arg); !bad.isEmpty())
+            if (const QString bad = unreachableUnitFile(arg, lang); !bad.isEmpty())
                 throw Exception(fileText(FileText::NameNotReachable, lang).arg(bad));
             QDirIterator it(arg, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
                             QDirIterator::Subdirectories);
@@ -146,6 +149,8 @@ std::vector<SourceUnit> resolveUnits(const QStringList &given, Language lang)
                     throw Exception(cliText(CliText::FolderLikeUnit, lang).arg(file));
                 if (!entry.isFile())
                     throw Exception(cliText(CliText::NotRegularFile, lang).arg(file));
+                if (QFile probe(file); !probe.open(QIODevice::ReadOnly))
+                    throw Exception(cliText(CliText::Unreadable, lang).arg(file, probe.errorString()));
                 add(QDir::cleanPath(file));
             }
         } else if (!info.exists()) {

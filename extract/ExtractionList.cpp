@@ -252,6 +252,35 @@ int highestNumberInPage(QStringView text)
     return highest;
 }
 
+EntryForm entryForm(const QString &line)
+{
+    for (const QChar c : line)
+        if (c == u'=' || c == u',')
+            return c == u',' ? EntryForm::Function : EntryForm::Value;
+    return EntryForm::None;
+}
+
+EntryForm entryFormOf(StringMode mode)
+{
+    return mode == StringMode::Function ? EntryForm::Function : EntryForm::Value;
+}
+
+QString convertListForm(const QString &text, StringMode mode)
+{
+    QString out;
+    forEachLine(text, [&](const QString &line) {
+        const EntryForm form = entryForm(line);
+        out += (form == EntryForm::None || form == entryFormOf(mode)
+                    ? line
+                    : [&] {
+                          const Entry e = splitEntry(line);
+                          return valueEntry(e.name, e.value, mode);
+                      }()) +
+               QStringLiteral("\r\n");
+    });
+    return out;
+}
+
 ListFile readListFile(const QString &text, bool formPage)
 {
     ListFile out;
@@ -259,7 +288,7 @@ ListFile readListFile(const QString &text, bool formPage)
     int lineNo = 0;
     forEachLine(text, [&](const QString &line) {
         ++lineNo;
-        if (out.fault != ListFile::None || stripBlanks(line).isEmpty())
+        if (stripBlanks(line).isEmpty())
             return;
         QString name;
         bool ok = false;
@@ -283,16 +312,28 @@ ListFile readListFile(const QString &text, bool formPage)
                     out.highest = std::max(out.highest, digitsAt(name, d, &end));
             }
         }
+        if (ok && !formPage) {
+            const EntryForm form = entryForm(line);
+            if (out.form == EntryForm::None)
+                out.form = form;
+            else if (form != out.form && out.otherFormLine == 0)
+                out.otherFormLine = lineNo;
+        }
+        ListFile::Fault fault = ListFile::None;
         if (!ok) {
-            out.fault = ListFile::NotAnEntry;
+            fault = ListFile::NotAnEntry;
         } else if (seen.contains(name)) {
-            out.fault = ListFile::NameTwice;
+            fault = ListFile::NameTwice;
+            if (out.nameTwiceLine == 0)
+                out.nameTwiceLine = lineNo;
         } else {
             seen.insert(name);
             out.names << name;
-            return;
         }
-        out.faultLine = lineNo;
+        if (fault != ListFile::None && out.fault == ListFile::None) {
+            out.fault = fault;
+            out.faultLine = lineNo;
+        }
     });
     return out;
 }

@@ -97,19 +97,33 @@ int highestNumberInPage(QStringView text);
 // the header.
 QString listFileName(const QString &baseName, SourcePage page);
 
+// The form of a C++ page's entry: name, "text" in the Function mode,
+// name = "text" in every other mode (its first separator decides).
+enum class EntryForm { None, Function, Value };
+EntryForm entryForm(const QString &line);
+EntryForm entryFormOf(StringMode mode);
+
 // A list file read back before it is continued.
 struct ListFile
 {
     enum Fault { None, NotAnEntry, NameTwice };
     Fault fault = None;
-    int faultLine = 0;   // 1-based line of the fault
+    int faultLine = 0;   // 1-based line of the first fault
+    int nameTwiceLine = 0; // 1-based line of the first name given twice; 0 none
     int highest = 0;     // the highest number of a name (C++ page)
     QStringList names;   // the names (C++ page) or property paths (form page), in order
+    // C++ page: the form of the first entry, and the first line of the
+    // other form (0: the list has one form).
+    EntryForm form = EntryForm::None;
+    int otherFormLine = 0;
 };
 // C++ page: every line not blank is  name = "text"  or  name, "text"  with a
 // name of letters, digits and "_". Form page:  path = "text";  A name or
-// path may stand once.
+// path may stand once. Every line is read, also after the first fault.
 ListFile readListFile(const QString &text, bool formPage);
+
+// The same list in the form of mode: each entry's separator rewritten.
+QString convertListForm(const QString &text, StringMode mode);
 
 // --- Taking a line apart for the generators ---
 
@@ -127,5 +141,12 @@ QString entryValue(const QString &line);
 // Identifier in the string table: number + 100, in decimal. Computed wide so
 // that a number near the 32-bit limit cannot overflow.
 QString stringIdentifier(int number);
+// String table identifiers are 16 bits: the highest one, and whether the
+// entry numbered number gets one.
+inline constexpr qint64 kLargestStringIdentifier = 65535;
+inline constexpr bool hasStringIdentifier(qint64 number)
+{
+    return number + 100 <= kLargestStringIdentifier;
+}
 
 } // namespace ExtractionList

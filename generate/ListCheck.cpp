@@ -11,7 +11,6 @@
 namespace EL = ExtractionList;
 
 namespace {
-constexpr qint64 kLargestIdentifier = 65535;
 constexpr int kShownFindings = 20;
 constexpr int kShownEntryLength = 60;
 
@@ -101,7 +100,7 @@ QList<ListFinding> checkList(const GeneratorInput &in, GeneratorKind kind)
             names.insert(name, names.value(name, i + 1));
             if (number) {
                 numbers.insert(*number, numbers.value(*number, i + 1));
-                if (checkIdentifiers && *number + 100 > kLargestIdentifier)
+                if (checkIdentifiers && !EL::hasStringIdentifier(*number))
                     add(ListFault::IdentifierTooLarge, 0, *number + 100);
             }
         }

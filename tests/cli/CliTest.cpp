@@ -165,6 +165,14 @@ TEST_F(Cli, ExtractLeavesEveryFileUntouchedOnError)
         {"bad mode", [] {}, {QStringLiteral("--mode"), QStringLiteral("local")}, "local"},
         {"same output names", [&] { writeUnit(QStringLiteral("Y/GOOD")); },
          {QStringLiteral("--out"), path(QStringLiteral("O"))}, "GOOD", {path(QStringLiteral("Y"))}},
+        {"empty --out", [] {}, {QStringLiteral("--out"), QString()}, "--out"},
+        {"identifier above 65535", [] {}, {QStringLiteral("--start"), QStringLiteral("65435")}, "65535"},
+        {"read-only source", [&] { QFile::setPermissions(path(QStringLiteral("Z/BAD.CPP")), QFile::ReadOwner); },
+         {}, "BAD.CPP"},
+        {"list of the other mode", [&] { write(QStringLiteral("Z/BAD.list.txt"), "String1, \"x\"\r\n"); }, {},
+         "written in function mode"},
+        {"list of both forms", [&] { write(QStringLiteral("Z/BAD.list.txt"), "String1, \"x\"\r\nString2 = \"y\"\r\n"); },
+         {QStringLiteral("--mode"), QStringLiteral("function")}, "BAD.list.txt, line 2"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -342,5 +350,26 @@ TEST_F(Cli, ExtractRefusesWhatItCannotReadWhole)
                        path(QStringLiteral("A/good.h")), path(QStringLiteral("A"))});
     EXPECT_EQ(r.exit, ExitOk);
     EXPECT_EQ(r.out.count(QLatin1String("would extract")), 1) << r.out.toStdString();
+}
+} // namespace
+
+namespace {
+// --convert-list rewrites a list of the other mode; a link to a source is
+// written through to the file it leads to.
+TEST_F(Cli, ExtractConvertsAListOnRequestAndWritesThroughLinks)
+{
+    writeUnit(QStringLiteral("REAL/EDITFRM"));
+    write(QStringLiteral("REAL/EDITFRM.list.txt"), "String7, \"Before\"\r\n");
+    QDir().mkpath(path(QStringLiteral("U")));
+    for (const char *ext : {".CPP", ".H", ".DFM", ".list.txt"})
+        ASSERT_TRUE(QFile::link(path(QStringLiteral("REAL/EDITFRM") + QLatin1String(ext)),
+                                path(QStringLiteral("U/EDITFRM") + QLatin1String(ext))));
+    const Run r = run({QStringLiteral("extract"), QStringLiteral("--convert-list"), QStringLiteral("--user-text"),
+                       path(QStringLiteral("U/EDITFRM.CPP"))});
+    ASSERT_EQ(r.exit, ExitOk) << r.err.toStdString();
+    EXPECT_EQ(read(QStringLiteral("REAL/EDITFRM.list.txt")), "String7 = \"Before\"\r\nString8 = \"Hello world\"\r\n");
+    EXPECT_TRUE(read(QStringLiteral("REAL/EDITFRM.CPP")).contains("Caption = String8;"));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("U/EDITFRM.CPP"))).isSymLink());
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("U/EDITFRM.list.txt"))).isSymLink());
 }
 } // namespace

@@ -31,7 +31,7 @@ struct UnitSource
 };
 UnitSource realUnit()
 {
-    const QString shared = QStringLiteral(VTQX_SHARED_UNITS "/kasse");
+    const QString shared = QStringLiteral(VTQX_SHARED_DIR "/units/kasse");
     if (QFileInfo::exists(shared + QStringLiteral("/VerkaufFrm.cpp")))
         return {shared, QStringLiteral("VerkaufFrm")};
     return {QStringLiteral(VTQX_SAMPLE_UNIT), QStringLiteral("MainForm")};

@@ -56,6 +56,26 @@ TEST_F(TranslateCommands, PotWritesTheTemplateOfTheListFile)
     EXPECT_TRUE(read("Unit1.pot").contains("#. String identifier 102\n#: Unit1.cpp\n"));
 }
 
+// A list the generators cannot read whole is refused, naming its line.
+TEST_F(TranslateCommands, PotAndRcRefuseANameTwiceAndBothForms)
+{
+    const struct
+    {
+        QByteArray list;
+        const char *named;
+    } cases[] = {
+        {"String1 = \"a\"\r\nString2 = \"b\"\r\nString1 = \"c\"\r\n", "Unit1.list.txt:3"},
+        {"String1, \"a\"\r\nString2, \"b\"\r\nString3 = \"c\"\r\n", "Unit1.list.txt, line 3"},
+    };
+    for (const auto &c : cases)
+        for (const char *command : {"pot", "rc"}) {
+            SCOPED_TRACE(std::string(command) + " " + c.named);
+            write(QStringLiteral("Unit1.list.txt"), c.list);
+            EXPECT_EQ(run({command, path("Unit1.cpp")}), ExitError);
+            EXPECT_TRUE(err.contains(QLatin1String(c.named))) << err.toStdString();
+        }
+}
+
 TEST_F(TranslateCommands, RcWritesEveryLanguageAndReportsFallbacks)
 {
     ASSERT_EQ(run({"rc", path("Unit1.cpp"), "--po", path("de.po"), "--out", path("Unit1.rc")}), ExitOk)

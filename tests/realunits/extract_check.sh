@@ -13,6 +13,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$units" "$work/in"
+# The copies are rewritten in place below: writable, as a user's own units are
+# (extract refuses a read-only source).
+chmod -R u+w "$work/in"
 for mode in global form function; do
   for chosen in --user-text --all; do
     "$cli" extract --mode "$mode" "$chosen" --root Main --class TMain --out "$work/$mode$chosen" "$work/in" >/dev/null

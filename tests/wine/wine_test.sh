@@ -97,6 +97,7 @@ for mode in function global form; do
   dir=$WORK/$mode
   mkdir -p "$dir/u"
   cp "$UNIT".cpp "$UNIT".h "$UNIT".dfm "$dir/u/"
+  chmod u+w "$dir"/u/* # rewritten in place: extract refuses a read-only source
   "$CLI" extract --mode "$mode" --user-text "$dir/u/ActivityFrm.cpp" >/dev/null
   "$CLI" pot "$dir/u/ActivityFrm.cpp" --out "$dir/u.pot"
   for l in "${LANGS[@]}"; do
