@@ -89,7 +89,7 @@ void StagedFiles::checkTarget(const QString &target)
             throw Exception(QStringLiteral("%1: not a regular file").arg(target));
         // Also for root, who may write anything: a file without a write
         // bit was made read-only on purpose.
-        constexpr auto kWrite = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+        constexpr auto kWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
         if (!info.isWritable() || !(info.permissions() & kWrite))
             throw Exception(reasonFor(target, EACCES));
     }

@@ -223,7 +223,7 @@ TEST_F(Cli, ExtractContinuesTheListAndNeverGivesANumberTwice)
     // Numbers in use are refused as a start; so are negative ones and a list that is no list.
     for (const char *start : {"2", "-5"}) {
         const auto before = snapshot();
-        r = run({QStringLiteral("extract"), QStringLiteral("--start"), QLatin1String(start), path(QStringLiteral("U/ONE.CPP"))});
+        r = run(fn + QStringList{QStringLiteral("--start"), QLatin1String(start), path(QStringLiteral("U/ONE.CPP"))});
         EXPECT_EQ(r.exit, ExitError);
         EXPECT_TRUE(r.err.contains(QLatin1String(start[0] == '-' ? "negative" : "number 3"))) << r.err.toStdString();
         EXPECT_EQ(snapshot(), before);

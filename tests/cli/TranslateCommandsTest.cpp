@@ -68,10 +68,10 @@ TEST_F(TranslateCommands, PotAndRcRefuseANameTwiceAndBothForms)
         {"String1, \"a\"\r\nString2, \"b\"\r\nString3 = \"c\"\r\n", "Unit1.list.txt, line 3"},
     };
     for (const auto &c : cases)
-        for (const char *command : {"pot", "rc"}) {
-            SCOPED_TRACE(std::string(command) + " " + c.named);
+        for (const QStringList &command : {QStringList{"pot"}, QStringList{"rc", "--po", path("de.po")}}) {
+            SCOPED_TRACE(command.front().toStdString() + " " + c.named);
             write(QStringLiteral("Unit1.list.txt"), c.list);
-            EXPECT_EQ(run({command, path("Unit1.cpp")}), ExitError);
+            EXPECT_EQ(run(command + QStringList{path("Unit1.cpp")}), ExitError);
             EXPECT_TRUE(err.contains(QLatin1String(c.named))) << err.toStdString();
         }
 }
