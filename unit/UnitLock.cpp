@@ -2,7 +2,9 @@
 
 #include "uitext/FileTexts.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 UnitLock::UnitLock(const QString &folder, const QString &base)
     : m_path(QDir(folder).absoluteFilePath(fileName(base))), m_lock(std::make_unique<QLockFile>(m_path))
@@ -25,7 +27,17 @@ QString UnitLock::path() const
 
 bool UnitLock::tryLock(int waitMs)
 {
-    return m_lock->tryLock(waitMs);
+    if (m_lock->tryLock(waitMs))
+        return true;
+    // A taker killed between creating the lock file and writing its holder
+    // into it leaves a file that names nobody; it is never taken over by
+    // its holder's death. Older than a second, it is nobody's.
+    const QFileInfo file(m_path);
+    if (m_lock->error() != QLockFile::LockFailedError || holderPid() != 0 || !file.exists() ||
+        file.lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
+        return false;
+    m_lock->removeStaleLockFile();
+    return m_lock->tryLock(0);
 }
 
 void UnitLock::unlock()

@@ -8,6 +8,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 
 #include <cerrno>
@@ -161,6 +162,16 @@ TEST(UnitLockTest, ASecondTakerIsRefusedAndToldTheHolder)
     EXPECT_TRUE(error.contains(QStringLiteral("(process %1)").arg(QCoreApplication::applicationPid()))) << error.toStdString();
     EXPECT_TRUE(error.contains(second.holderProgram())) << error.toStdString();
     first.unlock();
+    EXPECT_TRUE(second.tryLock(0));
+    second.unlock();
+    // A lock file that names nobody (its taker killed before writing it) is
+    // taken over once it is older than a second.
+    f.write(UnitLock::fileName(QStringLiteral("U")), QByteArray());
+    EXPECT_FALSE(second.tryLock(0));
+    QFile file(second.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    file.close();
     EXPECT_TRUE(second.tryLock(0));
 }
 } // namespace
