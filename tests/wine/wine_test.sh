@@ -135,6 +135,7 @@ done
 dir=$WORK/dfm
 mkdir -p "$dir/u" "$dir/inc"
 cp "$UNIT".cpp "$UNIT".h "$UNIT".dfm "$dir/u/"
+chmod u+w "$dir"/u/* # rewritten in place: extract refuses a read-only source
 "$CLI" extract --mode function --user-text "$dir/u/ActivityFrm.cpp" >/dev/null
 "$CLI" extract --page dfm --user-text "$dir/u/ActivityFrm.cpp" >/dev/null
 "$CLI" pot "$dir/u/ActivityFrm.cpp" --out "$dir/u.pot"
