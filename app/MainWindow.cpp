@@ -46,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_aboutBox = new AboutBox(this);
     createOutputWindow();
     wire();
+    wireGuards();
     buildPanel();
     wireCommands();
 

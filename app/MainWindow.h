@@ -45,6 +45,7 @@ class TVReg;
 class TVStatus;
 class ToolkitTexts;
 class UiLanguage;
+class UnitWatch;
 
 // The commands of the menus and the toolbar. Each runs through run(), which
 // checks what it needs before the handler runs.
@@ -186,8 +187,9 @@ private:
     void fitToolBar();
 
     // --- Files (MainWindowFiles.cpp) ---
-    // Save page p to its file; raises on failure. No check of its own.
-    void savePage(int page);
+    // Save page p to its file; raises on failure. Asks first when the file
+    // changed on disk; false when the user chose to leave it.
+    bool savePage(int page);
     // Load page p from its file (the file-missing text when it cannot).
     void loadPage(int page);
     bool savePageForPrompt(int page);
@@ -212,6 +214,19 @@ private:
     // After the workspace put a page's state in place: the counter's button,
     // and the check marks an undo gives back.
     void pageStateApplied(int page, const std::map<int, bool> &marks);
+
+    // --- Guards over the user's work (MainWindowDisk.cpp) ---
+    void wireGuards();
+    // A page's file changed on disk: the user is asked once the window is
+    // idle and no question is open.
+    void noteDiskChange(SourcePage p);
+    void settleDiskChanges();
+    // Reads the page's file again as one undo step of the page.
+    void reloadPage(int page);
+    // Before a save: true when the file is as the window read it, or the
+    // user agreed to write over the change.
+    bool mayOverwrite(int page);
+    QString pageFileName(int page) const;
 
     // --- Output window, recent units, translations, lists ---
     void createOutputWindow();
@@ -249,6 +264,9 @@ private:
     QString m_nameInUseWarning;
     MessagePump::Clock m_pumpClock = MessagePump::steadyMs;
     MessagePump m_busyPump{10, [this] { return m_pumpClock(); }};
+    UnitWatch *m_watch;          // the open unit's files on disk
+    std::set<int> m_diskChanged; // pages whose change on disk is not asked about yet
+    bool m_askingDisk = false;
 
     // --- Controls (their object names, which the caption table, the
     // settings and the tests use, are given where they are built) ---

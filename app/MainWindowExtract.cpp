@@ -9,6 +9,8 @@
 #include "scan/LiteralHints.h"
 #include "platform/core/MessagePump.h"
 #include "workspace/PageUndo.h"
+#include "uitext/GuardTexts.h"
+#include "uitext/UiLanguage.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -78,6 +80,13 @@ void MainWindow::extractSelection(bool extractC)
         EditorModel &cpp = pageModel(CppPage);
         if (cpp.selLength() == 0)
             return;
+        // What the code holds in a comment, a character literal or a
+        // preprocessor line is no text of the program: nothing changes.
+        if (const LiteralHints why = notLiteralReasons(cpp.text(), cpp.selStart(), cpp.selLength())) {
+            ask(guardText(GuardText::NotALiteral, m_language->language()).arg(hintNames(why).join(QStringLiteral(", "))),
+                Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            return;
+        }
         // One undo step: the text edit with the list and the counter.
         const MarkWhenDone mark{session(CppPage)};
         PageEditStep edit(m_cppEditor->document(), m_workspace, CppPage, pageState(CppPage));

@@ -13,6 +13,7 @@
 #include "uitext/UiLanguage.h"
 #include "components/Vreg/Vreg.h"
 #include "components/Vstatus/Vstatus.h"
+#include "workspace/UnitWatch.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -56,6 +57,8 @@ void MainWindow::openUnit(const QString &chosen)
     m_workspace.unit = std::move(opened);
     m_baseName = m_workspace.unit.baseName();
     m_baseFolder = m_workspace.unit.folder();
+    m_watch->watch(m_workspace.unit);
+    m_diskChanged.clear();
     for (int p = 0; p < 3; ++p)
         pageModel(p).setText(QString());
     // Loading clears each document's modified flag: the pages count as saved.
@@ -73,6 +76,7 @@ void MainWindow::loadPage(int page)
     EditorModel &m = pageModel(page);
     SourceUnit &u = unit();
     u.load(SourcePage(page));
+    m_watch->noteCurrent(SourcePage(page));
     if (u.page(SourcePage(page)).loaded)
         m.setText(u.takeText(SourcePage(page)));
     else
@@ -87,10 +91,14 @@ void MainWindow::loadPage(int page)
 // ---------------------------------------------------------------------------
 // Save
 
-void MainWindow::savePage(int page)
+bool MainWindow::savePage(int page)
 {
+    if (!mayOverwrite(page))
+        return false;
     unit().save(SourcePage(page), pageModel(page).text());
     session(page).noteSaved();
+    m_watch->noteCurrent(SourcePage(page));
+    return true;
 }
 
 bool MainWindow::savePageForPrompt(int page)
@@ -98,8 +106,7 @@ bool MainWindow::savePageForPrompt(int page)
     // Without an open unit there is no file to save to: ask for one.
     if (m_baseName.isEmpty())
         return saveAs(page);
-    savePage(page);
-    return true;
+    return savePage(page);
 }
 
 bool MainWindow::saveAs(int page)
@@ -153,7 +160,8 @@ bool MainWindow::saveList(int page)
     request.title = fileText(FileText::ListSaveTitle, lang);
     request.filter = fileText(FileText::ListSaveFilter, lang);
     request.defaultExt = QStringLiteral(".txt");
-    request.initialDir = m_folders->recall(QStringLiteral("InitSaveDir"));
+    // A list lasts beside its unit.
+    request.initialDir = m_baseName.isEmpty() ? m_folders->recall(QStringLiteral("InitSaveDir")) : m_baseFolder;
     request.fileName = ExtractionList::listFileName(m_baseName, SourcePage(page));
     request.options = Dialogs::saveOptions();
     const std::optional<QString> chosen = Dialogs::instance().saveFile(this, request);

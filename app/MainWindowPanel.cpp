@@ -4,6 +4,7 @@
 #include "batch/BatchExtract.h"
 #include "app/BusyState.h"
 #include "platform/gui/EditorModel.h"
+#include "platform/core/TextDifference.h"
 #include "scan/KeepMarker.h"
 #include "app/LiteralsPanel.h"
 #include "uitext/PanelTexts.h"
@@ -232,30 +233,6 @@ bool runStoppable(MainWindow &form, const bool &stopRequest, std::future<Batch::
     waitPumping(form, work);
     return !stopRequest;
 }
-
-// The stretch of a page that differs between before and after: [from, from +
-// oldLength) of before becomes after.mid(from, newLength). Never splits a
-// CR LF pair.
-struct Difference
-{
-    int from = 0, oldLength = 0, newLength = 0;
-};
-
-Difference differenceOf(const QString &before, const QString &after)
-{
-    const int n = int(std::min(before.size(), after.size()));
-    int head = 0;
-    while (head < n && before.at(head) == after.at(head))
-        ++head;
-    if (head > 0 && before.at(head - 1) == u'\r')
-        --head;
-    int tail = 0;
-    while (tail < n - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
-        ++tail;
-    if (tail > 0 && before.at(before.size() - tail) == u'\n')
-        --tail;
-    return {head, int(before.size()) - head - tail, int(after.size()) - head - tail};
-}
 } // namespace
 
 void MainWindow::extractChecked()
@@ -347,7 +324,7 @@ void MainWindow::extractChecked()
     {
         PageEditStep edit(pageEditor(p)->document(), m_workspace, p, before);
         if (result.text != text) {
-            const Difference d = differenceOf(text, result.text);
+            const TextDifference d = differenceOf(text, result.text);
             caret = d.from + m.replace(d.from, d.oldLength, result.text.mid(d.from, d.newLength));
         }
         edit.commit(after);

@@ -696,7 +696,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     }
     for (const UnitWork &w : works)
         for (const auto &[path, stamp] : w.read)
-            if (FileStamp::of(path) != stamp) {
+            if (stamp.differsFrom(path)) {
                 fail(io, cliText(CliText::ChangedWhileRun, lang).arg(path));
                 staged.clear();
                 return nothingWritten();

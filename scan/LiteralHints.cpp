@@ -167,6 +167,14 @@ bool isUnmarkedUserText(LiteralHints hints, const LiteralUse &use)
     return verdictOf(hints, use) == LiteralVerdict::UserText && !hints.testFlag(LiteralHint::Marker);
 }
 
+LiteralHints notLiteralReasons(const QString &page, int start, int length)
+{
+    if (start < 0 || start >= page.size() || page.at(start) != u'"')
+        return {};
+    const LiteralHinter hinter(page, SourcePage::Cpp);
+    return hinter.hints(hinter.code().place(start, start + length), {}) & kNotLiteralHints;
+}
+
 QStringList hintNames(LiteralHints hints)
 {
     static const char *const names[] = {"preprocessor", "comment",   "prefix",     "empty",     "no-letter",

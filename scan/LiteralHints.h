@@ -63,6 +63,12 @@ inline constexpr LiteralHints kNotLiteralHints = LiteralHints(
 // panel, reported by vtqx-cli check.
 bool isUnmarkedUserText(LiteralHints hints, const LiteralUse &use = {});
 
+// What makes a selection of a C++ page that starts at a quote no string
+// literal of the code, as the panel's verdict says; none for a literal, a
+// member of a group, or a selection that starts elsewhere:
+//   #include "a.h"  -> Preprocessor    // say "x"  -> Comment    c = '"';  -> CharLiteral
+LiteralHints notLiteralReasons(const QString &page, int start, int length);
+
 // Short names of the hints ("comment", "prefix", ...), in the order above.
 QStringList hintNames(LiteralHints hints);
 

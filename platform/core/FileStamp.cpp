@@ -2,21 +2,40 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 
-#include <sys/stat.h>
+namespace {
+FileStamp look(const QString &path)
+{
+    const QFileInfo info(path);
+    FileStamp s;
+    s.exists = info.exists();
+    s.size = s.exists ? info.size() : 0;
+    return s;
+}
+
+QByteArray hashOf(const QString &path)
+{
+    QFile f(path);
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    if (!f.open(QIODevice::ReadOnly) || !h.addData(&f))
+        return {};
+    return h.result();
+}
+} // namespace
 
 FileStamp FileStamp::of(const QString &path)
 {
-    FileStamp s;
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return s;
-    s.exists = true;
-    s.size = st.st_size;
-    s.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    QFile f(path);
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    if (f.open(QIODevice::ReadOnly) && hash.addData(&f))
-        s.hash = hash.result();
+    FileStamp s = look(path);
+    if (s.exists)
+        s.hash = hashOf(path);
     return s;
+}
+
+bool FileStamp::differsFrom(const QString &path) const
+{
+    const FileStamp now = look(path);
+    if (now.exists != exists || now.size != size)
+        return true;
+    return exists && hashOf(path) != hash;
 }

@@ -667,9 +667,12 @@ TEST_F(ListPrompts, TextsThatExistOnlyInTheListAreAskedForAfterThePages)
                                                    "saved yet.\n\nDo you want to save them now?"));
     EXPECT_EQ(dialogs->last().buttons, Dialogs::Buttons::YesNoCancel);
 
-    // Yes saves the list where the user says; cancelling that dialog stops.
+    // Yes saves the list where the user says, starting beside the unit;
+    // cancelling that dialog stops.
+    ui.settings()->Push(QStringLiteral("InitSaveDir"), QStringLiteral("/elsewhere"));
     dialogs->answerMessage(Dialogs::Button::Yes).answerSave(std::nullopt);
     EXPECT_FALSE(form->close());
+    EXPECT_EQ(dialogs->last().file.initialDir, ui.baseFolder());
     EXPECT_EQ(dialogs->last().file.fileName, QStringLiteral("Unit1.list.txt"));
     EXPECT_EQ(dialogs->last().file.title, QStringLiteral("Save Extraction List"));
     dialogs->answerMessage(Dialogs::Button::Yes).answerSave(dir.filePath(QStringLiteral("texts.txt")));

@@ -701,11 +701,18 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
                 t->setCurrentIndex(t->model()->index(pick(n), pick(LiteralsModel::ColumnCount)));
             return n > 0;
         };
+        size_t refusals = 0;
         for (int step = 0; step < 30; ++step) {
             switch (pick(13)) {
-            case 0: // a row chosen, then Extract
-                if (someRow())
+            case 0: // a row chosen, then Extract (which refuses a row that is no literal)
+                if (someRow()) {
+                    const EditorModel &m = page(ui.activePage());
+                    if (ui.activePage() == MainWindow::CppPage && notLiteralReasons(m.text(), m.selStart(), m.selLength())) {
+                        dialogs->answerMessage(Dialogs::Button::Ok);
+                        ++refusals;
+                    }
                     ui.button("ToolButton5")->click();
+                }
                 break;
             case 1:
                 form->run(Command::SaveAll);
@@ -775,7 +782,7 @@ TEST_F(Panel, RandomisedSessionsOfTheReportedSequenceRunClean)
                 QTest::qWait(pick(40));
             }
         }
-        ASSERT_TRUE(dialogs->asked().empty()) << dialogs->last().text.toStdString();
+        ASSERT_EQ(dialogs->asked().size(), refusals) << dialogs->last().text.toStdString();
         QTest::keyClick(panel->filterBox(), Qt::Key_Escape);
         showPage(MainWindow::CppPage);
         std::vector<Hit> expected;

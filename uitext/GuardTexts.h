@@ -1,0 +1,21 @@
+#pragma once
+// The window's guards over the user's work, English and German: files
+// changed on disk, the unit's lock, the repair at Open, and what Extract
+// refuses.
+#include "uitext/Catalogue.h"
+
+#include <QString>
+
+enum class GuardText {
+    ChangedOnDisk,       // %1 file name: changed by someone else, the page has no edits
+    ChangedUnderEdits,   // %1 file name: the same while the page holds edits of its own
+    RemovedFromDisk,     // %1 file name
+    ReloadFailed,        // %1 file name, %2 the reason
+    OverwriteChanged,    // %1 file name: a save would write over a change made on disk
+    NotALiteral,         // %1 the reasons (the panel's hint names): one-by-one Extract refuses
+};
+// Keep naming the last id: the table's compile-time check counts the ids by it.
+inline constexpr GuardText kLastGuardText = GuardText::NotALiteral;
+
+// The text id in lang, placeholders unfilled.
+QString guardText(GuardText id, Language lang);
