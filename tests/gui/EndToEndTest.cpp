@@ -2,6 +2,8 @@
 // every literal with Find Next, extract it, and generate the outputs.
 #include "tests/support/FormFixture.h"
 #include "app/OutputWindow.h"
+#include "batch/BatchExtract.h"
+#include "platform/core/TextFile.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -76,14 +78,21 @@ protected:
         return !ended && page(MainWindow::CppPage).selLength() > 0;
     }
 
-    // Extracts every literal of the C++ page; returns how many.
+    // Extracts every literal of the C++ page; returns how many. Extract
+    // refuses, with a message, what Find Next stops on in a preprocessor
+    // line, a comment or a character literal.
     int extractAll(std::function<void(int n, const QString &literal)> check = {})
     {
         page(MainWindow::CppPage).setSelection(0, 0);
         int n = 0;
         while (findNext()) {
             const QString literal = EditorModel::of(ui.found()).text();
+            dialogs->answerMessage(Dialogs::Button::Ok);
             ui.button("ToolButton5")->click();
+            const bool refused = !dialogs->asked().empty();
+            dialogs->clear();
+            if (refused)
+                continue;
             ++n;
             if (check)
                 check(n, literal);
@@ -131,9 +140,9 @@ TEST_F(EndToEnd, EveryLiteralBecomesANumberedLoadTextRCCall)
         const QRegularExpression prefixed(QStringLiteral("(^|[^A-Za-z0-9_])(L|u|U|u8)%1->LoadTextRC\\(")
                                               .arg(QRegularExpression::escape(root)));
         EXPECT_FALSE(page(MainWindow::CppPage).text().contains(prefixed));
-        // No double-quoted literal is left in the rewritten source.
-        page(MainWindow::CppPage).setSelection(0, 0);
-        EXPECT_FALSE(findNext());
+        // No literal is left in the rewritten source: Find Next stops only
+        // where Extract refuses.
+        EXPECT_EQ(extractAll(), 0);
         ++units;
         total += count;
     }
@@ -143,9 +152,13 @@ TEST_F(EndToEnd, EveryLiteralBecomesANumberedLoadTextRCCall)
 
 TEST_F(EndToEnd, ResourceScriptAndLoadingCodeAgreeInEveryMode)
 {
-    const QStringList sources = unitSources();
+    // Two units with a literal of the code keep the run short; every mode on each.
+    QStringList sources = unitSources();
+    sources.removeIf([](const QString &cpp) {
+        const std::vector<Batch::Literal> found = Batch::findLiterals(TextFile::load(cpp).text, SourcePage::Cpp);
+        return std::none_of(found.begin(), found.end(), [](const Batch::Literal &l) { return l.isLiteral(); });
+    });
     ASSERT_FALSE(sources.isEmpty());
-    // Two units keep the run short; every mode on each.
     for (const QString &source : {sources.first(), sources.last()}) {
         for (QAction *mode : {ui.action("UseglobalStrings2"), ui.action("UseFormStrings2"), ui.action("UseFunction2")}) {
             SCOPED_TRACE(source.toStdString() + " / " + mode->objectName().toStdString());
