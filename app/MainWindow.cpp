@@ -13,6 +13,7 @@
 #include "uitext/WindowTexts.h"
 #include "components/Vreg/Vreg.h"
 #include "components/Vstatus/Vstatus.h"
+#include "unit/UnitLock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -316,8 +317,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     bool canClose = false;
     runGuarded(this, [&] { queryClose(canClose); });
-    if (canClose)
+    if (canClose) {
+        m_lock.reset(); // the unit is free for others
         event->accept();
+    }
     else
         event->ignore();
 }

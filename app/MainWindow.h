@@ -45,6 +45,7 @@ class TVReg;
 class TVStatus;
 class ToolkitTexts;
 class UiLanguage;
+class UnitLock;
 class UnitWatch;
 
 // The commands of the menus and the toolbar. Each runs through run(), which
@@ -221,6 +222,16 @@ private:
     // idle and no question is open.
     void noteDiskChange(SourcePage p);
     void settleDiskChanges();
+    // Takes the lock of the unit about to be opened, or keeps this window's
+    // own; when another holds it, the user may open the unit read-only
+    // (lock stays empty). False: the user cancelled.
+    bool takeUnitLock(const SourceUnit &opened, std::unique_ptr<UnitLock> &lock);
+    // After Open took the lock: a run killed in the middle of its commit is
+    // finished or undone, and the user is told.
+    void recoverOpenedUnit();
+    // Raises unless this window holds the unit's lock (taken now if its
+    // holder has let go meanwhile).
+    void checkUnitWritable();
     // Reads the page's file again as one undo step of the page.
     void reloadPage(int page);
     // Before a save: true when the file is as the window read it, or the
@@ -265,6 +276,8 @@ private:
     MessagePump::Clock m_pumpClock = MessagePump::steadyMs;
     MessagePump m_busyPump{10, [this] { return m_pumpClock(); }};
     UnitWatch *m_watch;          // the open unit's files on disk
+    std::unique_ptr<UnitLock> m_lock; // one writer per unit; empty while no unit or read-only
+    bool m_readOnlyUnit = false; // opened while another held the lock
     std::set<int> m_diskChanged; // pages whose change on disk is not asked about yet
     bool m_askingDisk = false;
 

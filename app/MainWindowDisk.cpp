@@ -1,5 +1,7 @@
-// The guards over the user's work: the unit's files changed on disk by
-// someone else are noticed at once and never written over without a
+// The guards over the user's work: one writer per unit (its lock, taken at
+// Open and held until another unit is opened or the window closes), the
+// repair of a run killed in its commit, and the unit's files changed on disk
+// by someone else, noticed at once and never written over without a
 // question.
 #include "app/MainWindow.h"
 
@@ -10,6 +12,9 @@
 #include "uitext/GuardTexts.h"
 #include "uitext/UiLanguage.h"
 #include "workspace/UnitWatch.h"
+#include "unit/UnitLock.h"
+#include "unit/UnitRecovery.h"
+#include "platform/core/Exception.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -21,6 +26,43 @@ void MainWindow::wireGuards()
 {
     m_watch = new UnitWatch(this);
     connect(m_watch, &UnitWatch::changedOnDisk, this, &MainWindow::noteDiskChange);
+}
+
+bool MainWindow::takeUnitLock(const SourceUnit &opened, std::unique_ptr<UnitLock> &lock)
+{
+    auto wanted = std::make_unique<UnitLock>(opened.folder(), opened.baseName());
+    if (m_lock && m_lock->path() == wanted->path()) { // this window's own unit again
+        lock = std::move(m_lock);
+        return true;
+    }
+    // A run of the command line holds a unit for a moment only.
+    if (wanted->tryLock(200)) {
+        lock = std::move(wanted);
+        return true;
+    }
+    const Language lang = m_language->language();
+    return ask(guardText(GuardText::OpenReadOnly, lang).arg(wanted->error(lang)), Dialogs::Icon::Exclamation,
+               Dialogs::Buttons::YesNo) == Dialogs::Button::Yes;
+}
+
+void MainWindow::recoverOpenedUnit()
+{
+    if (!m_lock)
+        return; // whoever holds the unit may be in the middle of its commit
+    const QString done = recoverUnit(m_baseFolder, m_baseName, m_language->language());
+    if (!done.isEmpty())
+        ask(done, Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+}
+
+void MainWindow::checkUnitWritable()
+{
+    if (!m_readOnlyUnit)
+        return;
+    auto lock = std::make_unique<UnitLock>(m_baseFolder, m_baseName);
+    if (!lock->tryLock(0))
+        throw Exception(lock->error(m_language->language()));
+    m_lock = std::move(lock);
+    m_readOnlyUnit = false;
 }
 
 QString MainWindow::pageFileName(int page) const

@@ -13,6 +13,7 @@
 #include "uitext/UiLanguage.h"
 #include "components/Vreg/Vreg.h"
 #include "components/Vstatus/Vstatus.h"
+#include "unit/UnitLock.h"
 #include "workspace/UnitWatch.h"
 
 #include <QCheckBox>
@@ -53,10 +54,16 @@ void MainWindow::openUnit(const QString &chosen)
 
     if (!settleUnsaved(5, Dialogs::Icon::Question, false))
         return;
+    std::unique_ptr<UnitLock> lock;
+    if (opened.isOpen() && !takeUnitLock(opened, lock))
+        return;
 
+    m_lock = std::move(lock); // lets go of the unit open before
+    m_readOnlyUnit = opened.isOpen() && !m_lock;
     m_workspace.unit = std::move(opened);
     m_baseName = m_workspace.unit.baseName();
     m_baseFolder = m_workspace.unit.folder();
+    recoverOpenedUnit();
     m_watch->watch(m_workspace.unit);
     m_diskChanged.clear();
     for (int p = 0; p < 3; ++p)
@@ -66,6 +73,10 @@ void MainWindow::openUnit(const QString &chosen)
         loadPage(p);
     if (m_baseName.isEmpty())
         m_statusBar->Panel(0).SetText(QString());
+    if (m_readOnlyUnit) {
+        m_protectBox->setChecked(true);
+        applyProtection();
+    }
     showPageStatus();
     hintListBeside();
     rememberUnit(chosen);
@@ -93,6 +104,7 @@ void MainWindow::loadPage(int page)
 
 bool MainWindow::savePage(int page)
 {
+    checkUnitWritable();
     if (!mayOverwrite(page))
         return false;
     unit().save(SourcePage(page), pageModel(page).text());

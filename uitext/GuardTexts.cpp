@@ -32,6 +32,12 @@ constexpr TextRow<GuardText> kTexts[] = {
      {u"The selection is no string literal of the code (%1). Extract leaves it as it is.",
       u"Die Auswahl ist kein String-Literal des Codes (%1). Extrahieren lässt sie, wie "
       u"sie ist."}},
+    {GuardText::OpenReadOnly,
+     {u"%1\n\nOpen the unit read-only? Its pages are protected, and its files are not "
+      u"saved while the other program holds the unit. No cancels Open.",
+      u"%1\n\nDie Unit schreibgeschützt öffnen? Ihre Seiten sind geschützt, und ihre "
+      u"Dateien werden nicht gespeichert, solange das andere Programm die Unit hält. Nein "
+      u"bricht das Öffnen ab."}},
 };
 static_assert(complete(kTexts, kLastGuardText));
 } // namespace

@@ -13,9 +13,10 @@ enum class GuardText {
     ReloadFailed,        // %1 file name, %2 the reason
     OverwriteChanged,    // %1 file name: a save would write over a change made on disk
     NotALiteral,         // %1 the reasons (the panel's hint names): one-by-one Extract refuses
+    OpenReadOnly,        // %1 why the unit's lock was not taken (names the holder): open read-only?
 };
 // Keep naming the last id: the table's compile-time check counts the ids by it.
-inline constexpr GuardText kLastGuardText = GuardText::NotALiteral;
+inline constexpr GuardText kLastGuardText = GuardText::OpenReadOnly;
 
 // The text id in lang, placeholders unfilled.
 QString guardText(GuardText id, Language lang);
