@@ -33,7 +33,12 @@ void appendListLine(EditorModel &list, const QString &entry)
 struct MarkWhenDone
 {
     PageSession &session;
-    ~MarkWhenDone() { session.setSaved(false); }
+    bool unchanged = false; // a refused step leaves the page as saved as it was
+    ~MarkWhenDone()
+    {
+        if (!unchanged)
+            session.setSaved(false);
+    }
 };
 
 QString lastListLine(const EditorModel &list)
@@ -88,7 +93,7 @@ void MainWindow::extractSelection(bool extractC)
             return;
         }
         // One undo step: the text edit with the list and the counter.
-        const MarkWhenDone mark{session(CppPage)};
+        MarkWhenDone mark{session(CppPage)};
         PageEditStep edit(m_cppEditor->document(), m_workspace, CppPage, pageState(CppPage));
         m_tracked[CppPage] = m_lastEdit[CppPage] = cpp.selectionRowCol();
 
@@ -109,9 +114,17 @@ void MainWindow::extractSelection(bool extractC)
             }
         };
         const Extract::CppStep step = Extract::extractCpp(in, askEqual);
-        m_counter[CppPage] = step.counter;
+        // String table identifiers are 16 bits: a new entry past them is refused.
+        const bool tooHigh = !step.cancelled && !step.reused && !ExtractionList::hasStringIdentifier(step.counter);
+        m_counter[CppPage] = tooHigh ? in.counter : step.counter;
         showCounter();
-        if (step.cancelled)
+        mark.unchanged = tooHigh;
+        if (tooHigh)
+            ask(guardText(GuardText::IdAboveLimit, m_language->language())
+                    .arg(ExtractionList::stringIdentifier(step.counter))
+                    .arg(ExtractionList::kLargestStringIdentifier),
+                Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        if (step.cancelled || tooHigh)
             return;
         if (!step.reused) {
             appendListLine(list, step.entry);

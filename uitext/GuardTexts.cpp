@@ -38,6 +38,11 @@ constexpr TextRow<GuardText> kTexts[] = {
       u"%1\n\nDie Unit schreibgeschützt öffnen? Ihre Seiten sind geschützt, und ihre "
       u"Dateien werden nicht gespeichert, solange das andere Programm die Unit hält. Nein "
       u"bricht das Öffnen ab."}},
+    {GuardText::IdAboveLimit,
+     {u"The new entry would get the string identifier %1, above %2, the highest a string table "
+      u"holds. Nothing was extracted; set the counter lower.",
+      u"Der neue Eintrag bekäme den String-Bezeichner %1, über %2, dem höchsten, den eine "
+      u"Stringtabelle fasst. Nichts wurde extrahiert; setzen Sie den Zähler niedriger."}},
 };
 static_assert(complete(kTexts, kLastGuardText));
 } // namespace

@@ -14,9 +14,10 @@ enum class GuardText {
     OverwriteChanged,    // %1 file name: a save would write over a change made on disk
     NotALiteral,         // %1 the reasons (the panel's hint names): one-by-one Extract refuses
     OpenReadOnly,        // %1 why the unit's lock was not taken (names the holder): open read-only?
+    IdAboveLimit,        // %1 the string identifier Extract would give, %2 the highest there is
 };
 // Keep naming the last id: the table's compile-time check counts the ids by it.
-inline constexpr GuardText kLastGuardText = GuardText::OpenReadOnly;
+inline constexpr GuardText kLastGuardText = GuardText::IdAboveLimit;
 
 // The text id in lang, placeholders unfilled.
 QString guardText(GuardText id, Language lang);

@@ -152,3 +152,71 @@ TEST_F(Guards, ExtractRefusesWhatIsNoLiteral)
         }
     }
 }
+
+// String table identifiers are 16 bits: the entry that would pass 65535 is
+// refused, the one that reaches it goes.
+TEST_F(Guards, ExtractRefusesAStringIdentifierAbove65535)
+{
+    for (const int counter : {65435, 65434}) {
+        writeFile(QStringLiteral("Unit1.cpp"), "f(\"Hello\");\r\n");
+        openUnit(QStringLiteral("Unit1.cpp"));
+        dialogs->clear();
+        ui.setCounters({counter, 0, 0});
+        ui.showCounter();
+        QPlainTextEdit *cpp = ui.editor(MainWindow::CppPage);
+        cpp->setFocus();
+        QTest::keyClick(cpp, Qt::Key_N, Qt::ControlModifier); // Find Next
+        if (counter == 65435)
+            dialogs->answerMessage(Dialogs::Button::Ok);
+        QTest::mouseClick(ui.button("ToolButton5"), Qt::LeftButton); // Extract
+        if (counter == 65435) {
+            EXPECT_EQ(dialogs->last().text, guardText(GuardText::IdAboveLimit, Language::English).arg(65536).arg(65535));
+            EXPECT_EQ(page(MainWindow::CppPage).text(), QStringLiteral("f(\"Hello\");\r\n"));
+            EXPECT_TRUE(ui.saved(MainWindow::CppPage));
+            EXPECT_EQ(ui.listText(MainWindow::CppPage), QString());
+        } else {
+            EXPECT_TRUE(page(MainWindow::CppPage).text().contains(QLatin1String("String65435")));
+        }
+    }
+}
+
+// The unit is held by the window that opened it: another window (or a run of
+// extract) is told who holds it and may open it read-only, pages protected
+// and nothing saved until the holder lets go.
+TEST_F(Guards, AUnitHeldElsewhereOpensReadOnlyOnRequest)
+{
+    MainWindow second;
+    const MainWindowDriver other(second);
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (const Dialogs::Button answer : {Dialogs::Button::No, Dialogs::Button::Yes}) {
+        dialogs->clear();
+        dialogs->answerOpen(dir.filePath(QStringLiteral("Unit1.cpp"))).answerMessage(answer);
+        second.run(Command::Open);
+        EXPECT_TRUE(dialogs->last().text.contains(u'(' + QStringLiteral("process ") + pid + u')'))
+            << dialogs->last().text.toStdString();
+        EXPECT_EQ(other.baseName(), answer == Dialogs::Button::Yes ? QStringLiteral("Unit1") : QString());
+    }
+    EXPECT_TRUE(other.checkBox("CheckBox1")->isChecked());
+    EXPECT_TRUE(other.editor(MainWindow::CppPage)->isReadOnly());
+
+    other.page(MainWindow::CppPage).replace(0, 0, QStringLiteral("// second\r\n"));
+    dialogs->answerMessage(Dialogs::Button::Ok); // the lock's holder, named
+    other.action("SaveAll1")->trigger();
+    EXPECT_TRUE(dialogs->last().text.contains(QLatin1String(".Unit1.vtqx-lock"))) << dialogs->last().text.toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("Unit1.cpp")), kCpp);
+    // Once the holder closed, the save takes the lock.
+    EXPECT_TRUE(form->close());
+    other.action("SaveAll1")->trigger();
+    EXPECT_EQ(readFile(QStringLiteral("Unit1.cpp")), "// second\r\n" + kCpp);
+}
+
+// Open removes what a run killed in its commit left behind, and says so.
+TEST_F(Guards, OpenCleansUpAfterAKilledRun)
+{
+    writeFile(QStringLiteral(".Unit1.vtqx-0a1b2c3d.tmp"), "half a source");
+    dialogs->answerOpen(dir.filePath(QStringLiteral("Unit1.cpp"))).answerMessage(Dialogs::Button::Ok);
+    form->run(Command::Open);
+    EXPECT_EQ(dialogs->last().icon, Dialogs::Icon::Information);
+    EXPECT_TRUE(dialogs->last().text.contains(QLatin1String("Unit1"))) << dialogs->last().text.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral(".Unit1.vtqx-0a1b2c3d.tmp"))));
+}
