@@ -236,8 +236,11 @@ UnitLocks lockUnits(const std::vector<std::pair<QString, QString>> &units, bool 
     for (const auto &[folder, base] : units) {
         auto lock = std::make_unique<UnitLock>(folder, base);
         if (!lock->tryLock(kUnitLockWaitMs)) {
-            if (!writing && lock->holderPid() == 0)
-                continue; // no lock file can be made here: nothing of ours to recover either
+            // A reader changes nothing: it goes on when no lock file can be
+            // made here, and when a holder keeps the unit longer than a run
+            // commits (a window holds its unit as long as it is open).
+            if (!writing)
+                continue;
             throw Exception(lock->error(lang));
         }
         locks.push_back(std::move(lock));

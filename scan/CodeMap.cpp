@@ -85,6 +85,18 @@ QString joinLiterals(const std::vector<QString> &quoted)
 
 CodeMap::CodeMap(QStringView page) : m_page(page)
 {
+    read(-1);
+}
+
+CodeMap::CodeMap(QStringView page, int upTo) : m_page(page)
+{
+    read(std::max(upTo, 0));
+}
+
+void CodeMap::read(int upTo)
+{
+    const QStringView page = m_page;
+    const bool uses = upTo < 0;
     Cpp::Lexer lexer(page);
     Cpp::Token t;
     Cpp::Token prev; // the last token other than a comment
@@ -95,7 +107,13 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
     std::vector<bool> parens; // per open "(": its call takes code text
     ContextReader contexts(page);
     while (lexer.next(t)) {
-        contexts.token(t);
+        // Past upTo, the first token that neither joins a group nor is a
+        // comment ends the group that upTo may be in.
+        if (!uses && t.start >= upTo && t.kind != Cpp::TokenKind::Comment && t.kind != Cpp::TokenKind::String &&
+            t.kind != Cpp::TokenKind::RawString)
+            break;
+        if (uses)
+            contexts.token(t);
         if (t.directive && t.lineStart && t.kind == Cpp::TokenKind::Punct && page[t.start] == u'#') {
             ++directiveIndex;
             m_directives.emplace_back(t.start, t.end);
@@ -164,6 +182,8 @@ CodeMap::CodeMap(QStringView page) : m_page(page)
         commented = false;
         prevDirective = directive;
     }
+    if (!uses)
+        return;
     contexts.finish();
     // Both in page order: each context to its group.
     auto group = m_groups.begin();

@@ -52,6 +52,10 @@ class CodeMap
 {
 public:
     explicit CodeMap(QStringView page);
+    // Only what places the runs up to upTo: the page is read until the
+    // group of adjacent literals that reaches upTo has ended, and no use is
+    // read (every group's context stays None). For one run of a long page.
+    CodeMap(QStringView page, int upTo);
 
     // The run from runStart (a quote) to runEnd (one past its closing quote).
     RunPlace place(int runStart, int runEnd) const;
@@ -63,6 +67,7 @@ public:
     const std::vector<std::pair<int, int>> &directives() const { return m_directives; }
 
 private:
+    void read(int upTo);
     struct Member
     {
         int quote, close, group;

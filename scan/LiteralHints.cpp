@@ -6,6 +6,31 @@
 #include <cstring>
 
 namespace {
+bool inRangeList(const std::vector<std::pair<int, int>> &ranges, int pos)
+{
+    auto it = std::upper_bound(ranges.begin(), ranges.end(), pos, [](int p, const auto &r) { return p < r.first; });
+    return it != ranges.begin() && pos < std::prev(it)->second;
+}
+
+// What the code map says of a run: the kind of its place, the group's code
+// text and comments, a comment or preprocessor line that holds its quote.
+LiteralHints codeHints(const CodeMap &code, const RunPlace &place)
+{
+    static const LiteralHint reasons[] = {LiteralHint(0),          LiteralHint::Adjacent,  LiteralHint::Comment,
+                                          LiteralHint::CharLiteral, LiteralHint::RawString, LiteralHint::Preprocessor,
+                                          LiteralHint::Suffix,      LiteralHint::SpansCode};
+    LiteralHints h = reasons[int(place.kind)];
+    if (place.group && place.group->codeText)
+        h |= LiteralHint::CodeText;
+    if (place.group && place.group->comment)
+        h |= LiteralHint::CommentInside;
+    if (inRangeList(code.comments(), place.start))
+        h |= LiteralHint::Comment;
+    if (inRangeList(code.directives(), place.start))
+        h |= LiteralHint::Preprocessor;
+    return h;
+}
+
 bool isIdentifierChar(QChar c)
 {
     return c.isLetterOrNumber() || c == u'_';
@@ -171,8 +196,10 @@ LiteralHints notLiteralReasons(const QString &page, int start, int length)
 {
     if (start < 0 || start >= page.size() || page.at(start) != u'"')
         return {};
-    const LiteralHinter hinter(page, SourcePage::Cpp);
-    return hinter.hints(hinter.code().place(start, start + length), {}) & kNotLiteralHints;
+    // Only the page up to the run's group is read: the window asks this at
+    // every Extract.
+    const CodeMap code(page, start + length);
+    return codeHints(code, code.place(start, start + length)) & kNotLiteralHints;
 }
 
 QStringList hintNames(LiteralHints hints)
@@ -235,8 +262,7 @@ int LiteralHinter::lineOf(int pos) const
 
 bool LiteralHinter::inRanges(const std::vector<std::pair<int, int>> &ranges, int pos) const
 {
-    auto it = std::upper_bound(ranges.begin(), ranges.end(), pos, [](int p, const auto &r) { return p < r.first; });
-    return it != ranges.begin() && pos < std::prev(it)->second;
+    return inRangeList(ranges, pos);
 }
 
 LiteralHints valueHints(QStringView quoted, SourcePage page)
@@ -255,16 +281,7 @@ LiteralHints valueHints(QStringView quoted, SourcePage page)
 
 LiteralHints LiteralHinter::hints(const RunPlace &place, QStringView value) const
 {
-    LiteralHints h = valueHints(value, SourcePage::Cpp) | positionHints(place.start, place.end);
-    static const LiteralHint reasons[] = {LiteralHint(0),          LiteralHint::Adjacent,  LiteralHint::Comment,
-                                          LiteralHint::CharLiteral, LiteralHint::RawString, LiteralHint::Preprocessor,
-                                          LiteralHint::Suffix,      LiteralHint::SpansCode};
-    h |= reasons[int(place.kind)];
-    if (place.group && place.group->codeText)
-        h |= LiteralHint::CodeText;
-    if (place.group && place.group->comment)
-        h |= LiteralHint::CommentInside;
-    return h;
+    return valueHints(value, SourcePage::Cpp) | positionHints(place.start, place.end) | codeHints(*m_code, place);
 }
 
 LiteralUse LiteralHinter::use(const RunPlace &place) const
