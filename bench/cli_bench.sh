@@ -2,8 +2,8 @@
 # The command-line benchmark: vtqx-cli extract --mode function --user-text
 # (the lexer and the proof included) on the 11 MB unit and on a unit of
 # repeated short texts, each against xgettext --extract-all on the same file
-# in the same run; the peak memory; 200 copies of a real unit with one and
-# with two threads.
+# in the same run; the peak memory; 300 copies of a real unit with one and
+# with two threads, against xgettext --extract-all over the same files.
 #   bash bench/cli_bench.sh [BUILD_DIR]   (a Release build, default build-rel)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,14 +32,21 @@ for unit in large/Large repeat/Repeat; do
 done
 
 unit=${VTQX_BENCH_UNIT:-../shared/units/kasse/VerkaufFrm}
+copies=${VTQX_BENCH_COPIES:-300}
 if [ -f "$unit.cpp" ]; then
-  for i in $(seq 1 200); do
+  for i in $(seq 1 "$copies"); do
     mkdir -p "$work/copies/$i"
     for ext in cpp h dfm; do cp "$unit.$ext" "$work/copies/$i/Unit$i.$ext"; done
   done
-  timing 5 "$cli extract --mode function --jobs 1 --out $work/o1 $work/copies" \
-           "$cli extract --mode function --jobs 2 --out $work/o2 $work/copies"
-  echo "units per second: 200 / the mean time of each"
+  chmod -R u+w "$work/copies"
+  find "$work/copies" -name '*.cpp' | sort > "$work/copies.txt"
+  # Each run writes a fresh folder: --out into a folder already written
+  # would find the lists of the run before.
+  timing 5 --prepare "rm -rf $work/o1 $work/o2" \
+           "$cli extract --mode function --jobs 1 --out $work/o1 $work/copies" \
+           "$cli extract --mode function --jobs 2 --out $work/o2 $work/copies" \
+           "xgettext --extract-all -L C++ -o $work/c.pot -f $work/copies.txt 2>/dev/null"
+  echo "units per second: $copies / the mean time of each"
 else
   echo "no real unit at $unit: the copies are skipped"
 fi
