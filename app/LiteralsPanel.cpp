@@ -55,6 +55,9 @@ LiteralsPanel::LiteralsPanel(QWidget *parent) : QDockWidget(parent)
     m_model = new LiteralsModel(this);
     m_proxy = new LiteralsFilter(m_model, this);
     m_table = new QTableView(body);
+    // The arrow keys move between cells; Tab leaves the table for the next
+    // control (the Extract choice and Extract checked).
+    m_table->setTabKeyNavigation(false);
     m_table->setObjectName(QStringLiteral("LiteralsTable"));
     m_table->setModel(m_proxy);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -9,6 +9,7 @@
 #include "app/ToolkitTexts.h"
 #include "app/AboutBox.h"
 #include "app/ToolbarIcons.h"
+#include "app/WindowPlacement.h"
 #include "uitext/UiLanguage.h"
 #include "uitext/WindowTexts.h"
 #include "components/Vreg/Vreg.h"
@@ -51,10 +52,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buildPanel();
     wireCommands();
 
-    resize(711, 558);
-    setMinimumSize(711, 423);
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    // The first size, within a small or strongly scaled screen.
+    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 711, 558);
+    setMinimumSize(QSize(711, 423).boundedTo(area.size()));
+    resize(QSize(711, 558).boundedTo(area.size()));
+    move(keptInside(QRect(area.center() - rect().center(), size()), area).topLeft());
     m_pages->setCurrentIndex(CppPage);
     applyCaptions();
 }
@@ -196,10 +198,12 @@ void MainWindow::applyCaptions()
         else if (auto *w = qobject_cast<QWidget *>(o))
             m_pages->setTabText(m_pages->indexOf(w), text);
     }
+    applyButtonKeys();
     // The table's caption of the Change button is the unchecked Toggle Found
     // state's; the box decides which one shows.
     applyToggleFound();
     applyPanelCaptions();
+    showListBeside();
     m_aboutBox->setWindowTitle(windowText(WindowText::AboutTitle, lang));
     fitToolBar(); // the captions' widths changed
 }
@@ -207,8 +211,11 @@ void MainWindow::applyCaptions()
 void MainWindow::updateToolTips()
 {
     const Language lang = m_language->language();
-    const auto key = [](QAction *a) { return a ? a->shortcut().toString(QKeySequence::NativeText) : QString(); };
-    // Extract shows Ctrl+T in its menu, but Change/Toggle owns the key.
+    // The key that works: the button's own, else its menu item's.
+    const auto key = [](QToolButton *b, QAction *a) {
+        const QKeySequence k = !b->shortcut().isEmpty() ? b->shortcut() : a ? a->shortcut() : QKeySequence();
+        return k.toString(QKeySequence::NativeText);
+    };
     const struct
     {
         QToolButton *button;
@@ -227,7 +234,7 @@ void MainWindow::updateToolTips()
         {m_exitButton, nullptr, WindowText::ExitTip},
     };
     for (const auto &b : buttons)
-        b.button->setToolTip(buttonToolTip(b.button->text(), key(b.item), b.what, lang));
+        b.button->setToolTip(buttonToolTip(b.button->text(), key(b.button, b.item), b.what, lang));
     m_counterIcon->setToolTip(windowText(WindowText::NumberTip, lang));
     m_resourceIcon->setToolTip(windowText(WindowText::ResourceTip, lang));
 }
@@ -237,7 +244,10 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        runGuarded(this, [&] { restoreOnShow(); });
+        runGuarded(this, [&] {
+            restoreOnShow();
+            keepOnScreen(); // the frame's size is known now
+        });
     }
 }
 

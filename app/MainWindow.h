@@ -185,6 +185,8 @@ private:
     void storeLayout();
     void restoreLayout();
     void growForPanel();
+    void applyButtonKeys();
+    void keepOnScreen(); // moves (and shrinks) the window into its screen's available area
     void fitToolBar();
 
     // --- Files (MainWindowFiles.cpp) ---
@@ -248,8 +250,11 @@ private:
     void createTranslateItems(QMenu *menu);
     void createListItems(QMenu *menu);
     void hintListBeside();                 // after Open: a list file beside the unit, the numbers the page uses
+    void showListBeside();                 // the status bar's button for that list, in the current language
     void noteNewName(const QString &name); // after Extract: warns when the page used the name before
-    void setNameInUseWarning(const QString &warning);
+    void setNameInUseWarning(const QString &name); // the warning that the page used name before; empty: none
+    void showNameInUse(bool shown);
+    void followNameInUse();
 
     // --- State ---
     Workspace m_workspace; // the open unit and the page sessions; the arrays below view them
@@ -273,6 +278,7 @@ private:
     RecentUnits m_recent;
     std::set<int> m_numbersInUse; // the numbers of names the C++ page used when opened
     QString m_nameInUseWarning;
+    QString m_warnedName;
     MessagePump::Clock m_pumpClock = MessagePump::steadyMs;
     MessagePump m_busyPump{10, [this] { return m_pumpClock(); }};
     UnitWatch *m_watch;          // the open unit's files on disk
@@ -297,6 +303,8 @@ private:
     QWidget *m_cppSheet, *m_headerSheet, *m_formSheet;
     QLineEdit *m_rootEdit;
     TVStatus *m_statusBar;
+    QToolButton *m_listBesideButton; // shown while a list lies beside the unit: opens it
+    QString m_listBeside;            // that list's file name
     TVReg *m_settings;
     FolderMemory *m_folders; // InitOpenDir, InitSaveDir, the recent units over m_settings
     QMenuBar *m_menuBar;

@@ -91,6 +91,7 @@ void MainWindow::wireCommands()
             connectGuarded(button, &QToolButton::clicked, this, [this, command] { run(command); });
         }
     }
+    connectGuarded(m_listBesideButton, &QToolButton::clicked, this, [this] { run(Command::OpenExtractionList); });
     // The panel's own button runs Extract checked too.
     connectGuarded(m_panel, &LiteralsPanel::extractCheckedRequested, this, [this] { run(Command::ExtractChecked); });
 }

@@ -86,6 +86,9 @@ void MainWindow::buildLayout()
     m_protectBox->setChecked(true);
     m_foundLabel = named(new QLabel(m_optionsArea), "Label1");
     m_foundText = makeEditor(m_optionsArea, "Edit1", false);
+    // Tab and Shift+Tab move on to the next control: the found text takes no
+    // typed tab character (a pasted one stays).
+    m_foundText->setTabChangesFocus(true);
     {
         QPalette p = m_foundText->palette();
         p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
@@ -161,6 +164,11 @@ void MainWindow::buildLayout()
     for (int w : {200, 100, 100, 50})
         m_statusBar->AddPanel(w);
     setStatusBar(m_statusBar);
+    m_listBesideButton = named(new QToolButton(m_statusBar), "ListBesideButton");
+    m_listBesideButton->setAutoRaise(true);
+    m_listBesideButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_statusBar->addWidget(m_listBesideButton);
+    m_listBesideButton->hide();
 }
 
 void MainWindow::buildMenus()
@@ -260,4 +268,16 @@ void MainWindow::buildToolBar()
     m_stopButton->setEnabled(false);
     m_toolBar->addSeparator();
     m_exitButton = button("ToolButton7", "application-exit", QStyle::SP_DialogCloseButton);
+}
+
+// Keys of the buttons whose menu items have none, or whose menu key belongs
+// to another command (Extract shows Ctrl+T, which Change/Toggle owns). A
+// disabled button's key does nothing. A button's caption sets its key
+// anew: set them after the captions.
+void MainWindow::applyButtonKeys()
+{
+    m_saveButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_extractButton->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_exitButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

@@ -4,8 +4,10 @@
 
 #include "platform/core/Exception.h"
 #include "app/LiteralsPanel.h"
+#include "app/WindowPlacement.h"
 #include "components/Vreg/Vreg.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -45,6 +47,23 @@ void MainWindow::restoreLayout()
     m_geometryRestored = restoreGeometry(stored(m_settings, kGeometry));
     restoreState(stored(m_settings, kState));
     m_panel->table()->horizontalHeader()->restoreState(stored(m_settings, kColumns));
+    // A geometry stored on a screen that is gone, or larger than today's.
+    keepOnScreen();
+}
+
+void MainWindow::keepOnScreen()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    QList<QRect> areas;
+    for (const QScreen *s : QGuiApplication::screens())
+        areas << s->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QRect inside = keptInside(frame, homeArea(frame, areas));
+    if (inside.size() != frame.size())
+        resize(size() - (frame.size() - inside.size()));
+    if (inside.topLeft() != frame.topLeft())
+        move(inside.topLeft());
 }
 
 // Without a stored geometry the window keeps its first size until the panel
@@ -59,13 +78,16 @@ void MainWindow::growForPanel()
     const int grow = std::max(m_panel->sizeHint().width(), 360);
     int width = this->width() + grow;
     if (const QScreen *s = screen())
-        width = std::min(width, s->availableGeometry().width());
+        width = std::min(width, s->availableGeometry().width() - (frameGeometry().width() - this->width()));
+    // The window grows as far as its screen allows, and moves in from the
+    // screen's edge where it would cross it; beyond that the editors give up
+    // width, down to the panel's smallest.
     if (width > this->width()) {
-        // A small screen: the editors keep their room first.
         const int dock = std::max(200, width - this->width());
         resize(width, height());
         resizeDocks({m_panel}, {dock}, Qt::Horizontal);
     }
+    keepOnScreen();
 }
 
 // Text under the icons only while every button has room for it; else icons

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QToolButton>
 
 void MainWindow::createListItems(QMenu *menu)
 {
@@ -52,6 +53,8 @@ void MainWindow::openExtractionList()
         return;
     }
     // One undo step: the list and, on the C++ page, the counter at its highest number.
+    // The page's text stays as it is: a saved page stays saved.
+    const bool wasSaved = session(p).isSaved();
     PageState after = pageState(p);
     after.list = list;
     if (p == CppPage)
@@ -61,36 +64,66 @@ void MainWindow::openExtractionList()
         edit.commit(after);
     }
     setPageState(p, after);
+    if (wasSaved)
+        pageEditor(p)->document()->setModified(false);
     listWrittenOut(); // the list is as its file holds it
     setNameInUseWarning(QString());
+    m_listBeside.clear();
+    showListBeside();
 }
 
 void MainWindow::hintListBeside()
 {
     m_numbersInUse.clear();
     setNameInUseWarning(QString());
-    if (m_baseName.isEmpty())
-        return;
-    for (const ExtractionList::NumberUse &u : ExtractionList::numberUsesInPage(pageModel(CppPage).text()))
-        m_numbersInUse.insert(u.number);
-    for (SourcePage p : {SourcePage::Cpp, SourcePage::Dfm}) {
-        const QString name = ExtractionList::listFileName(m_baseName, p);
-        if (QFileInfo(m_baseFolder + name).isFile()) {
-            m_statusBar->Panel(3).SetText(fileText(FileText::ListBeside, m_language->language()).arg(name));
-            return;
+    m_listBeside.clear();
+    if (!m_baseName.isEmpty()) {
+        for (const ExtractionList::NumberUse &u : ExtractionList::numberUsesInPage(pageModel(CppPage).text()))
+            m_numbersInUse.insert(u.number);
+        for (SourcePage p : {SourcePage::Cpp, SourcePage::Dfm}) {
+            const QString name = ExtractionList::listFileName(m_baseName, p);
+            if (QFileInfo(m_baseFolder + name).isFile()) {
+                m_listBeside = name;
+                break;
+            }
         }
     }
+    showListBeside();
+}
+
+// The hint is a short button that fits the status bar; its tool tip names
+// the list and the menu item.
+void MainWindow::showListBeside()
+{
+    const Language lang = m_language->language();
+    m_listBesideButton->setText(fileText(FileText::ListBesideButton, lang));
+    m_listBesideButton->setToolTip(fileText(FileText::ListBeside, lang).arg(m_listBeside));
+    m_listBesideButton->setVisible(!m_listBeside.isEmpty());
 }
 
 void MainWindow::noteNewName(const QString &name)
 {
     if (name.isEmpty() || !m_numbersInUse.count(ExtractionList::numberOfName(name)))
         return;
-    setNameInUseWarning(fileText(FileText::NameInUse, m_language->language()).arg(name));
+    setNameInUseWarning(name);
 }
 
-void MainWindow::setNameInUseWarning(const QString &warning)
+void MainWindow::setNameInUseWarning(const QString &name)
 {
-    m_nameInUseWarning = warning;
-    m_panel->setWarning(warning);
+    m_warnedName = name;
+    showNameInUse(!name.isEmpty());
+}
+
+void MainWindow::showNameInUse(bool shown)
+{
+    m_nameInUseWarning = shown ? fileText(FileText::NameInUse, m_language->language()).arg(m_warnedName) : QString();
+    m_panel->setWarning(m_nameInUseWarning);
+}
+
+// Undo takes the warned name out of the list, and the warning with it; redo
+// brings both back.
+void MainWindow::followNameInUse()
+{
+    if (!m_warnedName.isEmpty())
+        showNameInUse(ExtractionList::readListFile(listText(CppPage), false).names.contains(m_warnedName));
 }

@@ -5,14 +5,20 @@
 #include "platform/gui/EditorModel.h"
 #include "platform/core/Exception.h"
 #include "app/LiteralsPanel.h"
+#include "uitext/UiLanguage.h"
 #include "components/Vreg/Vreg.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+
+namespace {
+const QString kLanguageValue = QStringLiteral("Language");
+}
 
 // ---------------------------------------------------------------------------
 // Options
@@ -27,6 +33,7 @@ void MainWindow::storeOptions()
          function = m_functionModeAction->isChecked();
     m_settings->PushBool(QStringLiteral("RB1"), global, form, function);
     m_settings->Push(QStringLiteral("LiteralsPanel"), TVReg::checkCode(!m_panel->isHidden()));
+    m_settings->Push(kLanguageValue, QString::fromUtf16(kLanguageCodes[size_t(m_language->language())]));
     storeLayout();
 }
 
@@ -59,6 +66,17 @@ void MainWindow::restoreOptions()
         panel = m_settings->PopCheckBox(QStringLiteral("LiteralsPanel"), false);
     } catch (const Exception &) {
     }
+    // The language chosen last; at the first start the system's (English
+    // where it is none of the window's languages).
+    std::optional<Language> lang;
+    try {
+        lang = languageOfCode(m_settings->Pop(kLanguageValue));
+    } catch (const Exception &) {
+    }
+    if (!lang)
+        lang = languageOfCode(QLocale().name());
+    if (lang && *lang != m_language->language())
+        switchLanguage(*lang);
     restoreLayout();
     m_panel->setVisible(panel);
     applyProtection();

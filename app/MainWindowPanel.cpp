@@ -164,6 +164,8 @@ void MainWindow::setPageState(int page, const PageState &state, std::unique_ptr<
 void MainWindow::pageStateApplied(int page, const std::map<int, bool> &marks)
 {
     showCounter();
+    if (page == CppPage)
+        followNameInUse();
     // An undo puts the state back before the text: the marks follow once
     // their literals are there again.
     if (!marks.empty())
@@ -182,10 +184,14 @@ void MainWindow::undoOrRedo(bool redo)
         return;
     // The document knows the step of the last save: undo back to it clears
     // the page's mark, and redo sets it again.
+    // Through the editor: its caret goes to what the step changed, and the
+    // view follows it.
+    QPlainTextEdit *editor = pageEditor(activePage());
     if (redo)
-        d->redo();
+        editor->redo();
     else
-        d->undo();
+        editor->undo();
+    editor->ensureCursorVisible();
     updateUndoActions();
 }
 

@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
+
 OutputWindow::OutputWindow(QWidget *parent, UiLanguage *language, FolderMemory *folders, CppTarget cpp)
     : QDialog(parent), m_language(language), m_folders(folders), m_cpp(std::move(cpp))
 {
@@ -94,6 +96,15 @@ void OutputWindow::applyCaptions()
     m_copyButton->setText(outputButtonCaption(OutputButton::ToClipboard, lang));
     m_addButton->setText(outputButtonCaption(OutputButton::AddToCpp, lang));
     m_closeButton->setText(outputButtonCaption(OutputButton::CloseWindow, lang));
+    // The buttons are as wide as their longest caption needs, and the bar
+    // beside the text with them.
+    const QList<QToolButton *> buttons = {m_saveButton, m_copyButton, m_addButton, m_closeButton};
+    int width = 81;
+    for (QToolButton *b : buttons)
+        width = std::max(width, b->sizeHint().width());
+    for (QToolButton *b : buttons)
+        b->resize(width, b->height());
+    m_buttonBar->setFixedWidth(width + 8);
 }
 
 void OutputWindow::setCaption(const QString &caption)

@@ -9,3 +9,9 @@ cmake -S . -B build-shots -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVTQX_SANI
 cmake --build build-shots --target vtqx_screenshots
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
   build-shots/docs/screenshots/vtqx_screenshots examples/sample/MainForm.cpp docs
+# The first start in German at the scale factors people use: the window
+# places itself on the screen at each.
+for scale in 1 1.5 2; do
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1280x800x24" \
+    build-shots/docs/screenshots/vtqx_screenshots examples/sample/MainForm.cpp docs "first-start-de-x$scale.png"
+done

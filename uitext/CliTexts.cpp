@@ -255,5 +255,5 @@ QString cliText(CliText id, Language lang)
 
 Language cliLanguage()
 {
-    return QLocale::system().language() == QLocale::German ? Language::German : Language::English;
+    return languageOfCode(QLocale::system().name()).value_or(Language::English);
 }

@@ -43,6 +43,7 @@ constexpr TextRow<FileText> kTexts[] = {
     {FileText::ListBeside,
      {u"The extraction list %1 lies beside the unit (File > Open Extraction List)",
       u"Die Extraktionsliste %1 liegt neben der Unit (Datei > Extraktionsliste öffnen)"}},
+    {FileText::ListBesideButton, {u"List found: open it", u"Liste gefunden: öffnen"}},
     {FileText::NameInUse,
      {u"Warning: the page already uses %1 for another text. Open the unit's "
       u"extraction list before extracting more.",

@@ -17,7 +17,8 @@ enum class FileText {
     ListOpenFilter,    // filter of its dialog
     ListNotAnEntry,    // %1 file, %2 line
     ListNameTwice,     // %1 file, %2 line
-    ListBeside,        // %1 file name: the status bar's hint after Open
+    ListBeside,        // %1 file name: the status bar's hint after Open (its tool tip)
+    ListBesideButton,  // the hint's button: opens the list
     NameInUse,         // %1 name: Extract gave a name the page used already
     UnitLocked,        // %1 lock file, %2 program, %3 process id
     UnitLockNotMade,   // %1 lock file

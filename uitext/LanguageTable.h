@@ -3,10 +3,13 @@
 // language, one column per Language in the enum's order. A third language is
 // one more enum value (named in kLanguageCount) and one more column in each
 // table; a table's static_assert fails while one of its rows lacks it.
+#include <QRegularExpression>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <type_traits>
 
 enum class Language { English, German };
@@ -15,6 +18,21 @@ enum class Language { English, German };
 inline constexpr std::size_t kLanguageCount = std::size_t(Language::German) + 1;
 
 using LanguageTexts = std::array<const char16_t *, kLanguageCount>;
+
+// Each language's code, as locales name it: the window stores its choice
+// by it, and the first start follows the system's.
+inline constexpr std::array<const char16_t *, kLanguageCount> kLanguageCodes = {u"en", u"de"};
+
+// The language a code or locale name ("de", "de_AT", "de-CH") names; none
+// for another language.
+inline std::optional<Language> languageOfCode(QStringView code)
+{
+    const QStringView lang = code.left(code.indexOf(QRegularExpression(QStringLiteral("[_.@-]"))));
+    for (std::size_t i = 0; i < kLanguageCount; ++i)
+        if (lang.compare(QStringView(kLanguageCodes[i]), Qt::CaseInsensitive) == 0)
+            return Language(i);
+    return std::nullopt;
+}
 
 // A table row of the text id. A table lists the ids in their enum's order,
 // so that the row of an id is found by its value.

@@ -1,5 +1,5 @@
 #pragma once
-// The UI language of the run (English at every start, never stored) and the
+// The UI language of the run (the window restores the one chosen last) and the
 // switch announcement that windows with captions of their own listen to.
 #include "uitext/Catalogue.h"
 

@@ -9,9 +9,23 @@ void TVStatusPanel::SetText(const QString &text)
 {
     if (m_label->text() != text)
         m_label->setText(text);
+    showWholeWhenCut();
 }
 int TVStatusPanel::Width() const { return m_label->width(); }
-void TVStatusPanel::SetWidth(int pixels) { m_label->setFixedWidth(pixels); }
+void TVStatusPanel::SetWidth(int pixels)
+{
+    m_label->setFixedWidth(pixels);
+    showWholeWhenCut();
+}
+
+// A text wider than its panel shows whole as the panel's tool tip.
+void TVStatusPanel::showWholeWhenCut()
+{
+    const QMargins m = m_label->contentsMargins();
+    const int room = m_label->maximumWidth() - m.left() - m.right() - 2 * m_label->margin();
+    const QString &text = m_label->text();
+    m_label->setToolTip(m_label->fontMetrics().horizontalAdvance(text) > room ? text : QString());
+}
 
 TVStatus::TVStatus(QWidget *Owner) : QStatusBar(Owner), m_simpleLabel(new QLabel(this))
 {

@@ -10,7 +10,8 @@ class QLabel;
 
 class TVStatus;
 
-// One panel: a text and a width in pixels.
+// One panel: a text and a width in pixels. A text wider than the panel
+// shows whole as its tool tip.
 class TVStatusPanel
 {
 public:
@@ -22,6 +23,7 @@ public:
 private:
     friend class TVStatus;
     explicit TVStatusPanel(QLabel *label) : m_label(label) {}
+    void showWholeWhenCut();
     QLabel *m_label;
 };
 

@@ -85,6 +85,30 @@ public:
         QtDialogs::showModal(dialog);
     }
 };
+// The window as a first start shows it (no stored layout), in German with
+// the panel: taken at several scale factors, it must lie on the screen
+// whole, as the window placed itself.
+int firstStart(const QString &sample, const QString &name)
+{
+    MainWindow form;
+    form.show();
+    form.openFromCommandLine(sample);
+    form.run(Command::German);
+    const MainWindowDriver ui(form);
+    ui.action("LiteralsPanel1")->trigger();
+    settle();
+    const QRect area = form.screen()->availableGeometry();
+    if (!area.contains(form.frameGeometry())) {
+        std::fprintf(stderr, "%s: the window (%d,%d %dx%d) lies beyond the screen's area (%dx%d)\n", qPrintable(name),
+                     form.frameGeometry().x(), form.frameGeometry().y(), form.frameGeometry().width(),
+                     form.frameGeometry().height(), area.width(), area.height());
+        return 1;
+    }
+    shoot(&form, name);
+    for (int p = 0; p < 3; ++p)
+        ui.setSaved(p, true);
+    return g_failed ? 1 : 0;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -94,11 +118,13 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: vtqx_screenshots SAMPLE.cpp OUTPUT-FOLDER\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr, "usage: vtqx_screenshots SAMPLE.cpp OUTPUT-FOLDER [FIRST-START.png]\n");
         return 2;
     }
     g_outDir = args.at(2);
+    if (args.size() == 4)
+        return firstStart(args.at(1), args.at(3));
     QDir().mkpath(g_outDir);
     QApplication::setApplicationName(QStringLiteral("Varnosel Tessaro Tool"));
     chooseIconTheme();

@@ -426,6 +426,9 @@ void EditorModel::setSelection(int start, int length)
     c.setPosition(from);
     c.setPosition(std::max(from, to), QTextCursor::KeepAnchor);
     m_edit->setTextCursor(c);
+    // Sideways only as far as the caret needs: the lines' starts stay in
+    // view where they can.
+    m_edit->horizontalScrollBar()->setValue(0);
     m_edit->ensureCursorVisible();
 }
 

@@ -114,11 +114,15 @@ TEST_F(Files, OpenExtractionListContinuesTheNumbersAsOneUndoStep)
     writeFile(QStringLiteral("Unit1.dfm"), kDfm);
     writeFile(QStringLiteral("Unit1.list.txt"), "String1 = \"Old\"\r\n");
     openUnit(QStringLiteral("Unit1.cpp"));
-    EXPECT_TRUE(ui.statusBar()->Panel(3).Text().contains(QLatin1String("Unit1.list.txt")));
+    EXPECT_TRUE(ui.button("ListBesideButton")->toolTip().contains(QLatin1String("Unit1.list.txt")));
     // Without the list the counter starts again: the warning says so.
     page(MainWindow::CppPage).setSelection(18, 5);
     EditorModel::of(ui.found()).setText(QStringLiteral("\"New\""));
     form->run(Command::Extract);
+    EXPECT_TRUE(form->nameInUseWarning().contains(QLatin1String("String1")));
+    ui.action("Undo1")->trigger();
+    EXPECT_EQ(form->nameInUseWarning(), QString()); // the name went with the undo
+    ui.action("Redo1")->trigger();
     EXPECT_TRUE(form->nameInUseWarning().contains(QLatin1String("String1")));
     ui.action("Undo1")->trigger();
 

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 const QString kValueList = QStringLiteral("String1 = \"Hello\"\r\nString2 = \"Save file?\"\r\n");
 const QString kFunctionList = QStringLiteral("String1, \"Hello\"\r\nString2, \"Save file?\"\r\n");
@@ -336,8 +338,13 @@ TEST_F(OutputWindowTest, EverythingFollowsALanguageSwitch)
 TEST_F(OutputWindowTest, LayoutAndCloseWindowEndsTheModalShowing)
 {
     EXPECT_EQ(out->size(), QSize(576, 330));
-    EXPECT_EQ(ui.outputControl<QWidget>("Panel1")->width(), 89);
-    EXPECT_EQ(ui.outputControl<QToolButton>("SpeedButton4")->geometry(), QRect(4, 120, 81, 49));
+    // The buttons as wide as their longest caption needs ("Close Window"),
+    // at least 81 pixels, and the bar 8 wider.
+    const QRect add = ui.outputControl<QToolButton>("SpeedButton4")->geometry();
+    EXPECT_EQ(add.topLeft(), QPoint(4, 120));
+    EXPECT_EQ(add.height(), 49);
+    EXPECT_GE(add.width(), std::max(81, ui.outputControl<QToolButton>("SpeedButton2")->sizeHint().width()));
+    EXPECT_EQ(ui.outputControl<QWidget>("Panel1")->width(), add.width() + 8);
     EXPECT_EQ(ui.outputControl<QPlainTextEdit>("Memo1")->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_FALSE(ui.outputControl<QPlainTextEdit>("Memo1")->isReadOnly());
     EXPECT_EQ(ui.outputControl<QPlainTextEdit>("Memo1")->font().pixelSize(), 13);

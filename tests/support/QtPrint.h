@@ -1,5 +1,6 @@
 #pragma once
 // Readable gtest output for Qt values.
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -15,4 +16,15 @@ inline void PrintTo(const QStringList &l, std::ostream *os)
     for (qsizetype i = 0; i < l.size(); ++i)
         *os << (i ? ", " : "") << '"' << l.at(i).toStdString() << '"';
     *os << ']';
+}
+
+inline void PrintTo(const QRect &r, std::ostream *os)
+{
+    *os << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
+}
+
+inline std::ostream &operator<<(std::ostream &os, const QRect &r)
+{
+    PrintTo(r, &os);
+    return os;
 }

@@ -27,6 +27,16 @@ TEST(TVStatus, PanelsKeepTextAndWidth)
     w.resize(1200, 400);
     QApplication::processEvents();
     EXPECT_EQ(bar->Panel(0).Width(), 200);
+
+    // A text cut by its panel shows whole as the panel's tool tip; one that
+    // fits has none, also after the panel was widened for it.
+    const auto tip = [bar](int i) { return bar->findChild<QLabel *>(QStringLiteral("Panel%1").arg(i))->toolTip(); };
+    const QString longText = QStringLiteral("A text far longer than fifty pixels");
+    bar->Panel(3).SetText(longText);
+    EXPECT_EQ(tip(3), longText);
+    EXPECT_EQ(tip(1), QString());
+    bar->Panel(3).SetWidth(1000);
+    EXPECT_EQ(tip(3), QString());
 }
 
 TEST(TVStatus, SimplePanelShowsOneTextInsteadOfThePanels)
