@@ -31,7 +31,7 @@ int runCheck(const QStringList &arguments, CliStreams &io)
             baseline.emplace(parser.value(QStringLiteral("baseline")));
             baseline->load(lang);
         }
-        units = resolveUnits(parser.units(), lang);
+        units = resolveUnits(parser.units(), lang, parser.encoding());
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }

@@ -1,6 +1,7 @@
 #include "cli/CommandParser.h"
 
 #include "cli/Units.h"
+#include "platform/core/CodePages.h"
 
 #include "scan/ProjectKeywords.h"
 #include "uitext/ReasonTexts.h"
@@ -12,6 +13,7 @@ const QString kJobs = QStringLiteral("jobs");
 const QString kMode = QStringLiteral("mode");
 const QString kKeyword = QStringLiteral("keyword");
 const QString kNever = QStringLiteral("never");
+const QString kEncoding = QStringLiteral("encoding");
 
 // The string mode of a name in any case.
 std::optional<StringMode> stringModeNamed(const QString &name)
@@ -77,6 +79,17 @@ UseRules CommandParser::rules(const QString &unitFolder) const
     return rules;
 }
 
+void CommandParser::addEncodingOption()
+{
+    m_encoding = true;
+    addOption({kEncoding, cliText(CliText::EncodingOption, m_lang), QStringLiteral("NAME")});
+}
+
+std::optional<TextEncoding> CommandParser::encoding() const
+{
+    return m_encoding && isSet(kEncoding) ? CodePages::named(value(kEncoding)) : std::nullopt;
+}
+
 std::optional<int> CommandParser::read(const QStringList &arguments, CliStreams &io)
 {
     if (!parse(arguments))
@@ -101,6 +114,12 @@ std::optional<int> CommandParser::read(const QStringList &arguments, CliStreams 
                 if (!addCallSpec(probe, spec, UseVerdict::UserText))
                     return tell(io, reasonText(ReasonText::BadNameOption, m_lang).arg(QLatin1String("--") + option, spec));
         }
+    }
+    if (m_encoding && isSet(kEncoding) && !encoding()) {
+        QStringList known;
+        for (const TextEncoding e : CodePages::all())
+            known << CodePages::key(e);
+        return tell(io, cliText(CliText::BadEncoding, m_lang).arg(value(kEncoding), known.join(QLatin1String(", "))));
     }
     if (units().isEmpty()) {
         if (m_voice == Voice::Tool)

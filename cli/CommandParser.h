@@ -6,6 +6,7 @@
 #include "cli/Command.h"
 #include "extract/StringMode.h"
 #include "scan/UseTable.h"
+#include "platform/core/TextFile.h"
 
 #include <QCommandLineParser>
 
@@ -36,6 +37,7 @@ public:
     void addModeOption(ModeDefault meaning);
     // --keyword NAME[:ARG] and --never NAME[:ARG], each as often as wanted.
     void addKeywordOptions();
+    void addEncodingOption();
 
     // Parses arguments (the command's name first). Returns the exit status to
     // end with after the help, the version or a mistake (told on io), or
@@ -45,6 +47,8 @@ public:
 
     QStringList units() const { return positionalArguments(); }
     int jobs() const; // 0: every core
+    // --encoding, known once read() went on; nothing when not given.
+    std::optional<TextEncoding> encoding() const;
     // --mode in any case: *mode is the mode named, or for an absent or empty
     // value the default (Global, or nothing for AsListShows). False after
     // telling an unknown name.
@@ -68,4 +72,5 @@ private:
     ModeDefault m_modeDefault = ModeDefault::Global;
     bool m_jobs = false; // --jobs was added
     bool m_keywords = false; // --keyword and --never were added
+    bool m_encoding = false; // --encoding was added
 };

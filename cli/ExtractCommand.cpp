@@ -154,6 +154,9 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
             w.read.emplace_back(unit.path(p), FileStamp::of(unit.path(p)));
     w.read.emplace_back(source, FileStamp::of(source));
     w.page = loadPage(unit, o.batch.page);
+    // A page is rewritten only when its bytes survive; the others are read only.
+    if (o.batch.page == SourcePage::Cpp && unit.page(SourcePage::Cpp).notKept.row != 0)
+        throw Exception(unit.notKeptMessage(SourcePage::Cpp));
     if (w.page.text.contains(QChar(u'\0')))
         throw Exception(cliText(CliText::NulBytes, lang).arg(w.page.path));
     const QString head = formHeadLine(unit);
@@ -174,7 +177,7 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
     if (QFileInfo(source).exists()) {
         if (!QFileInfo(source).isFile())
             throw Exception(cliText(CliText::NotRegularFile, lang).arg(source));
-        const auto loaded = TextFile::load(source);
+        const auto loaded = unit.loadBeside(source);
         w.list = TextFile::withCrLfBreaks(loaded.text);
         const ExtractionList::ListFile read = ExtractionList::readListFile(w.list, form);
         if (read.fault != ExtractionList::ListFile::None)
@@ -416,13 +419,14 @@ void stage(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, StagedF
             }
         }
     const QString &list = w.result.state.list;
+    const TextEncoding codePage = outputCodePage(w.page.encoding);
     const auto write = [&](QByteArrayView b) { staged.write(b); };
     const auto restart = [&] { staged.restart(); };
     staged.begin(*target++);
-    encodeOutputPieces([&](const auto &piece) { piece(list); }, OutputKind::Text, write, restart);
+    encodeOutputPieces([&](const auto &piece) { piece(list); }, OutputKind::Text, write, restart, codePage);
     staged.end();
     staged.begin(*target++);
-    encodeOutputPieces([&](const auto &piece) { piece(w.positions); }, OutputKind::Text, write, restart);
+    encodeOutputPieces([&](const auto &piece) { piece(w.positions); }, OutputKind::Text, write, restart, codePage);
     staged.end();
     const GeneratorInput in = generatorInput(o, w, list);
     for (const GeneratorKind kind : kOutputs) {
@@ -441,7 +445,7 @@ void stage(const SourceUnit &unit, const ExtractOptions &o, UnitWork &w, StagedF
                     piece(line);
                 });
             },
-            g.outputKind, write, restart);
+            g.outputKind, write, restart, codePage);
         staged.end();
     }
     if (o.batch.page == SourcePage::Dfm) {
@@ -497,6 +501,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     parser.addHelpAndVersion();
     parser.addJobsOption();
     parser.addModeOption(CommandParser::ModeDefault::Global);
+    parser.addEncodingOption();
     parser.addOption({QStringLiteral("extract-c"), cliText(CliText::ExtractCOption, lang)});
     parser.addOption({QStringLiteral("reuse-equal"), cliText(CliText::ReuseEqualOption, lang)});
     parser.addOption({QStringLiteral("all"), cliText(CliText::AllOption, lang)});
@@ -556,7 +561,7 @@ int runExtract(const QStringList &arguments, CliStreams &io)
 
     std::vector<SourceUnit> units;
     try {
-        units = resolveUnits(parser.units(), lang);
+        units = resolveUnits(parser.units(), lang, parser.encoding());
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }
@@ -586,6 +591,8 @@ int runExtract(const QStringList &arguments, CliStreams &io)
     eachUnit(n, jobs, works, io, lang, [&](int i, UnitWork &w) { prepare(units[size_t(i)], o, w, lang); });
     if (reportErrors(works, io))
         return nothingChanged(io, lang);
+    for (const SourceUnit &unit : units)
+        noteGuess(unit, io, lang);
     for (int i = n - 1; i >= 0; --i)
         if (works[size_t(i)].noFormPage) {
             io.err << "vtqx-cli: " << cliText(CliText::NoFormPage, lang).arg(units[size_t(i)].path(SourcePage::Cpp)) << '\n';

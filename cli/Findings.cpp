@@ -3,6 +3,7 @@
 
 #include "platform/core/Exception.h"
 #include "scan/VerdictReason.h"
+#include "platform/core/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -128,7 +129,7 @@ public:
     void finding(const Finding &f) override
     {
         const Rule &r = ruleOf(f.literal);
-        m_out << f.page.relativePath << ':' << f.literal.pos.row << ':' << f.literal.pos.col << ": " << r.severity
+        m_out << f.page.relativePath << ':' << f.literal.pos.row << ':' << f.byteColumn << ": " << r.severity
               << ": " << messageOf(f.literal, m_lang) << " [" << r.id << "]\n";
     }
     void textFinding(const TextFinding &f) override
@@ -444,6 +445,7 @@ void addFindingOptions(CommandParser &parser)
     const Language lang = parser.language();
     parser.addHelpAndVersion();
     parser.addJobsOption();
+    parser.addEncodingOption();
     parser.addOption({QStringLiteral("format"), cliText(CliText::FormatOption, lang), QStringLiteral("FORMAT")});
     parser.addOption({QStringLiteral("json"), cliText(CliText::JsonOption, lang)});
     parser.addOption({QStringLiteral("page"), cliText(CliText::PagesOption, lang), QStringLiteral("cpp|dfm|both")});
@@ -521,13 +523,18 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, const CommandParser &parser
                 totals.failed = true;
                 continue;
             }
+            if (page == SourcePage::Cpp || pages == PageChoice::Dfm)
+                noteGuess(unit, io, parser.language());
             // Equal texts are told apart by their order: a text's hash and
             // how many of it came before (one page's findings at a time).
             QHash<size_t, int> copies;
             Batch::forEachLiteral(text.text, page, [&](const Batch::Literal &l) {
                 if (!keep(l))
                     return;
-                Finding f{ref, l, 0, QString()};
+                const qsizetype lineStart = text.text.lastIndexOf(u'\n', l.start - 1) + 1;
+                const int bytes = int(TextFile::byteLength(QStringView(text.text).sliced(lineStart, l.start - lineStart),
+                                                           text.encoding));
+                Finding f{ref, l, 0, QString(), bytes + 1};
                 if (fingerprints) {
                     f.copy = copies[qHash(l.text, 0x5eed)]++;
                     f.fingerprint = fingerprintOf({ref.unit, pageName(page), l.text, QString::number(f.copy)});

@@ -40,6 +40,7 @@ struct Finding
     const Batch::Literal &literal;
     int copy = 0;
     QString fingerprint;
+    int byteColumn = 0; // the column in bytes of the file, as gcc counts it
 };
 
 // A finding about a text that is no literal of the page (rc's fit check):

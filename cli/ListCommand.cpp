@@ -15,7 +15,7 @@ int runList(const QStringList &arguments, CliStreams &io)
     const Language lang = parser.language();
     std::vector<SourceUnit> units;
     try {
-        units = resolveUnits(parser.units(), lang);
+        units = resolveUnits(parser.units(), lang, parser.encoding());
     } catch (const Exception &e) {
         return fail(io, e.Message());
     }

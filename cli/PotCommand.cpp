@@ -38,6 +38,7 @@ int runPotCommand(const QStringList &arguments, CliStreams &io)
                                     QStringLiteral("LANG"));
     parser.addOptions({out, project, pseudo});
     parser.addModeOption(CommandParser::ModeDefault::AsListShows);
+    parser.addEncodingOption();
     parser.addHelpAndVersion();
     if (const std::optional<int> done = parser.read(arguments, io))
         return *done;

@@ -9,6 +9,8 @@
 #include "platform/core/TextFile.h"
 #include "platform/core/Exception.h"
 #include "generate/GeneratorTable.h"
+#include "generate/OutputFile.h"
+#include "platform/core/CodePages.h"
 #include "platform/core/Paths.h"
 #include "cli/TranslateInput.h"
 #include "uitext/TranslateTexts.h"
@@ -87,8 +89,10 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
                                      QStringLiteral("DIR"));
     const QCommandLineOption format(QStringLiteral("format"), cliText(CliText::FormatOption, lang),
                                     QStringLiteral("FORMAT"));
-    parser.addOptions({po, out, strict, statistics, checkFit, preview, format});
+    const QCommandLineOption utf8(QStringLiteral("utf8"), cliText(CliText::Utf8TableOption, lang));
+    parser.addOptions({po, out, strict, statistics, checkFit, preview, format, utf8});
     parser.addModeOption(CommandParser::ModeDefault::AsListShows);
+    parser.addEncodingOption();
     parser.addHelpAndVersion();
     if (const std::optional<int> done = parser.read(arguments, io))
         return *done;
@@ -160,17 +164,27 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             }
             if (look.check || !look.pictures.isEmpty())
                 lookAtForm(list, translations, script, look, io, lang);
+            // A unit in a code page of its own keeps it: a translation it
+            // cannot hold is refused, unless a UTF-8 script is asked for.
+            if (list.codePage != TextEncoding::Cp1252 && !parser.isSet(utf8))
+                if (const auto unfit = Translation::unfitTranslation(script, list.codePage))
+                    throw Exception(cliText(CliText::TranslationUnfit, lang)
+                                        .arg(lists->project ? Translation::qualifiedContext(list.baseName, unfit->identifier)
+                                                            : unfit->identifier,
+                                             unfit->language, unfit->character,
+                                             QString::number(unfit->character.toUcs4().value(0), 16).toUpper(),
+                                             CodePages::displayName(list.codePage)));
             const QString text = script.lines.join(u'\n') + u'\n';
             if (lists->project) {
                 saveOutputText(Paths::withTrailingSeparator(parser.value(out)) + list.baseName
                                    + QLatin1String(rc.suffix),
-                               text, rc.outputKind);
+                               text, rc.outputKind, list.codePage);
             } else if (parser.isSet(out)) {
-                saveOutputText(parser.value(out), text, rc.outputKind);
+                saveOutputText(parser.value(out), text, rc.outputKind, list.codePage);
             } else if (QIODevice *device = io.out.device()) {
                 // Standard output gets the bytes the file would hold, code page pragma included.
                 io.out.flush();
-                device->write(encodeOutputText(text, rc.outputKind));
+                device->write(encodeOutputText(text, rc.outputKind, list.codePage));
             } else {
                 io.out << text; // a stream over a string holds characters
             }

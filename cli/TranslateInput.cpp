@@ -6,28 +6,28 @@
 #include "platform/core/TextFile.h"
 #include "cli/Units.h"
 #include "extract/ExtractionList.h"
+#include "generate/OutputFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
 namespace {
-// The text of path, "" when it does not exist.
-QString textOf(const QString &path)
-{
-    return QFileInfo(path).isFile() ? TextFile::load(path).text : QString();
-}
-
-// The lists of the unit folder + baseName.
-UnitList readLists(const QString &folder, const QString &baseName)
+// The lists of the unit folder + baseName, in its code page.
+UnitList readLists(const QString &folder, const QString &baseName, std::optional<TextEncoding> encoding, Language lang)
 {
     UnitList out;
     out.baseName = baseName;
     const QString dir = Paths::withTrailingSeparator(folder);
+    SourceUnit unit = SourceUnit::locate(dir + baseName + QStringLiteral(".cpp"), lang);
+    unit.setEncodingChoice(encoding);
+    // The text of path, "" when it does not exist.
+    const auto textOf = [&](const QString &path) { return QFileInfo(path).isFile() ? unit.loadBeside(path).text : QString(); };
+    out.codePage = outputCodePage(unit.codePage());
     out.path = Paths::resolveCaseInsensitive(dir, baseName + QStringLiteral(".list.txt"));
     out.hasList = QFileInfo::exists(out.path);
     if (out.hasList)
-        out.text = TextFile::load(out.path).text;
+        out.text = unit.loadBeside(out.path).text;
     out.dfmText = textOf(Paths::resolveCaseInsensitive(dir, baseName + QStringLiteral(".dfm.list.txt")));
     out.cppPlaces = ListPositions::read(textOf(Paths::resolveCaseInsensitive(dir, baseName + QStringLiteral(".list.pos"))));
     out.dfmPlaces =
@@ -59,7 +59,8 @@ std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &
             const QString folder = unit.size() > name.size() ? Paths::directoryPart(unit) : QStringLiteral(".");
             reading = Paths::withTrailingSeparator(folder) + (unitFile ? name.left(name.size() - tail.size()) : name)
                       + QStringLiteral(".list.txt");
-            UnitList list = readLists(folder, unitFile ? name.left(name.size() - tail.size()) : name);
+            UnitList list = readLists(folder, unitFile ? name.left(name.size() - tail.size()) : name,
+                                      parser.encoding(), lang);
             if (!list.hasList && (needCppList ? list.formIds.empty() : list.dfmText.isEmpty()))
                 throw Exception(cliText(CliText::ListMissing, lang));
             out.units << list;
@@ -74,7 +75,7 @@ std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &
             QSet<QString> names;
             for (const SourceUnit &unit : found) {
                 reading = unit.folder() + unit.baseName() + QStringLiteral(".list.txt");
-                UnitList list = readLists(unit.folder(), unit.baseName());
+                UnitList list = readLists(unit.folder(), unit.baseName(), parser.encoding(), lang);
                 if (!list.hasList && (needCppList ? list.formIds.empty() : list.dfmText.isEmpty()))
                     continue; // nothing extracted from this unit
                 if (names.contains(list.baseName.toLower()))

@@ -19,6 +19,7 @@ struct UnitList
     bool hasList = false;
     StringMode mode = StringMode::Global;
     QString dfmText;  // the form page's list, <base>.dfm.list.txt ("" when there is none)
+    TextEncoding codePage = TextEncoding::Cp1252; // the unit's, which its resource script takes
     // Where extract found the entries (<base>.list.pos, <base>.dfm.list.pos).
     QHash<QString, QList<ListPositions::Position>> cppPlaces, dfmPlaces;
     FormIds::Ids formIds; // the form entries' string identifiers (<base>.dfm.list.ids)
@@ -34,7 +35,8 @@ struct UnitLists
 // its path without extension): its lists beside it. Several UNITs or a
 // folder: a project, every unit below that has a list; the base names must
 // differ. Every list gets the --mode, or without one the mode its lines
-// show. Reports to io.err and returns nothing when --mode is unknown, a list
+// show; its files are read in the --encoding given, else as the unit's pages
+// are. Reports to io.err and returns nothing when --mode is unknown, a list
 // cannot be read or no list is found. needCppList: a unit's C++ list, or
 // identifiers of its form list, must exist (rc).
 std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &io, bool needCppList);

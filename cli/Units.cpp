@@ -116,12 +116,13 @@ QStringList expandUnitArguments(const QStringList &arguments, Language lang)
     return out;
 }
 
-std::vector<SourceUnit> resolveUnits(const QStringList &given, Language lang)
+std::vector<SourceUnit> resolveUnits(const QStringList &given, Language lang, std::optional<TextEncoding> encoding)
 {
     const QStringList arguments = expandUnitArguments(given, lang);
     std::map<QString, SourceUnit> units; // by folder + base name: sorted, each once
     const auto add = [&](const QString &file) {
         SourceUnit u = SourceUnit::locate(file, lang);
+        u.setEncodingChoice(encoding);
         if (!u.isOpen())
             throw Exception(cliText(CliText::NotAUnit, lang).arg(file));
         units.emplace(u.folder() + u.baseName(), std::move(u));
@@ -221,6 +222,16 @@ void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStrea
         t.join();
     if (shown)
         io.err << '\r' << QString(40, u' ') << '\r' << Qt::flush;
+}
+
+void noteGuess(const SourceUnit &unit, CliStreams &io, Language lang)
+{
+    if (const std::optional<CodePages::Guess> g = unit.guess())
+        io.err << "vtqx-cli: "
+               << cliText(CliText::GuessedCodePage, lang)
+                      .arg(QDir::toNativeSeparators(unit.folder() + unit.baseName()), CodePages::displayName(g->encoding))
+                      .arg(g->confidence)
+               << '\n' << Qt::flush;
 }
 
 int fail(CliStreams &io, const QString &text)

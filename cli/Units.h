@@ -20,7 +20,9 @@
 // argument that names none.
 // An argument @FILE stands for the units FILE names, one per line; "-" for
 // those standard input names.
-std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang);
+// encoding: the unit files' encoding chosen on the command line.
+std::vector<SourceUnit> resolveUnits(const QStringList &arguments, Language lang,
+                                     std::optional<TextEncoding> encoding = std::nullopt);
 
 // The arguments with @FILE and "-" replaced by the lines they read (empty
 // lines left out). Raises Exception naming a file that cannot be read.
@@ -44,6 +46,9 @@ QString formHeadLine(SourceUnit &unit);
 // Runs work(i) for every i below n on jobs threads (all cores when 0). On a
 // terminal, a progress line shows for runs longer than a second.
 void runParallel(int n, int jobs, const std::function<void(int)> &work, CliStreams &io, Language lang);
+
+// Tells on the error stream, once per unit, a code page that was guessed.
+void noteGuess(const SourceUnit &unit, CliStreams &io, Language lang);
 
 // "error: text" on the error stream; returns ExitError.
 int fail(CliStreams &io, const QString &text);

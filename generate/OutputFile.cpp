@@ -1,6 +1,8 @@
 #include "generate/OutputFile.h"
 
+#include "platform/core/CodePages.h"
 #include "platform/core/Cp1252.h"
+#include "platform/core/Exception.h"
 #include "platform/core/TextFile.h"
 
 #include <memory>
@@ -8,21 +10,22 @@
 namespace {
 // Lines of the text as a string list sees them, each followed by CR LF:
 // every line break becomes CR LF and an unfinished last line gets one. The
-// bytes go to write in chunks, in Windows-1252 or (utf8) in UTF-8 with the
+// bytes go to write in chunks, in the code page or (UTF-8) in UTF-8 with the
 // kind's mark in front.
 class OutputEncoder
 {
 public:
-    OutputEncoder(bool utf8, OutputKind kind, const std::function<void(QByteArrayView)> &write)
-        : m_utf8(utf8), m_write(write)
+    OutputEncoder(TextEncoding encoding, OutputKind kind, const std::function<void(QByteArrayView)> &write)
+        : m_encoding(encoding), m_write(write)
     {
+        const bool utf8 = encoding == TextEncoding::Utf8;
         if (utf8 && kind == OutputKind::CppCode)
             m_bytes = "\xEF\xBB\xBF";
-        else if (utf8 && kind == OutputKind::ResourceScript)
-            m_bytes = "#pragma code_page(65001)\r\n";
+        else if (kind == OutputKind::ResourceScript && encoding != TextEncoding::Cp1252)
+            m_bytes = "#pragma code_page(" + QByteArray::number(CodePages::number(encoding)) + ")\r\n";
     }
 
-    // False when a character does not fit Windows-1252 (nothing more then).
+    // False when a character does not fit the code page (nothing more then).
     bool put(QStringView piece)
     {
         for (qsizetype i = 0; i < piece.size();) {
@@ -67,13 +70,19 @@ private:
 
     bool encode()
     {
-        if (m_utf8) {
+        if (m_encoding == TextEncoding::Utf8) {
             m_bytes += m_chars.toUtf8();
-        } else {
+        } else if (m_encoding == TextEncoding::Cp1252) {
             bool fits = false;
             m_bytes += encodeCp1252(m_chars, &fits);
             if (!fits)
                 return false;
+        } else {
+            try {
+                m_bytes += TextFile::encode(m_chars, m_encoding);
+            } catch (const Exception &) {
+                return false;
+            }
         }
         m_chars.resize(0);
         if (m_bytes.size() >= kChunk)
@@ -86,7 +95,7 @@ private:
         m_bytes.resize(0);
     }
 
-    const bool m_utf8;
+    const TextEncoding m_encoding;
     const std::function<void(QByteArrayView)> &m_write;
     QString m_chars;
     QByteArray m_bytes;
@@ -94,13 +103,13 @@ private:
     bool m_atBreak = true; // the text so far ends with a break (or is empty)
 };
 
-// The text in Windows-1252 when every character fits, otherwise in UTF-8;
+// The text in the code page when every character fits, otherwise in UTF-8;
 // restart() drops what write got before the second try.
 void encodeOutput(const TextPieces &produce, OutputKind kind, const std::function<void(QByteArrayView)> &write,
-                  const std::function<void()> &restart)
+                  const std::function<void()> &restart, TextEncoding codePage)
 {
-    for (const bool utf8 : {false, true}) {
-        OutputEncoder e(utf8, kind, write);
+    for (const TextEncoding encoding : {codePage, TextEncoding::Utf8}) {
+        OutputEncoder e(encoding, kind, write);
         bool fits = true;
         produce([&](QStringView piece) { fits = fits && e.put(piece); });
         if (fits && e.finish())
@@ -111,25 +120,30 @@ void encodeOutput(const TextPieces &produce, OutputKind kind, const std::functio
 } // namespace
 
 void encodeOutputPieces(const TextPieces &produce, OutputKind kind, const std::function<void(QByteArrayView)> &write,
-                        const std::function<void()> &restart)
+                        const std::function<void()> &restart, TextEncoding codePage)
 {
-    encodeOutput(produce, kind, write, restart);
+    encodeOutput(produce, kind, write, restart, codePage);
 }
 
-QByteArray encodeOutputText(const QString &text, OutputKind kind)
+QByteArray encodeOutputText(const QString &text, OutputKind kind, TextEncoding codePage)
 {
     QByteArray out;
     encodeOutput([&](const auto &piece) { piece(text); }, kind, [&](QByteArrayView b) { out += b; },
-                 [&] { out.clear(); });
+                 [&] { out.clear(); }, codePage);
     return out;
 }
 
-void saveOutputText(const QString &path, const QString &text, OutputKind kind)
+TextEncoding outputCodePage(TextEncoding pageEncoding)
 {
-    saveOutputPieces(path, [&](const auto &piece) { piece(text); }, kind);
+    return CodePages::isCodePage(pageEncoding) ? pageEncoding : TextEncoding::Cp1252;
 }
 
-void saveOutputPieces(const QString &path, const TextPieces &produce, OutputKind kind)
+void saveOutputText(const QString &path, const QString &text, OutputKind kind, TextEncoding codePage)
+{
+    saveOutputPieces(path, [&](const auto &piece) { piece(text); }, kind, codePage);
+}
+
+void saveOutputPieces(const QString &path, const TextPieces &produce, OutputKind kind, TextEncoding codePage)
 {
     auto file = std::make_unique<TextFile::AtomicFile>(path);
     // Dropping an uncommitted file leaves the old one as it was.
@@ -137,6 +151,7 @@ void saveOutputPieces(const QString &path, const TextPieces &produce, OutputKind
                  [&] {
                      file.reset();
                      file = std::make_unique<TextFile::AtomicFile>(path);
-                 });
+                 },
+                 codePage);
     file->commit();
 }

@@ -7,7 +7,7 @@ PACKAGES=("$@"
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-webengine-dev
   xvfb xauth binutils-mingw-w64-x86-64 cpp
   desktop-file-utils appstream dpkg-dev breeze-icon-theme libqt6svg6
-  libgettextpo-dev gettext qt6-translations-l10n
+  libgettextpo-dev gettext qt6-translations-l10n libuchardet-dev pkg-config
   libclang-14-dev python3-jsonschema python3-clang-14
   fonts-liberation fonts-crosextra-carlito)
 # The proof on Windows (tests/wine): a cross compiler and Wine, without the

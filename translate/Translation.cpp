@@ -259,6 +259,27 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
     return script;
 }
 
+std::optional<Unfit> unfitTranslation(const Script &script, TextEncoding codePage)
+{
+    // The first table holds the source texts; each PO file's follows in order.
+    qsizetype table = -1;
+    for (const QString &line : script.lines) {
+        if (line == u"STRINGTABLE") {
+            ++table;
+            continue;
+        }
+        if (table < 1)
+            continue;
+        const qsizetype at = TextFile::firstUnfit(line, codePage);
+        if (at < 0)
+            continue;
+        const QString trimmed = line.trimmed();
+        return Unfit{trimmed.left(trimmed.indexOf(u',')), script.counts.value(table - 1).language,
+                     line.mid(at, line.at(at).isHighSurrogate() ? 2 : 1)};
+    }
+    return std::nullopt;
+}
+
 QStringList fallbackReport(const QList<Fallback> &fallbacks, Language lang)
 {
     QStringList out;

@@ -3,6 +3,7 @@
 // a resource script with one string table per language.
 #include "generate/Generators.h"
 #include "extract/ListPositions.h"
+#include "platform/core/TextFile.h"
 #include "translate/PoFile.h"
 #include "translate/SourceTexts.h"
 
@@ -100,6 +101,16 @@ struct Script
     // source), by property path.
     QList<QHash<QString, QString>> formShown;
 };
+
+// A translation of a script that its code page cannot hold: the message's
+// identifier, the PO file's language and the first such character.
+struct Unfit
+{
+    QString identifier;
+    QString language;
+    QString character; // one character (a surrogate pair stays whole)
+};
+std::optional<Unfit> unfitTranslation(const Script &script, TextEncoding codePage);
 
 // Text in double quotes as resource compilers read it: a quote doubled,
 // backslash, tab, CR and LF escaped, other control characters in octal.

@@ -244,6 +244,22 @@ constexpr TextRow<CliText> kTexts[] = {
       u"Nothing was written.",
       u"dieser Lauf würde String-Bezeichner bis %1 vergeben, über %2, dem höchsten, den eine "
       u"Stringtabelle fasst. Nichts wurde geschrieben."}},
+    {CliText::EncodingOption,
+     {u"Encoding of the unit files without a byte order mark: utf-8, utf-16, cp1250 to cp1258, cp874, "
+      u"cp932 (shift_jis), cp936 (gbk), cp949, cp950 (big5) (default: valid UTF-8, else guessed, else cp1252).",
+      u"Kodierung der Unit-Dateien ohne Byte-Order-Mark: utf-8, utf-16, cp1250 bis cp1258, cp874, "
+      u"cp932 (shift_jis), cp936 (gbk), cp949, cp950 (big5) (Vorgabe: gültiges UTF-8, sonst geschätzt, sonst cp1252)."}},
+    {CliText::BadEncoding,
+     {u"unknown encoding '%1' (known: %2)", u"unbekannte Kodierung '%1' (bekannt: %2)"}},
+    {CliText::GuessedCodePage,
+     {u"note: %1: read as %2 (guessed, %3 % of its other characters are letters)",
+      u"Hinweis: %1: gelesen als %2 (geschätzt, %3 % seiner übrigen Zeichen sind Buchstaben)"}},
+    {CliText::Utf8TableOption,
+     {u"Write a unit's script in UTF-8 (#pragma code_page(65001)) when a translation does not fit its code page.",
+      u"Das Skript einer Unit in UTF-8 schreiben (#pragma code_page(65001)), wenn eine Übersetzung nicht in ihre Codepage passt."}},
+    {CliText::TranslationUnfit,
+     {u"%1: the %2 translation holds '%3' (U+%4), which %5 cannot hold; give --utf8 for a UTF-8 script",
+      u"%1: die Übersetzung %2 enthält '%3' (U+%4), das %5 nicht fassen kann; --utf8 schreibt ein UTF-8-Skript"}},
 };
 static_assert(complete(kTexts, kLastCliText));
 } // namespace

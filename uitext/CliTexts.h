@@ -110,9 +110,14 @@ enum class CliText {
     EmptyOut,
     Unreadable,        // %1 path, %2 why
     IdAboveLimit,      // %1 the highest identifier the run would give, %2 the limit
+    EncodingOption,
+    BadEncoding,       // %1 the value, %2 the names known
+    GuessedCodePage,   // %1 unit, %2 code page, %3 confidence in percent
+    Utf8TableOption,
+    TranslationUnfit,  // %1 message, %2 language, %3 character, %4 its code, %5 code page
 };
 // Keep naming the last id: the table's compile-time check counts the ids by it.
-inline constexpr CliText kLastCliText = CliText::IdAboveLimit;
+inline constexpr CliText kLastCliText = CliText::TranslationUnfit;
 
 QString cliText(CliText id, Language lang);
 

@@ -73,6 +73,13 @@ constexpr TextRow<FileText> kTexts[] = {
       u"journal is kept; check the unit's files.",
       u"%1: ein Lauf, der beim Ersetzen der Dateien der Unit abbrach, konnte nicht zu Ende geführt "
       u"werden (%2). Sein Journal bleibt erhalten; prüfen Sie die Dateien der Unit."}},
+    {FileText::BytesNotKept,
+     {u"\"%1\", line %2, column %3: these bytes would not come back unchanged from %4. "
+      u"The page is protected and is never saved over the file; choose another code page "
+      u"(status bar) if the unit is written in one.",
+      u"\"%1\", Zeile %2, Spalte %3: diese Bytes kämen aus %4 nicht unverändert zurück. "
+      u"Die Seite ist geschützt und wird nie über die Datei gespeichert; wählen Sie eine "
+      u"andere Codepage (Statusleiste), wenn die Unit in einer geschrieben ist."}},
 };
 static_assert(complete(kTexts, kLastFileText));
 } // namespace

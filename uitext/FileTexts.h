@@ -26,9 +26,10 @@ enum class FileText {
     RecoveryForward,   // %1 unit, %2 files completed
     RecoveryBack,      // %1 unit, %2 files left as they were
     RecoveryFailed,    // %1 unit, %2 reason
+    BytesNotKept,      // %1 path, %2 line, %3 column, %4 encoding: the page opens protected
 };
 // Keep naming the last id: the table's compile-time check counts the ids by it.
-inline constexpr FileText kLastFileText = FileText::RecoveryFailed;
+inline constexpr FileText kLastFileText = FileText::BytesNotKept;
 
 // The text id in lang, placeholders unfilled.
 QString fileText(FileText id, Language lang);

@@ -49,9 +49,10 @@ void SourceUnit::load(SourcePage p)
     if (!isOpen())
         return;
     try {
-        LoadedText loaded = TextFile::load(f.path);
+        LoadedText loaded = loadBeside(f.path);
         f.text = std::move(loaded.text);
         f.encoding = loaded.encoding;
+        f.notKept = loaded.notKept;
         f.loaded = true;
     } catch (const Exception &e) {
         f.error = e.Message();
@@ -59,6 +60,58 @@ void SourceUnit::load(SourcePage p)
         // could not be read must never be replaced by the page.
         f.loadFailed = QFileInfo::exists(f.path);
     }
+}
+
+void SourceUnit::setEncodingChoice(std::optional<TextEncoding> chosen)
+{
+    m_choice = chosen;
+    m_guessed = false;
+    m_guess.reset();
+}
+
+TextEncoding SourceUnit::codePage() const
+{
+    if (m_choice)
+        return *m_choice;
+    findGuess();
+    return m_guess ? m_guess->encoding : TextEncoding::Cp1252;
+}
+
+std::optional<CodePages::Guess> SourceUnit::guess() const
+{
+    if (m_choice)
+        return std::nullopt;
+    findGuess();
+    return m_guess;
+}
+
+void SourceUnit::findGuess() const
+{
+    if (m_guessed)
+        return;
+    m_guessed = true;
+    // A header or form with a few accented letters says little alone: the
+    // unit's 8-bit files are measured together.
+    QByteArray eightBit;
+    for (const PageFile &f : m_pages) {
+        try {
+            const QByteArray bytes = TextFile::read(f.path);
+            if (!TextFile::isUnicode(bytes))
+                eightBit += bytes + '\n';
+        } catch (const Exception &) {
+            // A missing or unreadable page tells nothing.
+        }
+    }
+    if (!eightBit.isEmpty())
+        m_guess = CodePages::guess(eightBit);
+}
+
+LoadedText SourceUnit::loadBeside(const QString &path) const
+{
+    const QByteArray bytes = TextFile::read(path);
+    if (m_choice || TextFile::isUnicode(bytes))
+        return TextFile::decode(bytes, m_choice);
+    return TextFile::decode(bytes, std::nullopt, codePage());
 }
 
 void SourceUnit::save(SourcePage p, const QString &text) const
@@ -79,6 +132,8 @@ PageWriter SourceUnit::saver(SourcePage p, bool dry) const
 {
     if (page(p).loadFailed)
         throw Exception(message(FileText::PageNotRead, page(p).path));
+    if (page(p).notKept.row != 0)
+        throw Exception(notKeptMessage(p));
     return writer(p, page(p).path, dry);
 }
 
@@ -132,6 +187,15 @@ void PageWriter::commit()
         throw Exception(m_tooLarge.arg(m_size));
     if (m_file)
         m_file->commit();
+}
+
+QString SourceUnit::notKeptMessage(SourcePage p) const
+{
+    const PageFile &f = page(p);
+    return message(FileText::BytesNotKept, f.path)
+        .arg(f.notKept.row)
+        .arg(f.notKept.col)
+        .arg(CodePages::displayName(f.encoding));
 }
 
 QString SourceUnit::message(FileText id, const QString &path) const

@@ -7,12 +7,14 @@
 #include "uitext/Catalogue.h"
 #include "uitext/FileTexts.h"
 #include "platform/core/SourcePage.h"
+#include "platform/core/CodePages.h"
 #include "platform/core/TextFile.h"
 
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 struct PageFile
 {
@@ -21,6 +23,7 @@ struct PageFile
     TextEncoding encoding = TextEncoding::Utf8; // a missing file is saved as UTF-8
     bool loaded = false;       // text is the file's content
     bool loadFailed = false;   // the file exists but could not be read
+    RowCol notKept;            // where the bytes would not survive a save (row 0: they all do)
     QString error;             // why it did not load
 };
 
@@ -71,6 +74,20 @@ public:
     // Language of the messages raised from now on.
     void setLanguage(Language lang) { m_language = lang; }
 
+    // The encoding chosen for the unit (command line, window, project file),
+    // used for every file without a byte order mark; nothing: UTF-8 when
+    // the bytes are valid UTF-8, else codePage().
+    void setEncodingChoice(std::optional<TextEncoding> chosen);
+    std::optional<TextEncoding> encodingChoice() const { return m_choice; }
+    // The code page of the unit's files that are neither marked nor UTF-8:
+    // the choice, else the guess over those files together, else
+    // Windows-1252. Reads the files the first time it is asked.
+    TextEncoding codePage() const;
+    // The guess codePage() rests on, when it rests on one.
+    std::optional<CodePages::Guess> guess() const;
+    // A file of the unit (a list beside it) decoded as its pages are.
+    LoadedText loadBeside(const QString &path) const;
+
     // Reads the page's file (nothing without a unit). Never raises: a file
     // that exists but cannot be read is marked loadFailed.
     void load(SourcePage p);
@@ -78,7 +95,8 @@ public:
     QString takeText(SourcePage p) { return std::move(m_pages[size_t(p)].text); }
 
     // Writes text to the page's file in the page's encoding. Raises, writing
-    // nothing, when the page failed to load from that file, a character does
+    // nothing, when the page failed to load from that file or its bytes would
+    // not survive (notKept), a character does
     // not fit the encoding, the bytes exceed the load limit, or the write
     // fails (the old file then stays as it was).
     void save(SourcePage p, const QString &text) const;
@@ -88,15 +106,22 @@ public:
     // save() and saveAs() in pieces; the refusals come here already.
     PageWriter saver(SourcePage p, bool dry = false) const;
     PageWriter saverAs(SourcePage p, const QString &path, bool dry = false) const;
+    // Why the page is protected when its bytes would not survive a save:
+    // the file, the first place and the encoding.
+    QString notKeptMessage(SourcePage p) const;
 
 private:
     QString message(FileText id, const QString &path) const;
+    void findGuess() const;
     PageWriter writer(SourcePage p, const QString &path, bool dry) const;
 
     QString m_baseName;
     QString m_folder;
     std::array<PageFile, 3> m_pages;
     Language m_language = Language::English;
+    std::optional<TextEncoding> m_choice;
+    mutable bool m_guessed = false; // m_guess holds the answer
+    mutable std::optional<CodePages::Guess> m_guess;
 };
 
 namespace UnitFiles {

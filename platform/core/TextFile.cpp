@@ -1,5 +1,6 @@
 #include "platform/core/TextFile.h"
 
+#include "platform/core/CodePages.h"
 #include "platform/core/Cp1252.h"
 #include "platform/core/Exception.h"
 
@@ -14,29 +15,144 @@
 
 namespace TextFile {
 
-LoadedText decode(const QByteArray &bytes)
+namespace {
+// Only the first mark is a marker: the decoders are told to keep any mark
+// they see, so a second one stays text.
+constexpr auto kKeepMarks = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+
+std::optional<QString> strictDecode(QStringDecoder::Encoding e, QByteArrayView bytes)
 {
-    // Only the first mark is a marker: the decoders are told to keep any
-    // mark they see, so a second one stays text.
-    constexpr auto keepMarks = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
-    const auto tryDecode = [&](QStringDecoder::Encoding e, qsizetype skip) -> std::optional<QString> {
-        QStringDecoder dec(e, keepMarks);
-        QString text = dec.decode(QByteArrayView(bytes).sliced(skip));
-        if (dec.hasError() || !QStringView(text).isValidUtf16())
-            return std::nullopt;
-        return text;
+    QStringDecoder dec(e, kKeepMarks);
+    QString text = dec.decode(bytes);
+    if (dec.hasError() || !QStringView(text).isValidUtf16())
+        return std::nullopt;
+    return text;
+}
+
+bool isUtf16Marked(const QByteArray &bytes)
+{
+    return (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) && bytes.size() % 2 == 0;
+}
+
+// The toolkit's converter of a Unicode encoding or a code page other than 1252.
+QStringDecoder decoderOf(TextEncoding e)
+{
+    switch (e) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom: return QStringDecoder(QStringDecoder::Utf8, kKeepMarks);
+    case TextEncoding::Utf16LeBom: return QStringDecoder(QStringDecoder::Utf16LE, kKeepMarks);
+    case TextEncoding::Utf16BeBom: return QStringDecoder(QStringDecoder::Utf16BE, kKeepMarks);
+    default: return QStringDecoder(CodePages::converterName(e), QStringDecoder::Flag::Stateless);
+    }
+}
+
+QStringEncoder encoderOf(TextEncoding e)
+{
+    switch (e) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom: return QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    case TextEncoding::Utf16LeBom: return QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::Stateless);
+    case TextEncoding::Utf16BeBom: return QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::Stateless);
+    default: return QStringEncoder(CodePages::converterName(e), QStringEncoder::Flag::Stateless);
+    }
+}
+
+const char *markOf(TextEncoding e)
+{
+    return e == TextEncoding::Utf8Bom      ? "\xEF\xBB\xBF"
+           : e == TextEncoding::Utf16LeBom ? "\xFF\xFE"
+           : e == TextEncoding::Utf16BeBom ? "\xFE\xFF"
+                                           : "";
+}
+
+// Row and column (in characters of bytes decoded as e) of byte at.
+RowCol placeOf(const QByteArray &bytes, qsizetype at, TextEncoding e)
+{
+    const qsizetype lineStart = bytes.lastIndexOf('\n', at - 1) + 1;
+    const int row = int(QByteArrayView(bytes).first(lineStart).count('\n')) + 1;
+    QStringDecoder dec = decoderOf(e);
+    const QString before = dec.decode(QByteArrayView(bytes).sliced(lineStart, at - lineStart));
+    return {row, int(before.size()) + 1};
+}
+
+// The bytes decoded as the chosen encoding, no mark read; notKept says
+// where encoding the text again (with the mark a save writes) differs.
+LoadedText decodeAs(const QByteArray &bytes, TextEncoding e)
+{
+    if (e == TextEncoding::Cp1252)
+        return {decodeCp1252(bytes), e, {}};
+    LoadedText out{decoderOf(e).decode(bytes), e, {}};
+    QStringEncoder enc = encoderOf(e);
+    const QByteArray back = QByteArray(markOf(e)) + QByteArray(enc.encode(out.text));
+    if (back != bytes) {
+        qsizetype at = 0;
+        while (at < bytes.size() && at < back.size() && bytes.at(at) == back.at(at))
+            ++at;
+        out.notKept = placeOf(bytes, std::min(at, bytes.size()), e);
+    }
+    return out;
+}
+} // namespace
+
+qsizetype firstUnfit(QStringView text, TextEncoding encoding)
+{
+    const auto fits = [&](QStringView chars) {
+        try {
+            Encoder e(encoding);
+            QByteArray out;
+            e.encode(chars, out);
+            e.finish(out);
+            return true;
+        } catch (const Exception &) {
+            return false;
+        }
     };
+    if (fits(text))
+        return -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        if (!fits(text.sliced(i, n)))
+            return i;
+        i += n - 1;
+    }
+    return 0;
+}
+
+qsizetype byteLength(QStringView text, TextEncoding encoding)
+{
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    // UTF-16: gcc reads no such file; its columns stay in code units.
+    if (ascii || encoding == TextEncoding::Cp1252 || encoding == TextEncoding::Utf16LeBom
+        || encoding == TextEncoding::Utf16BeBom)
+        return text.size();
+    QStringEncoder enc = encoderOf(encoding);
+    return QByteArray(enc.encode(text)).size();
+}
+
+bool isUnicode(const QByteArray &bytes)
+{
+    if (isUtf16Marked(bytes) && strictDecode(bytes.startsWith("\xFF") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                                             QByteArrayView(bytes).sliced(2)))
+        return true;
+    return bool(strictDecode(QStringDecoder::Utf8, bytes));
+}
+
+LoadedText decode(const QByteArray &bytes, std::optional<TextEncoding> chosen, TextEncoding eightBit)
+{
     // An odd byte count or an unpaired surrogate is not UTF-16: such a file
-    // is read byte by byte below.
-    if ((bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) && bytes.size() % 2 == 0) {
+    // is read by the rules below.
+    if (isUtf16Marked(bytes)) {
         const bool le = bytes.startsWith("\xFF\xFE");
-        if (auto text = tryDecode(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, 2))
-            return {*text, le ? TextEncoding::Utf16LeBom : TextEncoding::Utf16BeBom};
+        if (auto text = strictDecode(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QByteArrayView(bytes).sliced(2)))
+            return {*text, le ? TextEncoding::Utf16LeBom : TextEncoding::Utf16BeBom, {}};
     }
     const bool mark = bytes.startsWith("\xEF\xBB\xBF");
-    if (auto text = tryDecode(QStringDecoder::Utf8, mark ? 3 : 0))
-        return {*text, mark ? TextEncoding::Utf8Bom : TextEncoding::Utf8};
-    return {decodeCp1252(bytes), TextEncoding::Cp1252};
+    if (!chosen || mark)
+        if (auto text = strictDecode(QStringDecoder::Utf8, QByteArrayView(bytes).sliced(mark ? 3 : 0)))
+            return {*text, mark ? TextEncoding::Utf8Bom : TextEncoding::Utf8, {}};
+    return decodeAs(bytes, chosen.value_or(eightBit));
 }
 
 QByteArray encode(const QString &text, TextEncoding encoding)
@@ -53,12 +169,7 @@ void Encoder::encode(QStringView piece, QByteArray &out)
 {
     if (!m_started) {
         m_started = true;
-        if (m_encoding == TextEncoding::Utf8Bom)
-            out += "\xEF\xBB\xBF";
-        else if (m_encoding == TextEncoding::Utf16LeBom)
-            out += "\xFF\xFE";
-        else if (m_encoding == TextEncoding::Utf16BeBom)
-            out += "\xFE\xFF";
+        out += markOf(m_encoding);
     }
     qsizetype from = 0;
     if (m_encoding == TextEncoding::Cp1252) {
@@ -68,6 +179,23 @@ void Encoder::encode(QStringView piece, QByteArray &out)
             for (qsizetype i = 0; i < piece.size(); ++i)
                 if (!fitsCp1252(QString(piece.at(i))))
                     unfit(piece, i);
+    } else if (CodePages::isCodePage(m_encoding)) {
+        // A character the page cannot hold is an error, and so is one the
+        // converter writes as another (a best fit): decoding must give it back.
+        const auto fits = [this](QStringView chars, QByteArray *bytes) {
+            QStringEncoder enc = encoderOf(m_encoding);
+            *bytes = enc.encode(chars);
+            return !enc.hasError() && QString(decoderOf(m_encoding).decode(*bytes)) == chars;
+        };
+        QByteArray bytes;
+        if (!fits(piece, &bytes)) {
+            QByteArray one;
+            for (qsizetype i = 0; i < piece.size(); ++i)
+                if (!fits(piece.sliced(i, 1), &one))
+                    unfit(piece, i);
+            unfit(piece, 0);
+        }
+        out += bytes;
     } else {
         // An unpaired surrogate has no form in any Unicode encoding.
         if (!m_high.isNull()) {
@@ -151,12 +279,18 @@ void Encoder::unpaired(QChar c, QStringView piece, qsizetype at) const
 
 void Encoder::unfit(QStringView piece, qsizetype i) const
 {
-    throw Exception(QStringLiteral("The character U+%1 at %2 cannot be saved in the file's encoding (Windows-1252).")
+    throw Exception(QStringLiteral("The character U+%1 at %2 cannot be saved in the file's encoding (%3).")
                         .arg(QString::number(piece.at(i).unicode(), 16).toUpper().rightJustified(4, u'0'),
-                             lineAndColumn(m_lines, m_lineStart, m_done, piece, m_done + i)));
+                             lineAndColumn(m_lines, m_lineStart, m_done, piece, m_done + i),
+                             CodePages::displayName(m_encoding)));
 }
 
-LoadedText load(const QString &path)
+LoadedText load(const QString &path, std::optional<TextEncoding> chosen, TextEncoding eightBit)
+{
+    return decode(read(path), chosen, eightBit);
+}
+
+QByteArray read(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -177,7 +311,7 @@ LoadedText load(const QString &path)
         throw Exception(QStringLiteral("Cannot read file \"%1\". %2").arg(path, f.errorString()));
     if (bytes.size() > kMaxSize)
         throw Exception(QStringLiteral("File \"%1\" is larger than 64 MiB.").arg(path));
-    return decode(bytes);
+    return bytes;
 }
 
 void save(const QString &path, const QString &text, TextEncoding encoding)
