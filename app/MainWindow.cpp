@@ -44,6 +44,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buildLayout();
     buildMenus();
     buildRecentMenu();
+    buildEncodingMenu();
     buildToolBar();
     m_aboutBox = new AboutBox(this);
     createOutputWindow();
@@ -278,6 +279,7 @@ void MainWindow::showPageStatus()
     m_exportPotAction->setEnabled(cpp);
     m_translatedScriptAction->setEnabled(cpp);
     updateUndoActions();
+    showEncoding();
 }
 
 void MainWindow::showStatus()

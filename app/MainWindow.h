@@ -4,14 +4,15 @@
 // live in files of their own: MainWindowCommands.cpp (the command table),
 // MainWindowFiles.cpp, MainWindowScan.cpp, MainWindowExtract.cpp,
 // MainWindowPanel.cpp, MainWindowGenerate.cpp, MainWindowTranslate.cpp,
-// MainWindowLists.cpp, MainWindowRecent.cpp, MainWindowLayout.cpp and
-// MainWindowOptions.cpp.
+// MainWindowLists.cpp, MainWindowRecent.cpp, MainWindowEncoding.cpp,
+// MainWindowLayout.cpp and MainWindowOptions.cpp.
 #include "uitext/Catalogue.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/core/MessagePump.h"
 #include "workspace/PageArray.h"
 #include "workspace/PageUndo.h"
 #include "app/RecentUnits.h"
+#include "app/UnitEncodings.h"
 #include "platform/core/SourcePage.h"
 #include "extract/StringMode.h"
 #include "workspace/Workspace.h"
@@ -20,7 +21,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <set>
+#include <vector>
 
 struct ScanResult;
 class QAction;
@@ -251,6 +254,19 @@ private:
     void createListItems(QMenu *menu);
     void hintListBeside();                 // after Open: a list file beside the unit, the numbers the page uses
     void showListBeside();                 // the status bar's button for that list, in the current language
+
+    // --- The unit's encoding (MainWindowEncoding.cpp) ---
+    void buildEncodingMenu();
+    // Reads the unit again in the encoding chosen (nothing: detect), after
+    // the Open questions, and remembers the choice for the unit.
+    void chooseEncoding(std::optional<TextEncoding> choice);
+    // The status bar's button and the menu's check mark for the shown page.
+    void showEncoding();
+    // After loading: the first page whose bytes would not survive a save is
+    // named in a message; such pages stay read-only.
+    void tellUnkeptPages();
+    bool isUnkept(int page) const;
+
     void noteNewName(const QString &name); // after Extract: warns when the page used the name before
     void setNameInUseWarning(const QString &name); // the warning that the page used name before; empty: none
     void showNameInUse(bool shown);
@@ -276,6 +292,7 @@ private:
     bool m_fittingToolBar = false;
     QString m_searchText; // Find Text's search text, kept for the run
     RecentUnits m_recent;
+    UnitEncodings m_encodings; // the choices made in the window, per unit
     std::set<int> m_numbersInUse; // the numbers of names the C++ page used when opened
     QString m_nameInUseWarning;
     QString m_warnedName;
@@ -310,6 +327,9 @@ private:
     QMenuBar *m_menuBar;
     QMenu *m_fileMenu, *m_editMenu, *m_optionsMenu, *m_helpMenu;
     QMenu *m_recentMenu = nullptr; // "RecentUnits1", in the File menu after Open
+    QMenu *m_encodingMenu = nullptr; // "CodePage1", in the Options menu and behind the status bar's button
+    QToolButton *m_encodingButton = nullptr; // "EncodingButton", in the status bar
+    std::vector<std::pair<QAction *, std::optional<TextEncoding>>> m_encodingActions;
     QAction *m_openAction, *m_saveAsAction, *m_saveAllAction, *m_saveCppAction, *m_saveHeaderAction,
         *m_saveFormAction, *m_exitAction,
         *m_findNextAction, *m_changeAction, *m_extractAction, *m_extractCAction, *m_findTextAction,

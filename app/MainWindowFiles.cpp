@@ -60,6 +60,7 @@ void MainWindow::openUnit(const QString &chosen)
 
     m_lock = std::move(lock); // lets go of the unit open before
     m_readOnlyUnit = opened.isOpen() && !m_lock;
+    opened.setEncodingChoice(m_encodings.of(chosen));
     m_workspace.unit = std::move(opened);
     m_baseName = m_workspace.unit.baseName();
     m_baseFolder = m_workspace.unit.folder();
@@ -73,13 +74,13 @@ void MainWindow::openUnit(const QString &chosen)
         loadPage(p);
     if (m_baseName.isEmpty())
         m_statusBar->Panel(0).SetText(QString());
-    if (m_readOnlyUnit) {
+    if (m_readOnlyUnit)
         m_protectBox->setChecked(true);
-        applyProtection();
-    }
+    applyProtection(); // also pages whose bytes would not survive a save
     showPageStatus();
     hintListBeside();
     rememberUnit(chosen);
+    tellUnkeptPages();
 }
 
 void MainWindow::loadPage(int page)
@@ -146,9 +147,11 @@ void MainWindow::saveShownPage()
 
 void MainWindow::saveAll()
 {
-    // A page whose file was missing at Open is written once the user changed it.
+    // A page whose file was missing at Open is written once the user changed
+    // it; one whose bytes would not survive is left alone until changed
+    // (and then refused).
     for (int p = 0; p < 3; ++p)
-        if (!unit().isMissing(SourcePage(p)) || !session(p).isSaved())
+        if ((!unit().isMissing(SourcePage(p)) && !isUnkept(p)) || !session(p).isSaved())
             savePage(p);
 }
 
@@ -229,7 +232,7 @@ void MainWindow::queryClose(bool &canClose)
 void MainWindow::applyProtection()
 {
     for (int p = 0; p < 3; ++p)
-        pageModel(p).setReadOnly(m_protectBox->isChecked());
+        pageModel(p).setReadOnly(m_protectBox->isChecked() || isUnkept(p));
 }
 
 void MainWindow::applyToggleFound()

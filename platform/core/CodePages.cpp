@@ -58,8 +58,15 @@ constexpr std::pair<const char *, TextEncoding> kAliases[] = {
     {"gb2312", TextEncoding::Cp936},       {"gb18030", TextEncoding::Cp936},
     {"big5", TextEncoding::Cp950},         {"uhc", TextEncoding::Cp949},
     {"euc-kr", TextEncoding::Cp949},       {"ks_c_5601-1987", TextEncoding::Cp949},
-    {"tis-620", TextEncoding::Cp874},      {"iso-8859-1", TextEncoding::Cp1252},
-    {"latin1", TextEncoding::Cp1252},
+    {"tis-620", TextEncoding::Cp874},
+};
+
+// What the detector calls pages whose letters sit where the Windows page has
+// them; the round trip and the letter share check the rest.
+constexpr std::pair<const char *, TextEncoding> kDetectorNames[] = {
+    {"iso-8859-7", TextEncoding::Cp1253},
+    {"iso-8859-8", TextEncoding::Cp1255},
+    {"iso-8859-11", TextEncoding::Cp874},
 };
 } // namespace
 
@@ -125,7 +132,11 @@ std::optional<Guess> guess(const QByteArray &bytes)
     uchardet_data_end(detector.get());
     // The detector's names of the code pages we read; anything else (Latin
     // pages, Mac and DOS pages, EUC-JP) stays Windows-1252.
-    const std::optional<TextEncoding> page = named(QLatin1String(uchardet_get_charset(detector.get())));
+    const QString name = QString::fromLatin1(uchardet_get_charset(detector.get())).toLower();
+    std::optional<TextEncoding> page = named(name);
+    for (const auto &[detected, e] : kDetectorNames)
+        if (name == QLatin1String(detected))
+            page = e;
     if (!page || !isCodePage(*page) || *page == TextEncoding::Cp1252)
         return std::nullopt;
     const LoadedText text = TextFile::decode(bytes, *page);

@@ -68,7 +68,7 @@ const char *markOf(TextEncoding e)
 // Row and column (in characters of bytes decoded as e) of byte at.
 RowCol placeOf(const QByteArray &bytes, qsizetype at, TextEncoding e)
 {
-    const qsizetype lineStart = bytes.lastIndexOf('\n', at - 1) + 1;
+    const qsizetype lineStart = at == 0 ? 0 : bytes.lastIndexOf('\n', at - 1) + 1;
     const int row = int(QByteArrayView(bytes).first(lineStart).count('\n')) + 1;
     QStringDecoder dec = decoderOf(e);
     const QString before = dec.decode(QByteArrayView(bytes).sliced(lineStart, at - lineStart));

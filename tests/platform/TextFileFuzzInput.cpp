@@ -1,5 +1,6 @@
 #include "tests/platform/TextFileFuzzInput.h"
 
+#include "platform/core/CodePages.h"
 #include "platform/core/Cp1252.h"
 #include "platform/core/Exception.h"
 #include "extract/ExtractionList.h"
@@ -25,7 +26,7 @@ QString decodeAs(const QByteArray &bytes, TextEncoding e)
     case TextEncoding::Utf8Bom: return decode(QStringDecoder::Utf8, 3);
     case TextEncoding::Utf16LeBom: return decode(QStringDecoder::Utf16LE, 2);
     case TextEncoding::Utf16BeBom: return decode(QStringDecoder::Utf16BE, 2);
-    case TextEncoding::Cp1252: break;
+    default: break;
     }
     return decodeCp1252(bytes);
 }
@@ -45,6 +46,17 @@ QString runTextFileFuzzInput(const uint8_t *data, size_t size)
             return QStringLiteral("decode then encode changed the bytes");
     } catch (const Exception &e) {
         return QStringLiteral("a decoded text failed to encode: ") + e.Message();
+    }
+
+    // In every code page: bytes said to survive do survive.
+    for (const TextEncoding e : CodePages::all()) {
+        const LoadedText as = TextFile::decode(bytes, e);
+        try {
+            if (as.notKept == RowCol{} && TextFile::encode(as.text, as.encoding) != bytes)
+                return QStringLiteral("bytes said to survive %1 changed").arg(CodePages::key(e));
+        } catch (const Exception &ex) {
+            return QStringLiteral("bytes said to survive %1 failed to encode: ").arg(CodePages::key(e)) + ex.Message();
+        }
     }
 
     // The same bytes as UTF-16 code units, unpaired surrogates included.
