@@ -2,6 +2,13 @@
 // reads, and the editor model hands every character back as it went in.
 #include "tests/support/FormFixture.h"
 #include "platform/core/TextFile.h"
+#include "tests/support/CodePageTexts.h"
+
+#include "app/UnitEncodings.h"
+#include "components/Vreg/Vreg.h"
+
+#include <QAction>
+#include <QToolButton>
 
 #include <QStringEncoder>
 
@@ -67,6 +74,21 @@ std::vector<RoundTrip> roundTrips()
 
 class RoundTripFiles : public FormFixture
 {
+protected:
+    // Opens Unit1 (ASCII, so nothing is guessed), chooses the encoding in
+    // the window, then gives the files the bytes and reads them again
+    // through the same choice; told: a message is expected then.
+    void openChosen(TextEncoding e, const QByteArray &cpp, const QByteArray &h, const QByteArray &dfm, bool told = false)
+    {
+        writeUnit(QStringLiteral("Unit1"), "x\r\n", "x\r\n", "x\r\n");
+        openUnit(QStringLiteral("Unit1.cpp"));
+        QAction *choice = ui.action(("Encoding_" + CodePages::key(e)).toLatin1().constData());
+        choice->trigger();
+        writeUnit(QStringLiteral("Unit1"), cpp, h, dfm);
+        if (told)
+            dialogs->answerMessage(Dialogs::Button::Ok);
+        choice->trigger();
+    }
 };
 
 TEST_F(RoundTripFiles, OpenAndSaveAllKeepEveryByte)
@@ -124,4 +146,40 @@ TEST_F(RoundTripFiles, FindNextExtractAndTheListKeepTheCharacters)
     QTest::keyClicks(ui.editor(MainWindow::CppPage), QStringLiteral("x"));
     QTest::sendKeyEvent(QTest::Click, ui.editor(MainWindow::CppPage), Qt::Key_A, QStringLiteral("\U0010FFFF"), Qt::NoModifier);
     EXPECT_EQ(m.text(), QStringLiteral("a\u2029x\U0010FFFFb"));
+}
+
+
+TEST_F(RoundTripFiles, EveryCodePageSurvivesOpenAndSaveAllInTheWindow)
+{
+    for (const TextEncoding e : convertedCodePages()) {
+        SCOPED_TRACE(CodePages::displayName(e).toStdString());
+        const QByteArray bytes = codePageBytes(e);
+        openChosen(e, bytes, bytes, bytes);
+        EXPECT_EQ(page(MainWindow::CppPage).text(), TextFile::decode(bytes, e).text);
+        tick();
+        EXPECT_EQ(ui.button("EncodingButton")->text(), CodePages::displayName(e));
+        EXPECT_TRUE(ui.action(("Encoding_" + CodePages::key(e)).toLatin1().constData())->isChecked());
+        ui.action("SaveAll1")->trigger();
+        for (const char *ext : {".cpp", ".h", ".dfm"})
+            EXPECT_EQ(readFile(QStringLiteral("Unit1") + QLatin1String(ext)), bytes) << ext;
+    }
+}
+
+TEST_F(RoundTripFiles, BytesThatWouldNotSurviveOpenProtectedNamingThePlaceAndAreNeverWritten)
+{
+    const QByteArray nec("a\r\nb\xFA\x4A\r\n");
+    openChosen(TextEncoding::Cp932, nec, "x\r\n", "x\r\n", true);
+    EXPECT_TRUE(dialogs->last().text.contains(QLatin1String("Unit1.cpp\", line 2, column 2")))
+        << dialogs->last().text.toStdString();
+    ui.checkBox("CheckBox1")->setChecked(false);
+    ui.applyProtection();
+    EXPECT_TRUE(ui.editor(MainWindow::CppPage)->isReadOnly());
+    EXPECT_FALSE(ui.editor(MainWindow::HeaderPage)->isReadOnly());
+    // Save All writes the other pages and leaves this one alone.
+    ui.action("SaveAll1")->trigger();
+    EXPECT_EQ(readFile(QStringLiteral("Unit1.cpp")), nec);
+    EXPECT_EQ(dialogs->pending(), 0);
+    // The choice is the unit's from now on.
+    EXPECT_EQ(UnitEncodings::fromText(ui.settings()->Pop(QStringLiteral("UnitEncodings"))).of(dir.filePath(QStringLiteral("Unit1.h"))),
+              TextEncoding::Cp932);
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -165,3 +166,40 @@ TEST_F(Unit, AFullDiskIsReportedWithThePlatformsReason)
     EXPECT_EQ(kept, QByteArray("old"));
 }
 } // namespace
+
+TEST_F(Unit, TheUnitsEightBitFilesAreGuessedTogetherAndAChoiceWinsOverGuessAndUtf8)
+{
+    QStringEncoder cp1251("windows-1251");
+    const QString russian = QStringLiteral("Caption = \"Книга рецептов: время приготовления двадцать минут\";\r\n");
+    write(QStringLiteral("Recept.cpp"), cp1251.encode(russian.repeated(3)));
+    write(QStringLiteral("Recept.h"), "// ascii only\r\n");
+    // Too short to say much alone: the C++ source decides for it.
+    write(QStringLiteral("Recept.dfm"), cp1251.encode(QStringLiteral("  Caption = 'Да'\r\n")));
+    SourceUnit u = SourceUnit::open(dir.filePath(QStringLiteral("Recept.cpp")));
+    EXPECT_EQ(u.page(SourcePage::Cpp).encoding, TextEncoding::Cp1251);
+    EXPECT_EQ(u.page(SourcePage::Dfm).encoding, TextEncoding::Cp1251);
+    EXPECT_EQ(u.page(SourcePage::Header).encoding, TextEncoding::Utf8);
+    EXPECT_EQ(u.takeText(SourcePage::Dfm), QStringLiteral("  Caption = 'Да'\r\n"));
+    ASSERT_TRUE(u.guess());
+
+    u.setEncodingChoice(TextEncoding::Cp1250);
+    u.load(SourcePage::Header);
+    EXPECT_EQ(u.page(SourcePage::Header).encoding, TextEncoding::Cp1250);
+    EXPECT_FALSE(u.guess());
+}
+
+TEST_F(Unit, APageWhoseBytesWouldNotSurviveIsNeverSaved)
+{
+    const QByteArray bytes("x = 1;\r\ny = \"\xFA\x4A\";\r\n");
+    write(QStringLiteral("Nec.cpp"), bytes);
+    SourceUnit u = SourceUnit::locate(dir.filePath(QStringLiteral("Nec.cpp")));
+    u.setEncodingChoice(TextEncoding::Cp932);
+    u.load(SourcePage::Cpp);
+    EXPECT_EQ(u.page(SourcePage::Cpp).notKept, (RowCol{2, 6}));
+    const QString text = u.takeText(SourcePage::Cpp);
+    EXPECT_TRUE(raised([&] { u.save(SourcePage::Cpp, text); }).contains(QLatin1String("line 2, column 6")));
+    EXPECT_EQ(read(QStringLiteral("Nec.cpp")), bytes);
+    // Save as writes the text where the user wants it.
+    u.saveAs(SourcePage::Cpp, dir.filePath(QStringLiteral("Copy.cpp")), text);
+    EXPECT_NE(read(QStringLiteral("Copy.cpp")), bytes);
+}
