@@ -169,8 +169,8 @@ int runRcCommand(const QStringList &arguments, CliStreams &io)
             if (list.codePage != TextEncoding::Cp1252 && !parser.isSet(utf8))
                 if (const auto unfit = Translation::unfitTranslation(script, list.codePage))
                     throw Exception(cliText(CliText::TranslationUnfit, lang)
-                                        .arg(lists->project ? Translation::qualifiedContext(list.baseName, unfit->identifier)
-                                                            : unfit->identifier,
+                                        .arg(lists->project ? Translation::qualifiedContext(list.baseName, unfit->context)
+                                                            : unfit->context,
                                              unfit->language, unfit->character,
                                              QString::number(unfit->character.toUcs4().value(0), 16).toUpper(),
                                              CodePages::displayName(list.codePage)));

@@ -7,6 +7,61 @@
 
 #include <memory>
 
+QString widenResourceLines(QStringView lines, TextEncoding codePage)
+{
+    QString out;
+    out.reserve(lines.size());
+    const auto endsInBackslash = [&](QChar c) {
+        const QByteArray bytes = TextFile::encode(QString(c), codePage);
+        return bytes.size() > 1 && bytes.back() == '\\';
+    };
+    for (qsizetype start = 0; start < lines.size();) {
+        qsizetype end = lines.indexOf(u'\n', start);
+        end = end < 0 ? lines.size() : end + 1;
+        const QStringView line = lines.sliced(start, end - start);
+        start = end;
+        bool widen = false;
+        for (const QChar c : line)
+            if (c.unicode() >= 0x80 && !c.isSurrogate()) {
+                try {
+                    widen = widen || endsInBackslash(c);
+                } catch (const Exception &) {
+                    // Not in the code page: the encoder says so.
+                }
+            }
+        if (!widen) {
+            out += line;
+            continue;
+        }
+        // Every string becomes wide, its characters beyond ASCII written as
+        // \xHHHH: escapes and doubled quotes keep their meaning.
+        bool inside = false;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line.at(i);
+            if (!inside && c == u'"') {
+                if (out.isEmpty() || out.back() != u'L')
+                    out += u'L';
+                inside = true;
+                out += c;
+            } else if (inside && c == u'"') {
+                out += c;
+                if (i + 1 < line.size() && line.at(i + 1) == u'"')
+                    out += line.at(++i);
+                else
+                    inside = false;
+            } else if (inside && c == u'\\' && i + 1 < line.size()) {
+                out += c;
+                out += line.at(++i);
+            } else if (inside && c.unicode() >= 0x80) {
+                out += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out;
+}
+
 namespace {
 // Lines of the text as a string list sees them, each followed by CR LF:
 // every line break becomes CR LF and an unfinished last line gets one. The
@@ -16,7 +71,8 @@ class OutputEncoder
 {
 public:
     OutputEncoder(TextEncoding encoding, OutputKind kind, const std::function<void(QByteArrayView)> &write)
-        : m_encoding(encoding), m_write(write)
+        : m_encoding(encoding), m_write(write),
+          m_widen(kind == OutputKind::ResourceScript && encoding != TextEncoding::Utf8 && encoding != TextEncoding::Cp1252)
     {
         const bool utf8 = encoding == TextEncoding::Utf8;
         if (utf8 && kind == OutputKind::CppCode)
@@ -59,7 +115,7 @@ public:
     {
         if (!m_atBreak)
             m_chars += QLatin1String("\r\n");
-        if (!encode())
+        if (!encode(true))
             return false;
         flush();
         return true;
@@ -68,23 +124,32 @@ public:
 private:
     static constexpr qsizetype kChunk = 64 * 1024;
 
-    bool encode()
+    bool encode(bool last = false)
     {
+        // A resource script's lines are widened whole.
+        QString widened;
+        if (m_widen) {
+            const qsizetype end = last ? m_chars.size() : m_chars.lastIndexOf(u'\n') + 1;
+            widened = widenResourceLines(QStringView(m_chars).first(end), m_encoding);
+            m_chars.remove(0, end);
+        }
+        const QString &chars = m_widen ? widened : m_chars;
         if (m_encoding == TextEncoding::Utf8) {
-            m_bytes += m_chars.toUtf8();
+            m_bytes += chars.toUtf8();
         } else if (m_encoding == TextEncoding::Cp1252) {
             bool fits = false;
-            m_bytes += encodeCp1252(m_chars, &fits);
+            m_bytes += encodeCp1252(chars, &fits);
             if (!fits)
                 return false;
         } else {
             try {
-                m_bytes += TextFile::encode(m_chars, m_encoding);
+                m_bytes += TextFile::encode(chars, m_encoding);
             } catch (const Exception &) {
                 return false;
             }
         }
-        m_chars.resize(0);
+        if (!m_widen)
+            m_chars.resize(0);
         if (m_bytes.size() >= kChunk)
             flush();
         return true;
@@ -97,6 +162,7 @@ private:
 
     const TextEncoding m_encoding;
     const std::function<void(QByteArrayView)> &m_write;
+    const bool m_widen; // a resource script in a code page of the toolkit's
     QString m_chars;
     QByteArray m_bytes;
     bool m_afterCr = false;

@@ -14,10 +14,17 @@ enum class OutputKind { Text, CppCode, ResourceScript };
 // code page (Windows-1252 unless told otherwise) when every character fits,
 // otherwise in UTF-8: C++ code then starts with a byte order mark, a
 // resource script with "#pragma code_page(65001)". A resource script in a
-// code page other than 1252 starts with "#pragma code_page(N)". codePage
+// code page other than 1252 starts with "#pragma code_page(N)" and has its
+// lines widened (widenResourceLines). codePage
 // must be one of CodePages' 8-bit or double-byte pages.
 QByteArray encodeOutputText(const QString &text, OutputKind kind = OutputKind::Text,
                             TextEncoding codePage = TextEncoding::Cp1252);
+
+// Lines of a resource script in a double-byte code page as resource
+// compilers read them: a line that holds a character whose second byte is
+// 0x5C (a backslash to a compiler that reads bytes) has its strings made
+// wide, every character beyond ASCII written as \xHHHH. Other lines stay.
+QString widenResourceLines(QStringView lines, TextEncoding codePage);
 
 // The code page outputs of a page take: the page's own when it is one,
 // else Windows-1252.

@@ -226,8 +226,10 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
                     reason = Reason::Fuzzy;
                 else if (match->translation.isEmpty())
                     reason = Reason::Untranslated;
-                else
+                else {
                     literal = rcLiteral(literalText = match->translation);
+                    script.translated << Translated{catalog.language, entryName, match->translation};
+                }
                 if (match && !reason)
                     if (const qsizetype bytes = bytesInCodePage(match->translation, codePage); bytes > kLoadableBytes)
                         script.tooLong << TooLong{catalog.language, entryName, bytes, codePage,
@@ -261,22 +263,9 @@ std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Tra
 
 std::optional<Unfit> unfitTranslation(const Script &script, TextEncoding codePage)
 {
-    // The first table holds the source texts; each PO file's follows in order.
-    qsizetype table = -1;
-    for (const QString &line : script.lines) {
-        if (line == u"STRINGTABLE") {
-            ++table;
-            continue;
-        }
-        if (table < 1)
-            continue;
-        const qsizetype at = TextFile::firstUnfit(line, codePage);
-        if (at < 0)
-            continue;
-        const QString trimmed = line.trimmed();
-        return Unfit{trimmed.left(trimmed.indexOf(u',')), script.counts.value(table - 1).language,
-                     line.mid(at, line.at(at).isHighSurrogate() ? 2 : 1)};
-    }
+    for (const Translated &t : script.translated)
+        if (const qsizetype at = TextFile::firstUnfit(t.text, codePage); at >= 0)
+            return Unfit{t.context, t.language, t.text.mid(at, t.text.at(at).isHighSurrogate() ? 2 : 1)};
     return std::nullopt;
 }
 

@@ -91,11 +91,21 @@ inline constexpr int kLoadableBytes = kLoadBufferSize - 1;
 // text's length in bytes in the Windows code page (932, 1251, 1252 ...).
 qsizetype bytesInCodePage(const QString &text, int codePage);
 
+// A message a PO file translated, as its table holds it: entry name or
+// property path.
+struct Translated
+{
+    QString language;
+    QString context;
+    QString text;
+};
+
 struct Script
 {
     QStringList lines;
     QList<Fallback> fallbacks;
     QList<TooLong> tooLong;
+    QList<Translated> translated;
     QList<Counts> counts; // one per PO file, in their order
     // Per PO file, the text each form entry's table holds (translation or
     // source), by property path.
@@ -103,10 +113,10 @@ struct Script
 };
 
 // A translation of a script that its code page cannot hold: the message's
-// identifier, the PO file's language and the first such character.
+// context, the PO file's language and the first such character.
 struct Unfit
 {
-    QString identifier;
+    QString context;
     QString language;
     QString character; // one character (a surrogate pair stays whole)
 };

@@ -91,11 +91,19 @@ void SourceUnit::findGuess() const
         return;
     m_guessed = true;
     // A header or form with a few accented letters says little alone: the
-    // unit's 8-bit files are measured together.
+    // unit's 8-bit files are measured together, with the files named after
+    // it (its lists hold the texts extracted from it).
+    QStringList files;
+    for (const PageFile &f : m_pages)
+        files << f.path;
+    const QDir folder(m_folder);
+    for (const QFileInfo &info : folder.entryInfoList({m_baseName + QStringLiteral(".*")}, QDir::Files, QDir::Name))
+        if (!files.contains(info.filePath()))
+            files << info.filePath();
     QByteArray eightBit;
-    for (const PageFile &f : m_pages) {
+    for (const QString &path : files) {
         try {
-            const QByteArray bytes = TextFile::read(f.path);
+            const QByteArray bytes = TextFile::read(path);
             if (!TextFile::isUnicode(bytes))
                 eightBit += bytes + '\n';
         } catch (const Exception &) {

@@ -80,7 +80,8 @@ public:
     void setEncodingChoice(std::optional<TextEncoding> chosen);
     std::optional<TextEncoding> encodingChoice() const { return m_choice; }
     // The code page of the unit's files that are neither marked nor UTF-8:
-    // the choice, else the guess over those files together, else
+    // the choice, else the guess over those files and the files named after
+    // the unit (its lists) together, else
     // Windows-1252. Reads the files the first time it is asked.
     TextEncoding codePage() const;
     // The guess codePage() rests on, when it rests on one.
