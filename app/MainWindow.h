@@ -266,6 +266,9 @@ private:
     // named in a message; such pages stay read-only.
     void tellUnkeptPages();
     bool isUnkept(int page) const;
+    // The code page of what the window writes for a page: its list, the
+    // generated code and scripts.
+    TextEncoding outputCodePageOf(int page) const;
 
     void noteNewName(const QString &name); // after Extract: warns when the page used the name before
     void setNameInUseWarning(const QString &name); // the warning that the page used name before; empty: none

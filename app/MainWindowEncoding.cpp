@@ -5,6 +5,7 @@
 #include "components/Vreg/Vreg.h"
 #include "components/Vstatus/Vstatus.h"
 #include "app/FolderMemory.h"
+#include "generate/OutputFile.h"
 #include "platform/core/CodePages.h"
 #include "uitext/EncodingTexts.h"
 #include "uitext/UiLanguage.h"
@@ -97,6 +98,11 @@ void MainWindow::showEncoding()
     m_encodingButton->setText(text);
     for (const auto &[action, e] : m_encodingActions)
         action->setChecked(e == u.encodingChoice());
+}
+
+TextEncoding MainWindow::outputCodePageOf(int page) const
+{
+    return outputCodePage(m_workspace.unit.page(SourcePage(page)).encoding);
 }
 
 bool MainWindow::isUnkept(int page) const

@@ -183,7 +183,7 @@ bool MainWindow::saveList(int page)
     if (!chosen)
         return false;
     m_folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*chosen));
-    saveOutputText(*chosen, listText(page), OutputKind::Text);
+    saveOutputText(*chosen, listText(page), OutputKind::Text, outputCodePageOf(page));
     session(page).noteListWritten();
     return true;
 }

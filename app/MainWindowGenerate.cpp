@@ -28,7 +28,7 @@ void MainWindow::generate(Command command)
                                        : command == Command::ForResourceFile   ? GeneratorKind::ForResourceFile
                                                                                : GeneratorKind::ResourceScript);
     m_output->setCaption(g.outputWindowCaption(m_language->language()));
-    m_output->setOutputKind(g.outputKind);
+    m_output->setOutputKind(g.outputKind, outputCodePageOf(activePage()));
     m_output->clearText();
     GeneratorInput in;
     in.list = EditorModel::of(m_listEditor).text();

@@ -43,7 +43,7 @@ void MainWindow::openExtractionList()
     const std::optional<QString> chosen = Dialogs::instance().openFile(this, request);
     if (!chosen)
         return;
-    const QString list = TextFile::withCrLfBreaks(TextFile::load(*chosen).text);
+    const QString list = TextFile::withCrLfBreaks(unit().loadBeside(*chosen).text);
     const ExtractionList::ListFile read = ExtractionList::readListFile(list, p == DfmPage);
     if (read.fault != ExtractionList::ListFile::None) {
         const FileText why = read.fault == ExtractionList::ListFile::NameTwice ? FileText::ListNameTwice

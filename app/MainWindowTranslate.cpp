@@ -108,7 +108,7 @@ void MainWindow::createScriptFromTranslations()
     if (!message.isEmpty())
         ask(message.join(u'\n'), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     m_output->setCaption(translateText(TranslateText::ScriptCaption, lang));
-    m_output->setOutputKind(OutputKind::ResourceScript);
+    m_output->setOutputKind(OutputKind::ResourceScript, outputCodePageOf(CppPage));
     m_output->clearText();
     m_output->appendLines(script.lines);
     m_output->showModally();

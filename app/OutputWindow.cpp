@@ -169,7 +169,7 @@ void OutputWindow::saveToDisk()
     if (!path)
         return;
     m_folders->remember(this, QStringLiteral("InitSaveDir"), Paths::directoryPart(*path));
-    saveOutputText(*path, text(), m_kind);
+    saveOutputText(*path, text(), m_kind, m_codePage);
     writtenOut();
 }
 

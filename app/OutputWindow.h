@@ -32,7 +32,12 @@ public:
     // --- Operations used by the generators ---
     void setCaption(const QString &caption);
     // What the generator made; decides how Save To Disk marks UTF-8.
-    void setOutputKind(OutputKind kind) { m_kind = kind; }
+    // What the text is, and the code page a save writes it in.
+    void setOutputKind(OutputKind kind, TextEncoding codePage = TextEncoding::Cp1252)
+    {
+        m_kind = kind;
+        m_codePage = codePage;
+    }
     // Called after the text was saved, copied or added to the source.
     void setWrittenOut(std::function<void()> writtenOut) { m_writtenOut = std::move(writtenOut); }
     // Shows warning above the text; "" hides it.
@@ -76,5 +81,6 @@ private:
     FolderMemory *m_folders;
     CppTarget m_cpp;
     OutputKind m_kind = OutputKind::Text;
+    TextEncoding m_codePage = TextEncoding::Cp1252;
     std::function<void()> m_writtenOut;
 };

@@ -90,6 +90,8 @@ void SourceUnit::findGuess() const
     if (m_guessed)
         return;
     m_guessed = true;
+    if (!isOpen())
+        return;
     // A header or form with a few accented letters says little alone: the
     // unit's 8-bit files are measured together, with the files named after
     // it (its lists hold the texts extracted from it).

@@ -14,14 +14,16 @@
 # (run once per language: Wine's LoadString takes the table of the process's
 # language from the locale environment) or, without a resource file, the
 # source texts. Then the same for the form's texts through LoadFormTextsRC()
-# and a stand-in for the form's objects. Exit 77 (skipped) when a tool is missing or Wine cannot run.
+# and a stand-in for the form's objects, and for a unit in Shift-JIS, read
+# back under the Japanese locale. Exit 77 (skipped) when a tool is missing or
+# Wine cannot run.
 set -euo pipefail
 CLI=$(realpath "$1")
 SHARED=$2
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in x86_64-w64-mingw32-g++ x86_64-w64-mingw32-windres cpp wine msginit msgexec od awk python3; do
+for tool in x86_64-w64-mingw32-g++ x86_64-w64-mingw32-windres cpp wine msginit msgexec od awk python3 iconv; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/setup.sh installs it)"
 done
 UNIT=$SHARED/units/scheduler/ActivityFrm
@@ -64,11 +66,12 @@ expected() {
 }
 
 failed=0
-# compare NAME EXPECTED ACTUAL: every message arrived, with its bytes
+# compare NAME EXPECTED ACTUAL [LEAST]: every message arrived, with its
+# bytes, and there were at least LEAST (20) of them
 compare() {
   local missing
   missing=$(comm -23 "$2" <(sort "$3") | wc -l)
-  if [ "$missing" -ne 0 ] || [ "$(wc -l < "$2")" -lt 20 ]; then
+  if [ "$missing" -ne 0 ] || [ "$(wc -l < "$2")" -lt "${4:-20}" ]; then
     echo "FAIL $1: $missing of $(wc -l < "$2") texts differ or are missing, e.g.:"
     comm -23 "$2" <(sort "$3") | head -3
     failed=1
@@ -77,7 +80,9 @@ compare() {
   fi
 }
 
-# build DIR NAME CODE DEFINES... : the program of one generated file
+# build DIR NAME CODE DEFINES... : the program of one generated file (the
+# unit UNIT_NAME of form class FORM, its code read in INPUT_CHARSET unless it
+# carries a mark, its narrow texts in EXEC_CHARSET)
 build() {
   local dir=$1 name=$2 code=$3
   shift 3
@@ -86,10 +91,11 @@ build() {
   # The declarations go where the mode wants them, the rest is the code.
   LC_ALL=C grep -a '^ String String[0-9][0-9]* = "";' "$code" > "$inc/decl.inc" || true
   LC_ALL=C grep -av '^ String String[0-9][0-9]* = "";' "$code" > "$inc/code.inc"
-  LC_ALL=C sed -n 's/^String\([0-9][0-9]*\)[ ,=].*/X(\1)/p' "$dir/u/ActivityFrm.list.txt" > "$inc/ids.inc"
-  local charset=CP1252
+  LC_ALL=C sed -n 's/^String\([0-9][0-9]*\)[ ,=].*/X(\1)/p' "$dir/u/${UNIT_NAME:-ActivityFrm}.list.txt" > "$inc/ids.inc"
+  local charset=${INPUT_CHARSET:-CP1252}
   [ "$(head -c3 "$code" | hex)" != efbbbf ] || charset=UTF-8
-  "${CXX[@]}" -finput-charset=$charset -fexec-charset=CP1252 -DFORM_CLASS=TActivityForm -I"$inc" "$@" \
+  "${CXX[@]}" -finput-charset=$charset -fexec-charset="${EXEC_CHARSET:-CP1252}" -DFORM_CLASS="${FORM:-TActivityForm}" \
+    -I"$inc" "$@" \
     "$HERE/main.cpp" -o "$dir/$name.exe"
 }
 
@@ -156,4 +162,41 @@ for l in "${LANGS[@]}"; do
   LANG=${LOCALE[$l]} LC_ALL=${LOCALE[$l]} wine "$dir/form.exe" | tr -d '\r' > "$dir/$l.actual"
   compare "form texts LoadString $l" "$dir/$l.expected" "$dir/$l.actual"
 done
+
+# A unit in Shift-JIS (code page 932), written here: texts whose second bytes
+# are 0x5C (表, ソ, 能) and half-width katakana, through extract, pot, rc
+# (#pragma code_page(932)) and windres, read back with LoadString under the
+# Japanese locale and from the code without resource file.
+dir=$WORK/cp932
+mkdir -p "$dir/u"
+iconv -f UTF-8 -t CP932 > "$dir/u/HyoFrm.cpp" <<'EOF'
+#include <vcl.h>
+#include "HyoFrm.h"
+void __fastcall THyoForm::FormCreate(TObject *Sender)
+{
+    Caption = "予定表";
+    Label1->Caption = "ソフトの機能";
+    ShowMessage("ﾃｽﾄ完了: C:\\データ\\表.txt");
+}
+EOF
+printf 'class THyoForm;\r\n' > "$dir/u/HyoFrm.h"
+printf 'object HyoForm: THyoForm\r\nend\r\n' > "$dir/u/HyoFrm.dfm"
+"$CLI" extract --mode function --user-text "$dir/u/HyoFrm.cpp" >/dev/null
+"$CLI" pot "$dir/u/HyoFrm.cpp" --out "$dir/u.pot"
+msginit --no-translator --no-wrap -l ja -i "$dir/u.pot" -o "$dir/ja.pot.po" 2>/dev/null
+MARK='[ja 「表示」 ソ\\能 ﾃｽﾄ] ' awk '/^msgctxt "/ { ctx = substr($0, 10, length($0) - 10) }
+  /^msgstr ""$/ && ctx != "" { print "msgstr \"" ENVIRON["MARK"] ctx "\""; next } { print }' \
+  "$dir/ja.pot.po" > "$dir/ja.po"
+"$CLI" rc "$dir/u/HyoFrm.cpp" --po "$dir/ja.po" --strict --out "$dir/u.rc"
+x86_64-w64-mingw32-windres --preprocessor=cpp "$dir/u.rc" -O coff -o "$dir/u.res.o"
+UNIT_NAME=HyoFrm FORM=THyoForm INPUT_CHARSET=CP932 EXEC_CHARSET=CP932 \
+  build "$dir" loadrc "$dir/u/HyoFrm.loadrc.cpp" -DFUNCTION -DCODE_PAGE=CP_ACP "$dir/u.res.o"
+UNIT_NAME=HyoFrm FORM=THyoForm INPUT_CHARSET=CP932 EXEC_CHARSET=CP932 \
+  build "$dir" norc "$dir/u/HyoFrm.norc.cpp" -DFUNCTION -DCODE_PAGE=932
+expected "$dir/ja.po" msgstr > "$dir/ja.expected"
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 wine "$dir/loadrc.exe" | tr -d '\r' > "$dir/ja.actual"
+compare "Shift-JIS unit LoadString ja" "$dir/ja.expected" "$dir/ja.actual" 3
+expected "$dir/ja.po" msgid > "$dir/source.expected"
+wine "$dir/norc.exe" | tr -d '\r' > "$dir/source.actual"
+compare "Shift-JIS unit without resource file" "$dir/source.expected" "$dir/source.actual" 3
 exit $failed
