@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsAndSeparatorsInOrder)
     EXPECT_EQ(layout(ui.menu("Berabeiten1")),
               QStringLiteral("FindNext1 - ChangeToggle1 - Extract1 ExtractC1 ExtractChecked1 - FindText1 - Undo1 Redo1"));
     EXPECT_EQ(layout(ui.menu("Options1")), QStringLiteral("PromtEqualStrings2 OnExtractFindNext2 - UseglobalStrings2 "
-                                                     "UseFormStrings2 UseFunction2 - English1 German1 - "
+                                                     "UseFormStrings2 UseFunction2 - English1 German1 - CodePage1 - "
                                                      "LiteralsPanel1 FocusFilter1"));
 }
 
