@@ -41,7 +41,7 @@ void lookAtForm(const UnitList &list, const QList<Translation::Translations> &tr
     const QString form = Paths::resolveCaseInsensitive(Paths::withTrailingSeparator(folder), list.baseName + QStringLiteral(".dfm"));
     if (list.formIds.empty() || !QFileInfo(form).isFile())
         return;
-    const QString page = TextFile::load(form).text;
+    const QString page = TextFile::load(form, std::nullopt, list.codePage).text;
     const std::vector<FormControl> layout = readFormLayout(page);
     if (layout.empty())
         return;

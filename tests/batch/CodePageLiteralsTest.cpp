@@ -42,7 +42,7 @@ TEST(CodePageLiterals, TrailBytesAreNeitherEscapesNorQuotesNorBars)
         EXPECT_EQ(literals[1].text, u'"' + bar + u'|' + backslash + u'"');
         for (const Batch::Literal &l : literals)
             EXPECT_FALSE(l.hints & LiteralHints(LiteralHint::SpansCode)) << l.text.toStdString();
-        EXPECT_EQ(verdictOf(literals[0].hints), LiteralVerdict::UserText);
+        EXPECT_EQ(literals[0].verdict(), LiteralVerdict::UserText);
 
         const QString dfm = QStringLiteral("object Form1: TForm1\r\n  Caption = '%1'\r\n  Hint = '%2' + '%1'\r\nend\r\n")
                                 .arg(backslash, bar);
