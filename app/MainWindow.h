@@ -260,6 +260,9 @@ private:
     // Reads the unit again in the encoding chosen (nothing: detect), after
     // the Open questions, and remembers the choice for the unit.
     void chooseEncoding(std::optional<TextEncoding> choice);
+    // u's encodings: choice, else the one its project file names (a bad
+    // project file is the command line's to tell, as for the verdicts).
+    static void setUnitEncodings(SourceUnit &u, std::optional<TextEncoding> choice);
     // The status bar's button and the menu's check mark for the shown page.
     void showEncoding();
     // After loading: the first page whose bytes would not survive a save is

@@ -7,6 +7,8 @@
 #include "app/FolderMemory.h"
 #include "generate/OutputFile.h"
 #include "platform/core/CodePages.h"
+#include "platform/core/Exception.h"
+#include "scan/ProjectKeywords.h"
 #include "uitext/EncodingTexts.h"
 #include "uitext/UiLanguage.h"
 
@@ -74,12 +76,23 @@ void MainWindow::chooseEncoding(std::optional<TextEncoding> choice)
     const QString path = u.path(SourcePage::Cpp);
     m_encodings.set(path, choice);
     m_folders->remember(this, kEncodingsValue, m_encodings.toText());
-    u.setEncodingChoice(choice);
+    setUnitEncodings(u, choice);
     for (int p = 0; p < 3; ++p)
         loadPage(p);
     applyProtection();
     showPageStatus();
     tellUnkeptPages();
+}
+
+void MainWindow::setUnitEncodings(SourceUnit &u, std::optional<TextEncoding> choice)
+{
+    u.setEncodingChoice(choice);
+    std::optional<TextEncoding> project;
+    try {
+        project = readProjectSettings(u.folder(), Language::English).encoding;
+    } catch (const Exception &) {
+    }
+    u.setProjectEncoding(project);
 }
 
 void MainWindow::showEncoding()

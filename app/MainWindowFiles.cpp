@@ -60,7 +60,7 @@ void MainWindow::openUnit(const QString &chosen)
 
     m_lock = std::move(lock); // lets go of the unit open before
     m_readOnlyUnit = opened.isOpen() && !m_lock;
-    opened.setEncodingChoice(m_encodings.of(chosen));
+    setUnitEncodings(opened, m_encodings.of(chosen));
     m_workspace.unit = std::move(opened);
     m_baseName = m_workspace.unit.baseName();
     m_baseFolder = m_workspace.unit.folder();

@@ -67,16 +67,16 @@ void CommandParser::addKeywordOptions()
     addOption({kNever, reasonText(ReasonText::NeverOption, m_lang), QStringLiteral("NAME[:ARG]")});
 }
 
-UseRules CommandParser::rules(const QString &unitFolder) const
+ProjectSettings CommandParser::project(const QString &unitFolder) const
 {
-    UseRules rules = readProjectSettings(unitFolder, m_lang).rules;
+    ProjectSettings project = readProjectSettings(unitFolder, m_lang);
     if (m_keywords) {
         for (const QString &spec : values(kKeyword))
-            addCallSpec(rules, spec, UseVerdict::UserText);
+            addCallSpec(project.rules, spec, UseVerdict::UserText);
         for (const QString &spec : values(kNever))
-            addCallSpec(rules, spec, UseVerdict::NotUserText);
+            addCallSpec(project.rules, spec, UseVerdict::NotUserText);
     }
-    return rules;
+    return project;
 }
 
 void CommandParser::addEncodingOption()
@@ -115,12 +115,8 @@ std::optional<int> CommandParser::read(const QStringList &arguments, CliStreams 
                     return tell(io, reasonText(ReasonText::BadNameOption, m_lang).arg(QLatin1String("--") + option, spec));
         }
     }
-    if (m_encoding && isSet(kEncoding) && !encoding()) {
-        QStringList known;
-        for (const TextEncoding e : CodePages::all())
-            known << CodePages::key(e);
-        return tell(io, cliText(CliText::BadEncoding, m_lang).arg(value(kEncoding), known.join(QLatin1String(", "))));
-    }
+    if (m_encoding && isSet(kEncoding) && !encoding())
+        return tell(io, cliText(CliText::BadEncoding, m_lang).arg(value(kEncoding), CodePages::knownKeys()));
     if (units().isEmpty()) {
         if (m_voice == Voice::Tool)
             return tell(io, cliText(CliText::NoUnit, m_lang));

@@ -5,7 +5,7 @@
 // (--jobs, --mode).
 #include "cli/Command.h"
 #include "extract/StringMode.h"
-#include "scan/UseTable.h"
+#include "scan/ProjectKeywords.h"
 #include "platform/core/TextFile.h"
 
 #include <QCommandLineParser>
@@ -54,10 +54,11 @@ public:
     // telling an unknown name.
     bool mode(std::optional<StringMode> *mode, CliStreams &io) const;
 
-    // What the verdicts know for a unit in folder: the built-in table, its
-    // project file's rows, then --keyword and --never. Raises Exception
-    // "file:line: message" for a bad project file.
-    UseRules rules(const QString &unitFolder) const;
+    // What a unit in folder takes from its project file and the options:
+    // the verdicts' rules (the built-in table, the project file's rows, then
+    // --keyword and --never) and the project file's encoding. Raises
+    // Exception "file:line: message" for a bad project file.
+    ProjectSettings project(const QString &unitFolder) const;
 
     // text on the error stream in the command's voice; returns ExitError.
     int tell(CliStreams &io, const QString &text) const;

@@ -55,7 +55,7 @@ struct ExtractOptions
     QString root, className;
     bool dryRun = false;
     bool diff = false;
-    const CommandParser *parser = nullptr; // the verdicts' knowledge of each unit (rules())
+    const CommandParser *parser = nullptr; // what each unit's project file says (project())
     bool convertList = false; // a list of the other mode's form is rewritten
 };
 
@@ -132,7 +132,7 @@ int cppNumbersInUse(SourceUnit &unit)
     int highest = 0;
     const QString list = unit.folder() + ExtractionList::listFileName(unit.baseName(), SourcePage::Cpp);
     if (QFileInfo(list).isFile())
-        highest = ExtractionList::readListFile(TextFile::load(list).text, false).highest;
+        highest = ExtractionList::readListFile(unit.loadBeside(list).text, false).highest;
     if (QFileInfo(unit.path(SourcePage::Cpp)).isFile())
         highest = std::max(highest, ExtractionList::highestNumberInPage(loadPage(unit, SourcePage::Cpp).text));
     return highest;
@@ -153,6 +153,8 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
         if (!unit.path(p).isEmpty())
             w.read.emplace_back(unit.path(p), FileStamp::of(unit.path(p)));
     w.read.emplace_back(source, FileStamp::of(source));
+    const ProjectSettings project = o.parser->project(unit.folder());
+    unit.setProjectEncoding(project.encoding);
     w.page = loadPage(unit, o.batch.page);
     // A page is rewritten only when its bytes survive; the others are read only.
     if (o.batch.page == SourcePage::Cpp && unit.page(SourcePage::Cpp).notKept.row != 0)
@@ -214,7 +216,7 @@ void prepare(SourceUnit &unit, const ExtractOptions &o, UnitWork &w, Language la
         w.formIds = FormIds::read(TextFile::load(w.formIdsSource).text);
     w.cppInUse = form ? cppNumbersInUse(unit) : w.inUse;
     w.cppSource = unit.path(SourcePage::Cpp);
-    w.literals = Batch::findLiterals(w.page.text, o.batch.page, o.parser->rules(unit.folder()));
+    w.literals = Batch::findLiterals(w.page.text, o.batch.page, project.rules);
 }
 
 // Counts what an extraction did with its literals.

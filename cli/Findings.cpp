@@ -484,7 +484,7 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, const CommandParser &parser
                      const std::function<bool(const Finding &)> &found, CliStreams &io)
 {
     ScanTotals totals;
-    QHash<QString, UseRules> rulesOf; // by folder: units side by side share their project file
+    QHash<QString, ProjectSettings> projectOf; // by folder: units side by side share their project file
     for (SourceUnit &unit : units) {
         UnitLocks lock;
         try {
@@ -494,16 +494,18 @@ ScanTotals scanUnits(std::vector<SourceUnit> &units, const CommandParser &parser
             totals.failed = true;
             continue;
         }
-        if (!rulesOf.contains(unit.folder())) {
+        if (!projectOf.contains(unit.folder())) {
             try {
-                rulesOf.insert(unit.folder(), parser.rules(unit.folder()));
+                projectOf.insert(unit.folder(), parser.project(unit.folder()));
             } catch (const Exception &e) {
                 fail(io, e.Message());
                 totals.failed = true;
                 continue;
             }
         }
-        const UseRules &rules = rulesOf[unit.folder()];
+        const ProjectSettings &project = projectOf[unit.folder()];
+        const UseRules &rules = project.rules;
+        unit.setProjectEncoding(project.encoding);
         for (const SourcePage page : {SourcePage::Cpp, SourcePage::Dfm}) {
             if ((page == SourcePage::Cpp && pages == PageChoice::Dfm) ||
                 (page == SourcePage::Dfm && pages == PageChoice::Cpp))

@@ -122,7 +122,7 @@ struct ScanTotals
 // keep accepts to found, as it is found. When both pages are read, a unit
 // without a form description has no form page, and a form without a C++
 // source no C++ page. A page that cannot be read is
-// told on the error stream, as is a bad project file (parser.rules()).
+// told on the error stream, as is a bad project file (parser.project()).
 // Holds one page at a time.
 ScanTotals scanUnits(std::vector<SourceUnit> &units, const CommandParser &parser, PageChoice pages, bool fingerprints,
                      const std::function<bool(const Batch::Literal &)> &keep,

@@ -14,13 +14,14 @@
 
 namespace {
 // The lists of the unit folder + baseName, in its code page.
-UnitList readLists(const QString &folder, const QString &baseName, std::optional<TextEncoding> encoding, Language lang)
+UnitList readLists(const QString &folder, const QString &baseName, const CommandParser &parser)
 {
     UnitList out;
     out.baseName = baseName;
     const QString dir = Paths::withTrailingSeparator(folder);
-    SourceUnit unit = SourceUnit::locate(dir + baseName + QStringLiteral(".cpp"), lang);
-    unit.setEncodingChoice(encoding);
+    SourceUnit unit = SourceUnit::locate(dir + baseName + QStringLiteral(".cpp"), parser.language());
+    unit.setEncodingChoice(parser.encoding());
+    unit.setProjectEncoding(parser.project(folder).encoding);
     // The text of path, "" when it does not exist.
     const auto textOf = [&](const QString &path) { return QFileInfo(path).isFile() ? unit.loadBeside(path).text : QString(); };
     out.codePage = outputCodePage(unit.codePage());
@@ -59,8 +60,7 @@ std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &
             const QString folder = unit.size() > name.size() ? Paths::directoryPart(unit) : QStringLiteral(".");
             reading = Paths::withTrailingSeparator(folder) + (unitFile ? name.left(name.size() - tail.size()) : name)
                       + QStringLiteral(".list.txt");
-            UnitList list = readLists(folder, unitFile ? name.left(name.size() - tail.size()) : name,
-                                      parser.encoding(), lang);
+            UnitList list = readLists(folder, unitFile ? name.left(name.size() - tail.size()) : name, parser);
             if (!list.hasList && (needCppList ? list.formIds.empty() : list.dfmText.isEmpty()))
                 throw Exception(cliText(CliText::ListMissing, lang));
             out.units << list;
@@ -75,7 +75,7 @@ std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &
             QSet<QString> names;
             for (const SourceUnit &unit : found) {
                 reading = unit.folder() + unit.baseName() + QStringLiteral(".list.txt");
-                UnitList list = readLists(unit.folder(), unit.baseName(), parser.encoding(), lang);
+                UnitList list = readLists(unit.folder(), unit.baseName(), parser);
                 if (!list.hasList && (needCppList ? list.formIds.empty() : list.dfmText.isEmpty()))
                     continue; // nothing extracted from this unit
                 if (names.contains(list.baseName.toLower()))

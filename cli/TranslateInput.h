@@ -35,8 +35,8 @@ struct UnitLists
 // its path without extension): its lists beside it. Several UNITs or a
 // folder: a project, every unit below that has a list; the base names must
 // differ. Every list gets the --mode, or without one the mode its lines
-// show; its files are read in the --encoding given, else as the unit's pages
-// are. Reports to io.err and returns nothing when --mode is unknown, a list
+// show; its files are read as the unit's pages are (--encoding, the project
+// file's encoding, detection). Reports to io.err and returns nothing when --mode is unknown, a list
 // cannot be read or no list is found. needCppList: a unit's C++ list, or
 // identifiers of its form list, must exist (rc).
 std::optional<UnitLists> readUnitLists(const CommandParser &parser, CliStreams &io, bool needCppList);

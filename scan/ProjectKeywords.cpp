@@ -1,5 +1,6 @@
 #include "scan/ProjectKeywords.h"
 
+#include "platform/core/CodePages.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ProjectFile.h"
 #include "uitext/ReasonTexts.h"
@@ -65,8 +66,14 @@ ProjectSettings readProjectSettings(const QString &unitFolder, Language lang)
             ok = isName(e.value);
             if (ok)
                 s.rules.addProperty(e.value, e.key == u"property" ? UseVerdict::UserText : UseVerdict::NotUserText);
-        } else if (e.key == u"encoding")
-            s.encoding = e.value;
+        } else if (e.key == u"encoding") {
+            s.encoding = CodePages::named(e.value);
+            if (!s.encoding)
+                throw Exception(reasonText(ReasonText::ProjectBadEncoding, lang)
+                                    .arg(where)
+                                    .arg(e.line)
+                                    .arg(e.value, CodePages::knownKeys()));
+        }
         if (!ok)
             throw Exception(reasonText(ReasonText::ProjectBadName, lang).arg(where).arg(e.line).arg(e.value));
     }

@@ -4,17 +4,21 @@
 //   never = NAME[:ARG]       argument ARG of NAME is never user text; without ARG no argument is
 //   property = NAME          a property or variable NAME holds user text
 //   never-property = NAME    a property or variable NAME never does
-//   encoding = NAME          the units' code page (kept for whoever reads it)
+//   encoding = NAME          the code page of the units' files (CodePages::named),
+//                            unless one is chosen on the command line or in the window
+#include "platform/core/TextFile.h"
 #include "scan/UseTable.h"
 #include "uitext/LanguageTable.h"
 
 #include <QString>
 
+#include <optional>
+
 struct ProjectSettings
 {
     QString file; // the project file read; "" for none
     UseRules rules;
-    QString encoding;
+    std::optional<TextEncoding> encoding;
 };
 
 // The settings of the unit in folder from its project file (ProjectFile::find);

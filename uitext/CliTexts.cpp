@@ -246,9 +246,9 @@ constexpr TextRow<CliText> kTexts[] = {
       u"Stringtabelle fasst. Nichts wurde geschrieben."}},
     {CliText::EncodingOption,
      {u"Encoding of the unit files without a byte order mark: utf-8, utf-16, cp1250 to cp1258, cp874, "
-      u"cp932 (shift_jis), cp936 (gbk), cp949, cp950 (big5) (default: valid UTF-8, else guessed, else cp1252).",
+      u"cp932 (shift_jis), cp936 (gbk), cp949, cp950 (big5) (default: the project file's encoding, else valid UTF-8, else guessed, else cp1252).",
       u"Kodierung der Unit-Dateien ohne Byte-Order-Mark: utf-8, utf-16, cp1250 bis cp1258, cp874, "
-      u"cp932 (shift_jis), cp936 (gbk), cp949, cp950 (big5) (Vorgabe: gültiges UTF-8, sonst geschätzt, sonst cp1252)."}},
+      u"cp932 (shift_jis), cp936 (gbk), cp949, cp950 (big5) (Vorgabe: die Kodierung der Projektdatei, sonst gültiges UTF-8, sonst geschätzt, sonst cp1252)."}},
     {CliText::BadEncoding,
      {u"unknown encoding '%1' (known: %2)", u"unbekannte Kodierung '%1' (bekannt: %2)"}},
     {CliText::GuessedCodePage,

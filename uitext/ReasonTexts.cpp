@@ -78,6 +78,8 @@ constexpr TextRow<ReasonText> kTexts[] = {
     {ReasonText::BadNameOption,
      {u"%1 expects NAME or NAME:ARG (ARG a number from 1), not \"%2\"",
       u"%1 erwartet NAME oder NAME:ARG (ARG eine Zahl ab 1), nicht \"%2\""}},
+    {ReasonText::ProjectBadEncoding,
+     {u"%1:%2: unknown encoding \"%3\" (known: %4)", u"%1:%2: unbekannte Kodierung \"%3\" (bekannt: %4)"}},
 };
 static_assert(complete(kTexts, kLastReasonText));
 } // namespace

@@ -70,7 +70,8 @@ enum class ReasonText {
     KeywordOption,     // help of --keyword
     NeverOption,       // help of --never
     BadNameOption,     // %1 the option, %2 its value
+    ProjectBadEncoding, // %1 file, %2 line, %3 the value, %4 the names known
 };
-inline constexpr ReasonText kLastReasonText = ReasonText::BadNameOption;
+inline constexpr ReasonText kLastReasonText = ReasonText::ProjectBadEncoding;
 
 QString reasonText(ReasonText id, Language lang);

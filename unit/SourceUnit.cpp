@@ -69,17 +69,24 @@ void SourceUnit::setEncodingChoice(std::optional<TextEncoding> chosen)
     m_guess.reset();
 }
 
+void SourceUnit::setProjectEncoding(std::optional<TextEncoding> named)
+{
+    m_project = named;
+    m_guessed = false;
+    m_guess.reset();
+}
+
 TextEncoding SourceUnit::codePage() const
 {
-    if (m_choice)
-        return *m_choice;
+    if (given())
+        return *given();
     findGuess();
     return m_guess ? m_guess->encoding : TextEncoding::Cp1252;
 }
 
 std::optional<CodePages::Guess> SourceUnit::guess() const
 {
-    if (m_choice)
+    if (given())
         return std::nullopt;
     findGuess();
     return m_guess;
@@ -119,8 +126,8 @@ void SourceUnit::findGuess() const
 LoadedText SourceUnit::loadBeside(const QString &path) const
 {
     const QByteArray bytes = TextFile::read(path);
-    if (m_choice || TextFile::isUnicode(bytes))
-        return TextFile::decode(bytes, m_choice);
+    if (given() || TextFile::isUnicode(bytes))
+        return TextFile::decode(bytes, given());
     return TextFile::decode(bytes, std::nullopt, codePage());
 }
 

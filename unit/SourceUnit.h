@@ -74,14 +74,16 @@ public:
     // Language of the messages raised from now on.
     void setLanguage(Language lang) { m_language = lang; }
 
-    // The encoding chosen for the unit (command line, window, project file),
-    // used for every file without a byte order mark; nothing: UTF-8 when
-    // the bytes are valid UTF-8, else codePage().
+    // The encoding chosen for the unit (command line, window), else the one
+    // its project file names, is used for every file without a byte order
+    // mark; with neither: UTF-8 when the bytes are valid UTF-8, else
+    // codePage().
     void setEncodingChoice(std::optional<TextEncoding> chosen);
     std::optional<TextEncoding> encodingChoice() const { return m_choice; }
+    void setProjectEncoding(std::optional<TextEncoding> named);
     // The code page of the unit's files that are neither marked nor UTF-8:
-    // the choice, else the guess over those files and the files named after
-    // the unit (its lists) together, else
+    // the choice, else the project file's, else the guess over those files
+    // and the files named after the unit (its lists) together, else
     // Windows-1252. Reads the files the first time it is asked.
     TextEncoding codePage() const;
     // The guess codePage() rests on, when it rests on one.
@@ -115,12 +117,15 @@ private:
     QString message(FileText id, const QString &path) const;
     void findGuess() const;
     PageWriter writer(SourcePage p, const QString &path, bool dry) const;
+    // The choice, else the project file's encoding.
+    std::optional<TextEncoding> given() const { return m_choice ? m_choice : m_project; }
 
     QString m_baseName;
     QString m_folder;
     std::array<PageFile, 3> m_pages;
     Language m_language = Language::English;
     std::optional<TextEncoding> m_choice;
+    std::optional<TextEncoding> m_project;
     mutable bool m_guessed = false; // m_guess holds the answer
     mutable std::optional<CodePages::Guess> m_guess;
 };

@@ -1,6 +1,7 @@
 #include "platform/core/CodePages.h"
 
 #include <QStringDecoder>
+#include <QStringList>
 #include <QStringEncoder>
 
 #include <uchardet.h>
@@ -106,6 +107,14 @@ QString displayName(TextEncoding e)
 QString key(TextEncoding e)
 {
     return QLatin1String(pageOf(e).key);
+}
+
+QString knownKeys()
+{
+    QStringList keys;
+    for (const TextEncoding e : all())
+        keys << key(e);
+    return keys.join(QLatin1String(", "));
 }
 
 std::optional<TextEncoding> named(const QString &given)

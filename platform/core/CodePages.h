@@ -28,6 +28,9 @@ QString displayName(TextEncoding e);
 // ("utf-8", "utf-16le", "cp1251", "cp932").
 QString key(TextEncoding e);
 
+// Every key, comma-separated: what a message about an unknown name lists.
+QString knownKeys();
+
 // The encoding a name stands for, in any case: a key, a number ("1251"),
 // "windows-1251", "cp1251", "utf8", "shift_jis", "sjis", "gbk", "big5",
 // "uhc", "euc-kr", "tis-620". Nothing for an unknown name.

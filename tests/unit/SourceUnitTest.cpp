@@ -182,10 +182,23 @@ TEST_F(Unit, TheUnitsEightBitFilesAreGuessedTogetherAndAChoiceWinsOverGuessAndUt
     EXPECT_EQ(u.takeText(SourcePage::Dfm), QStringLiteral("  Caption = 'Да'\r\n"));
     ASSERT_TRUE(u.guess());
 
-    u.setEncodingChoice(TextEncoding::Cp1250);
-    u.load(SourcePage::Header);
-    EXPECT_EQ(u.page(SourcePage::Header).encoding, TextEncoding::Cp1250);
-    EXPECT_FALSE(u.guess());
+    // The project file's encoding comes before the guess, a choice before both.
+    const struct
+    {
+        std::optional<TextEncoding> choice, project, read;
+    } orders[] = {
+        {std::nullopt, TextEncoding::Cp1250, TextEncoding::Cp1250},
+        {TextEncoding::Cp1253, TextEncoding::Cp1250, TextEncoding::Cp1253},
+        {TextEncoding::Cp1253, std::nullopt, TextEncoding::Cp1253},
+    };
+    for (const auto &o : orders) {
+        u.setEncodingChoice(o.choice);
+        u.setProjectEncoding(o.project);
+        u.load(SourcePage::Header);
+        EXPECT_EQ(u.page(SourcePage::Header).encoding, o.read);
+        EXPECT_EQ(u.codePage(), o.read);
+        EXPECT_FALSE(u.guess());
+    }
 }
 
 TEST_F(Unit, APageWhoseBytesWouldNotSurviveIsNeverSaved)
