@@ -1,5 +1,6 @@
 #include "translate/Translation.h"
 
+#include "platform/core/CodePages.h"
 #include "platform/core/Exception.h"
 #include "uitext/TranslateTexts.h"
 #include "translate/Pseudo.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QHash>
 #include <QSet>
-#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -160,13 +160,8 @@ const QString kFormIndent = QStringLiteral(" ");
 
 qsizetype bytesInCodePage(const QString &text, int codePage)
 {
-    const char *name = codePage == 932   ? "Shift_JIS"
-                       : codePage == 936 ? "GBK"
-                       : codePage == 950 ? "Big5"
-                                         : nullptr;
-    const QByteArray named = name ? QByteArray(name) : "windows-" + QByteArray::number(codePage);
-    QStringEncoder encoder(named.constData());
-    return encoder.isValid() ? QByteArray(encoder(text)).size() : text.toUtf8().size();
+    const std::optional<TextEncoding> page = CodePages::named(QString::number(codePage));
+    return page ? TextFile::byteLength(text, *page) : text.toUtf8().size();
 }
 
 std::optional<Script> translatedScript(const GeneratorInput &in, const QList<Translations> &translations,
