@@ -141,3 +141,38 @@ TEST_F(CodePageCommands, ColumnsCountCharactersInJsonAndBytesOfTheFileForGcc)
     EXPECT_TRUE(gcc.out.contains(QLatin1String("Report.cpp:3:15: warning")));
     EXPECT_TRUE(gcc.out.contains(QLatin1String("Report.cpp:3:39: warning"))) << gcc.out.toStdString();
 }
+
+// The project file's encoding reads the unit, --encoding comes before it,
+// and a name it does not know stops the run naming the file and the line.
+TEST_F(CodePageCommands, TheProjectFilesEncodingComesAfterTheOptionAndBeforeTheGuess)
+{
+    writeUnit(QStringLiteral("Polski"), TextEncoding::Cp1250,
+              QStringLiteral("void TForm1::Go()\r\n{\r\n    Caption = \"Zażółć gęślą jaźń\";\r\n}\r\n"), QString::fromLatin1(kForm));
+    const QString unit = path(QStringLiteral("Polski.cpp"));
+    const struct
+    {
+        const char *project;
+        QStringList options;
+        std::optional<TextEncoding> read; // nothing: the run stops
+    } cases[] = {
+        // The guess says Windows-1250; the project file says otherwise.
+        {"encoding = cp1257\n", {}, TextEncoding::Cp1257},
+        {"encoding = 1257\n", {"--encoding", "cp1251"}, TextEncoding::Cp1251},
+        {"# ours\nencoding = klingon\n", {}, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.project);
+        write(QStringLiteral("vtqx.project"), c.project);
+        const CliRun r = cli(QStringList{"list", "--json", "--page", "cpp"} + c.options + QStringList{unit});
+        if (!c.read) {
+            EXPECT_EQ(r.exit, ExitError);
+            EXPECT_TRUE(r.err.contains(QLatin1String("vtqx.project:2: unknown encoding \"klingon\""))) << r.err.toStdString();
+            continue;
+        }
+        const QJsonArray found = QJsonDocument::fromJson(r.out.toUtf8()).array();
+        ASSERT_EQ(found.size(), 1) << r.err.toStdString();
+        const QString text = decoded(QStringLiteral("Polski.cpp"), *c.read);
+        EXPECT_TRUE(text.contains(found.at(0).toObject().value(QLatin1String("text")).toString()))
+            << found.at(0).toObject().value(QLatin1String("text")).toString().toStdString();
+    }
+}
