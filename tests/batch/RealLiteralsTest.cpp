@@ -74,21 +74,10 @@ TEST(FormValues, AThousandPiecesAndTheirCppLiteral)
     EXPECT_FALSE(isNonDisplayProperty({QStringLiteral("L"), QStringLiteral("Items"), QStringLiteral("Strings[0]")}));
 }
 
-// The proof refuses a rewrite that reaches beyond its literal or leaves
-// anything but an expression in its place.
-TEST(TokenProof, RefusesWhatIsNoCleanReplacement)
+// The batch keeps a name apart from a name or number on either side, and
+// the proof accepts what it wrote.
+TEST(BatchProof, KeepsANameApartFromItsNeighbours)
 {
-    const QString before = QStringLiteral("f(\"a\", x); // \"b\"\r\ny = 'c';");
-    const auto proof = [&](const QString &after, Cpp::Replacement r) {
-        return Cpp::firstTokenDifference(before, after, {r});
-    };
-    EXPECT_EQ(proof(QStringLiteral("f(String1, x); // \"b\"\r\ny = 'c';"), {2, 5, 2, 9}), std::nullopt);
-    EXPECT_TRUE(proof(QStringLiteral("f(String1 x); // \"b\"\r\ny = 'c';"), {2, 5, 2, 9})) << "a comma lost";
-    EXPECT_TRUE(proof(QStringLiteral("f(String1, x); // \"b\"\r\ny = 'c';"), {2, 6, 2, 9})) << "the stretch ends inside a token";
-    EXPECT_TRUE(proof(QStringLiteral("f(\"x\", x); // \"b\"\r\ny = 'c';"), {2, 5, 2, 5})) << "a literal is no expression";
-    EXPECT_TRUE(proof(QStringLiteral("f(String1, x); // \"b\"\r\ny = 'd';"), {2, 5, 2, 9})) << "a change outside";
-    EXPECT_TRUE(proof(QStringLiteral("f(a /*, x); // \"b\"\r\ny = 'c';"), {2, 5, 2, 6}));
-    // The batch keeps a name apart from a name or number on either side.
     const QString glued = QStringLiteral("return\"a\"x;");
     const Batch::Result r = Batch::extract(glued, Batch::Options{}, Batch::State{});
     EXPECT_EQ(r.text, QStringLiteral("return String1 x;"));

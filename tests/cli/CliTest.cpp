@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -42,11 +43,11 @@ protected:
         write(base + QStringLiteral(".DFM"), dfm);
     }
 
-    // Every file below the folder with a hash of its bytes.
+    // Every file below the folder, dot-named ones too, with a hash of its bytes.
     std::map<QString, std::string> snapshot() const
     {
         std::map<QString, std::string> out;
-        QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString f = it.next();
             QFile file(f);
@@ -279,17 +280,51 @@ TEST_F(Cli, ExtractWritesAllOrNothing)
     EXPECT_EQ(snapshot(), before);
     QFile::remove(path(QStringLiteral("F/PIPE.H")));
 
-    // A list that cannot be replaced stops every unit.
+}
+
+// The folder handed to an unprivileged user, who then runs vtqx-cli as a
+// process of its own: so that a run as root still meets a folder it may not
+// write. What the program wrote to both streams.
+QString runAsNobody(const QString &folder, const QStringList &args)
+{
+    const auto give = [](const QString &path) { return ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0; };
+    EXPECT_TRUE(give(folder));
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        EXPECT_TRUE(give(it.next()));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+        env.insert(QLatin1String(name), folder);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                   QStringLiteral("--clear-groups"), QStringLiteral(VTQX_CLI)} + args);
+    EXPECT_TRUE(p.waitForFinished(60000)) << "setpriv: " << p.errorString().toStdString();
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    return QString::number(p.exitCode()) + u'\n' + QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
+// A list that cannot be replaced stops every unit and leaves no staged file
+// behind. As root the run goes through an unprivileged user, and root itself
+// then writes the folder (permissions do not hold root back).
+TEST_F(Cli, AListThatCannotBeReplacedStopsEveryUnit)
+{
     writeUnit(QStringLiteral("R/LOCKED"));
     write(QStringLiteral("R/LOCKED.list.txt"), "");
+    writeUnit(QStringLiteral("F/OTHER"));
     QFile::setPermissions(path(QStringLiteral("R")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    before = snapshot();
-    r = run({QStringLiteral("extract"), path(QStringLiteral("R/LOCKED.CPP")), path(QStringLiteral("F/PIPE.CPP"))});
-    QFile::setPermissions(path(QStringLiteral("R")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (::geteuid() != 0) { // root writes anywhere
-        EXPECT_EQ(r.exit, ExitError);
+    const auto before = snapshot();
+    const QStringList args{QStringLiteral("extract"), path(QStringLiteral("R/LOCKED.CPP")), path(QStringLiteral("F/OTHER.CPP"))};
+    if (::geteuid() == 0) {
+        const QString out = runAsNobody(dir.path(), args);
+        EXPECT_TRUE(out.startsWith(QString::number(ExitError) + u'\n')) << out.toStdString();
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(run(args).exit, ExitOk);
+    } else {
+        EXPECT_EQ(run(args).exit, ExitError);
         EXPECT_EQ(snapshot(), before);
     }
+    QFile::setPermissions(path(QStringLiteral("R")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 // A full disk leaves every original and no temporary file behind.

@@ -3,6 +3,7 @@
 // each command's help.
 #include "tests/support/CliRun.h"
 #include "cli/Command.h"
+#include "cli/Findings.h"
 #include "tests/support/QtPrint.h"
 
 #include <QDir>
@@ -181,6 +182,96 @@ TEST_F(Findings, SarifLogIsValidAgainstTheSchema)
         EXPECT_GT(p.readAllStandardOutput().trimmed().toInt(), 1);
         EXPECT_TRUE(r.out.contains(QStringLiteral("\"uri\":\"file://") + outside.path() + QStringLiteral("/Other%20Unit.cpp\"")))
             << "a unit outside the current folder has an absolute URI";
+    }
+}
+
+// Regions as each format defines them today: rows and columns are 1-based and
+// count UTF-16 code units, a tab as one; the SARIF log says so
+// (columnKind utf16CodeUnits) and the gcc form gives the same line and
+// column. A region ends after its last character, and has an endLine only
+// when the literal runs over several lines.
+struct RegionCase
+{
+    const char *name;
+    SourcePage page;
+    const char16_t *text;
+    int line, column, endLine, endColumn; // endLine 0: none
+};
+
+class Regions : public ::testing::TestWithParam<RegionCase> {};
+
+TEST_P(Regions, MultiLineLiteralsHaveAnEndLine)
+{
+    const RegionCase &c = GetParam();
+    const std::vector<Batch::Literal> literals = Batch::findLiterals(QString::fromUtf16(c.text), c.page);
+    ASSERT_FALSE(literals.empty());
+    const PageRef ref{c.page, QStringLiteral("u.cpp"), QStringLiteral("u.cpp"), QStringLiteral("u"), QStringLiteral("/u"), true};
+    const Finding f{ref, literals[0], 0, QStringLiteral("0")};
+    const auto written = [&](OutputFormat format) {
+        QString out;
+        QTextStream stream(&out);
+        const std::unique_ptr<FindingWriter> w = findingWriter(format, stream);
+        w->finding(f);
+        w->end();
+        stream.flush();
+        return out;
+    };
+    EXPECT_TRUE(written(OutputFormat::Gcc).startsWith(QStringLiteral("u.cpp:%1:%2: ").arg(c.line).arg(c.column)))
+        << written(OutputFormat::Gcc).toStdString();
+    const QJsonObject region = QJsonDocument::fromJson(written(OutputFormat::Sarif).toUtf8())[QStringLiteral("runs")][0]
+        [QStringLiteral("results")][0][QStringLiteral("locations")][0][QStringLiteral("physicalLocation")]
+        [QStringLiteral("region")].toObject();
+    EXPECT_EQ(region[QStringLiteral("startLine")].toInt(), c.line);
+    EXPECT_EQ(region[QStringLiteral("startColumn")].toInt(), c.column);
+    EXPECT_EQ(region[QStringLiteral("endLine")].toInt(), c.endLine);
+    EXPECT_EQ(region[QStringLiteral("endColumn")].toInt(), c.endColumn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, Regions,
+    ::testing::Values(
+        RegionCase{"one_line", SourcePage::Cpp, u"x = \"ab\";", 1, 5, 0, 9},
+        RegionCase{"second_line", SourcePage::Cpp, u"{\r\n  x = \"ab\";", 2, 7, 0, 11},
+        RegionCase{"tab_counts_one", SourcePage::Cpp, u"\tx = \"ab\";", 1, 6, 0, 10},
+        RegionCase{"umlaut_before", SourcePage::Cpp, u"/*\u00fc*/ x = \"ab\";", 1, 11, 0, 15},
+        RegionCase{"astral_before_counts_two", SourcePage::Cpp, u"/*\U0001D11E*/x = \"a\";", 1, 11, 0, 14},
+        RegionCase{"astral_inside", SourcePage::Cpp, u"x = \"\U0001D11E\";", 1, 5, 0, 9},
+        RegionCase{"line_splice", SourcePage::Cpp, u"x = \"ab\\\r\ncd\";", 1, 5, 2, 4},
+        RegionCase{"form_value_of_two_lines", SourcePage::Dfm,
+                   u"object F: TF\r\n  Caption = 'a' +\r\n    'bc'\r\nend\r\n", 2, 13, 3, 9}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The baseline matches by unit (relative to its own folder), page and text,
+// and each entry accepts as many findings as its count (1 when it has none).
+TEST_F(Findings, BaselineMatchesUnitPageTextAndCount)
+{
+    write(QStringLiteral("ci/base.json"),
+          R"({"findings": [{"unit": "../src/EDIT", "page": "cpp", "text": "\"Hello\"", "count": 2},
+                           {"unit": "../src/EDIT", "page": "dfm", "text": "'Edit'"},
+                           {"unit": "../src/EDIT", "page": "cpp", "text": "\"Bye\""}]})");
+    Baseline baseline(QStringLiteral("ci/base.json"));
+    baseline.load(Language::English);
+    struct Query
+    {
+        const char *unit;
+        SourcePage page;
+        const char *text;
+        bool accepted;
+    };
+    const Query queries[] = {
+        {"src/EDIT", SourcePage::Cpp, "\"Hello\"", true},  {"src/EDIT", SourcePage::Cpp, "\"Hello\"", true},
+        {"src/EDIT", SourcePage::Cpp, "\"Hello\"", false}, // its count is used up
+        {"src/EDIT", SourcePage::Cpp, "'Edit'", false},    // another page
+        {"src/EDIT", SourcePage::Dfm, "'Edit'", true},     {"src/EDIT", SourcePage::Dfm, "'Edit'", false},
+        {"src/OTHER", SourcePage::Cpp, "\"Bye\"", false},  // another unit
+        {"src/EDIT", SourcePage::Cpp, "\"bye\"", false},   // another text
+        {"src/EDIT", SourcePage::Cpp, "\"Bye\"", true},
+    };
+    for (const Query &q : queries) {
+        const PageRef ref{q.page, {}, {}, {}, QDir::current().absoluteFilePath(QLatin1String(q.unit)), true};
+        Batch::Literal literal;
+        literal.text = QLatin1String(q.text);
+        EXPECT_EQ(baseline.accepts(Finding{ref, literal, 0, {}}), q.accepted) << q.unit << ' ' << q.text;
     }
 }
 

@@ -206,3 +206,56 @@ TEST(Replacement, RootIsUsedAsGivenAndNumberIsAllDigits)
               QStringLiteral("String99999999999"));
 }
 } // namespace
+
+namespace {
+// A list is continued after its highest number, whatever order, gaps or
+// other names it holds: a number given twice would name two texts.
+struct ListNumbersCase
+{
+    const char *name;
+    const char16_t *list;
+    int highest;
+    ListFile::Fault fault;
+    int faultLine;
+};
+
+class ListContinuation : public ::testing::TestWithParam<ListNumbersCase> {};
+
+TEST_P(ListContinuation, TakesTheHighestNumberNotTheLast)
+{
+    const ListFile read = readListFile(QString::fromUtf16(GetParam().list), false);
+    EXPECT_EQ(read.highest, GetParam().highest);
+    EXPECT_EQ(read.fault, GetParam().fault);
+    EXPECT_EQ(read.faultLine, GetParam().faultLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ListContinuation,
+    ::testing::Values(
+        ListNumbersCase{"descending", u"String3 = \"a\"\r\nString2 = \"b\"\r\n", 3, ListFile::None, 0},
+        ListNumbersCase{"gaps", u"String1, \"a\"\r\nString7, \"b\"\r\nString4, \"c\"", 7, ListFile::None, 0},
+        ListNumbersCase{"blank_lines", u"String2 = \"a\"\r\n\r\n  \r\nString10 = \"b\"", 10, ListFile::None, 0},
+        ListNumbersCase{"mixed_names", u"Title = \"x\"\r\nMsg12 = \"y\"\r\nString5 = \"z\"", 12, ListFile::None, 0},
+        ListNumbersCase{"first_run_of_digits", u"L2x9 = \"q\"", 2, ListFile::None, 0},
+        ListNumbersCase{"no_number", u"Title = \"x\"", 0, ListFile::None, 0},
+        ListNumbersCase{"beyond_32_bits", u"String99999999999 = \"a\"\r\nString4 = \"b\"", 4, ListFile::None, 0},
+        ListNumbersCase{"name_twice", u"String9 = \"a\"\r\nString1 = \"b\"\r\nString9 = \"c\"", 9, ListFile::NameTwice, 3},
+        ListNumbersCase{"no_entry", u"String2 = \"a\"\r\nhello", 2, ListFile::NotAnEntry, 2},
+        ListNumbersCase{"name_starts_with_a_digit", u"9S = \"a\"", 0, ListFile::NotAnEntry, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The page's own uses count too: names StringN and calls LoadTextRC(N),
+// whole words only, the highest wherever it stands.
+TEST(ListContinuation, HighestNumberInThePage)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"x = String3; y = String12; z = String2;", 12},
+        {"Form1->LoadTextRC(4); Form1->LoadTextRC ( 9 ); String5;", 9},
+        {"MyString50; String5x; LoadTextRCX(70); String", 0},
+        {"LoadTextRC(7)x", 7},
+        {"String99999999999 String8", 8},
+    };
+    for (const auto &[page, highest] : cases)
+        EXPECT_EQ(highestNumberInPage(QString::fromLatin1(page)), highest) << page;
+}
+} // namespace

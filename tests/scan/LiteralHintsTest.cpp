@@ -2,6 +2,7 @@
 // over the real units' literals.
 #include "scan/LiteralHints.h"
 #include "scan/LiteralScanner.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/QtPrint.h"
 #include "platform/core/TextFile.h"
 
@@ -85,6 +86,15 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{u"x = \"Hello\"; //vtqx:keep because", H::Marker, User},
         HintCase{u"x = \"// vtqx:keep\";", {}, User}, // inside a literal it marks nothing
         HintCase{u"x = \"Hello\";\r\n// vtqx:keep", {}, User}));
+
+// A label of one word and a colon, and a one-word caption, are user text;
+// only a doubled colon makes a scoped name.
+INSTANTIATE_TEST_SUITE_P(
+    OneWordLabels, CppHints,
+    ::testing::Values(HintCase{u"L->Caption = \"Name:\";", {}, User}, HintCase{u"s = \"Total:\";", {}, User},
+                      HintCase{u"s = \"Cancel\";", {}, User}, HintCase{u"s = \"Seite 1:\";", {}, User},
+                      HintCase{u"s = \"std::x\";", H::Identifier, Not}, HintCase{u"s = \"a::\";", H::Identifier, Not}),
+    [](const auto &info) { return caseName(info.param.code, info.index); });
 
 // Verdict rule: only the facts against user text count.
 TEST(LiteralVerdict, PrefixAndMarkerDoNotDecide)

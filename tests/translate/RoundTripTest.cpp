@@ -158,6 +158,8 @@ protected:
 
 TEST_F(RoundTrip, EveryTranslatedStringArrivesUnderItsIdentifierAndLanguage)
 {
+    if (!QFileInfo(QStringLiteral(VTQX_SHARED_DIR "/units")).isDir())
+        GTEST_SKIP() << "no shared units at " VTQX_SHARED_DIR "/units: the round trip needs them";
     int units = 0, checked = 0;
     QString seen; // every translated text, to prove the hard characters passed
     for (const auto &[name, source] : sources()) {
