@@ -5,6 +5,7 @@
 #include "scan/LiteralScanner.h"
 #include "platform/core/TextFile.h"
 #include "scan/TextSource.h"
+#include "tests/support/CaseName.h"
 
 #include <QDirIterator>
 
@@ -54,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                   u"        0A27'0B}\r\n    end\r\n    Caption = 'after'\r\n  end\r\nend\r\n",
                   u"after", "P->Caption"},
         ValueCase{u"object F: TF\r\n  inherited B: TButton\r\n    Caption = #$FC'ber'\r\n  end\r\nend\r\n",
-                  u"\u00fcber", "B->Caption"}));
+                  u"\u00fcber", "B->Caption"}),
+    [](const auto &info) { return caseName(info.param.path, info.index); });
 
 TEST(FormValues, AThousandPiecesAndTheirCppLiteral)
 {

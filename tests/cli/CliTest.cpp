@@ -279,7 +279,6 @@ TEST_F(Cli, ExtractWritesAllOrNothing)
     EXPECT_TRUE(r.err.contains(QLatin1String("PIPE.H: not a regular file"))) << r.err.toStdString();
     EXPECT_EQ(snapshot(), before);
     QFile::remove(path(QStringLiteral("F/PIPE.H")));
-
 }
 
 // The folder handed to an unprivileged user, who then runs vtqx-cli as a

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <gtest/gtest.h>
 

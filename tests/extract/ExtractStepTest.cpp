@@ -3,6 +3,7 @@
 #include "extract/ExtractStep.h"
 #include "extract/ExtractionList.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -177,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
         CppCase{7, "String1", New, F, false, false, 8, "Form1->String8", "String8 = \"Hi\""},
         CppCase{7, "String1", Cancel, G, false, true, 7, "", ""},
         CppCase{std::numeric_limits<int>::max() - 1, nullptr, New, G, false, false, std::numeric_limits<int>::max(),
-                "String2147483647", "String2147483647 = \"Hi\""}));
+                "String2147483647", "String2147483647 = \"Hi\""}),
+    [](const auto &info) { return caseName(std::string(info.param.replacement) + "_" + std::to_string(info.param.counter), info.index); });
 
 TEST(ExtractCppStep, RaisesBeforeAnythingChanges)
 {

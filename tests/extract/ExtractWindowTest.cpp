@@ -1,5 +1,6 @@
 // Extract, Extract C and the number button, driven through the main window.
 #include "tests/support/FormFixture.h"
+#include "tests/support/CaseName.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -123,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         CppRow{"UseFunction2", "ExtractC1", u"  Label1->Caption = (Form1->LoadTextRC(3)).c_str();",
                u"String3, \"Hello\""},
         CppRow{"UseFunction2", "ToolButton6", u"  Label1->Caption = (Form1->LoadTextRC(3)).c_str();",
-               u"String3, \"Hello\""}));
+               u"String3, \"Hello\""}),
+    [](const auto &info) { return caseName(std::string(info.param.mode) + "_" + info.param.sender, info.index); });
 
 TEST_F(ExtractWindow, CtrlERunsExtractC)
 {
@@ -336,7 +338,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // a one-character found text leaves nothing between the quotes
                       DfmRow{u"x", 0, u"Form1->Label1 = \"\";"},
                       // the root's own line: no object part, nothing to split
-                      DfmRow{u"Form1", 0, u"Form1-> = \"orm\";"}));
+                      DfmRow{u"Form1", 0, u"Form1-> = \"orm\";"}),
+    [](const auto &info) { return caseName(info.param.entry, info.index); });
 
 TEST_F(ExtractWindow, DfmRecordsPositionAndStripsTheRoot)
 {

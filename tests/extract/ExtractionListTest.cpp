@@ -2,6 +2,7 @@
 #include "extract/Extract.h"
 #include "extract/ExtractionList.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Names, NumberOfName,
                                            // leading zeros do not count towards the size
                                            NumberCase{u"S000000000000000007", 7},
                                            // only ASCII digits are digits
-                                           NumberCase{u"String\u0663", 0}));
+                                           NumberCase{u"String\u0663", 0}),
+    [](const auto &info) { return caseName(info.param.text, info.index); });
 
 TEST(NumberOfNameOverflow, RaisesWithTheDigitsInTheMessage)
 {
@@ -91,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{u"String5 = \"a=b, c\"", u"String5", u"\"a=b, c\""},
                       SplitCase{u"Form1->Label1->Caption = \"Hello\";", u"Form1->Label1->Caption", u"\"Hello\";"},
                       SplitCase{u" \t\"Hello\" \t", u"", u"\"Hello\""},
-                      SplitCase{u"", u"", u""}));
+                      SplitCase{u"", u"", u""}),
+    [](const auto &info) { return caseName(info.param.line, info.index); });
 
 TEST(FindEqualValue, FirstMatchingLineWins)
 {
@@ -159,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         // no double quote: all digits, and the whole line is the literal
         PartsCase{u"String12 Hello2", 122, u"String12 Hello2", u"String12 Hello2", u""},
         PartsCase{u"Hello", 0, u"Hello", u"Hello", u""},
-        PartsCase{u"", 0, u"", u"", u""}));
+        PartsCase{u"", 0, u"", u"", u""}),
+    [](const auto &info) { return caseName(info.param.line, info.index); });
 
 TEST(StringIdentifier, IsNumberPlusHundredWithoutOverflow)
 {
@@ -192,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplacementCase{StringMode::Form, false, u"Form1->String3"},
                       ReplacementCase{StringMode::Form, true, u"Form1->String3"},
                       ReplacementCase{StringMode::Function, false, u"Form1->LoadTextRC(3)"},
-                      ReplacementCase{StringMode::Function, true, u"(Form1->LoadTextRC(3)).c_str()"}));
+                      ReplacementCase{StringMode::Function, true, u"(Form1->LoadTextRC(3)).c_str()"}),
+    [](const auto &info) { return caseName(info.param.expected, info.index); });
 
 TEST(Replacement, RootIsUsedAsGivenAndNumberIsAllDigits)
 {

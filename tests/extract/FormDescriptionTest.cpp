@@ -1,5 +1,6 @@
 #include "extract/FormDescription.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{u"object Ab", u"Ab", u""},
                       // a later ":" turns the class scan on again and the object scan off
                       NameCase{u"object A: B: C", u"A", u"BC"},
-                      NameCase{u"Object Form1: TForm1", u"", u"TForm1"}));
+                      NameCase{u"Object Form1: TForm1", u"", u"TForm1"}),
+    [](const auto &info) { return caseName(info.param.line, info.index); });
 
 struct PartsCase
 {
@@ -65,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PartsCase{u"    'Hello. World' +", {"'Hello"}},
                       PartsCase{u"a.b.c", {"a", "b"}},
                       PartsCase{u"\tItems . Strings\t= (", {"Items", "Strings"}},
-                      PartsCase{u"", {}}));
+                      PartsCase{u"", {}}),
+    [](const auto &info) { return caseName(info.param.line, info.index); });
 
 TEST(PropertyParts, StepRunsOncePerCharacterWalked)
 {

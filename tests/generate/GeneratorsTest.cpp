@@ -2,6 +2,7 @@
 #include "extract/ExtractionList.h"
 #include "generate/Generators.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/CaseName.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -344,7 +345,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A quote is doubled; an escaped backslash before the closing quote is no escaped quote.
                       ScriptLine{StringMode::Function, u"String5, \"say \\\"hi\\\" \\\\\" L\"\\\"\"",
                                  u"  105, \"say \"\"hi\"\" \\\\\" L\"\"\"\""},
-                      ScriptLine{StringMode::Global, u"String8 = \"\\\\\\\"\\n\"", u"   108, \"\\\\\"\"\\n\""}));
+                      ScriptLine{StringMode::Global, u"String8 = \"\\\\\\\"\\n\"", u"   108, \"\\\\\"\"\\n\""}),
+    [](const auto &info) { return caseName(info.param.line, info.index); });
 
 TEST(ResourceScript, EmptyListBlankLinesAndOtherPages)
 {

@@ -1,5 +1,6 @@
 #include "generate/ListCheck.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +91,8 @@ TEST_P(ListCheck, NamesTheEntriesThatBreakTheOutput)
     EXPECT_EQ(std::vector<ListFinding>(found.begin(), found.end()), expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ListCheck, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Cases, ListCheck, ::testing::ValuesIn(kCases),
+    [](const auto &info) { return caseName(info.param.what, info.index); });
 } // namespace
 
 TEST(ListWarning, NamesLineEntryAndReasonInEitherLanguage)

@@ -52,7 +52,11 @@ for f in sorted(os.listdir(new_root)):
             bad += 1; print('DIFF', f, a[i:i+4], b[j:j+4]); break
         replaced += 1; i, j = k, m
 print(f'{total} pages, {replaced} replaced stretches, {bad} other changes')
-# A check over no page proves nothing.
+# Every unit's page is checked, and a check over no page proves nothing.
+units = sorted(f for _, _, fs in os.walk(old_root) for f in fs if f.lower().endswith('.cpp'))
+missing = [f for f in units if not os.path.exists(os.path.join(new_root, f))]
+for f in missing:
+    print('NOT WRITTEN', f)
 if total == 0:
     print('no C++ page was checked: failed')
-sys.exit(1 if bad or total == 0 else 0)
+sys.exit(1 if bad or missing or total == 0 else 0)

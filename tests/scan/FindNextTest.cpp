@@ -1,5 +1,6 @@
 #include "tests/scan/ScanWindow.h"
 #include "components/Vstatus/Vstatus.h"
+#include "tests/support/CaseName.h"
 
 #include <QTimer>
 
@@ -68,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"ItS", MainWindow::DfmPage, u"  Caption = 'It''s'\r\n"_qs, {u"'It'"_qs, u"'s'"_qs}, true, {}},
         Example{"CharacterCodes", MainWindow::DfmPage, u"  Caption = 'One'#13#10'Two'"_qs,
                 {u"'One'"_qs, u"'Two'"_qs}, false, {}},
-        Example{"DfmEscape", MainWindow::DfmPage, u"  Caption = 'a\\'b'\r\n"_qs, {u"'a\\'b'"_qs}, true, {}}));
+        Example{"DfmEscape", MainWindow::DfmPage, u"  Caption = 'a\\'b'\r\n"_qs, {u"'a\\'b'"_qs}, true, {}}),
+    [](const auto &info) { return caseName(info.param.name, info.index); });
 
 TEST_F(FindNext, PictureDataBlockOnTheDfmPage)
 {

@@ -4,6 +4,7 @@
 #include "scan/CppLexer.h"
 #include "scan/LiteralScanner.h"
 #include "tests/support/QtPrint.h"
+#include "tests/support/CaseName.h"
 
 #include <QStringList>
 
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{u"L\"a\" u\"b\" U\"c\" u8\"d\" \"e\"", R"*(S:L["a"] S:u["b"] S:U["c"] S:u8["d"] S:["e"])*"},
         Case{u"\"\\\"\" \"\\\\\" \"\\x41\\101\"", R"*(S:["\""] S:["\\"] S:["\x41\101"])*"},
-        Case{u"'\"' '\\'' L'\"' 'ab' u8'a' '' x", R"*(C:['"'] C:['\''] C:L['"'] C:['ab'] C:u8['a'] O:'' I:x)*"},
+        Case{u"'\"' '\\'' L'\"' 'ab' u8'a' '' x", R"*(C:['"'] C:['\''] C:L['"'] C:['ab'] C:u8['a'] O:'' I:x,
+    [](const auto &info) { return caseName(info.param.text, info.index); })*"},
         Case{u"R\"x(a)\" b)x\" LR\"(q)\" u8R\"--()--\"", R"*(R:R["x(a)" b)x"] R:LR["(q)"] R:u8R["--()--"])*"},
         Case{u"R\"(a\\\n\"b)\"", "R:R[\"(a\\\n\"b)\"]"}, // a raw string keeps its splice
         Case{u"R\"a\"b(x)a\"b\"", R"*(R:R["a"b(x)a"b"])*"},       // any basic character but ( ) \ and blanks
@@ -77,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"\"a\\\nb\" u\\\n8\"c\" ab\\ \nc // x\\\ny\nz",
              "S:[\"a\\\nb\"] S:u\\\n8[\"c\"] I:ab\\ \nc /:// x\\\ny I:z"},
         Case{u"\"a\"\\\n_s '\\\\\\\n' \"b\"s\\\nv", // suffixes and escapes across splices
-             "S:[\"a\"]\\\n_s C:['\\\\\\\n'] S:[\"b\"]s\\\nv"}));
+             "S:[\"a\"]\\\n_s C:['\\\\\\\n'] S:[\"b\"]s\\\nv"}),
+    [](const auto &info) { return caseName(info.param.text, info.index); });
 
 INSTANTIATE_TEST_SUITE_P(
     PreprocessorLines, LexerTokens,
@@ -87,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"#define X \"a\" \\\n \"b\"\n\"c\"", R"*(P@:# I@:define I@:X S@:["a"] S@:["b"] S:["c"])*"},
         Case{u"#define Y /*\n*/ \"y\"\nx # \"z\"", R"*(P@:# I@:define I@:Y /@:/*
 */ S@:["y"] I:x P:# S:["z"])*"},
-        Case{u"/* c */ #if 0\n  #error don't\n## \"x\"", R"*(/:/* c */ P@:# I@:if N@:0 P@:# I@:error I@:don O@:'t P:# P:# S:["x"])*"}));
+        Case{u"/* c */ #if 0\n  #error don't\n## \"x\"", R"*(/:/* c */ P@:# I@:if N@:0 P@:# I@:error I@:don O@:'t P:# P:# S:["x"])*"}),
+    [](const auto &info) { return caseName(info.param.text, info.index); });
 
 // The scanner's runs over a page, each placed by the code map and the next
 // scan started where the place ends: kind, then the placed text.
@@ -136,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"x = \"abc\n y = \"d\";", R"*(Code:"abc Literal:"d")*"},   // unterminated
         Case{u"if (c == '\"') s = \"x\"; // \"\n\"y\"", R"*(Char:"' Literal:"x" Comment:" Literal:"y")*"},
         Case{u"x = \"a\\\nb\" \"c\";", "Group:\"a\\\nb\" \"c\""},
-        Case{u"#define A \"a\"\n\"b\"", R"*(Directive:"a" Literal:"b")*"})); // a directive's end parts groups
+        Case{u"#define A \"a\"\n\"b\"", R"*(Directive:"a" Literal:"b")*"}), // a directive's end parts groups
+    [](const auto &info) { return caseName(info.param.text, info.index); });
 
 // Adjacent literals joined without changing the value at the seams.
 TEST(JoinLiterals, Seams)

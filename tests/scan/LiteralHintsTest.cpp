@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{u"x = \"Hello\"; // vtqx:keep", H::Marker, User},
         HintCase{u"x = \"Hello\"; //vtqx:keep because", H::Marker, User},
         HintCase{u"x = \"// vtqx:keep\";", {}, User}, // inside a literal it marks nothing
-        HintCase{u"x = \"Hello\";\r\n// vtqx:keep", {}, User}));
+        HintCase{u"x = \"Hello\";\r\n// vtqx:keep", {}, User}),
+    [](const auto &info) { return caseName(info.param.code, info.index); });
 
 // A label of one word and a colon, and a one-word caption, are user text;
 // only a doubled colon makes a scoped name.

@@ -1,6 +1,7 @@
 #include "scan/LiteralScanner.h"
 #include "tests/support/QtPrint.h"
 #include "tests/scan/RecordingDriver.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"BackslashOutsideHasNoEffect", kOutside, 0, 0, found(kOutside, u"\"b\""_qs)},
                       Case{"EscapedBackslashThenEscapedQuote", kBackslashes, 0, 0,
                            found(kBackslashes, u"\"a\\\\\\\"b\""_qs)},
-                      Case{"StartsBehindTheSelection", kTwo, 3, 0, found(kTwo, u"\"b\""_qs)}));
+                      Case{"StartsBehindTheSelection", kTwo, 3, 0, found(kTwo, u"\"b\""_qs)}),
+    [](const auto &info) { return caseName(info.param.name, info.index); });
 
 // The rows of the state table, each in the smallest text that shows it.
 INSTANTIATE_TEST_SUITE_P(
@@ -92,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         // escaping, backslash: does not escape the next quote
         Case{"EscapedBackslash", u"\"\\\\\"x\""_qs, 0, 0, {O::Found, 0, 4}},
         // an escaped quote as the last character: no end-of-text message
-        Case{"LastCharacterEscapedQuote", u"\"ab\\\""_qs, 0, 0, {O::PastEnd, 0, 0}}));
+        Case{"LastCharacterEscapedQuote", u"\"ab\\\""_qs, 0, 0, {O::PastEnd, 0, 0}}),
+    [](const auto &info) { return caseName(info.param.name, info.index); });
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, CppScan,
@@ -101,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"StartBeyondTheEnd", u"x"_qs, 5, 0, {O::PastEnd, -1, 0}},
                       // after an unclosed literal the caret is in front of its
                       // quote, so the next run meets it again
-                      Case{"UnclosedAgain", u"s = \"abc"_qs, 4, 0, {O::EndOfText, 4, 0}}));
+                      Case{"UnclosedAgain", u"s = \"abc"_qs, 4, 0, {O::EndOfText, 4, 0}}),
+    [](const auto &info) { return caseName(info.param.name, info.index); });
 
 // ---------------------------------------------------------------------------
 // Form description
@@ -141,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"BackslashEscapes", kEscape, 0, 1, found(kEscape, u"'a\\'b'"_qs)},
         Case{"DoubleQuotesAreText", u"Caption = '\"x\"'"_qs, 0, 1, {O::Found, 10, 5}},
         Case{"Unclosed", u"Caption = 'abc"_qs, 0, 1, {O::EndOfText, 10, 0}},
-        Case{"StartAtTheEnd", kItS, int(kItS.size()), 1, {O::PastEnd, -1, 0}}));
+        Case{"StartAtTheEnd", kItS, int(kItS.size()), 1, {O::PastEnd, -1, 0}}),
+    [](const auto &info) { return caseName(info.param.name, info.index); });
 
 INSTANTIATE_TEST_SUITE_P(
     BinaryBlocks, DfmScan,
@@ -157,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The counted line starts at the given row: a stale row counts the
         // wrong line.
         Case{"RowOfTheSelection", kRowCounts, 66, 2, {O::Found, 67, 3}},
-        Case{"StaleRowCountsAnotherLine", kRowCounts, 66, 1, {O::PastEnd, -1, 0}}));
+        Case{"StaleRowCountsAnotherLine", kRowCounts, 66, 1, {O::PastEnd, -1, 0}}),
+    [](const auto &info) { return caseName(info.param.name, info.index); });
 
 TEST(DfmScan, PictureDataBlockIsCrossedInJumps)
 {

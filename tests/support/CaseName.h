@@ -24,6 +24,11 @@ inline std::string caseName(std::string_view text, size_t index)
     return out + std::to_string(index);
 }
 
+inline std::string caseName(const char *text, size_t index)
+{
+    return caseName(std::string_view(text ? text : ""), index);
+}
+
 inline std::string caseName(const QString &text, size_t index)
 {
     return caseName(text.toStdString(), index);

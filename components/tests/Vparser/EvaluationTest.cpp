@@ -3,6 +3,7 @@
 #include "components/Vparser/ParserCore.h"
 #include "components/tests/Vparser/ParserTestSupport.h"
 #include "components/Vparser/Vparser.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, Results,
                                            Result{"7 mod 3", "", "1"},                //
                                            Result{"7 mod 3 mod 2", "", "0"},          // 7 mod (3 mod 2)
                                            Result{"2*7 mod 4", "", "6"},              // 2*(7 mod 4)
-                                           Result{"-7.5 mod 2", "", "-1.5"}));
+                                           Result{"-7.5 mod 2", "", "-1.5"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 // "/" goes left to right, in products, sums, differences and parentheses.
 INSTANTIATE_TEST_SUITE_P(DivisionChains, Results,
@@ -81,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(DivisionChains, Results,
                                            Result{"2^8/4/2", "", "32"},         //
                                            Result{"-8/4/2", "", "-1"},          //
                                            Result{"8/4 mod 3", "", "8"},        // "m" takes the rest: 8/(4 mod 3)
-                                           Result{"16/2/2 mod 3", "", "4"}));   // 16/2/(2 mod 3)
+                                           Result{"16/2/2 mod 3", "", "4"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });   // 16/2/(2 mod 3)
 
 // A zero that the text multiplies by never becomes a divisor.
 INSTANTIATE_TEST_SUITE_P(OnlyTheTextsDivisors, Results,
@@ -90,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(OnlyTheTextsDivisors, Results,
                                            Result{"x/2*x", "0", "0"},    //
                                            Result{"3/x*0", "1", "0"},    //
                                            Result{"2*3/x*0*5", "1", "0"}, //
-                                           Result{"1/2*x mod 3", "0", "0"}));
+                                           Result{"1/2*x mod 3", "0", "0"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 TEST_F(PointLocaleTest, VariableTexts)
 {
@@ -165,14 +169,16 @@ INSTANTIATE_TEST_SUITE_P(Messages, Errors,
                                            Error{"ln(0)", "", "Log von X mit X <= 0"},
                                            Error{"lg(-1)", "", "Log von X mit X <= 0"},
                                            Error{"(-8)^(1/3)", "", "Kein negativer Ausdruck unter Wurzel erlaubt."},
-                                           Error{"x+1", "1e9999", "1e9999 kann nicht in eine Zahl umgewandelt werden! (STD)"}));
+                                           Error{"x+1", "1e9999", "1e9999 kann nicht in eine Zahl umgewandelt werden! (STD)"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 // Of two failing operands the right one reports.
 INSTANTIATE_TEST_SUITE_P(RightOperandFirst, Errors,
                          ::testing::Values(Error{"1/0+ln(0)", "", "Log von X mit X <= 0"},
                                            Error{"ln(0)+1/0", "", "Division durch 0"},
                                            Error{"(1/0)^(-8)^(1/3)", "", "Kein negativer Ausdruck unter Wurzel erlaubt."},
-                                           Error{"ln(1/0)", "", "Division durch 0"}));
+                                           Error{"ln(1/0)", "", "Division durch 0"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 TEST_F(PointLocaleTest, AFailedEvaluationKeepsThePreviousResultText)
 {

@@ -2,6 +2,7 @@
 // enclosing parentheses, function names, associativity.
 #include "components/tests/Vparser/ParserTestSupport.h"
 #include "components/Vparser/Vparser.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EntferneKlammernTable,
                                            Rewrite{"", ""},               //
                                            Rewrite{"(x", "(x"},           //
                                            Rewrite{"x)", "x)"},           //
-                                           Rewrite{"(2*(3+4))", "2*(3+4)"}));
+                                           Rewrite{"(2*(3+4))", "2*(3+4)"}),
+    [](const auto &info) { return caseName(info.param.input, info.index); });
 
 // --- WandleSinCosTanUm ---------------------------------------------------
 
@@ -100,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FunctionNames,
                                            Rewrite{"model", "mel"},        //
                                            Rewrite{"c+cos(c)", "c+c#(c)"}, // a lone c stays the variable
                                            Rewrite{"2.5,3", "2.5,3"},      // conversion off: marks stay
-                                           Rewrite{"", ""}));
+                                           Rewrite{"", ""}),
+    [](const auto &info) { return caseName(info.param.input, info.index); });
 
 TEST_F(Normalisation, ConversionTurnsEveryPointAndCommaIntoTheDecimalMark)
 {
@@ -150,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, CreateTreeChain,
                                            Chain{"abs(-2.5)", true, "r#(-2,5)"}, //
                                            Chain{"((x+1))", false, "(x+1)"},      //
                                            Chain{"(a)+(b)", false, "(a)+(b)"},    //
-                                           Chain{"", false, ""}));
+                                           Chain{"", false, ""}),
+    [](const auto &info) { return caseName(info.param.input, info.index); });
 
 TEST_F(Normalisation, ASecondBuildNormalisesAgain)
 {
@@ -183,13 +187,15 @@ INSTANTIATE_TEST_SUITE_P(Subtraction, Associativity,
                                            Rewrite{"6-0-4", "6-0+4"},           //
                                            Rewrite{"2-(3-4-5)", "2-(3-4-5)"},   // inside parentheses: alone
                                            Rewrite{"1+2+3", "1+2+3"},           //
-                                           Rewrite{"", ""}));
+                                           Rewrite{"", ""}),
+    [](const auto &info) { return caseName(info.param.input, info.index); });
 
 // "/" chains go left to right by where they are cut, not by a rewrite.
 INSTANTIATE_TEST_SUITE_P(Division, Associativity,
                          ::testing::Values(Rewrite{"8/4/2", "8/4/2"},         //
                                            Rewrite{"8/4*2/3", "8/4*2/3"},     //
                                            Rewrite{"8/4/2-1-1", "8/4/2-1+1"}, // only "-" chains are rewritten
-                                           Rewrite{"8/4/2m3/2", "8/4/2m3/2"}));
+                                           Rewrite{"8/4/2m3/2", "8/4/2m3/2"}),
+    [](const auto &info) { return caseName(info.param.input, info.index); });
 
 } // namespace

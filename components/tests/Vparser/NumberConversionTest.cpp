@@ -4,6 +4,7 @@
 #include "components/Vparser/ParserCore.h"
 #include "components/tests/Vparser/ParserTestSupport.h"
 #include "components/Vparser/Vparser.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +123,8 @@ TEST_P(ResultText, HasEightSignificantDigits)
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ResultText,
                          ::testing::Values(Text{2.5L, "2.5"}, Text{0.00123L, "0.00123"}, Text{1234.5L, "1234.5"},
                                            Text{123456789.0L, "123456790"}, Text{-0.5L, "-0.5"},
-                                           Text{1.0L / 3, "0.33333333"}, Text{0.0L, "0"}));
+                                           Text{1.0L / 3, "0.33333333"}, Text{0.0L, "0"}),
+    [](const auto &info) { return caseName(info.param.text, info.index); });
 
 INSTANTIATE_TEST_SUITE_P(Edges, ResultText,
                          ::testing::Values(Text{-0.0L, "0"},                  // zero has no sign
@@ -134,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(Edges, ResultText,
                                            Text{std::numeric_limits<long double>::infinity(), "INF"},
                                            Text{-std::numeric_limits<long double>::infinity(), "-INF"},
                                            Text{std::numeric_limits<long double>::quiet_NaN(), "NAN"},
-                                           Text{1e400L, "INF"})); // taken as a double
+                                           Text{1e400L, "INF"}),
+    [](const auto &info) { return caseName(info.param.text, info.index); }); // taken as a double
 
 TEST_F(NumberConversion, PrecisionIsClampedToTheDigitsOfADouble)
 {

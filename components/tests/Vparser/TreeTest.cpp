@@ -3,6 +3,7 @@
 #include "components/tests/Vparser/ParserTestSupport.h"
 #include "components/Vparser/TreeBuilder.h"
 #include "components/Vparser/Vparser.h"
+#include "tests/support/CaseName.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, SplitRule,
                          ::testing::Values(Split{"2*s#(x)^2+1", "2*s#(x)^2", "+", "1"},
                                            Split{"2*s#(x)^2", "2", "*", "s#(x)^2"},
                                            Split{"s#(x)^2", "s#(x)", "^", "2"}, //
-                                           Split{"s#(x)", "s", "#", "x"}));
+                                           Split{"s#(x)", "s", "#", "x"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 INSTANTIATE_TEST_SUITE_P(Precedence, SplitRule,
                          ::testing::Values(Split{"a+b+c", "a+b", "+", "c"},      // the last "+"
@@ -63,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Precedence, SplitRule,
                                            Split{"-x", "", "-", "x"},            //
                                            Split{"x", "", "", ""},               // no operator
                                            Split{"(x)", "", "", ""},             //
-                                           Split{"", "", "", ""}));
+                                           Split{"", "", "", ""}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 // A product with "/" before its first "m" is cut at its last "*" or "/"
 // before that "m": left to right, and no divisor the text does not divide by.
@@ -76,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Division, SplitRule,
                                            Split{"8/4m3", "8", "/", "4m3"},         //
                                            Split{"16/2/2m3/4", "16/2", "/", "2m3/4"}, //
                                            Split{"7m3/2*2", "7", "m", "3/2*2"},     // "m" first: as before
-                                           Split{"(8/4)/(2)", "8/4", "/", "2"}));
+                                           Split{"(8/4)/(2)", "8/4", "/", "2"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 // --- IsZahl --------------------------------------------------------------
 
@@ -106,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(CodesAndNames, Leaves,
                                            Leaf{"g", true}, Leaf{"r", true}, Leaf{"S", false}, Leaf{"x", true},
                                            Leaf{"X", true}, Leaf{"a", true}, Leaf{"D", true}, Leaf{"pi", true},
                                            Leaf{"Pi", true}, Leaf{"E", true}, Leaf{"f", false}, Leaf{"xx", false},
-                                           Leaf{"m", false}, Leaf{"#", false}, Leaf{"", false}));
+                                           Leaf{"m", false}, Leaf{"#", false}, Leaf{"", false}),
+    [](const auto &info) { return caseName(info.param.text, info.index); });
 
 INSTANTIATE_TEST_SUITE_P(NumberTexts, Leaves,
                          ::testing::Values(Leaf{"-8", true}, Leaf{"100", true}, Leaf{"2.5", true}, Leaf{"0", true},
@@ -117,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(NumberTexts, Leaves,
                                            Leaf{" 5", false}, Leaf{"2,5", false},
                                            Leaf{"1.23456789012345", true},    // 15 digits
                                            Leaf{"1.234567890123456", false}, // 16 digits
-                                           Leaf{"1E400", true}));           // long double range
+                                           Leaf{"1E400", true}),
+    [](const auto &info) { return caseName(info.param.text, info.index); });           // long double range
 
 TEST_F(PointLocaleTest, NumbersAreLeavesOnlyInTheLocaleNotation)
 {
@@ -176,7 +182,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, TreeShape,
                                            Shape{"sin(cos(x))", "#(s,#(c,x))"},            //
                                            Shape{"c*cos(c)", "*(c,#(c,c))"},               //
                                            Shape{"x", "x"},                                //
-                                           Shape{"(42)", "42"}));
+                                           Shape{"(42)", "42"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 struct Failure
 {
@@ -211,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildFailure,
                                            Failure{"1e3", "a number text that is not canonical"},
                                            Failure{"((x+1))", "doubled enclosing parentheses"},
                                            Failure{"(x+1", "unbalanced"}, Failure{"y+1", "an unknown name"},
-                                           Failure{"sin", "a function without argument"}));
+                                           Failure{"sin", "a function without argument"}),
+    [](const auto &info) { return caseName(info.param.expression, info.index); });
 
 TEST_F(PointLocaleTest, MakeTreeLeavesAFailedNodeUnchanged)
 {
