@@ -147,6 +147,11 @@ def main():
         elif args.sample:
             sites = random.Random("%d/%s" % (args.seed, folder)).sample(sites, min(args.sample, len(sites)))
         plan += sites
+    # Folder after folder in turn, so that a run cut short still covers each.
+    turn = {}
+    for k, s in enumerate(plan):
+        turn[k] = (sum(p[0] == s[0] for p in plan[:k]), args.folders.index(s[0]))
+    plan = [plan[k] for k in sorted(turn, key=turn.get)]
 
     # Every covering program must pass before anything is mutated; its time sets the limit.
     limits = {}

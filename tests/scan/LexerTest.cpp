@@ -56,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{u"L\"a\" u\"b\" U\"c\" u8\"d\" \"e\"", R"*(S:L["a"] S:u["b"] S:U["c"] S:u8["d"] S:["e"])*"},
         Case{u"\"\\\"\" \"\\\\\" \"\\x41\\101\"", R"*(S:["\""] S:["\\"] S:["\x41\101"])*"},
-        Case{u"'\"' '\\'' L'\"' 'ab' u8'a' '' x", R"*(C:['"'] C:['\''] C:L['"'] C:['ab'] C:u8['a'] O:'' I:x,
-    [](const auto &info) { return caseName(info.param.text, info.index); })*"},
+        Case{u"'\"' '\\'' L'\"' 'ab' u8'a' '' x", R"*(C:['"'] C:['\''] C:L['"'] C:['ab'] C:u8['a'] O:'' I:x)*"},
         Case{u"R\"x(a)\" b)x\" LR\"(q)\" u8R\"--()--\"", R"*(R:R["x(a)" b)x"] R:LR["(q)"] R:u8R["--()--"])*"},
         Case{u"R\"(a\\\n\"b)\"", "R:R[\"(a\\\n\"b)\"]"}, // a raw string keeps its splice
         Case{u"R\"a\"b(x)a\"b\"", R"*(R:R["a"b(x)a"b"])*"},       // any basic character but ( ) \ and blanks
@@ -66,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
              R"*(S:["a"]_s S:["a"]s S:["a"]sv S:["a"]min S:["a"] I:x S:["a"] I:svx C:['c']_u C:['c'] I:s N:12_km)*"},
         Case{u"\"a\"é \"a\"\u00a0 'c'ü", "S:[\"a\"]é S:[\"a\"] I:\u00a0 C:['c']ü"}, // a letter beyond ASCII
         Case{u"MACRO_L\"x\" u8x\"y\" LR x", R"*(I:MACRO_L S:["x"] I:u8x S:["y"] I:LR I:x)*"},
-        Case{u"\"abc\nx '\n\"", "O:\"abc I:x O:' O:\""})); // unterminated: to the line's end
+        Case{u"\"abc\nx '\n\"", "O:\"abc I:x O:' O:\""}), // unterminated: to the line's end
+    [](const auto &info) { return caseName(info.param.text, info.index); });
 
 INSTANTIATE_TEST_SUITE_P(
     NumbersCommentsSplices, LexerTokens,

@@ -3,6 +3,8 @@
 // text (-1: it holds). The positions are counted by hand from the texts.
 #include "scan/TokenProof.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 namespace {
