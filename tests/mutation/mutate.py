@@ -26,7 +26,7 @@ FOLDERS = {
     "batch": (["batch/*.cpp"], ["batch_tests", "cli_tests"]),
     "cli": (["cli/*.cpp"], ["cli_tests"]),
     "generate": (["generate/*.cpp"], ["generate_tests"]),
-    "platform/core": (["platform/core/StagedFiles*.cpp"], ["cli_tests"]),
+    "platform/core": (["platform/core/StagedFiles*.cpp", "platform/core/FileOps.cpp", "platform/core/FileStamp.cpp"], ["unit_tests", "cli_tests"]),
 }
 
 COMPARISONS = {"<": ">=", ">=": "<", ">": "<=", "<=": ">", "==": "!=", "!=": "=="}
