@@ -211,7 +211,7 @@ TEST_P(Regions, MultiLineLiteralsHaveAnEndLine)
     const auto written = [&](OutputFormat format) {
         QString out;
         QTextStream stream(&out);
-        const std::unique_ptr<FindingWriter> w = findingWriter(format, stream);
+        const std::unique_ptr<FindingWriter> w = findingWriter(format, stream, Language::English);
         w->finding(f);
         w->end();
         stream.flush();
