@@ -214,7 +214,10 @@ TEST(Replacement, RootIsUsedAsGivenAndNumberIsAllDigits)
 
 namespace {
 // A list is continued after its highest number, whatever order, gaps or
-// other names it holds: a number given twice would name two texts.
+// other names it holds: a number given twice would name two texts. Its form
+// is its first entry's (name, "text" in the Function mode; name = "text"
+// otherwise: the first separator decides), and the first line of the other
+// form is named.
 struct ListNumbersCase
 {
     const char *name;
@@ -222,6 +225,8 @@ struct ListNumbersCase
     int highest;
     ListFile::Fault fault;
     int faultLine;
+    EntryForm form = EntryForm::Value;
+    int otherFormLine = 0;
 };
 
 class ListContinuation : public ::testing::TestWithParam<ListNumbersCase> {};
@@ -232,13 +237,19 @@ TEST_P(ListContinuation, TakesTheHighestNumberNotTheLast)
     EXPECT_EQ(read.highest, GetParam().highest);
     EXPECT_EQ(read.fault, GetParam().fault);
     EXPECT_EQ(read.faultLine, GetParam().faultLine);
+    EXPECT_EQ(read.form, GetParam().form);
+    EXPECT_EQ(read.otherFormLine, GetParam().otherFormLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ListContinuation,
     ::testing::Values(
         ListNumbersCase{"descending", u"String3 = \"a\"\r\nString2 = \"b\"\r\n", 3, ListFile::None, 0},
-        ListNumbersCase{"gaps", u"String1, \"a\"\r\nString7, \"b\"\r\nString4, \"c\"", 7, ListFile::None, 0},
+        ListNumbersCase{"gaps", u"String1, \"a\"\r\nString7, \"b\"\r\nString4, \"c\"", 7, ListFile::None, 0,
+                        EntryForm::Function},
+        ListNumbersCase{"comma_inside_a_value", u"String1 = \"a, b\"", 1, ListFile::None, 0},
+        ListNumbersCase{"both_forms", u"String1, \"a\"\r\nString2, \"b\"\r\nString3 = \"c\"\r\nString4 = \"d\"", 4,
+                        ListFile::None, 0, EntryForm::Function, 3},
         ListNumbersCase{"blank_lines", u"String2 = \"a\"\r\n\r\n  \r\nString10 = \"b\"", 10, ListFile::None, 0},
         ListNumbersCase{"mixed_names", u"Title = \"x\"\r\nMsg12 = \"y\"\r\nString5 = \"z\"", 12, ListFile::None, 0},
         ListNumbersCase{"first_run_of_digits", u"L2x9 = \"q\"", 2, ListFile::None, 0},
@@ -246,7 +257,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListNumbersCase{"beyond_32_bits", u"String99999999999 = \"a\"\r\nString4 = \"b\"", 4, ListFile::None, 0},
         ListNumbersCase{"name_twice", u"String9 = \"a\"\r\nString1 = \"b\"\r\nString9 = \"c\"", 9, ListFile::NameTwice, 3},
         ListNumbersCase{"no_entry", u"String2 = \"a\"\r\nhello", 2, ListFile::NotAnEntry, 2},
-        ListNumbersCase{"name_starts_with_a_digit", u"9S = \"a\"", 0, ListFile::NotAnEntry, 1}),
+        ListNumbersCase{"name_starts_with_a_digit", u"9S = \"a\"", 0, ListFile::NotAnEntry, 1, EntryForm::None},
+        ListNumbersCase{"empty", u"", 0, ListFile::None, 0, EntryForm::None}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The page's own uses count too: names StringN and calls LoadTextRC(N),
